@@ -1,0 +1,45 @@
+#pragma once
+
+#include "TableDef.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tarlok {
+class Database;
+}
+
+// Creation of a new data folder and the upgrades that add the later fields.
+namespace tarlok::schema {
+
+enum class Upgrade { Trips, Costs, Vehicles, Deadlines };
+
+// The upgrade statement of the local SQL dialect, sent exactly as it stands.
+QString alterStatement(Upgrade upgrade);
+// The table an upgrade extends.
+const TableDef& upgradedTable(Upgrade upgrade);
+
+// The schema actions, in the order start-up runs them.
+enum class Action {
+    CreateParameters,
+    UpgradeTrips,
+    UpgradeCosts,
+    UpgradeVehicles,
+    CreateDrivers,
+    CreateOwner,
+    CreateDeadlines,
+    UpgradeDeadlines,
+};
+
+// The start-up actions by the schema states read at start: a data folder without the parameters
+// table gets everything; with it, only the deadlines upgrade may still run.
+std::vector<Action> startupActions(bool parametersPresent, bool deadlinesPresent, bool deadlinesUpgraded);
+
+// The installed tables (of the eight) whose files are missing from `folder`, by file name.
+QStringList missingInstalledTables(const Database& database, const QString& folder);
+// Creates the named installed tables empty with their base fields (the trips and costs tables with
+// their date index). Throws EngineError; tables created before a failure stay.
+void createInstalledTables(Database& database, const QString& folder, const QStringList& fileNames);
+
+} // namespace tarlok::schema

@@ -1,0 +1,283 @@
+#pragma once
+
+#include "TableDef.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace tarlok {
+
+class Connection;
+class Database;
+namespace sqlite {
+class Statement;
+}
+
+using Record = QVector<QVariant>;
+
+// The dataset of one table file: a cursor over the rows left after the master-detail range and the
+// record filter, the current record buffer, and the browse / edit / insert states.
+//
+// Values are QVariant: QString, qint64, double, bool, QDate, QDateTime; an empty field is a null
+// QVariant, never a silent 0. Field names are matched without regard to case.
+//
+// Moving the cursor (first, last, next, prior, locate, refresh, append, insert, a move of the master)
+// while a row is pending stores it when it was changed and drops it otherwise. A table with a pending
+// guard refuses such a move instead (PendingRowError) and keeps its row: its rows get computed fields
+// only from their window's save.
+class Table : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    explicit Table(Database& database, QObject* parent = nullptr);
+    ~Table() override;
+
+    // --- configuration (before open) ---
+    void setDatabaseName(const QString& aliasOrFolder) { m_databaseName = aliasOrFolder; }
+    const QString& databaseName() const { return m_databaseName; }
+    void setTableName(const QString& name) { m_tableName = name; }
+    const QString& tableName() const { return m_tableName; }
+    // The fields the window expects; opening a file that lacks one of them fails naming the field.
+    void setExpectedFields(const std::vector<FieldDef>& fields) { m_expected = fields; }
+    void addCalculatedField(const QString& name, FieldType type, int size = 0);
+
+    // The index that orders the rows (and on which a master link ranges); empty for the stored order.
+    void setIndexName(const QString& indexName);
+    const QString& indexName() const { return m_indexName; }
+    // Makes this table a detail of `master`: only rows whose leading index fields equal the master's
+    // current values of `masterFields` ("NrKol_Pojazdu" or "A;B") are visible.
+    void setMasterSource(Table* master, const QString& masterFields);
+    void clearMasterSource();
+    Table* master() const { return m_master; }
+
+    // While set, a move that would store a changed pending row throws PendingRowError with `message`.
+    void setPendingGuard(const QString& message) { m_pendingGuard = message; }
+    const QString& pendingGuard() const { return m_pendingGuard; }
+
+    // --- events ---
+    std::function<bool(Table&)> onFilterRecord; // reads the candidate row through value()
+    std::function<void(Table&)> onCalcFields;   // writes the calculated fields through setValue()
+    std::function<void(Table&)> beforeInsert;
+    std::function<void(Table&)> afterInsert;
+    std::function<void(Table&)> beforePost; // may cancel() and throw Abort
+    std::function<void(Table&)> afterPost;
+    std::function<void(Table&)> afterDelete;
+    std::function<void(Table&)> afterScroll;
+
+    // --- open and close ---
+    void open();
+    void close();
+    bool isActive() const { return m_state != State::Inactive; }
+    State state() const { return m_state; }
+    bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
+    QString filePath() const { return m_path; }
+    Database& database() const { return m_database; }
+    Connection* connection() const { return m_connection.get(); }
+
+    // --- filter ---
+    void setFiltered(bool on);
+    bool isFiltered() const { return m_filtered; }
+
+    // --- navigation ---
+    void first();
+    void last();
+    void next();
+    void prior();
+    void moveBy(int distance);
+    // Moves to the row at `row` of the view (0-based).
+    void moveTo(int row);
+    bool eof() const { return m_eof; }
+    bool bof() const { return m_bof; }
+    bool isEmpty() const { return m_view.empty() && m_state != State::Insert; }
+    int recordCount() const { return int(m_view.size()); }
+    // The view row of the cursor (the row being inserted while inserting); -1 when empty.
+    int recNo() const;
+    // Reads the rows again (keeping the cursor on its row when that is still in view).
+    void refresh();
+    // Finds the first row in view whose fields ("Rok;Miesiac") equal `values` and moves to it.
+    bool locate(const QString& fields, const QVariantList& values, bool caseInsensitive = false);
+    // Stores or drops a pending row as a move would (refused by a pending guard).
+    void checkBrowseMode();
+
+    // --- editing ---
+    void append();
+    void insert();
+    void edit();
+    void post();
+    void cancel();
+    void deleteRecord();
+    bool isModified() const { return m_modified; }
+    // Writes the table's pending changes to disk. Every post is committed at once unless a Transaction
+    // is open on the file, so this only marks the place where a save asks for it.
+    void flushBuffers() {}
+
+    // --- fields of the current record (or of the row being filtered or calculated) ---
+    int fieldCount() const { return int(m_fields.size()); }
+    int physicalFieldCount() const { return m_physicalCount; }
+    const FieldDef& fieldDef(int index) const { return m_fields[size_t(index)].def; }
+    bool isCalculated(int index) const { return index >= m_physicalCount; }
+    int fieldIndex(const QString& name) const; // -1 when there is none
+    bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
+
+    QVariant value(const QString& field) const;
+    QVariant value(int field) const;
+    void setValue(const QString& field, const QVariant& value);
+    void setValue(int field, const QVariant& value);
+    void clear(const QString& field) { setValue(field, QVariant()); }
+    bool isNull(const QString& field) const;
+    qint64 asInteger(const QString& field) const; // empty reads as 0
+    double asFloat(const QString& field) const;   // empty reads as 0
+    QString asString(const QString& field) const; // empty reads as ""
+    bool asBool(const QString& field) const;      // empty is not true
+    QDate asDate(const QString& field) const;     // empty is an invalid date
+    QDateTime asDateTime(const QString& field) const;
+    // The stored rowid of the current row (0 while inserting or empty).
+    qint64 rowid() const;
+
+    // --- rows of the view, for grids ---
+    // Rows shown by a grid: the view plus the row being inserted.
+    int displayRowCount() const;
+    // The values of a display row, calculated fields included; the pending row shows what was typed.
+    Record displayRecord(int row) const;
+    bool isPendingRow(int row) const;
+
+    // --- bound controls ---
+    // A bound control registers a writer that puts what was typed into the record; every post and
+    // implicit store runs the writers first (a writer may throw ConversionError for a bad text).
+    int addRecordWriter(std::function<void()> writer);
+    void removeRecordWriter(int id);
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return m_disabled > 0; }
+
+    // Converts `value` to what `def` stores: integers checked for fractions and range, alpha cut to its
+    // width, an empty text made empty. Throws EngineError.
+    static QVariant normalise(const FieldDef& def, const QVariant& value, const QString& tableName);
+
+signals:
+    void stateChanged();
+    // The current record changed: moved, posted, cancelled or a field set.
+    void recordChanged();
+    // The rows of the view changed (a grid resets).
+    void viewReset();
+    // One display row's values changed.
+    void rowUpdated(int row);
+    // The cursor moved.
+    void scrolled();
+    // The table was opened or closed.
+    void activeChanged();
+
+private:
+    friend class Transaction;
+    friend class Connection;
+
+    struct Column {
+        FieldDef def;
+        int stored = -1; // column of the SELECT (rowid is column 0), -1 for calculated fields
+    };
+
+    const Column& column(const QString& name) const;
+    int requireField(const QString& name) const;
+    void requireActive() const;
+    void requireNotEmpty(const char* operation) const;
+
+    void loadIndex(const QString& indexName);
+    QString selectList() const;
+    QString rangeClause(QVariantList& binds) const;
+    QString orderClause() const;
+    Record readRow(const sqlite::Statement& statement) const;
+    void requery();
+    void rebuildView();
+    bool accepts(const Record& record);
+    Record fetch(qint64 rowid);
+    void fetchChunk(size_t keyPosition);
+    void computeCalc(Record& record) const;
+    void loadBuffer();
+    void setPosition(int pos);
+    void positionOn(qint64 rowid, int fallback);
+    int viewIndexOf(qint64 rowid) const;
+    bool sameOrderKey(const Record& a, const Record& b) const;
+
+    void prepareMove();
+    void prepareMasterMove();
+    void afterMove();
+    void syncToMaster(bool force);
+    QVariantList masterValues() const;
+
+    void writeInsert();
+    void writeUpdate();
+    void startInsert(bool appendAtEnd);
+    void reloadAfterRollback();
+
+    void notifyAll();
+    void emitRecordChanged();
+    void emitState();
+    void emitViewReset();
+    void emitScrolled();
+    void emitRowUpdated(int row);
+
+    Database& m_database;
+    QString m_databaseName;
+    QString m_tableName;
+    QString m_path;
+    std::shared_ptr<Connection> m_connection;
+    std::vector<FieldDef> m_expected;
+    std::vector<FieldDef> m_calcDefs;
+
+    std::vector<Column> m_fields;
+    QHash<QString, int> m_fieldByName; // lower-case name -> index
+    int m_physicalCount = 0;
+    int m_autoIncField = -1;
+
+    QString m_indexName;
+    QStringList m_orderFields;
+    std::vector<bool> m_orderNoCase;
+    Table* m_master = nullptr;
+    QStringList m_masterFields;
+    QList<Table*> m_details;
+    QVariantList m_rangeValues; // the master values of the loaded range
+    bool m_detailsStale = false;
+
+    bool m_filtered = false;
+    QString m_pendingGuard;
+
+    State m_state = State::Inactive;
+    std::vector<qint64> m_keys; // rowids of the range in order
+    std::vector<qint64> m_view; // rowids left after the filter
+    std::unordered_map<qint64, Record> m_cache;
+    int m_pos = -1;
+    bool m_bof = true;
+    bool m_eof = true;
+
+    Record m_buffer;
+    std::vector<bool> m_changed;
+    bool m_modified = false;
+    int m_insertAt = -1;
+    qint64 m_editRowid = 0;
+
+    // The record that value() and setValue() address: the buffer, or a row being filtered or calculated.
+    mutable const Record* m_context = nullptr;
+    mutable Record* m_writableContext = nullptr;
+    mutable bool m_inCalc = false;
+
+    std::vector<std::pair<int, std::function<void()>>> m_writers;
+    int m_nextWriter = 1;
+    void runRecordWriters();
+    int m_disabled = 0;
+    bool m_notifyPending = false;
+    bool m_inFilter = false;
+};
+
+} // namespace tarlok
