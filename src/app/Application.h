@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+namespace tarlok {
+
+struct AppContext;
+class Forms;
+
+// The program from its start to the main window waiting for the user: the windows, the data folder,
+// the schema check and the start-up schema actions. main() runs it with the real platform; tests run
+// it on a temporary folder with scripted dialogs and a fixed clock.
+class Application {
+public:
+    explicit Application(AppContext& context);
+    ~Application();
+
+    // Runs start-up up to the event loop. False when the program cannot go on (its data folder
+    // cannot be created or written); the user has then been told why.
+    bool start();
+
+    Forms& forms() { return *m_forms; }
+
+    static const char* title() { return "TARLOK"; }
+
+private:
+    bool prepareDataFolder();
+
+    AppContext& m_context;
+    std::unique_ptr<Forms> m_forms;
+};
+
+} // namespace tarlok

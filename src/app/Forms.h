@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace tarlok {
+
+struct AppContext;
+class TMeniProgramu;
+class TEwidencja_przejazdow;
+class TCel_Wyjazdu;
+class TNowy_Okres;
+class TPojazdy_firmy;
+class TStawki_poj;
+class TTrasy;
+class TWybor_okresu;
+class TJaki_Wydatek;
+class TOpcjeDlaTerminow;
+class TParametry1;
+class TKierowcy1;
+class TWlascicielPodatnik;
+
+// The window registry: every window of the program, created once at start-up in a fixed order and kept
+// for the whole run, so that windows reach each other's tables and controls. A window receives the
+// registry in its constructor and may use the windows created after it only once start-up is done.
+class Forms {
+public:
+    explicit Forms(AppContext& context);
+    ~Forms();
+    Forms(const Forms&) = delete;
+    Forms& operator=(const Forms&) = delete;
+
+    AppContext& context;
+
+    TMeniProgramu* MeniProgramu = nullptr;
+    TEwidencja_przejazdow* Ewidencja_przejazdow = nullptr;
+    TCel_Wyjazdu* Cel_Wyjazdu = nullptr;
+    TNowy_Okres* Nowy_Okres = nullptr;
+    TPojazdy_firmy* Pojazdy_firmy = nullptr;
+    TStawki_poj* Stawki_poj = nullptr;
+    TTrasy* Trasy = nullptr;
+    TWybor_okresu* Wybor_okresu = nullptr;
+    TJaki_Wydatek* Jaki_Wydatek = nullptr;
+    TOpcjeDlaTerminow* OpcjeDlaTerminow = nullptr;
+    TParametry1* Parametry1 = nullptr;
+    TKierowcy1* Kierowcy1 = nullptr;
+    TWlascicielPodatnik* WlascicielPodatnik = nullptr;
+
+private:
+    template <class Window>
+    Window* create();
+
+    std::vector<std::unique_ptr<QWidget>> m_windows; // in creation order
+};
+
+} // namespace tarlok

@@ -1,0 +1,284 @@
+#include "TMeniProgramu.h"
+
+#include "app/Actions.h"
+#include "app/AppContext.h"
+#include "app/Forms.h"
+#include "app/TParametry1.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/Shell.h"
+#include "reference/TCel_Wyjazdu.h"
+#include "reference/TJaki_Wydatek.h"
+#include "reference/TKierowcy1.h"
+#include "reference/TNowy_Okres.h"
+#include "reference/TPojazdy_firmy.h"
+#include "reference/TStawki_poj.h"
+#include "reference/TTrasy.h"
+#include "reference/TWlascicielPodatnik.h"
+#include "reference/TWybor_okresu.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/Table.h"
+#include "ui_TEwidencja_przejazdow.h"
+#include "ui_TMeniProgramu.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProxyStyle>
+#include <QSignalBlocker>
+#include <QStatusTipEvent>
+#include <QToolTip>
+
+namespace tarlok {
+
+namespace {
+
+// Hints come up after 100 ms and stay 10 seconds.
+class HintStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return 100;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// The application's hint handler: the hint under the mouse, in any window, goes to the status bar too.
+class HintHandler : public QObject {
+public:
+    explicit HintHandler(TMeniProgramu* window) : QObject(window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::StatusTip) {
+            m_window->WyswietlPodpowiedz(static_cast<QStatusTipEvent*>(event)->tip());
+        } else if (event->type() == QEvent::ToolTip) {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && !widget->toolTip().isEmpty()) {
+                auto* help = static_cast<QHelpEvent*>(event);
+                m_window->WyswietlPodpowiedz(widget->toolTip());
+                QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), 10000);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    TMeniProgramu* m_window;
+};
+
+} // namespace
+
+TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TMeniProgramu>()) {
+    setObjectName(QStringLiteral("MeniProgramu"));
+    m_ui->setupUi(this);
+    m_ui->LabelKontakt->setText(contactText());
+    m_ui->System1->menuAction()->setStatusTip(
+        QStringLiteral("Ewidencja, archiwizacja danych, ustawienie i wybór drukarki"));
+    m_ui->Archiwizacja1->menuAction()->setStatusTip(QStringLiteral("Tworzenie kopii danych programu i ich idtwarzanie"));
+    m_ui->Informacja->menuAction()->setStatusTip(QStringLiteral("Informacje o programie"));
+    m_ui->SpeedButton3->setCursor(Qt::PointingHandCursor);
+
+    // Enabled the first time the register is opened with a period.
+    for (QWidget* b : {m_ui->SpeedPojazdy, m_ui->SpeedTrasa, m_ui->SpeedWydatki, m_ui->SpeedCele, m_ui->SpeedStawki,
+                       m_ui->SpeedOkres})
+        b->setEnabled(false);
+    // Their windows are not part of the program yet.
+    for (QWidget* b : {m_ui->SpeedButton2, m_ui->SpeedRyczalt, m_ui->SpeedButton4})
+        b->setEnabled(false);
+    for (QAction* a : {m_ui->Kopiadanych1, m_ui->Odtwarzaniedanych1, m_ui->Opcje1, m_ui->OpcjeiTerminy1})
+        a->setEnabled(false);
+
+    connect(m_ui->SpeedWyjscie, &QPushButton::clicked, this, &TMeniProgramu::SpeedWyjscieClick);
+    connect(m_ui->SpeedEwidencja, &QPushButton::clicked, this, &TMeniProgramu::SpeedEwidencjaClick);
+    connect(m_ui->SpeedPojazdy, &QPushButton::clicked, this, &TMeniProgramu::SpeedPojazdyClick);
+    connect(m_ui->SpeedTrasa, &QPushButton::clicked, this, &TMeniProgramu::SpeedTrasaClick);
+    connect(m_ui->SpeedWydatki, &QPushButton::clicked, this, &TMeniProgramu::SpeedWydatkiClick);
+    connect(m_ui->SpeedCele, &QPushButton::clicked, this, &TMeniProgramu::SpeedCeleClick);
+    connect(m_ui->SpeedStawki, &QPushButton::clicked, this, &TMeniProgramu::SpeedStawkiClick);
+    connect(m_ui->SpeedOkres, &QPushButton::clicked, this, &TMeniProgramu::SpeedOkresClick);
+    connect(m_ui->SpeedButton1, &QPushButton::clicked, this, &TMeniProgramu::SpeedButton1Click);
+    connect(m_ui->SpeedButton3, &QPushButton::clicked, this, &TMeniProgramu::SpeedButton3Click);
+    connect(m_ui->Ewidencja1, &QAction::triggered, this, &TMeniProgramu::Ewidencja1Click);
+    connect(m_ui->Parametry, &QAction::triggered, this, &TMeniProgramu::ParametryClick);
+    connect(m_ui->Waciciel1, &QAction::triggered, this, &TMeniProgramu::Waciciel1Click);
+    connect(m_ui->Kierowcy1, &QAction::triggered, this, &TMeniProgramu::Kierowcy1Click);
+    connect(m_ui->Ustawieniedrukarki1, &QAction::triggered, this, &TMeniProgramu::Ustawieniedrukarki1Click);
+    connect(m_ui->Wyjciezprogramu1, &QAction::triggered, this, &TMeniProgramu::SpeedWyjscieClick);
+    connect(m_ui->Napiszdoautora1, &QAction::triggered, this, &TMeniProgramu::Napiszdoautora1Click);
+    connect(m_ui->Pomoc1, &QAction::triggered, this, &TMeniProgramu::SpeedButton1Click);
+    FormCreate();
+}
+
+TMeniProgramu::~TMeniProgramu() = default;
+
+QString TMeniProgramu::contactText() {
+    return QStringLiteral("TARLOK - ewidencja przebiegu i kosztów pojazdów   •   tel. (12) 345 67 89   •   "
+                          "biuro@tarlok.pl");
+}
+QString TMeniProgramu::webPage() { return QStringLiteral("http://www.tarlok.pl"); }
+QString TMeniProgramu::authorMail() { return QStringLiteral("autor@tarlok.pl"); }
+
+void TMeniProgramu::FormCreate() {
+    auto* style = new HintStyle(QApplication::style()->name());
+    style->setParent(this);
+    QApplication::setStyle(style);
+    QPalette hint = QToolTip::palette();
+    hint.setColor(QPalette::ToolTipBase, Qt::yellow);
+    hint.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(hint);
+    qApp->installEventFilter(new HintHandler(this));
+}
+
+void TMeniProgramu::WyswietlPodpowiedz(const QString& hint) { m_ui->StatusBar1->showMessage(hint); }
+
+void TMeniProgramu::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void TMeniProgramu::SpeedWyjscieClick() { close(); }
+
+void TMeniProgramu::Ewidencja1Click() { SpeedEwidencjaClick(); }
+
+void TMeniProgramu::SpeedEwidencjaClick() {
+    runAction(m_forms.context.dialogs, [&] { openRegister(); });
+}
+
+void TMeniProgramu::openRegister() {
+    AppContext& ctx = m_forms.context;
+    TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
+    auto* rui = reg.ui();
+    const QDate today = ctx.clock.today();
+
+    reg.TableOkresy->open();
+    if (reg.TableOkresy->isNull(QStringLiteral("Miesiac"))) {
+        m_forms.Wybor_okresu->propose(today.year(), today.month());
+        ctx.dialogs.showModal(m_forms.Wybor_okresu);
+    } else {
+        for (QWidget* b : {m_ui->SpeedPojazdy, m_ui->SpeedTrasa, m_ui->SpeedWydatki, m_ui->SpeedCele,
+                           m_ui->SpeedStawki, m_ui->SpeedOkres})
+            b->setEnabled(true);
+        reg.openTables();
+        {
+            const QSignalBlocker blockMonth(rui->ComboBoxMiesiac);
+            const QSignalBlocker blockTab(rui->PageControl1);
+            if (today.month() < rui->ComboBoxMiesiac->count())
+                rui->ComboBoxMiesiac->setCurrentIndex(today.month());
+            rui->DataKosztu->setDate(today);
+            rui->PageControl1->setCurrentWidget(rui->Koszty);
+        }
+        reg.fillPeriodLists();
+        const int m = reg.WybranyMiesiac();
+        reg.OpisySumKosztow(m);
+        reg.SumyKosztow(m);
+        reg.SumyVat(m);
+
+        m_forms.Parametry1->schemaCheck();
+        if (ctx.schema.parametersPresent) {
+            for (QWidget* w : {static_cast<QWidget*>(rui->RadioGroupCoPodajemy),
+                               static_cast<QWidget*>(rui->LabelStanLIcznikaPrzed),
+                               static_cast<QWidget*>(rui->DBEditStanLicznikaPrzed)})
+                w->setVisible(ctx.schema.costsUpgraded);
+        }
+        reg.applyCostEntryMode();
+        rui->RadioGroupPrzeliczanieVat->setItemIndex(0);
+        rui->DBEditVatZalProcent->setVisible(false);
+        rui->LabelProcVatZaliczony->setVisible(false);
+        rui->RadioGroupVatZaliczony->setVisible(true);
+        rui->RadioGroup1CoPodajemy->setItemIndex(0);
+        rui->DBEditStanLicznikaKoncowy->setReadOnly(false);
+        rui->DBEditStanLicznikaKoncowy->setEnabled(true);
+        rui->DBEditStanLicznikaKoncowy->setFlat(false);
+        rui->DBIloscKm->setReadOnly(true);
+        rui->DBIloscKm->setEnabled(false);
+        rui->DBIloscKm->setFlat(true);
+
+        reg.show();
+        reg.raise();
+        if (reg.TableKoszty->isActive())
+            reg.TableKoszty->refresh();
+        reg.TableOkresy->last();
+        const QDate periodDate = reg.TableOkresy->asDate(QStringLiteral("Data"));
+        if (periodDate > QDate(1990, 12, 30))
+            rui->DataKosztu->setDate(periodDate);
+        if (!reg.TableKoszty->isEmpty()) {
+            reg.SpalanieSrednie();
+            reg.SpalanieAktualne();
+            reg.TableKoszty->first();
+            reg.TableKoszty->refresh();
+            reg.PokazPolaVat();
+        }
+    }
+    rui->EditWartoscZaliczona->clear();
+    rui->EditVatNiezaliczony->clear();
+}
+
+void TMeniProgramu::SpeedPojazdyClick() {
+    runAction(m_forms.context.dialogs, [&] { m_forms.Pojazdy_firmy->openWindow(); });
+}
+
+void TMeniProgramu::SpeedTrasaClick() {
+    m_forms.Trasy->prepare(false);
+    m_forms.context.dialogs.showModal(m_forms.Trasy);
+}
+
+void TMeniProgramu::SpeedWydatkiClick() {
+    m_forms.Jaki_Wydatek->prepare(false);
+    m_forms.context.dialogs.showModal(m_forms.Jaki_Wydatek);
+}
+
+void TMeniProgramu::SpeedCeleClick() {
+    m_forms.Cel_Wyjazdu->prepare(false);
+    m_forms.context.dialogs.showModal(m_forms.Cel_Wyjazdu);
+}
+
+void TMeniProgramu::SpeedStawkiClick() { m_forms.context.dialogs.showModal(m_forms.Stawki_poj); }
+
+void TMeniProgramu::SpeedOkresClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        m_forms.Nowy_Okres->prepare();
+        m_forms.context.dialogs.showModal(m_forms.Nowy_Okres);
+    });
+}
+
+void TMeniProgramu::SpeedButton1Click() {
+    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
+    m_forms.context.help.showTopic(1);
+}
+
+void TMeniProgramu::SpeedButton3Click() { m_forms.context.shell.openWebPage(webPage()); }
+
+void TMeniProgramu::Napiszdoautora1Click() { m_forms.context.shell.writeMail(authorMail()); }
+
+void TMeniProgramu::ParametryClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        m_forms.Parametry1->schemaCheck();
+        m_forms.context.dialogs.showModal(m_forms.Parametry1);
+    });
+}
+
+void TMeniProgramu::Waciciel1Click() {
+    runAction(m_forms.context.dialogs, [&] { m_forms.WlascicielPodatnik->openWindow(); });
+}
+
+void TMeniProgramu::Kierowcy1Click() {
+    runAction(m_forms.context.dialogs, [&] { m_forms.Kierowcy1->openWindow(false); });
+}
+
+void TMeniProgramu::Ustawieniedrukarki1Click() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    QPrintDialog dialog(m_printer.get(), this);
+    dialog.setWindowTitle(QStringLiteral("Ustawienie drukarki"));
+    m_forms.context.dialogs.showModal(&dialog);
+}
+
+} // namespace tarlok

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class QPrinter;
+
+namespace Ui {
+class TMeniProgramu;
+}
+
+namespace tarlok {
+
+class Forms;
+
+// The main window: a row of large buttons, a menu bar and a status bar with the hints; it prepares and
+// opens every other window.
+class TMeniProgramu : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMeniProgramu(Forms& forms);
+    ~TMeniProgramu() override;
+
+    Ui::TMeniProgramu* ui() const { return m_ui.get(); }
+
+    static QString contactText();
+    static QString webPage();
+    static QString authorMail();
+
+public slots:
+    // Shows a hint in the status bar (the hint of whatever control or menu item is under the mouse).
+    void WyswietlPodpowiedz(const QString& hint);
+
+    void SpeedWyjscieClick();
+    void SpeedEwidencjaClick();
+    void Ewidencja1Click();
+    void SpeedPojazdyClick();
+    void SpeedTrasaClick();
+    void SpeedWydatkiClick();
+    void SpeedCeleClick();
+    void SpeedStawkiClick();
+    void SpeedOkresClick();
+    void SpeedButton1Click();
+    void SpeedButton3Click();
+    void ParametryClick();
+    void Waciciel1Click();
+    void Kierowcy1Click();
+    void Ustawieniedrukarki1Click();
+    void Napiszdoautora1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void openRegister();
+
+    Forms& m_forms;
+    std::unique_ptr<Ui::TMeniProgramu> m_ui;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace tarlok

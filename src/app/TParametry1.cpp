@@ -1,0 +1,297 @@
+#include "TParametry1.h"
+
+#include "app/Actions.h"
+#include "app/AppContext.h"
+#include "app/Forms.h"
+#include "deadlines/TOpcjeDlaTerminow.h"
+#include "platform/Paths.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/Database.h"
+#include "store/Table.h"
+#include "store/Tables.h"
+#include "ui_TParametry1.h"
+
+#include <QFileInfo>
+
+namespace tarlok {
+
+namespace {
+
+const QString kFieldError = QStringLiteral("Błąd tworzenia pól");
+
+} // namespace
+
+TParametry1::TParametry1(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TParametry1>()) {
+    m_ui->setupUi(this);
+    Database& db = forms.context.database;
+    TableParametry = new Table(db, this);
+    TableParametry->setObjectName(QStringLiteral("TableParametry"));
+    TableKierowcy = new Table(db, this);
+    TableKierowcy->setObjectName(QStringLiteral("TableKierowcy"));
+    TableKierowcy->setTableName(tables::kierowcy().fileName());
+    TableWlasciciel = new Table(db, this);
+    TableWlasciciel->setObjectName(QStringLiteral("TableWlasciciel"));
+    TableWlasciciel->setTableName(tables::wlasciciel().fileName());
+
+    for (DbCheckBox* box : {m_ui->DBCheckUtwTabParametry, m_ui->DBCheckRozTabPrzejazdy, m_ui->DBCheckRozTabKoszty,
+                            m_ui->DBCheckRozTabPojazdy, m_ui->DBCheckUtwTabKierowcy, m_ui->DBCheckBoxUtwTabWlasciciel,
+                            m_ui->DBCheckRozTabTerminy})
+        box->setReadOnly(true);
+
+    connect(m_ui->UtworzTabliceParametry, &QPushButton::clicked, this, &TParametry1::UtworzTabliceParametryClick);
+    connect(m_ui->RozszerzTablicePrzejazdy, &QPushButton::clicked, this, &TParametry1::RozszerzTablicePrzejazdyClick);
+    connect(m_ui->RozszerzTabliceKoszty, &QPushButton::clicked, this, &TParametry1::RozszerzTabliceKosztyClick);
+    connect(m_ui->RozszerzTablicePojazdy, &QPushButton::clicked, this, &TParametry1::RozszerzTablicePojazdyClick);
+    connect(m_ui->UtworzTabliceKierowcy, &QPushButton::clicked, this, &TParametry1::UtworzTabliceKierowcyClick);
+    connect(m_ui->UtworzTabliceWlasciciel, &QPushButton::clicked, this, &TParametry1::UtworzTabliceWlascicielClick);
+    connect(m_ui->RozszerzTabliceTerminy, &QPushButton::clicked, this, &TParametry1::RozszerzTabliceTerminyClick);
+    connect(m_ui->zamknij, &QPushButton::clicked, this, &TParametry1::zamknijClick);
+}
+
+TParametry1::~TParametry1() = default;
+
+// ---------------------------------------------------------------- the schema check
+
+void TParametry1::schemaCheck() {
+    AppContext& ctx = m_forms.context;
+    SchemaState& s = ctx.schema;
+    s.clear();
+    const QString folder = ctx.dataFolder();
+    s.deadlinesPresent = paths::fileExists(ctx.database.tablePath(folder, QStringLiteral("Terminy.db")));
+    if (!QFileInfo(ctx.database.tablePath(folder, QStringLiteral("Parametry.db"))).isFile()) {
+        applySchemaState();
+        return;
+    }
+    s.parametersPresent = true;
+    TableParametry->close();
+    TableParametry->setDatabaseName(folder);
+    TableParametry->setTableName(QStringLiteral("Parametry"));
+    TableParametry->open();
+    s.tripsUpgraded = TableParametry->asBool(QStringLiteral("RozszerzonoTabPrzejazdy"));
+    s.costsUpgraded = TableParametry->asBool(QStringLiteral("RozszerzonoTabKoszty"));
+    s.vehiclesUpgraded = TableParametry->asBool(QStringLiteral("RozszerzonoTabPojazdy"));
+    s.driversPresent = TableParametry->asBool(QStringLiteral("JestTabKierowcy"));
+    s.ownerPresent = TableParametry->asBool(QStringLiteral("JestTabWlasciciel"));
+    if (s.deadlinesPresent) {
+        TableParametry->edit();
+        TableParametry->setValue(QStringLiteral("JestTabTerminy"), true);
+        TableParametry->post();
+    }
+    s.deadlinesUpgraded = TableParametry->asBool(QStringLiteral("RozszerzonoTabTerminy"));
+    applySchemaState();
+}
+
+void TParametry1::applySchemaState() {
+    const SchemaState& s = m_forms.context.schema;
+    if (!s.parametersPresent) {
+        m_ui->UtworzTabliceParametry->setVisible(true);
+        for (QPushButton* b : {m_ui->RozszerzTablicePrzejazdy, m_ui->RozszerzTabliceKoszty, m_ui->RozszerzTablicePojazdy,
+                               m_ui->UtworzTabliceKierowcy})
+            b->setVisible(false);
+    } else {
+        m_ui->UtworzTabliceParametry->setVisible(false);
+        m_ui->RozszerzTablicePrzejazdy->setVisible(!s.tripsUpgraded);
+        m_ui->RozszerzTabliceKoszty->setVisible(!s.costsUpgraded);
+        m_ui->RozszerzTablicePojazdy->setVisible(!s.vehiclesUpgraded);
+        m_ui->UtworzTabliceKierowcy->setVisible(!s.driversPresent);
+        m_ui->UtworzTabliceWlasciciel->setVisible(!s.ownerPresent);
+        m_ui->RozszerzTabliceTerminy->setVisible(!s.deadlinesUpgraded);
+    }
+    bindCheckBoxes();
+}
+
+void TParametry1::bindCheckBoxes() {
+    const SchemaState& s = m_forms.context.schema;
+    if (!s.parametersPresent)
+        return;
+    m_ui->PanelCheck->setVisible(true);
+    m_ui->DBCheckUtwTabParametry->setDataSource(TableParametry, QStringLiteral("JestTabParametry"));
+    const std::pair<DbCheckBox*, std::pair<bool, const char*>> boxes[] = {
+        {m_ui->DBCheckRozTabPrzejazdy, {s.tripsUpgraded, "RozszerzonoTabPrzejazdy"}},
+        {m_ui->DBCheckRozTabKoszty, {s.costsUpgraded, "RozszerzonoTabKoszty"}},
+        {m_ui->DBCheckRozTabPojazdy, {s.vehiclesUpgraded, "RozszerzonoTabPojazdy"}},
+        {m_ui->DBCheckUtwTabKierowcy, {s.driversPresent, "JestTabKierowcy"}},
+        {m_ui->DBCheckBoxUtwTabWlasciciel, {s.ownerPresent, "JestTabWlasciciel"}},
+        {m_ui->DBCheckRozTabTerminy, {s.deadlinesUpgraded, "RozszerzonoTabTerminy"}},
+    };
+    for (const auto& [box, binding] : boxes) {
+        if (binding.first)
+            box->setDataSource(TableParametry, QString::fromLatin1(binding.second));
+        else
+            box->setDataSource(nullptr, QString());
+    }
+}
+
+void TParametry1::runStartupActions() {
+    const SchemaState& s = m_forms.context.schema;
+    using A = schema::Action;
+    for (A action : schema::startupActions(s.parametersPresent, s.deadlinesPresent, s.deadlinesUpgraded)) {
+        switch (action) {
+        case A::CreateParameters:
+            UtworzTabliceParametryClick();
+            break;
+        case A::UpgradeTrips:
+            RozszerzTablicePrzejazdyClick();
+            break;
+        case A::UpgradeCosts:
+            RozszerzTabliceKosztyClick();
+            break;
+        case A::UpgradeVehicles:
+            RozszerzTablicePojazdyClick();
+            break;
+        case A::CreateDrivers:
+            UtworzTabliceKierowcyClick();
+            break;
+        case A::CreateOwner:
+            UtworzTabliceWlascicielClick();
+            break;
+        case A::CreateDeadlines:
+            m_forms.OpcjeDlaTerminow->TworzTabTerminyClick();
+            break;
+        case A::UpgradeDeadlines:
+            RozszerzTabliceTerminyClick();
+            break;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- actions
+
+void TParametry1::openParameters() {
+    if (TableParametry->isActive())
+        return;
+    TableParametry->setDatabaseName(m_forms.context.dataFolder());
+    TableParametry->setTableName(QStringLiteral("Parametry"));
+    TableParametry->open();
+}
+
+void TParametry1::setFlags(std::initializer_list<const char*> flags) {
+    openParameters();
+    TableParametry->edit();
+    for (const char* flag : flags)
+        TableParametry->setValue(QString::fromLatin1(flag), true);
+    TableParametry->post();
+    TableParametry->flushBuffers();
+}
+
+void TParametry1::UtworzTabliceParametryClick() {
+    AppContext& ctx = m_forms.context;
+    runAction(ctx.dialogs, [&] {
+        try {
+            const QString folder = ctx.dataFolder();
+            ctx.database.createTable(folder, tables::parametry());
+            ctx.dialogs.message(QStringLiteral("Tablica \"Parametry\" została utworzona"));
+            m_ui->UtworzTabliceParametry->setVisible(false);
+            TableParametry->close();
+            TableParametry->setDatabaseName(folder);
+            TableParametry->setTableName(QStringLiteral("Parametry"));
+            TableParametry->open();
+            TableParametry->edit();
+            TableParametry->setValue(QStringLiteral("JestTabParametry"), true);
+            ctx.schema.parametersPresent = true;
+            TableParametry->post();
+            TableParametry->flushBuffers();
+            m_ui->PanelCheck->setVisible(true);
+            for (QPushButton* b : {m_ui->RozszerzTablicePrzejazdy, m_ui->RozszerzTabliceKoszty, m_ui->RozszerzTablicePojazdy})
+                b->setVisible(true);
+            bindCheckBoxes();
+        } catch (const Error&) {
+            ctx.dialogs.message(QStringLiteral("Błąd tworzenia tablicy Parametry"));
+        }
+    });
+}
+
+void TParametry1::upgrade(schema::Upgrade upgrade, Table* registerTable, const char* flag, bool& state,
+                          const QString& confirmation, QPushButton* button) {
+    AppContext& ctx = m_forms.context;
+    state = false;
+    if (registerTable)
+        registerTable->close();
+    try {
+        ctx.database.executeSql(QString::fromLatin1(Database::kAlias), schema::alterStatement(upgrade));
+    } catch (const Error&) {
+        ctx.dialogs.message(kFieldError);
+        return;
+    }
+    if (!ctx.schema.parametersPresent)
+        return;
+    setFlags({flag});
+    state = true;
+    ctx.dialogs.message(confirmation);
+    button->setVisible(false);
+}
+
+void TParametry1::RozszerzTablicePrzejazdyClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        upgrade(schema::Upgrade::Trips, m_forms.Ewidencja_przejazdow->TablePrzejazdy, "RozszerzonoTabPrzejazdy",
+                m_forms.context.schema.tripsUpgraded, QStringLiteral("TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
+                m_ui->RozszerzTablicePrzejazdy);
+    });
+}
+
+void TParametry1::RozszerzTabliceKosztyClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        upgrade(schema::Upgrade::Costs, m_forms.Ewidencja_przejazdow->TableKoszty, "RozszerzonoTabKoszty",
+                m_forms.context.schema.costsUpgraded, QStringLiteral("TABLICA Kosztów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
+                m_ui->RozszerzTabliceKoszty);
+    });
+}
+
+void TParametry1::RozszerzTablicePojazdyClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        upgrade(schema::Upgrade::Vehicles, m_forms.Ewidencja_przejazdow->TablePojazdy, "RozszerzonoTabPojazdy",
+                m_forms.context.schema.vehiclesUpgraded, QStringLiteral("TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
+                m_ui->RozszerzTablicePojazdy);
+    });
+}
+
+void TParametry1::RozszerzTabliceTerminyClick() {
+    AppContext& ctx = m_forms.context;
+    runAction(ctx.dialogs, [&] {
+        ctx.schema.deadlinesUpgraded = false;
+        if (!paths::fileExists(ctx.database.tablePath(ctx.dataFolder(), QStringLiteral("Terminy.db")))) {
+            ctx.dialogs.message(QStringLiteral("Utwórz najpierw tablice TERMINY w Formatce TERMINY I KOSZTY POJAZDÓW"));
+            return;
+        }
+        upgrade(schema::Upgrade::Deadlines, m_forms.OpcjeDlaTerminow->TableTerminy, "RozszerzonoTabTerminy",
+                ctx.schema.deadlinesUpgraded, QStringLiteral("TABLICA Terminow ZOSTAŁA ROZSZERZONA POPRAWNIE"),
+                m_ui->RozszerzTabliceTerminy);
+    });
+}
+
+void TParametry1::createDriversOrOwner(bool drivers) {
+    AppContext& ctx = m_forms.context;
+    const TableDef& def = drivers ? tables::kierowcy() : tables::wlasciciel();
+    Table* table = drivers ? TableKierowcy : TableWlasciciel;
+    QPushButton* button = drivers ? m_ui->UtworzTabliceKierowcy : m_ui->UtworzTabliceWlasciciel;
+    try {
+        const QString folder = ctx.dataFolder();
+        ctx.database.createTable(folder, def);
+        ctx.dialogs.message(QStringLiteral("Tablica \"%1\" została utworzona").arg(def.name));
+        table->close();
+        table->setDatabaseName(folder);
+        table->setTableName(def.name);
+        table->open();
+        if (drivers) {
+            setFlags({"UtworzonoTabKierowcy", "JestTabKierowcy"});
+            button->setVisible(false);
+        } else {
+            button->setVisible(false);
+            setFlags({"JestTabWlasciciel", "UtworzonoTabWlasciciel"});
+        }
+    } catch (const Error&) {
+        ctx.dialogs.message(QStringLiteral("Błąd tworzenia tablicy %1").arg(def.name));
+    }
+}
+
+void TParametry1::UtworzTabliceKierowcyClick() {
+    runAction(m_forms.context.dialogs, [&] { createDriversOrOwner(true); });
+}
+
+void TParametry1::UtworzTabliceWlascicielClick() {
+    runAction(m_forms.context.dialogs, [&] { createDriversOrOwner(false); });
+}
+
+void TParametry1::zamknijClick() { close(); }
+
+} // namespace tarlok

@@ -1,0 +1,844 @@
+// The register window: its tables, the vehicle grid, the selected period and the moves between
+// vehicles, months, years and tabs. The trips tab, the costs tab and the summary tab have files of
+// their own.
+#include "TEwidencja_przejazdow.h"
+
+#include "app/Actions.h"
+#include "app/AppContext.h"
+#include "app/Forms.h"
+#include "common/Months.h"
+#include "common/Numbers.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "reference/TCel_Wyjazdu.h"
+#include "reference/TJaki_Wydatek.h"
+#include "reference/TKierowcy1.h"
+#include "reference/TNowy_Okres.h"
+#include "reference/TPojazdy_firmy.h"
+#include "reference/TStawki_poj.h"
+#include "reference/TTrasy.h"
+#include "store/Database.h"
+#include "store/EngineError.h"
+#include "store/Table.h"
+#include "store/Tables.h"
+#include "ui_TEwidencja_przejazdow.h"
+#include "widgets/DataLink.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QWheelEvent>
+
+namespace tarlok {
+
+namespace {
+
+const QString kTripPending = QStringLiteral(
+    "Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anuluj\".");
+const QString kCostPending = QStringLiteral(
+    "Wprowadzany koszt nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anulij\".");
+const QString kVehiclePending = QStringLiteral("Wprowadzany pojazd nie został zapisany - zapisz go przyciskiem "
+                                               "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\" w formatce POJAZDY.");
+
+Table* makeTable(Database& database, QObject* owner, const char* objectName, const TableDef& def) {
+    auto* table = new Table(database, owner);
+    table->setObjectName(QString::fromLatin1(objectName));
+    table->setDatabaseName(QString::fromLatin1(Database::kAlias));
+    table->setTableName(def.fileName());
+    table->setExpectedFields(def.fields);
+    return table;
+}
+
+// The application-wide wheel hook: every wheel step becomes an Up or Down key for the focused
+// control, so grids move one row per step.
+class WheelToArrows : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel)
+            return false;
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const int delta = wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
+        QObject* target = QApplication::focusWidget();
+        if (!target)
+            target = watched;
+        const int key = delta > 0 ? Qt::Key_Up : Qt::Key_Down;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+        return true;
+    }
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- creation
+
+TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
+    : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TEwidencja_przejazdow>()) {
+    setObjectName(QStringLiteral("Ewidencja_przejazdow"));
+    m_ui->setupUi(this);
+    setFixedSize(963, 765);
+    setupTables();
+    setupGrids();
+    connectHandlers();
+    setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
+    qApp->installEventFilter(new WheelToArrows(this));
+
+    m_ui->ComboBoxMiesiac->addItem(months::kAll);
+    m_ui->BitBtnProszeCzekac->setVisible(false);
+    m_ui->DataKosztu->setDate(m_forms.context.clock.today());
+    m_ui->DataPrzejazdu->setDate(m_forms.context.clock.today());
+    applyCostEntryMode();
+    NaglowkiZestawienia();
+}
+
+TEwidencja_przejazdow::~TEwidencja_przejazdow() = default;
+
+void TEwidencja_przejazdow::setupTables() {
+    Database& db = m_forms.context.database;
+    TablePojazdy = makeTable(db, this, "TablePojazdy", tables::pojazdy());
+    TablePrzejazdy = makeTable(db, this, "TablePrzejazdy", tables::przejazdy());
+    TableKoszty = makeTable(db, this, "TableKoszty", tables::koszty());
+    TableStawki = makeTable(db, this, "TableStawki", tables::stawki());
+    TableOkresy = makeTable(db, this, "TableOkresy", tables::okresy());
+    TableTrasy = makeTable(db, this, "TableTrasy", tables::trasy());
+    TableWydatki = makeTable(db, this, "TableWydatki", tables::wydatki());
+    TableCelWyjazdu = makeTable(db, this, "TableCelWyjazdu", tables::celWyj());
+
+    TablePojazdy->addCalculatedField(QStringLiteral("Inform_samochod"), FieldType::Alpha, 3);
+    TablePojazdy->addCalculatedField(QStringLiteral("UzywanyString"), FieldType::Alpha, 3);
+    TablePojazdy->onCalcFields = [this](Table& t) { TablePojazdyCalcFields(t); };
+    TablePojazdy->onFilterRecord = [this](Table& t) { return TablePojazdyFilterRecord(t); };
+    TablePojazdy->afterPost = [this](Table& t) { TablePojazdyAfterPost(t); };
+    // A vehicle row is stored only with its number: its trips and costs would otherwise belong to none.
+    TablePojazdy->beforePost = [](Table& t) {
+        if (t.state() == Table::State::Insert && t.isNull(QStringLiteral("NrKol_Pojazdu")))
+            throw EngineError(
+                QStringLiteral("Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\""));
+    };
+    TablePojazdy->setPendingGuard(kVehiclePending);
+
+    const QString byVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
+    TablePrzejazdy->setIndexName(byVehicleAndDate);
+    TablePrzejazdy->setMasterSource(TablePojazdy, QStringLiteral("NrKol_Pojazdu"));
+    TablePrzejazdy->onFilterRecord = [this](Table& t) { return TablePrzejazdyFilterRecord(t); };
+    TablePrzejazdy->setFiltered(true);
+    TablePrzejazdy->setPendingGuard(kTripPending);
+
+    TableKoszty->setIndexName(byVehicleAndDate);
+    TableKoszty->setMasterSource(TablePojazdy, QStringLiteral("NrKol_Pojazdu"));
+    TableKoszty->addCalculatedField(QStringLiteral("WartoscBrutto"), FieldType::Number);
+    TableKoszty->onCalcFields = [this](Table& t) { TableKosztyCalcFields(t); };
+    TableKoszty->onFilterRecord = [this](Table& t) { return TableKosztyFilterRecord(t); };
+    TableKoszty->setFiltered(true);
+    TableKoszty->setPendingGuard(kCostPending);
+}
+
+void TEwidencja_przejazdow::setupGrids() {
+    auto* ui = m_ui.get();
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    const auto centre = Qt::AlignCenter;
+
+    DbGrid* cars = ui->DBGridPojazdy;
+    cars->setDataSource(TablePojazdy);
+    cars->setRowSelect(true);
+    cars->setInPlaceEditing(false);
+    cars->addColumn(QStringLiteral("NrKol_Pojazdu"), QStringLiteral("Nr"), 36, right, true);
+    cars->addColumn(QStringLiteral("Dane_Poj_Wszystko"), QStringLiteral("Dane aktualnego pojazdy"), 250, left, true);
+    cars->addColumn(QStringLiteral("Inform_samochod"), QStringLiteral("Poj. prac."), 62, centre, true);
+    cars->addColumn(QStringLiteral("UzywanyString"), QStringLiteral("Używany"), 60, centre, true);
+    cars->addColumn(QStringLiteral("StanAktLicznika"), QStringLiteral("Licznik"), 76, right, true);
+    cars->addColumn(QStringLiteral("DataOstSerwisu"), QStringLiteral("Ost. serwis"), 86, centre, true);
+    cars->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licz.po ost.serwisie"), 124, right, true);
+    cars->setColumnBackground(0, QColor(0xd8, 0xd8, 0xd8));
+    cars->setCellColors([this](int row, int, bool selected, QColor& text, QColor&) {
+        if (selected) {
+            text = Qt::white;
+            return;
+        }
+        const Record r = TablePojazdy->displayRecord(row);
+        const QVariant used = r.value(TablePojazdy->fieldIndex(QStringLiteral("Uzywany")));
+        if (used.isNull())
+            return;
+        text = used.toBool() ? Qt::black : Qt::red;
+    });
+
+    DbGrid* trips = ui->DBGridPrzejazdy;
+    trips->setDataSource(TablePrzejazdy);
+    trips->setInPlaceEditing(true);
+    trips->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 76, left);
+    trips->addColumn(QStringLiteral("Trasa"), QStringLiteral("Trasa"), 120, left);
+    trips->addColumn(QStringLiteral("Cel_Wyj"), QStringLiteral("Cel wyjazdu"), 120, left);
+    trips->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Km"), 46, right);
+    trips->addColumn(QStringLiteral("Kilometry_Narastajaca"), QStringLiteral("Km nar. mc"), 70, right);
+    trips->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 70, right, false, QStringLiteral("0.00"));
+    trips->addColumn(QStringLiteral("Wartosc_Narastajaco"), QStringLiteral("Wart. nar. mc"), 80, right, false,
+                     QStringLiteral("0.00"));
+    trips->addColumn(QStringLiteral("Kilometry_NarastajacaRok"), QStringLiteral("Km nar. rok"), 70, right);
+    trips->addColumn(QStringLiteral("Wartosc_NarastajacoRok"), QStringLiteral("Wart. nar. rok"), 86, right, false,
+                     QStringLiteral("0.00"));
+    trips->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licznik "), 66, right);
+    trips->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko kierowcy"), 110, left);
+
+    DbGrid* costs = ui->DBGridKoszty;
+    costs->setDataSource(TableKoszty);
+    costs->setInPlaceEditing(false);
+    costs->setRowSelect(true);
+    costs->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 80, left, true);
+    costs->addColumn(QStringLiteral("Nr_Rachunku"), QStringLiteral("Nr dokumentu"), 110, left, true);
+    costs->addColumn(QStringLiteral("Rodzaj_Wyd"), QStringLiteral("Rodzaj wydatku"), 160, left, true);
+    costs->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 82, right, true, QStringLiteral("0.00"));
+    costs->addColumn(QStringLiteral("Pom2"), QStringLiteral("Vat zal."), 74, right, true, QStringLiteral("0.00"));
+    costs->addColumn(QStringLiteral("Wartosc_Narastajaca"), QStringLiteral("Wart.nar.mc"), 92, right, true,
+                     QStringLiteral("0.00"));
+    costs->addColumn(QStringLiteral("Wartosc_NarastajacaRok"), QStringLiteral("Wart.nar.rok"), 92, right, true,
+                     QStringLiteral("0.00"));
+    costs->addColumn(QStringLiteral("IloscPaliwa"), QStringLiteral("Paliwo il."), 80, right, true);
+    costs->addColumn(QStringLiteral("SumaIloscPaliwo"), QStringLiteral("Paliwo sum."), 90, right, true);
+
+    // Boxes of the two tabs bound to the current trip and cost.
+    ui->DBNazwaPojazdu->setDataSource(TablePojazdy, QStringLiteral("Nazwa_Poj"));
+    ui->DBTrasa->setDataSource(TablePrzejazdy, QStringLiteral("Trasa"));
+    ui->DBCelWyjazdu->setDataSource(TablePrzejazdy, QStringLiteral("Cel_Wyj"));
+    ui->DBIloscKm->setDataSource(TablePrzejazdy, QStringLiteral("Kilometry"));
+    ui->DBStawka_km->setDataSource(TablePrzejazdy, QStringLiteral("Stawka"));
+    ui->DBStawka_km->setDisplayPattern(QStringLiteral("0.0000"));
+    ui->DBWartoscPrzejazdu->setDataSource(TablePrzejazdy, QStringLiteral("Wartosc"));
+    ui->DBWartoscPrzejazdu->setDisplayPattern(QStringLiteral("0.00"));
+    ui->DBWartoscPrzejazdu->setReadOnly(true);
+    ui->DBWartoscPrzejazdu->setFlat(true);
+    ui->DBEditStanLIcznikaPoczatkowy->setDataSource(TablePrzejazdy, QStringLiteral("StanLicznikaPrzed"));
+    ui->DBEditStanLicznikaKoncowy->setDataSource(TablePrzejazdy, QStringLiteral("StanLicznikaPo"));
+    ui->DBEditImie->setDataSource(TablePrzejazdy, QStringLiteral("Imie"));
+    ui->DBEditNazwisko->setDataSource(TablePrzejazdy, QStringLiteral("Nazwisko"));
+
+    ui->DBNrDokKosztu->setDataSource(TableKoszty, QStringLiteral("Nr_Rachunku"));
+    ui->DBNazwaWydatku->setDataSource(TableKoszty, QStringLiteral("Rodzaj_Wyd"));
+    ui->DBWartoscKosztu->setDataSource(TableKoszty, QStringLiteral("Wartosc"));
+    ui->DBWartoscKosztu->setDisplayPattern(QStringLiteral("0.00"));
+    ui->DBEditWartoscBrutto->setDataSource(TableKoszty, QStringLiteral("WartBrutto"));
+    ui->DBEditWartoscBrutto->setDisplayPattern(QStringLiteral("0.00"));
+    ui->DBEditWartoscBrutto->setReadOnly(true);
+    ui->DBEditVat->setDataSource(TableKoszty, QStringLiteral("Pom2"));
+    ui->DBEditVat->setDisplayPattern(QStringLiteral("0.00"));
+    ui->DBEditVat->setReadOnly(true);
+    ui->DBEditVatZalProcent->setDataSource(TableKoszty, QStringLiteral("VatZaliczonyProcent"));
+    ui->DBIloscPaliwa->setDataSource(TableKoszty, QStringLiteral("IloscPaliwa"));
+    ui->DBIloscPrzejechanychKm->setDataSource(TableKoszty, QStringLiteral("Pom1"));
+    ui->DBEditStanLicznikaPrzed->setDataSource(TableKoszty, QStringLiteral("StanLicznikaPrzed"));
+    ui->DBEditStanLicznika->setDataSource(TableKoszty, QStringLiteral("Uwagi"));
+
+    for (QTableWidget* grid : {ui->StringGridKoszty, ui->StringGridVat, ui->StringGridPrzejazdy}) {
+        for (int c = 0; c < grid->columnCount(); ++c)
+            for (int r = 0; r < grid->rowCount(); ++r)
+                setCell(grid, c, r, QStringLiteral("0"));
+    }
+}
+
+void TEwidencja_przejazdow::connectHandlers() {
+    auto* ui = m_ui.get();
+    connect(ui->ComboBoxRok, &QComboBox::activated, this, &TEwidencja_przejazdow::ComboBoxRokChange);
+    connect(ui->ComboBoxRok->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (m_ui->ComboBoxRok->currentText() != m_shownYear)
+            ComboBoxRokChange();
+    });
+    connect(ui->ComboBoxMiesiac, &QComboBox::activated, this, &TEwidencja_przejazdow::ComboBoxMiesiacClick);
+    connect(ui->ComboBoxMiesiac->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (m_ui->ComboBoxMiesiac->currentText() != m_shownMonth)
+            ComboBoxMiesiacChange();
+    });
+    connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TEwidencja_przejazdow::PageControl1Change);
+
+    connect(ui->DBGridPojazdy, &DbGrid::cellClick, this, &TEwidencja_przejazdow::DBGridPojazdyCellClick);
+    connect(ui->DBGridPojazdy, &DbGrid::dblClick, this, &TEwidencja_przejazdow::DBGridPojazdyDblClick);
+    connect(ui->DBGridPojazdy, &DbGrid::keyDown, this, &TEwidencja_przejazdow::DBGridPojazdyKeyDown);
+    connect(ui->DBGridPojazdy, &DbGrid::keyUp, this, &TEwidencja_przejazdow::DBGridPojazdyKeyUp);
+    connect(ui->DBGridPojazdy, &DbGrid::exit, this, &TEwidencja_przejazdow::DBGridPojazdyExit);
+    connect(ui->CheckBoxOdblokuj, &QCheckBox::clicked, this, &TEwidencja_przejazdow::CheckBoxOdblokujClick);
+
+    connect(ui->zamknij, &QPushButton::clicked, this, &TEwidencja_przejazdow::zamknijClick);
+    connect(ui->DodajPojazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::DodajPojazdClick);
+    connect(ui->DodajTrase, &QPushButton::clicked, this, &TEwidencja_przejazdow::DodajTraseClick);
+    connect(ui->Kartoteka_Tras, &QPushButton::clicked, this, &TEwidencja_przejazdow::Kartoteka_TrasClick);
+    connect(ui->Stawki, &QPushButton::clicked, this, &TEwidencja_przejazdow::StawkiClick);
+    connect(ui->NowyOkres, &QPushButton::clicked, this, &TEwidencja_przejazdow::NowyOkresClick);
+    connect(ui->Wydatki, &QPushButton::clicked, this, &TEwidencja_przejazdow::WydatkiClick);
+    connect(ui->Kart_Wydatki, &QPushButton::clicked, this, &TEwidencja_przejazdow::Kart_WydatkiClick);
+    connect(ui->CelWyj, &QPushButton::clicked, this, &TEwidencja_przejazdow::CelWyjClick);
+    connect(ui->Kartoteka_Celow, &QPushButton::clicked, this, &TEwidencja_przejazdow::Kartoteka_CelowClick);
+    connect(ui->Kierowcy, &QPushButton::clicked, this, &TEwidencja_przejazdow::KierowcyClick);
+    connect(ui->KartotekaKierowcow, &QPushButton::clicked, this, &TEwidencja_przejazdow::KartotekaKierowcowClick);
+    connect(ui->Pomoc_glowna, &QPushButton::clicked, this, &TEwidencja_przejazdow::Pomoc_glownaClick);
+    connect(ui->Pomoc_koszty, &QPushButton::clicked, this, &TEwidencja_przejazdow::Pomoc_kosztyClick);
+    connect(ui->Pomoc, &QPushButton::clicked, this, &TEwidencja_przejazdow::PomocClick);
+
+    connect(ui->DodajPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::DodajPrzejazdClick);
+    connect(ui->EdytujPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::EdytujPrzejazdClick);
+    connect(ui->ZapiszPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::ZapiszPrzejazdClick);
+    connect(ui->AnulujPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::AnulujPrzejazdClick);
+    connect(ui->UsunPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::UsunPrzejazdClick);
+    connect(ui->UsunNiepoprwaneRekordy, &QPushButton::clicked, this,
+            &TEwidencja_przejazdow::UsunNiepoprwaneRekordyClick);
+    connect(ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this, &TEwidencja_przejazdow::RadioGroup1CoPodajemyClick);
+    connect(ui->DBIloscKm, &DbEdit::clicked, this, &TEwidencja_przejazdow::DBIloscKmClick);
+    connect(ui->DBIloscKm, &DbEdit::exited, this, &TEwidencja_przejazdow::DBIloscKmExit);
+    connect(ui->DataPrzejazdu, &DbDateEdit::changed, this, &TEwidencja_przejazdow::DataPrzejazduChange);
+    connect(ui->DBGridPrzejazdy, &DbGrid::cellClick, this, &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+    connect(ui->DBGridPrzejazdy, &DbGrid::dblClick, this, &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+    connect(ui->DBGridPrzejazdy, &DbGrid::keyDown, this, &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+    connect(ui->DBGridPrzejazdy, &DbGrid::keyUp, this, &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+
+    connect(ui->DodajKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::DodajKosztClick);
+    connect(ui->EdytujKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::EdytujKosztClick);
+    connect(ui->ZapiszKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::ZapiszKosztClick);
+    connect(ui->AnulujKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::AnulujKosztClick);
+    connect(ui->UsunKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::UsunKosztClick);
+    connect(ui->RadioGroupPrzeliczanieVat, &RadioGroup::clicked, this,
+            &TEwidencja_przejazdow::RadioGroupPrzeliczanieVatClick);
+    connect(ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this, &TEwidencja_przejazdow::RadioGroupCoPodajemyClick);
+    connect(ui->DBGridKoszty, &DbGrid::cellClick, this, &TEwidencja_przejazdow::DBGridKosztyCellClick);
+    connect(ui->DBGridKoszty, &DbGrid::keyDown, this, &TEwidencja_przejazdow::DBGridKosztyKeyDown);
+    connect(ui->DBGridKoszty, &DbGrid::keyUp, this, &TEwidencja_przejazdow::DBGridKosztyKeyDown);
+}
+
+// ---------------------------------------------------------------- tables
+
+void TEwidencja_przejazdow::openTables() {
+    for (Table* table : {TableKoszty, TableOkresy, TablePrzejazdy, TableStawki, TableWydatki, TableTrasy, TablePojazdy,
+                         TableCelWyjazdu})
+        table->open();
+}
+
+void TEwidencja_przejazdow::closeTables() {
+    for (Table* table : {TablePrzejazdy, TableKoszty, TablePojazdy, TableStawki, TableOkresy, TableTrasy, TableWydatki,
+                         TableCelWyjazdu})
+        table->close();
+}
+
+bool TEwidencja_przejazdow::TablePojazdyFilterRecord(Table& t) {
+    // While the register is hidden (the lump-sum register uses the table) only employees' cars.
+    if (isVisible())
+        return true;
+    return !t.asBool(QStringLiteral("Pojazd_Wlasc"));
+}
+
+void TEwidencja_przejazdow::TablePojazdyCalcFields(Table& t) {
+    t.setValue(QStringLiteral("Inform_samochod"),
+               t.asBool(QStringLiteral("Pojazd_Wlasc")) ? QStringLiteral("Nie") : QStringLiteral("Tak"));
+    t.setValue(QStringLiteral("UzywanyString"),
+               t.asBool(QStringLiteral("Uzywany")) ? QStringLiteral("TAK") : QStringLiteral("NIE"));
+}
+
+void TEwidencja_przejazdow::TablePojazdyAfterPost(Table& t) {
+    m_forms.Pojazdy_firmy->showOwnerChoice(t.asBool(QStringLiteral("Pojazd_Wlasc")));
+    if (t.isNull(QStringLiteral("NrKol_Pojazdu")))
+        m_forms.context.dialogs.message(
+            QStringLiteral("Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\""));
+}
+
+int TEwidencja_przejazdow::selectedYear() const {
+    const QString text = m_ui->ComboBoxRok->currentText().trimmed();
+    if (numbers::isInteger(text)) {
+        const qint64 year = numbers::parseInteger(text);
+        if (year > 0 && year < 100000)
+            return int(year);
+    }
+    return m_forms.context.clock.today().year();
+}
+
+bool TEwidencja_przejazdow::TablePrzejazdyFilterRecord(Table& t) {
+    if (m_ui->ComboBoxRok->currentText().isEmpty()) {
+        const QSignalBlocker block(m_ui->ComboBoxRok);
+        m_ui->ComboBoxRok->setEditText(QString::number(m_forms.context.clock.today().year()));
+    }
+    const int year = selectedYear();
+    if (onTripsTab()) {
+        int month = 0;
+        WybranyMiesiac(month);
+        auto [from, to] = ZakresMiesiecy(month);
+        if (NarastajacoOdStycznia)
+            from = 1;
+        const qint64 m = t.asInteger(QStringLiteral("Miesiac"));
+        return from <= m && m <= to && t.asInteger(QStringLiteral("Rok")) == year;
+    }
+    if (onSummaryTab())
+        return t.asInteger(QStringLiteral("Rok")) == year;
+    return true;
+}
+
+bool TEwidencja_przejazdow::TableKosztyFilterRecord(Table& t) {
+    if (m_ui->ComboBoxRok->currentText().isEmpty()) {
+        const QSignalBlocker block(m_ui->ComboBoxRok);
+        m_ui->ComboBoxRok->setEditText(QString::number(m_forms.context.clock.today().year()));
+    }
+    const int year = selectedYear();
+    if (onCostsTab()) {
+        int month = 0;
+        if (m_ui->ComboBoxMiesiac->currentText().isEmpty())
+            month = m_forms.context.clock.today().month();
+        else
+            WybranyMiesiac(month);
+        auto [from, to] = ZakresMiesiecy(month);
+        if (NarastajacoOdStycznia)
+            from = 1;
+        const qint64 m = t.asInteger(QStringLiteral("Miesiac"));
+        return from <= m && m <= to && t.asInteger(QStringLiteral("Rok")) == year;
+    }
+    if (onSummaryTab())
+        return t.asInteger(QStringLiteral("Rok")) == year;
+    return true;
+}
+
+// ---------------------------------------------------------------- the selected period
+
+void TEwidencja_przejazdow::WybranyMiesiac(int& month) const {
+    const QString text = m_ui->ComboBoxMiesiac->currentText();
+    if (text == months::kAll) {
+        month = 0;
+        return;
+    }
+    if (const auto number = months::number(text))
+        month = *number;
+}
+
+int TEwidencja_przejazdow::WybranyMiesiac() const {
+    int month = 0;
+    WybranyMiesiac(month);
+    return month;
+}
+
+void TEwidencja_przejazdow::WybranyOkres(int& year, int& month) const {
+    year = selectedYear();
+    WybranyMiesiac(month);
+}
+
+std::pair<int, int> TEwidencja_przejazdow::ZakresMiesiecy(int month) {
+    if (month == 0)
+        return {1, 12};
+    return {month, month};
+}
+
+bool TEwidencja_przejazdow::onTripsTab() const { return m_ui->PageControl1->currentWidget() == m_ui->Przejazdy; }
+bool TEwidencja_przejazdow::onCostsTab() const { return m_ui->PageControl1->currentWidget() == m_ui->Koszty; }
+bool TEwidencja_przejazdow::onSummaryTab() const { return m_ui->PageControl1->currentWidget() == m_ui->Zestawienia; }
+
+void TEwidencja_przejazdow::fillPeriodLists() {
+    const int today = m_forms.context.clock.today().year();
+    QList<int> years;
+    for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
+        const int year = int(TableOkresy->asInteger(QStringLiteral("Rok")));
+        if (year >= today - 25 && year <= today + 24 && !TableOkresy->isNull(QStringLiteral("Rok")) &&
+            !years.contains(year))
+            years.append(year);
+    }
+    std::sort(years.begin(), years.end());
+    {
+        const QSignalBlocker block(m_ui->ComboBoxRok);
+        m_ui->ComboBoxRok->clear();
+        for (int year : years)
+            m_ui->ComboBoxRok->addItem(QString::number(year));
+    }
+    TableOkresy->last();
+    const int year = int(TableOkresy->asInteger(QStringLiteral("Rok")));
+    {
+        const QSignalBlocker blockMonth(m_ui->ComboBoxMiesiac);
+        const QSignalBlocker blockYear(m_ui->ComboBoxRok);
+        m_ui->ComboBoxMiesiac->setEditText(months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
+        m_ui->ComboBoxRok->setEditText(TableOkresy->isNull(QStringLiteral("Rok")) ? QString() : QString::number(year));
+        const QString monthText = m_ui->ComboBoxMiesiac->currentText();
+        while (m_ui->ComboBoxMiesiac->count() > 1)
+            m_ui->ComboBoxMiesiac->removeItem(1);
+        for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
+            if (!TableOkresy->isNull(QStringLiteral("Rok")) && TableOkresy->asInteger(QStringLiteral("Rok")) == year)
+                m_ui->ComboBoxMiesiac->addItem(months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
+        }
+        m_ui->ComboBoxMiesiac->setEditText(monthText);
+    }
+    rememberShownPeriod();
+}
+
+void TEwidencja_przejazdow::rememberShownPeriod() {
+    m_shownYear = m_ui->ComboBoxRok->currentText();
+    m_shownMonth = m_ui->ComboBoxMiesiac->currentText();
+    m_shownTab = m_ui->PageControl1->currentIndex();
+}
+
+void TEwidencja_przejazdow::restoreShownPeriod() {
+    const QSignalBlocker blockYear(m_ui->ComboBoxRok);
+    const QSignalBlocker blockMonth(m_ui->ComboBoxMiesiac);
+    const QSignalBlocker blockTab(m_ui->PageControl1);
+    m_ui->ComboBoxRok->setEditText(m_shownYear);
+    m_ui->ComboBoxMiesiac->setEditText(m_shownMonth);
+    m_ui->PageControl1->setCurrentIndex(m_shownTab);
+}
+
+bool TEwidencja_przejazdow::holdPendingRow() {
+    for (Table* table : {TablePrzejazdy, TableKoszty, TablePojazdy}) {
+        if (!table->isActive() || !table->isEditing())
+            continue;
+        if (table->isModified()) {
+            m_forms.context.dialogs.message(table->pendingGuard());
+            return true;
+        }
+    }
+    for (Table* table : {TablePrzejazdy, TableKoszty})
+        if (table->isActive())
+            table->cancel();
+    return false;
+}
+
+void TEwidencja_przejazdow::OdblokujZakladki() {
+    if (m_ui->CheckBoxOdblokuj->isChecked()) {
+        m_ui->PageControl1->setEnabled(true);
+        return;
+    }
+    if (!TablePojazdy->isActive() || TablePojazdy->isEmpty())
+        return;
+    const QVariant used = TablePojazdy->value(QStringLiteral("Uzywany"));
+    if (!used.isNull())
+        m_ui->PageControl1->setEnabled(used.toBool());
+}
+
+void TEwidencja_przejazdow::setTripButtonsEnabled(bool enabled) {
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->DodajPrzejazd), static_cast<QWidget*>(m_ui->ZapiszPrzejazd),
+                       static_cast<QWidget*>(m_ui->AnulujPrzejazd), static_cast<QWidget*>(m_ui->UsunPrzejazd)})
+        w->setEnabled(enabled);
+}
+
+void TEwidencja_przejazdow::setCostButtonsEnabled(bool enabled) {
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->DodajKoszt), static_cast<QWidget*>(m_ui->ZapiszKoszt),
+                       static_cast<QWidget*>(m_ui->AnulujKoszt), static_cast<QWidget*>(m_ui->UsunKoszt)})
+        w->setEnabled(enabled);
+}
+
+void TEwidencja_przejazdow::showBusy(bool shown) {
+    m_ui->BitBtnProszeCzekac->setVisible(shown);
+    if (shown) {
+        m_ui->BitBtnProszeCzekac->raise();
+        m_ui->BitBtnProszeCzekac->repaint();
+    }
+}
+
+void TEwidencja_przejazdow::setCell(QTableWidget* grid, int column, int row, const QString& text) {
+    QTableWidgetItem* item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+QString TEwidencja_przejazdow::cell(const QTableWidget* grid, int column, int row) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+// ---------------------------------------------------------------- vehicle, month, year, tab
+
+void TEwidencja_przejazdow::selectVehicle(bool busy) {
+    if (!TablePojazdy->isActive())
+        return;
+    UstawStawke();
+    const int m = WybranyMiesiac();
+    if (TablePrzejazdy->isActive() && !TablePrzejazdy->isEditing()) {
+        if (onTripsTab())
+            SumyPrzejazdow(m);
+        if (onCostsTab()) {
+            SumyKosztow(m);
+            SumyVat(m);
+        }
+    }
+    SumyVat(m);
+    if (onSummaryTab()) {
+        if (busy)
+            showBusy(true);
+        WyliczZestawienie();
+        showBusy(false);
+    }
+    OdblokujZakladki();
+}
+
+void TEwidencja_przejazdow::DBGridPojazdyCellClick() {
+    runAction(m_forms.context.dialogs, [&] { selectVehicle(true); });
+}
+void TEwidencja_przejazdow::DBGridPojazdyDblClick() { DBGridPojazdyCellClick(); }
+void TEwidencja_przejazdow::DBGridPojazdyKeyDown() { DBGridPojazdyCellClick(); }
+void TEwidencja_przejazdow::DBGridPojazdyKeyUp() { DBGridPojazdyCellClick(); }
+void TEwidencja_przejazdow::DBGridPojazdyExit() {
+    runAction(m_forms.context.dialogs, [&] { selectVehicle(false); });
+}
+
+void TEwidencja_przejazdow::CheckBoxOdblokujClick() { OdblokujZakladki(); }
+
+void TEwidencja_przejazdow::ComboBoxMiesiacClick() { ComboBoxMiesiacChange(); }
+
+void TEwidencja_przejazdow::ComboBoxMiesiacChange() {
+    if (holdPendingRow()) {
+        restoreShownPeriod();
+        return;
+    }
+    runAction(m_forms.context.dialogs, [&] { monthChanged(); });
+    rememberShownPeriod();
+}
+
+void TEwidencja_przejazdow::monthChanged() {
+    if (!TablePojazdy->isActive())
+        return;
+    const int m = WybranyMiesiac();
+    int year = 0;
+    int month = 0;
+    WybranyOkres(year, month);
+    // A month without rows leaves the picker on the first day of the month.
+    auto pickerDate = [&](Table* table) {
+        const QDate date = table->asDate(QStringLiteral("Data"));
+        if (date.isValid())
+            return date;
+        return m > 0 ? QDate(year, m, 1) : QDate(year, 1, 1);
+    };
+    if (onCostsTab()) {
+        setCostButtonsEnabled(m != 0);
+        TableKoszty->refresh();
+        if (m == 0)
+            PrzeliczKosztyRok();
+        OpisySumKosztow(m);
+        SumyKosztow(m);
+        SumyVat(m);
+        SpalanieSrednie();
+        SpalanieAktualne();
+        TableKoszty->first();
+        PokazPolaVat();
+        TableKoszty->refresh();
+        TableKoszty->first();
+        m_ui->DataKosztu->setDate(pickerDate(TableKoszty));
+        m_ui->EditWartoscZaliczona->setText(
+            TableKoszty->isEmpty() ? QString() : numbers::general(TableKoszty->asFloat(QStringLiteral("Wartosc"))));
+    } else if (onTripsTab()) {
+        setTripButtonsEnabled(m != 0);
+        TablePrzejazdy->refresh();
+        if (m == 0)
+            PrzeliczPrzejazdyRok();
+        OpisySumPrzejazdow(m);
+        SumyPrzejazdow(m);
+        TablePrzejazdy->first();
+        TablePrzejazdy->refresh();
+        m_ui->DataPrzejazdu->setDate(pickerDate(TablePrzejazdy));
+    }
+}
+
+void TEwidencja_przejazdow::ComboBoxRokChange() {
+    if (holdPendingRow()) {
+        restoreShownPeriod();
+        return;
+    }
+    AppContext& ctx = m_forms.context;
+    runAction(ctx.dialogs, [&] {
+        const int today = ctx.clock.today().year();
+        int remembered = 0;
+        WybranyMiesiac(remembered);
+        QComboBox* yearBox = m_ui->ComboBoxRok;
+        const QString text = yearBox->currentText().trimmed();
+        bool empty = text.isEmpty();
+        if (!empty && !numbers::isInteger(text)) {
+            ctx.dialogs.messageBox(QStringLiteral("TO NIE JEST POPRAWNY ROK - POPRAW"), QStringLiteral("Błąd"));
+            yearBox->setFocus();
+            const QSignalBlocker block(yearBox);
+            yearBox->setEditText(QString());
+            empty = true;
+        }
+        if (empty) {
+            const QSignalBlocker block(yearBox);
+            yearBox->setEditText(QString::number(today));
+        }
+        if (m_ui->ComboBoxMiesiac->currentText() == months::kAll)
+            ctx.dialogs.message(QStringLiteral("Przy zmianie roku wybierz konkretny miesiąc"));
+        try {
+            const int year = selectedYear();
+            const QSignalBlocker block(m_ui->ComboBoxMiesiac);
+            const QString monthText = m_ui->ComboBoxMiesiac->currentText();
+            while (m_ui->ComboBoxMiesiac->count() > 1)
+                m_ui->ComboBoxMiesiac->removeItem(1);
+            for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
+                if (!TableOkresy->isNull(QStringLiteral("Rok")) && TableOkresy->asInteger(QStringLiteral("Rok")) == year)
+                    m_ui->ComboBoxMiesiac->addItem(months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
+            }
+            m_ui->ComboBoxMiesiac->setEditText(monthText);
+            if (TableOkresy->locate(QStringLiteral("Miesiac"), {remembered}))
+                m_ui->ComboBoxMiesiac->setEditText(months::name(remembered));
+            if (onCostsTab())
+                TableKoszty->refresh();
+            else if (onTripsTab())
+                TablePrzejazdy->refresh();
+        } catch (const Error&) {
+            ctx.dialogs.message(QStringLiteral("Nieprawidłowa wartość roku"));
+            const QSignalBlocker block(yearBox);
+            yearBox->setEditText(QString::number(today));
+        }
+        if (onSummaryTab())
+            WyliczZestawienie();
+        // The sums under the grid follow the year shown.
+        const int m = WybranyMiesiac();
+        if (onTripsTab()) {
+            OpisySumPrzejazdow(m);
+            SumyPrzejazdow(m);
+        } else if (onCostsTab()) {
+            OpisySumKosztow(m);
+            SumyKosztow(m);
+            SumyVat(m);
+        }
+        int year = 0;
+        int month = 0;
+        WybranyOkres(year, month);
+        const QDate first(year, month >= 1 ? month : 1, 1);
+        m_ui->DataKosztu->setDate(first);
+        m_ui->DataPrzejazdu->setDate(first);
+    });
+    rememberShownPeriod();
+}
+
+void TEwidencja_przejazdow::PageControl1Change() {
+    if (holdPendingRow()) {
+        restoreShownPeriod();
+        return;
+    }
+    runAction(m_forms.context.dialogs, [&] {
+        if (!TablePojazdy->isActive())
+            return;
+        const int m = WybranyMiesiac();
+        if (onCostsTab()) {
+            m_ui->LabelWartosc->setText(QStringLiteral("Wartość[zł]"));
+            m_ui->ComboBoxMiesiac->setEnabled(true);
+            setCostButtonsEnabled(m != 0);
+            TableKoszty->refresh();
+            if (m == 0)
+                PrzeliczKosztyRok();
+            OpisySumKosztow(m);
+            SumyKosztow(m);
+            SumyVat(m);
+        } else if (onTripsTab()) {
+            m_ui->ComboBoxMiesiac->setEnabled(true);
+            setTripButtonsEnabled(m != 0);
+            TablePrzejazdy->refresh();
+            if (m == 0)
+                PrzeliczPrzejazdyRok();
+            UstawStawke();
+            OpisySumPrzejazdow(m);
+            SumyPrzejazdow(m);
+            if (TableOkresy->asDate(QStringLiteral("Data")) > QDate(1990, 12, 30))
+                m_ui->DataPrzejazdu->setDate(TableOkresy->asDate(QStringLiteral("Data")));
+            NowyPrzejazd = false;
+        } else {
+            showBusy(true);
+            m_ui->ComboBoxMiesiac->setEnabled(false);
+            NaglowkiZestawienia();
+            TablePrzejazdy->refresh();
+            TableKoszty->refresh();
+            if (!TablePojazdy->isEmpty()) {
+                WyliczZestawienie();
+                TablePojazdy->refresh();
+            }
+            showBusy(false);
+        }
+    });
+    rememberShownPeriod();
+}
+
+void TEwidencja_przejazdow::zamknijClick() { close(); }
+
+void TEwidencja_przejazdow::closeEvent(QCloseEvent* event) {
+    // A pending row is dropped as "Anuluj" does; the tables are closed with the window.
+    closeTables();
+    NowyPrzejazd = false;
+    NowyKoszt = false;
+    QWidget::closeEvent(event);
+}
+
+void TEwidencja_przejazdow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        if (onTripsTab())
+            AnulujPrzejazdClick();
+        else if (onCostsTab())
+            AnulujKosztClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------- windows opened from here
+
+void TEwidencja_przejazdow::DodajPojazdClick() {
+    runAction(m_forms.context.dialogs, [&] { m_forms.Pojazdy_firmy->openWindow(); });
+}
+
+void TEwidencja_przejazdow::DodajTraseClick() {
+    m_forms.Trasy->prepare(false);
+    m_forms.context.dialogs.showModal(m_forms.Trasy);
+}
+
+void TEwidencja_przejazdow::Kartoteka_TrasClick() {
+    m_forms.Trasy->prepare(true);
+    m_forms.context.dialogs.showModal(m_forms.Trasy);
+}
+
+void TEwidencja_przejazdow::StawkiClick() { m_forms.context.dialogs.showModal(m_forms.Stawki_poj); }
+
+void TEwidencja_przejazdow::NowyOkresClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        m_forms.Nowy_Okres->prepare();
+        m_ui->EditWartoscZaliczona->clear();
+        m_forms.context.dialogs.showModal(m_forms.Nowy_Okres);
+    });
+}
+
+void TEwidencja_przejazdow::WydatkiClick() {
+    m_forms.Jaki_Wydatek->prepare(false);
+    m_forms.context.dialogs.showModal(m_forms.Jaki_Wydatek);
+}
+
+void TEwidencja_przejazdow::Kart_WydatkiClick() {
+    m_forms.Jaki_Wydatek->prepare(true);
+    m_forms.context.dialogs.showModal(m_forms.Jaki_Wydatek);
+}
+
+void TEwidencja_przejazdow::CelWyjClick() {
+    m_forms.Cel_Wyjazdu->prepare(false);
+    m_forms.context.dialogs.showModal(m_forms.Cel_Wyjazdu);
+}
+
+void TEwidencja_przejazdow::Kartoteka_CelowClick() {
+    m_forms.Cel_Wyjazdu->prepare(true);
+    m_forms.context.dialogs.showModal(m_forms.Cel_Wyjazdu);
+}
+
+void TEwidencja_przejazdow::KierowcyClick() {
+    runAction(m_forms.context.dialogs, [&] { m_forms.Kierowcy1->openWindow(false); });
+}
+
+void TEwidencja_przejazdow::KartotekaKierowcowClick() {
+    runAction(m_forms.context.dialogs, [&] { m_forms.Kierowcy1->openWindow(true); });
+}
+
+void TEwidencja_przejazdow::Pomoc_glownaClick() {
+    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
+    m_forms.context.help.showTopic(1);
+}
+
+void TEwidencja_przejazdow::Pomoc_kosztyClick() {
+    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
+    m_forms.context.help.showTopic(2);
+}
+
+void TEwidencja_przejazdow::PomocClick() {
+    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
+    m_forms.context.help.showTopic(3);
+}
+
+} // namespace tarlok

@@ -1,0 +1,204 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <utility>
+
+class QTableWidget;
+
+namespace Ui {
+class TEwidencja_przejazdow;
+}
+
+namespace tarlok {
+
+class Forms;
+class Table;
+
+// The register window: the vehicles, the chosen period (year and month) and, on three tabs, the costs
+// and the trips of the current vehicle in that period and the summary of its year. It owns the eight
+// tables that the reference windows, the printouts and the other subsystems share, so there is one
+// current vehicle in the whole program.
+class TEwidencja_przejazdow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TEwidencja_przejazdow(Forms& forms);
+    ~TEwidencja_przejazdow() override;
+
+    Ui::TEwidencja_przejazdow* ui() const { return m_ui.get(); }
+
+    Table* TablePojazdy;
+    Table* TablePrzejazdy;
+    Table* TableKoszty;
+    Table* TableStawki;
+    Table* TableOkresy;
+    Table* TableTrasy;
+    Table* TableWydatki;
+    Table* TableCelWyjazdu;
+
+    // --- state kept between actions ---
+    bool NowyPrzejazd = false;          // a trip was started with "Nowy przejazd"
+    bool NowyKoszt = false;             // a cost was started with "Nowy koszt" or "Edytuj koszt"
+    bool NarastajacoOdStycznia = false; // the period filters admit January to the chosen month
+    std::array<double, 13> VatMiesiecznie{}; // VAT counted into costs, by month [1..12]
+
+    // --- the selected period ---
+    // The month index of the month box: 1..12 for a month name, 0 for "Wszystko"; any other text
+    // leaves `month` as it was.
+    void WybranyMiesiac(int& month) const;
+    int WybranyMiesiac() const;
+    // The year of the year box and the month of the month box.
+    void WybranyOkres(int& year, int& month) const;
+    // 0 gives 1..12, any other index k gives k..k.
+    static std::pair<int, int> ZakresMiesiecy(int month);
+    // The year of the year box; the current year when the box holds no whole number.
+    int selectedYear() const;
+
+    // Fills the year list (years with periods within 25 years back and 24 ahead) and the month list of
+    // the newest period's year, and shows the newest period.
+    void fillPeriodLists();
+    // Opens the tables that are closed: costs, periods, trips, rates, expense kinds, routes, vehicles,
+    // purposes.
+    void openTables();
+    void closeTables();
+    // Enables the tabs for a vehicle in use (or with "Aktywne dla poj. nieużywanych" ticked).
+    void OdblokujZakladki();
+    bool onTripsTab() const;
+    bool onCostsTab() const;
+    bool onSummaryTab() const;
+
+    // A pending trip, cost or vehicle that was changed holds the window where it is: the user is told
+    // to save or cancel it first and true is returned. An unchanged pending row is dropped.
+    bool holdPendingRow();
+
+    // --- the trips tab ---
+    void UstawStawke();
+    // The rate of the current vehicle by its engine capacity, from the current rates row.
+    double rateOfVehicle() const;
+    void PrzeliczPrzejazdyMiesiac();
+    void PrzeliczPrzejazdyRok();
+    void SumyPrzejazdow(int month);
+    void OpisySumPrzejazdow(int month);
+    // The final reading of the vehicle's latest trip over all periods becomes its current odometer.
+    void updateVehicleOdometer();
+
+    // --- the costs tab ---
+    void PrzeliczKosztyMiesiac();
+    void PrzeliczKosztyRok();
+    void PrzeliczPaliwo();
+    void SumyKosztow(int month);
+    void SumyVat(int month);
+    double SumaVatMiesiaca(int year, int month);
+    void OpisySumKosztow(int month);
+    void SpalanieAktualne();
+    void SpalanieSrednie();
+    void PokazPolaVat();
+    void SprawdzStanLicznika();
+    void SprawdzIloscKm();
+    // Shows or hides the fuel fields by the current cost's fuel flag.
+    void showFuelFields(bool fuel);
+    // Applies "Co podajemy" of the costs tab to the km and starting odometer boxes.
+    void applyCostEntryMode();
+
+    // --- the summary tab ---
+    void NaglowkiZestawienia();
+    void WyliczZestawienie();
+    double SpalanieMiesiaca(int month);
+
+    // A cell of a sum grid (column, row), as the grids are addressed.
+    static void setCell(QTableWidget* grid, int column, int row, const QString& text);
+    static QString cell(const QTableWidget* grid, int column, int row);
+
+public slots:
+    // period and vehicle
+    void ComboBoxRokChange();
+    void ComboBoxMiesiacChange();
+    void ComboBoxMiesiacClick();
+    void PageControl1Change();
+    void DBGridPojazdyCellClick();
+    void DBGridPojazdyDblClick();
+    void DBGridPojazdyKeyDown();
+    void DBGridPojazdyKeyUp();
+    void DBGridPojazdyExit();
+    void CheckBoxOdblokujClick();
+    void zamknijClick();
+    // windows opened from the register
+    void DodajPojazdClick();
+    void DodajTraseClick();
+    void Kartoteka_TrasClick();
+    void StawkiClick();
+    void NowyOkresClick();
+    void WydatkiClick();
+    void Kart_WydatkiClick();
+    void CelWyjClick();
+    void Kartoteka_CelowClick();
+    void KierowcyClick();
+    void KartotekaKierowcowClick();
+    void Pomoc_glownaClick();
+    void Pomoc_kosztyClick();
+    void PomocClick();
+
+    // trips
+    void DodajPrzejazdClick();
+    void EdytujPrzejazdClick();
+    void ZapiszPrzejazdClick();
+    void AnulujPrzejazdClick();
+    void UsunPrzejazdClick();
+    void UsunNiepoprwaneRekordyClick();
+    void RadioGroup1CoPodajemyClick();
+    void DBIloscKmClick();
+    void DBIloscKmExit();
+    void DataPrzejazduChange();
+    void DBGridPrzejazdyCellClick();
+
+    // costs
+    void DodajKosztClick();
+    void EdytujKosztClick();
+    void ZapiszKosztClick();
+    void AnulujKosztClick();
+    void UsunKosztClick();
+    void RadioGroupPrzeliczanieVatClick();
+    void RadioGroupCoPodajemyClick();
+    void DBGridKosztyCellClick();
+    void DBGridKosztyKeyDown();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setupTables();
+    void setupGrids();
+    void connectHandlers();
+    bool TablePojazdyFilterRecord(Table& table);
+    bool TablePrzejazdyFilterRecord(Table& table);
+    bool TableKosztyFilterRecord(Table& table);
+    void TablePojazdyCalcFields(Table& table);
+    void TablePojazdyAfterPost(Table& table);
+    void TableKosztyCalcFields(Table& table);
+    // The steps shared by every way of selecting a vehicle; `busy` shows the busy button while the
+    // summary is computed.
+    void selectVehicle(bool busy);
+    void monthChanged();
+    void setTripButtonsEnabled(bool enabled);
+    void setCostButtonsEnabled(bool enabled);
+    void showBusy(bool shown);
+    void rememberShownPeriod();
+    void restoreShownPeriod();
+    // trips tab (private helpers of the trips tab go here)
+    void saveTrip();
+    void deleteInvalidTrips();
+
+    // costs tab (private helpers of the costs tab go here)
+    void saveCost();
+
+    Forms& m_forms;
+    std::unique_ptr<Ui::TEwidencja_przejazdow> m_ui;
+    int m_shownTab = 0;
+    QString m_shownYear;
+    QString m_shownMonth;
+};
+
+} // namespace tarlok
