@@ -1,18 +1,124 @@
+// The trip-purposes window: the register's purposes table, kept through a navigator bar and two edits
+// (or in the grid itself while "Zapis bezpośrednio w tabeli" is ticked); a purpose can be taken into
+// the trip being entered.
 #include "TCel_Wyjazdu.h"
 
+#include "ReferenceWindows.h"
+#include "app/Actions.h"
+#include "app/AppContext.h"
 #include "app/Forms.h"
+#include "platform/Dialogs.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/EngineError.h"
+#include "store/Table.h"
 #include "ui_TCel_Wyjazdu.h"
+#include "ui_TEwidencja_przejazdow.h"
+#include "widgets/DataLink.h"
 
 namespace tarlok {
 
-TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TCel_Wyjazdu>()) { m_ui->setupUi(this); }
+TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TCel_Wyjazdu>()) {
+    setObjectName(QStringLiteral("Cel_Wyjazdu"));
+    m_ui->setupUi(this);
+    Dialogs& dialogs = m_forms.context.dialogs;
+    Table* table = purposes();
+    table->beforeInsert = [this](Table& t) {
+        TableCelWyjazduBeforeInsert(t);
+    };
+    table->beforePost = [this](Table& t) {
+        TableCelWyjazduBeforePost(t);
+    };
 
-TCel_Wyjazdu::~TCel_Wyjazdu() = default;
+    reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
 
-void TCel_Wyjazdu::prepare(bool) {}
-void TCel_Wyjazdu::WprowadzClick() {}
-void TCel_Wyjazdu::DBGrid1DblClick() {}
-void TCel_Wyjazdu::ZamknijClick() {}
-void TCel_Wyjazdu::CheckBoxZapisBezposrednioTabelaClick() {}
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    DbGrid* grid = m_ui->DBGrid1;
+    grid->setDataSource(table);
+    grid->setInPlaceEditing(false);
+    grid->addColumn(QStringLiteral("Cel_Wyjazdu"), QStringLiteral("Cel wyjazdu"), 250, left);
+    grid->addColumn(QStringLiteral("Pom1"), QStringLiteral("Opis"), 300, left);
+
+    m_ui->DBCelWyjazdu->setDataSource(table, QStringLiteral("Cel_Wyjazdu"));
+    m_ui->DBOpisCeluWyjazdu->setDataSource(table, QStringLiteral("Pom1"));
+
+    // Enter in an edit writes its text; it must not press a button of the window.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+
+    connect(m_ui->Wprowadz, &QPushButton::clicked, this, &TCel_Wyjazdu::WprowadzClick);
+    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TCel_Wyjazdu::ZamknijClick);
+    connect(m_ui->CheckBoxZapisBezposrednioTabela, &QCheckBox::clicked, this,
+            &TCel_Wyjazdu::CheckBoxZapisBezposrednioTabelaClick);
+    connect(grid, &DbGrid::dblClick, this, &TCel_Wyjazdu::DBGrid1DblClick);
+    setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
+}
+
+TCel_Wyjazdu::~TCel_Wyjazdu() {
+    // The register's table outlives this window: its events must not reach it any more.
+    Table* table = purposes();
+    table->beforeInsert = nullptr;
+    table->beforePost = nullptr;
+}
+
+Table* TCel_Wyjazdu::purposes() const {
+    return m_forms.Ewidencja_przejazdow->TableCelWyjazdu;
+}
+
+void TCel_Wyjazdu::prepare(bool pickForTrip) {
+    m_ui->DBCelWyjazdu->setDataSource(purposes(), QStringLiteral("Cel_Wyjazdu"));
+    m_ui->Wprowadz->setVisible(pickForTrip);
+    CheckBoxZapisBezposrednioTabelaClick();
+    // The register closes its tables when it closes; the list is shown on an open table all the same.
+    runAction(m_forms.context.dialogs, [&] {
+        if (!purposes()->isActive())
+            purposes()->open();
+    });
+}
+
+void TCel_Wyjazdu::TableCelWyjazduBeforeInsert(Table&) {
+    m_ui->DBCelWyjazdu->setFocus();
+}
+
+void TCel_Wyjazdu::TableCelWyjazduBeforePost(Table& table) {
+    if (reference::isBlank(table.asString(QStringLiteral("Cel_Wyjazdu")))) {
+        m_forms.context.dialogs.message(QStringLiteral("Pozycja do zapisu jest pusta"));
+        table.cancel();
+        throw Abort();
+    }
+}
+
+void TCel_Wyjazdu::pickPurpose(bool withDescription) {
+    Table* table = purposes();
+    // A purpose just typed is stored (or refused) before it is taken.
+    table->checkBrowseMode();
+    if (table->isEmpty()) {
+        m_forms.context.dialogs.messageBox(QStringLiteral("Brak pozycji do wprowadzenia"),
+                                           QStringLiteral("Informacja"));
+        return;
+    }
+    reference::copyPurpose(*table, *m_forms.Ewidencja_przejazdow->TablePrzejazdy, withDescription);
+    close();
+}
+
+void TCel_Wyjazdu::WprowadzClick() {
+    runAction(m_forms.context.dialogs, [&] { pickPurpose(true); });
+}
+
+void TCel_Wyjazdu::DBGrid1DblClick() {
+    runAction(m_forms.context.dialogs, [&] { pickPurpose(false); });
+}
+
+void TCel_Wyjazdu::ZamknijClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        // The register decides whether it may leave its tab (a changed trip keeps it where it is).
+        auto* rui = m_forms.Ewidencja_przejazdow->ui();
+        rui->PageControl1->setCurrentWidget(rui->Koszty);
+        close();
+    });
+}
+
+void TCel_Wyjazdu::CheckBoxZapisBezposrednioTabelaClick() {
+    m_ui->DBGrid1->setInPlaceEditing(m_ui->CheckBoxZapisBezposrednioTabela->isChecked());
+}
 
 } // namespace tarlok

@@ -10,6 +10,7 @@ class TCel_Wyjazdu;
 namespace tarlok {
 
 class Forms;
+class Table;
 
 // The trip-purposes window (modal), on the register's purposes table.
 class TCel_Wyjazdu : public QDialog {
@@ -31,6 +32,12 @@ public slots:
     void CheckBoxZapisBezposrednioTabelaClick();
 
 private:
+    void TableCelWyjazduBeforeInsert(Table& table);
+    void TableCelWyjazduBeforePost(Table& table);
+    // Copies the current purpose into the register's trip (with its description or without) and closes.
+    void pickPurpose(bool withDescription);
+    Table* purposes() const;
+
     Forms& m_forms;
     std::unique_ptr<Ui::TCel_Wyjazdu> m_ui;
 };

@@ -1,19 +1,207 @@
+// The expense-kinds window: the register's expense-kinds table with the VAT rate and the fuel flag of
+// each kind; a kind can be taken into the cost being entered.
 #include "TJaki_Wydatek.h"
 
+#include "ReferenceWindows.h"
+#include "app/Actions.h"
+#include "app/AppContext.h"
 #include "app/Forms.h"
+#include "app/TParametry1.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/EngineError.h"
+#include "store/Table.h"
+#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TJaki_Wydatek.h"
+#include "widgets/DataLink.h"
 
 namespace tarlok {
 
-TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TJaki_Wydatek>()) { m_ui->setupUi(this); }
+TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TJaki_Wydatek>()) {
+    setObjectName(QStringLiteral("Jaki_Wydatek"));
+    m_ui->setupUi(this);
+    Dialogs& dialogs = m_forms.context.dialogs;
+    Table* table = kinds();
+    table->beforeInsert = [this](Table& t) {
+        TableWydatkiBeforeInsert(t);
+    };
+    table->afterInsert = [this](Table& t) {
+        TableWydatkiAfterInsert(t);
+    };
+    table->beforePost = [this](Table& t) {
+        TableWydatkiBeforePost(t);
+    };
+    table->afterDelete = [this](Table& t) {
+        TableWydatkiAfterDelete(t);
+    };
+    // The picker follows every move, so that editing a kind keeps its own date unless it is changed.
+    connect(table, &Table::scrolled, this, [this] {
+        if (kinds()->state() == Table::State::Browse)
+            takeDateFromRow();
+    });
 
-TJaki_Wydatek::~TJaki_Wydatek() = default;
+    reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
 
-void TJaki_Wydatek::prepare(bool) {}
-void TJaki_Wydatek::WprowadzClick() {}
-void TJaki_Wydatek::DBGrid1DblClick() {}
-void TJaki_Wydatek::DBGrid1CellClick() {}
-void TJaki_Wydatek::ZamknijClick() {}
-void TJaki_Wydatek::PomocClick() {}
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    DbGrid* grid = m_ui->DBGrid1;
+    grid->setDataSource(table);
+    grid->setInPlaceEditing(false);
+    grid->setRowSelect(true);
+    grid->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 90, left, true);
+    grid->addColumn(QStringLiteral("Wydatek"), QStringLiteral("Wydatek"), 380, left, true);
+    grid->addColumn(QStringLiteral("Pom3"), QStringLiteral("Vat"), 50, right, true);
+
+    m_ui->DBWydatek->setDataSource(table, QStringLiteral("Wydatek"));
+    m_ui->DBComboBoxVat->setItems({QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("22"),
+                                   QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("0")});
+    m_ui->DBComboBoxVat->setDataSource(table, QStringLiteral("Pom3"));
+    // Ticked stores true: a kind marked as fuel is fuel wherever the flag is read.
+    m_ui->DBCzyPaliwo->setValues(true, false);
+    m_ui->DBCzyPaliwo->setDataSource(table, QStringLiteral("CzyPaliwo"));
+
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+
+    connect(m_ui->Wprowadz, &QPushButton::clicked, this, &TJaki_Wydatek::WprowadzClick);
+    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TJaki_Wydatek::ZamknijClick);
+    connect(m_ui->Pomoc, &QPushButton::clicked, this, &TJaki_Wydatek::PomocClick);
+    connect(grid, &DbGrid::dblClick, this, &TJaki_Wydatek::DBGrid1DblClick);
+    connect(grid, &DbGrid::cellClick, this, &TJaki_Wydatek::DBGrid1CellClick);
+    connect(grid, &DbGrid::keyDown, this, &TJaki_Wydatek::DBGrid1CellClick);
+    connect(grid, &DbGrid::keyUp, this, &TJaki_Wydatek::DBGrid1CellClick);
+    setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
+}
+
+TJaki_Wydatek::~TJaki_Wydatek() {
+    // The register's table outlives this window: its events must not reach it any more.
+    Table* table = kinds();
+    table->beforeInsert = nullptr;
+    table->afterInsert = nullptr;
+    table->beforePost = nullptr;
+    table->afterDelete = nullptr;
+}
+
+Table* TJaki_Wydatek::kinds() const {
+    return m_forms.Ewidencja_przejazdow->TableWydatki;
+}
+
+void TJaki_Wydatek::prepare(bool pickForCost) {
+    m_ui->Wprowadz->setVisible(pickForCost);
+    if (!pickForCost)
+        showVatBox();
+    // The register closes its tables when it closes; the list is shown on an open table all the same.
+    runAction(m_forms.context.dialogs, [&] {
+        if (!kinds()->isActive())
+            kinds()->open();
+        takeDateFromRow();
+    });
+}
+
+void TJaki_Wydatek::showVatBox() {
+    m_ui->DBComboBoxVat->setVisible(true);
+    m_ui->LabelVAT->setVisible(true);
+}
+
+void TJaki_Wydatek::takeDateFromRow() {
+    Table* table = kinds();
+    if (!table->isActive() || table->isEmpty()) {
+        m_ui->DataWyd->clear();
+        return;
+    }
+    m_ui->DataWyd->setDate(table->asDateTime(QStringLiteral("Data")).date());
+}
+
+void TJaki_Wydatek::TableWydatkiBeforeInsert(Table&) {
+    m_ui->DBWydatek->setFocus();
+    m_ui->DataWyd->setDate(m_forms.context.clock.today());
+    showVatBox();
+}
+
+void TJaki_Wydatek::TableWydatkiAfterInsert(Table&) {
+    m_ui->DataWyd->setDate(m_forms.context.clock.today());
+    showVatBox();
+}
+
+void TJaki_Wydatek::TableWydatkiBeforePost(Table& table) {
+    if (m_ui->DataWyd->isEmpty())
+        m_ui->DataWyd->setDate(m_forms.context.clock.today());
+    table.setValue(QStringLiteral("Data"), m_ui->DataWyd->date().startOfDay());
+    if (reference::isBlank(table.asString(QStringLiteral("Wydatek")))) {
+        m_forms.context.dialogs.message(QStringLiteral("Pozycja do zapisu jest pusta"));
+        table.cancel();
+        showVatBox();
+        throw Abort();
+    }
+    showVatBox();
+}
+
+void TJaki_Wydatek::TableWydatkiAfterDelete(Table&) {
+    takeDateFromRow();
+    showVatBox();
+}
+
+void TJaki_Wydatek::followCurrentKind() {
+    takeDateFromRow();
+    Table* table = kinds();
+    const bool fuel = table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
+    m_forms.Ewidencja_przejazdow->showFuelFields(fuel);
+    showVatBox();
+}
+
+void TJaki_Wydatek::DBGrid1CellClick() {
+    runAction(m_forms.context.dialogs, [&] { followCurrentKind(); });
+}
+
+void TJaki_Wydatek::takeKind() {
+    Table* kind = kinds();
+    // A kind just typed is stored (or refused) before it is taken.
+    kind->checkBrowseMode();
+    if (kind->isEmpty()) {
+        m_forms.context.dialogs.messageBox(QStringLiteral("Brak pozycji do wprowadzenia"),
+                                           QStringLiteral("Informacja"));
+        return;
+    }
+    TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
+    m_forms.Parametry1->schemaCheck();
+    const SchemaState& schema = m_forms.context.schema;
+    reference::copyExpenseKind(*kind, *reg.TableKoszty, schema.parametersPresent && schema.costsUpgraded);
+
+    auto* rui = reg.ui();
+    rui->LabelWartosc->setText(QStringLiteral("Wartość[zł]"));
+    for (QWidget* w :
+         {static_cast<QWidget*>(rui->LabelWartoscVat), static_cast<QWidget*>(rui->DBEditVat),
+          static_cast<QWidget*>(rui->LabelWartoscBrutto), static_cast<QWidget*>(rui->DBEditWartoscBrutto)})
+        w->setVisible(true);
+    if (kind->asBool(QStringLiteral("CzyPaliwo")))
+        reg.showFuelFields(true);
+    close();
+}
+
+void TJaki_Wydatek::WprowadzClick() {
+    runAction(m_forms.context.dialogs, [&] { takeKind(); });
+}
+
+void TJaki_Wydatek::DBGrid1DblClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        Table* table = kinds();
+        const bool fuel =
+            table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
+        m_forms.Ewidencja_przejazdow->showFuelFields(fuel);
+        showVatBox();
+        takeKind();
+    });
+}
+
+void TJaki_Wydatek::ZamknijClick() {
+    close();
+}
+
+void TJaki_Wydatek::PomocClick() {
+    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
+    m_forms.context.help.showTopic(2);
+}
 
 } // namespace tarlok

@@ -10,6 +10,7 @@ class TJaki_Wydatek;
 namespace tarlok {
 
 class Forms;
+class Table;
 
 // The expense-kinds window (modal), on the register's expense-kinds table.
 class TJaki_Wydatek : public QDialog {
@@ -32,6 +33,20 @@ public slots:
     void PomocClick();
 
 private:
+    void TableWydatkiBeforeInsert(Table& table);
+    void TableWydatkiAfterInsert(Table& table);
+    void TableWydatkiBeforePost(Table& table);
+    void TableWydatkiAfterDelete(Table& table);
+    // Grid cell click, key down and key up: the date picker takes the row's date, the register's fuel
+    // controls follow the kind's fuel flag, the VAT box is shown.
+    void followCurrentKind();
+    // The date picker shows the current row's date (nothing while the table shows no row).
+    void takeDateFromRow();
+    void showVatBox();
+    // "&Wprowadź do kosztu": copies the current kind into the register's cost and closes.
+    void takeKind();
+    Table* kinds() const;
+
     Forms& m_forms;
     std::unique_ptr<Ui::TJaki_Wydatek> m_ui;
 };

@@ -1,18 +1,139 @@
+// The drivers window: the drivers table of the schema window, edited in place in a grid and through a
+// navigator bar; a driver can be taken into the trip being entered in the register.
 #include "TKierowcy1.h"
 
+#include "ReferenceWindows.h"
+#include "app/Actions.h"
+#include "app/AppContext.h"
 #include "app/Forms.h"
+#include "app/TParametry1.h"
+#include "platform/Dialogs.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TKierowcy1.h"
+#include "widgets/DataLink.h"
+
+#include <QKeyEvent>
 
 namespace tarlok {
 
-TKierowcy1::TKierowcy1(Forms& forms) : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TKierowcy1>()) { m_ui->setupUi(this); }
+TKierowcy1::TKierowcy1(Forms& forms)
+    : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TKierowcy1>()) {
+    setObjectName(QStringLiteral("Kierowcy1"));
+    m_ui->setupUi(this);
+    Dialogs& dialogs = m_forms.context.dialogs;
+    Table* table = drivers();
+
+    reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
+
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    DbGrid* grid = m_ui->DBGridKierowcy;
+    grid->setDataSource(table);
+    grid->setInPlaceEditing(true);
+    grid->addColumn(QStringLiteral("NrKol"), QStringLiteral("Nr"), 40, right, true);
+    grid->addColumn(QStringLiteral("Imie"), QStringLiteral("Imię"), 100, left);
+    grid->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko"), 130, left);
+    grid->addColumn(QStringLiteral("DataPrzyjecia"), QStringLiteral("Data Przyjecia"), 95, left);
+    grid->addColumn(QStringLiteral("DataZwolnienia"), QStringLiteral("Data Zwolnienia"), 105, left);
+    grid->addColumn(QStringLiteral("Adres"), QStringLiteral("Adres"), 150, left);
+    grid->addColumn(QStringLiteral("Telefon"), QStringLiteral("Telefon"), 90, left);
+    grid->addColumn(QStringLiteral("mail"), QStringLiteral("E-mail"), 130, left);
+    grid->installEventFilter(this);
+
+    const std::pair<DbText*, const char*> texts[] = {
+        {m_ui->DBTextImie, "Imie"},
+        {m_ui->DBTextNazwisko, "Nazwisko"},
+        {m_ui->DBTextAdres, "Adres"},
+        {m_ui->DBTextDataPrzyjecia, "DataPrzyjecia"},
+        {m_ui->DBTextDataZwolnienia, "DataZwolnienia"},
+        {m_ui->DBTextTelefon, "Telefon"},
+        {m_ui->DBTextMail, "mail"},
+    };
+    for (const auto& [text, field] : texts) {
+        text->setDataSource(table, QString::fromLatin1(field));
+        text->setFlat(false);
+    }
+
+    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TKierowcy1::ZamknijClick);
+    connect(m_ui->Anuluj, &QPushButton::clicked, this, &TKierowcy1::AnulujClick);
+    connect(m_ui->WprowadzImieNazwisko, &QPushButton::clicked, this, &TKierowcy1::WprowadzImieNazwiskoClick);
+    connect(grid, &DbGrid::dblClick, this, &TKierowcy1::DBGridKierowcyDblClick);
+    setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
+}
 
 TKierowcy1::~TKierowcy1() = default;
 
-void TKierowcy1::openWindow(bool) {}
-void TKierowcy1::WprowadzImieNazwiskoClick() {}
-void TKierowcy1::DBGridKierowcyDblClick() {}
-void TKierowcy1::AnulujClick() {}
-void TKierowcy1::ZamknijClick() {}
+Table* TKierowcy1::drivers() const {
+    return m_forms.Parametry1->TableKierowcy;
+}
+
+void TKierowcy1::openWindow(bool pickForTrip) {
+    // A table left open (the window closed by its close box) is used as it is.
+    reference::openInDataFolder(*drivers(), m_forms.context.dataFolder(), tables::kierowcy().name);
+    m_ui->WprowadzImieNazwisko->setVisible(pickForTrip);
+    if (!isVisible())
+        reference::centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TKierowcy1::closeDrivers() {
+    Table* table = drivers();
+    if (table->isActive())
+        table->checkBrowseMode();
+    table->close();
+}
+
+void TKierowcy1::pickDriver() {
+    Table* table = drivers();
+    table->checkBrowseMode();
+    if (table->isEmpty()) {
+        m_forms.context.dialogs.messageBox(QStringLiteral("Brak pozycji do wprowadzenia"),
+                                           QStringLiteral("Informacja"));
+        return;
+    }
+    reference::copyDriver(*table, *m_forms.Ewidencja_przejazdow->TablePrzejazdy);
+    closeDrivers();
+    close();
+}
+
+void TKierowcy1::WprowadzImieNazwiskoClick() {
+    runAction(m_forms.context.dialogs, [&] { pickDriver(); });
+}
+
+void TKierowcy1::DBGridKierowcyDblClick() {
+    runAction(m_forms.context.dialogs, [&] { pickDriver(); });
+}
+
+void TKierowcy1::AnulujClick() {
+    runAction(m_forms.context.dialogs, [&] { drivers()->cancel(); });
+}
+
+void TKierowcy1::ZamknijClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        closeDrivers();
+        close();
+    });
+}
+
+bool TKierowcy1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->DBGridKierowcy && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && (key->modifiers() & Qt::ControlModifier)) {
+            runAction(m_forms.context.dialogs, [&] {
+                Table* table = drivers();
+                if (!table->isActive() || table->isEmpty())
+                    return;
+                if (reference::confirmDelete(m_forms.context.dialogs))
+                    table->deleteRecord();
+            });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 } // namespace tarlok

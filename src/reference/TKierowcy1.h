@@ -10,6 +10,7 @@ class TKierowcy1;
 namespace tarlok {
 
 class Forms;
+class Table;
 
 // The drivers window (not modal); also used to pick a driver for the trip being entered.
 class TKierowcy1 : public QWidget {
@@ -31,6 +32,14 @@ public slots:
     void ZamknijClick();
 
 private:
+    // Ctrl+Delete in the grid deletes the driver after the Yes/No question.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Copies the current driver into the register's trip, closes the drivers table and the window.
+    void pickDriver();
+    // Stores a changed pending driver (an unchanged one is dropped) and closes the drivers table.
+    void closeDrivers();
+    Table* drivers() const;
+
     Forms& m_forms;
     std::unique_ptr<Ui::TKierowcy1> m_ui;
 };

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QHash>
+#include <QString>
+#include <QVariant>
 #include <QWidget>
 #include <memory>
+
+class QSpinBox;
 
 namespace Ui {
 class TPojazdy_firmy;
@@ -24,8 +29,8 @@ public:
     Ui::TPojazdy_firmy* ui() const { return m_ui.get(); }
 
     // The window's state for the run.
-    int Licznik = 0;          // the next-number counter: NrKol of the last row when "Dodaj" was pressed
-    bool NowyPojazd = false;  // between "Dodaj" and the next successful save
+    int Licznik = 0;         // the next-number counter: NrKol of the last row when "Dodaj" was pressed
+    bool NowyPojazd = false; // between "Dodaj" and the next successful save
 
     // Prepares and shows the window as the main window's "POJAZDY" button and the register's
     // "Pojazdy" button do: the owner choice, the odometer controls by the schema state, the owner
@@ -52,8 +57,34 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void setupControls();
+    void connectHandlers();
+    // The register's vehicles table; openVehicles() opens it first when it is closed.
+    Table* vehiclesTable() const;
+    Table* openVehicles();
+    // Writes what was typed in the boxes into the row; a text of the wrong kind is refused with the
+    // box's label and the box keeps it.
+    void writeTypedTexts();
+    void save();
+    void remove();
+    // The row synchronisation of every grid event.
+    void synchronise();
+    // The owner's name and address into a vehicle that has none, and its current odometer from its
+    // trips; a pending vehicle is never touched.
+    void fillOwnerDefaults();
+    void fillOdometerFromTrips();
+    void loadServiceSpinEdits();
+    void setSpinSilently(QSpinBox* spin, const QVariant& value);
+    // A change of a service spin edit by the user: the vehicle goes into edit with the new value.
+    void serviceSpinChanged(const QString& field, int value);
+    void showOdometerControls(bool shown);
+    void setOdometerEditsLocked(bool locked);
+    void centreOnScreen();
+
     Forms& m_forms;
     std::unique_ptr<Ui::TPojazdy_firmy> m_ui;
+    QHash<const QWidget*, QString> m_boxNames; // the label of each box, for messages
+    bool m_placed = false;
 };
 
 } // namespace tarlok

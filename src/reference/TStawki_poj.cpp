@@ -1,17 +1,84 @@
+// The rates window: the one row of the rates table (per-kilometre rates by engine capacity, the rate of
+// other vehicles, a remark and the kilometre limit by locality), bound to the register's rates table.
 #include "TStawki_poj.h"
 
+#include "app/Actions.h"
+#include "app/AppContext.h"
 #include "app/Forms.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/Table.h"
 #include "ui_TStawki_poj.h"
+#include "widgets/DataLink.h"
+
+#include <QShowEvent>
 
 namespace tarlok {
 
-TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TStawki_poj>()) { m_ui->setupUi(this); }
+TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TStawki_poj>()) {
+    setObjectName(QStringLiteral("Stawki_poj"));
+    m_ui->setupUi(this);
+    setModal(true);
+
+    Table* table = rates();
+    const QString rate = QStringLiteral("0.0000");
+    m_ui->DBStawka_do_900->setDataSource(table, QStringLiteral("Stawka_do_900"));
+    m_ui->DBStawka_do_900->setDisplayPattern(rate);
+    m_ui->DBStawka_po_900->setDataSource(table, QStringLiteral("Stawka_po_900"));
+    m_ui->DBStawka_po_900->setDisplayPattern(rate);
+    m_ui->DBStawka_inna->setDataSource(table, QStringLiteral("Stawka_inna"));
+    m_ui->DBStawka_inna->setDisplayPattern(rate);
+    m_ui->DBUwagi->setDataSource(table, QStringLiteral("Uwagi"));
+    m_ui->DBEditLimitKm->setDataSource(table, QStringLiteral("Pom2"));
+    setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
+
+    connect(m_ui->Zapisz, &QPushButton::clicked, this, &TStawki_poj::ZapiszClick);
+    connect(m_ui->Anuluj, &QPushButton::clicked, this, &TStawki_poj::AnulujClick);
+    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TStawki_poj::ZamknijClick);
+}
 
 TStawki_poj::~TStawki_poj() = default;
 
-void TStawki_poj::ZapiszClick() {}
-void TStawki_poj::AnulujClick() {}
-void TStawki_poj::ZamknijClick() {}
-void TStawki_poj::done(int result) { QDialog::done(result); }
+Table* TStawki_poj::rates() const {
+    return m_forms.Ewidencja_przejazdow->TableStawki;
+}
+
+void TStawki_poj::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    runAction(m_forms.context.dialogs, [&] { rates()->open(); });
+}
+
+void TStawki_poj::ZapiszClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        Table* table = rates();
+        table->open();
+        table->edit(); // on an empty table this starts the one row
+        table->setValue(QStringLiteral("Data"), m_forms.context.clock.today());
+        table->post();
+        table->flushBuffers();
+    });
+}
+
+void TStawki_poj::AnulujClick() {
+    runAction(m_forms.context.dialogs, [&] { dropPending(); });
+    reject();
+}
+
+// A change typed but not saved is dropped when the window is left, by this button, by the close box
+// or by Esc: kept pending, it would be stored by whatever posted the table next.
+void TStawki_poj::ZamknijClick() {
+    reject();
+}
+
+void TStawki_poj::done(int result) {
+    runAction(m_forms.context.dialogs, [&] { dropPending(); });
+    QDialog::done(result);
+}
+
+void TStawki_poj::dropPending() {
+    if (rates()->isEditing())
+        rates()->cancel();
+}
 
 } // namespace tarlok

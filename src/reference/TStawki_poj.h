@@ -10,6 +10,7 @@ class TStawki_poj;
 namespace tarlok {
 
 class Forms;
+class Table;
 
 // The rates window: the single row of per-kilometre rates and the kilometre limit.
 class TStawki_poj : public QDialog {
@@ -29,6 +30,12 @@ protected:
     void done(int result) override;
 
 private:
+    // The rates table is opened (when closed) as the window is shown.
+    void showEvent(QShowEvent* event) override;
+    // Drops a change typed but not saved.
+    void dropPending();
+    Table* rates() const;
+
     Forms& m_forms;
     std::unique_ptr<Ui::TStawki_poj> m_ui;
 };

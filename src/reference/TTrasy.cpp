@@ -1,20 +1,149 @@
+// The routes window: the register's routes table with a name and a length per route; a route can be
+// taken into the trip being entered.
 #include "TTrasy.h"
 
+#include "ReferenceWindows.h"
+#include "app/Actions.h"
+#include "app/AppContext.h"
 #include "app/Forms.h"
+#include "platform/Dialogs.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/Table.h"
 #include "ui_TTrasy.h"
+#include "widgets/DataLink.h"
 
 namespace tarlok {
 
-TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>()) { m_ui->setupUi(this); }
+TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>()) {
+    setObjectName(QStringLiteral("Trasy"));
+    m_ui->setupUi(this);
+    Dialogs& dialogs = m_forms.context.dialogs;
+    Table* table = routes();
+
+    DbGrid* grid = m_ui->DBGrid1;
+    grid->setDataSource(table);
+    grid->setInPlaceEditing(false);
+    grid->setRowSelect(true);
+    grid->addColumn(QStringLiteral("Trasa"), QStringLiteral("Trasa"), 420, Qt::AlignLeft | Qt::AlignVCenter,
+                    true);
+    grid->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Kilometry"), 90,
+                    Qt::AlignRight | Qt::AlignVCenter, true);
+
+    m_ui->DBTrasa->setDataSource(table, QStringLiteral("Trasa"));
+    m_ui->DBKilometry->setDataSource(table, QStringLiteral("Kilometry"));
+    m_ui->DBUwagi->setDataSource(table, QStringLiteral("Uwagi"));
+
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+
+    connect(m_ui->Dodaj, &QPushButton::clicked, this, &TTrasy::DodajClick);
+    connect(m_ui->Zapisz, &QPushButton::clicked, this, &TTrasy::ZapiszClick);
+    connect(m_ui->Anuluj, &QPushButton::clicked, this, &TTrasy::AnulujClick);
+    connect(m_ui->Usun, &QPushButton::clicked, this, &TTrasy::UsunClick);
+    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TTrasy::ZamknijClick);
+    connect(m_ui->Wprowadz, &QPushButton::clicked, this, &TTrasy::WprowadzClick);
+    connect(grid, &DbGrid::dblClick, this, &TTrasy::DBGrid1DblClick);
+    setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
+}
 
 TTrasy::~TTrasy() = default;
 
-void TTrasy::prepare(bool) {}
-void TTrasy::DodajClick() {}
-void TTrasy::ZapiszClick() {}
-void TTrasy::AnulujClick() {}
-void TTrasy::UsunClick() {}
-void TTrasy::ZamknijClick() {}
-void TTrasy::WprowadzClick() {}
+Table* TTrasy::routes() const {
+    return m_forms.Ewidencja_przejazdow->TableTrasy;
+}
+
+void TTrasy::prepare(bool pickForTrip) {
+    m_ui->Wprowadz->setVisible(pickForTrip);
+    // The register closes its tables when it closes; the list is shown on an open table all the same.
+    runAction(m_forms.context.dialogs, [&] {
+        if (!routes()->isActive())
+            routes()->open();
+    });
+}
+
+void TTrasy::writeEdits() {
+    m_ui->DBTrasa->updateRecord();
+    m_ui->DBKilometry->updateRecord();
+    m_ui->DBUwagi->updateRecord();
+}
+
+bool TTrasy::saveRoute() {
+    Table* table = routes();
+    writeEdits();
+    // A route needs a name and a length; a negative length is no length either.
+    if (!reference::isBlank(table->asString(QStringLiteral("Trasa"))) &&
+        table->asInteger(QStringLiteral("Kilometry")) > 0) {
+        if (table->isEditing()) {
+            table->post();
+            table->flushBuffers();
+        }
+        return true;
+    }
+    m_forms.context.dialogs.messageBox(QStringLiteral("Trasa musi posiadać swoją nazwę i odległość"),
+                                       QStringLiteral("Błąd"));
+    table->cancel();
+    return false;
+}
+
+void TTrasy::pickRoute() {
+    Table* table = routes();
+    if (table->isEditing()) {
+        // A route just typed is stored (or refused) before it is taken.
+        writeEdits();
+        if (!table->isModified())
+            table->cancel();
+        else if (!saveRoute())
+            return;
+    }
+    if (table->isEmpty()) {
+        m_forms.context.dialogs.messageBox(QStringLiteral("Brak pozycji do wprowadzenia"),
+                                           QStringLiteral("Informacja"));
+        return;
+    }
+    reference::copyRoute(*table, *m_forms.Ewidencja_przejazdow->TablePrzejazdy);
+    close();
+}
+
+void TTrasy::DodajClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        routes()->insert();
+        m_ui->DBTrasa->setFocus();
+    });
+}
+
+void TTrasy::ZapiszClick() {
+    runAction(m_forms.context.dialogs, [&] { saveRoute(); });
+}
+
+void TTrasy::AnulujClick() {
+    runAction(m_forms.context.dialogs, [&] { routes()->cancel(); });
+}
+
+void TTrasy::UsunClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        Table* table = routes();
+        Dialogs& dialogs = m_forms.context.dialogs;
+        if (table->isEmpty()) {
+            dialogs.messageBox(QStringLiteral("Brak Trasy do USUNIĘCIA"), QStringLiteral("Informacja"));
+            return;
+        }
+        if (dialogs.question(QStringLiteral("USUWAMY wybraną pozycję(TRASĘ)"), QStringLiteral("WYBIERZ")))
+            table->deleteRecord();
+        else
+            table->cancel();
+    });
+}
+
+void TTrasy::ZamknijClick() {
+    close();
+}
+
+void TTrasy::WprowadzClick() {
+    runAction(m_forms.context.dialogs, [&] { pickRoute(); });
+}
+
+void TTrasy::DBGrid1DblClick() {
+    runAction(m_forms.context.dialogs, [&] { pickRoute(); });
+}
 
 } // namespace tarlok

@@ -10,6 +10,7 @@ class TTrasy;
 namespace tarlok {
 
 class Forms;
+class Table;
 
 // The routes window (modal), on the register's routes table.
 class TTrasy : public QDialog {
@@ -31,7 +32,19 @@ public slots:
     void ZamknijClick();
     void WprowadzClick();
 
+private slots:
+    void DBGrid1DblClick();
+
 private:
+    // Puts what the edits hold into the pending row.
+    void writeEdits();
+    // "&Zapisz": a route with a name and a length is stored; otherwise the refusal and the pending
+    // input is dropped. False when refused.
+    bool saveRoute();
+    // Copies the current route into the register's trip and closes.
+    void pickRoute();
+    Table* routes() const;
+
     Forms& m_forms;
     std::unique_ptr<Ui::TTrasy> m_ui;
 };

@@ -1,15 +1,101 @@
+// The owner and taxpayer window: the owner table of the schema window in a grid and in edits.
 #include "TWlascicielPodatnik.h"
 
+#include "ReferenceWindows.h"
+#include "app/Actions.h"
+#include "app/AppContext.h"
 #include "app/Forms.h"
+#include "app/TParametry1.h"
+#include "platform/Dialogs.h"
+#include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TWlascicielPodatnik.h"
+#include "widgets/DataLink.h"
 
 namespace tarlok {
 
-TWlascicielPodatnik::TWlascicielPodatnik(Forms& forms) : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TWlascicielPodatnik>()) { m_ui->setupUi(this); }
+namespace {
+
+// The fixed note under the edits, one text per line (the trailing blanks belong to it).
+const QStringList& noteLines() {
+    static const QStringList lines = {
+        QStringLiteral("Pola Nazwisko, Imię, Nazwa Firmy, Skrócona nazwa firmy, Adres oraz "),
+        QStringLiteral("Nip muszą być wypełnione dla poprawnego wydruku EWIDENCJI "),
+        QStringLiteral("DLA VAT "),
+    };
+    return lines;
+}
+
+} // namespace
+
+TWlascicielPodatnik::TWlascicielPodatnik(Forms& forms)
+    : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TWlascicielPodatnik>()) {
+    setObjectName(QStringLiteral("WlascicielPodatnik"));
+    m_ui->setupUi(this);
+    Dialogs& dialogs = m_forms.context.dialogs;
+    Table* table = owner();
+
+    reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
+
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    DbGrid* grid = m_ui->DBGrid1;
+    grid->setDataSource(table);
+    grid->setInPlaceEditing(true);
+    grid->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko"), 120, left);
+    grid->addColumn(QStringLiteral("Imie"), QStringLiteral("Imię"), 100, left);
+    grid->addColumn(QStringLiteral("NazwaFirmySkrot"), QStringLiteral("Skrócona nazwa firmy"), 160, left);
+    grid->addColumn(QStringLiteral("Nip"), QStringLiteral("Nip"), 100, left);
+    grid->addColumn(QStringLiteral("Regon"), QStringLiteral("Regon"), 100, left);
+    grid->addColumn(QStringLiteral("AdresFirmy"), QStringLiteral("Adres"), 200, left);
+
+    const std::pair<DbEdit*, const char*> edits[] = {
+        {m_ui->DBEditNazwisko, "Nazwisko"},
+        {m_ui->DBEditImie, "Imie"},
+        {m_ui->DBEditNazwaFirmy, "NazwaFirmy"},
+        {m_ui->DBEditNazwaFirmySkrot, "NazwaFirmySkrot"},
+        {m_ui->DBEditAdresFirmy, "AdresFirmy"},
+        {m_ui->DBEditNip, "Nip"},
+        {m_ui->DBEditRegon, "Regon"},
+        {m_ui->DBEditTelefon, "Telefon"},
+        {m_ui->DBEditFax, "Fax"},
+        {m_ui->DBEditMail, "mail"},
+        {m_ui->DBEditWWW, "WWW"},
+        {m_ui->DBEditBank, "Bank"},
+        {m_ui->DBEditKonto, "konto"},
+    };
+    for (const auto& [edit, field] : edits)
+        edit->setDataSource(table, QString::fromLatin1(field));
+    m_ui->DBEditDataPowstania->setDataSource(table, QStringLiteral("DataPowstania"));
+
+    m_ui->LabelUwaga->setText(noteLines().join(QLatin1Char('\n')));
+
+    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TWlascicielPodatnik::ZamknijClick);
+    setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
+}
 
 TWlascicielPodatnik::~TWlascicielPodatnik() = default;
 
-void TWlascicielPodatnik::openWindow() {}
-void TWlascicielPodatnik::ZamknijClick() {}
+Table* TWlascicielPodatnik::owner() const {
+    return m_forms.Parametry1->TableWlasciciel;
+}
+
+void TWlascicielPodatnik::openWindow() {
+    reference::openInDataFolder(*owner(), m_forms.context.dataFolder(), tables::wlasciciel().name);
+    if (!isVisible())
+        reference::centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TWlascicielPodatnik::ZamknijClick() {
+    runAction(m_forms.context.dialogs, [&] {
+        // What was typed and not yet stored is stored now rather than dropped with the table.
+        Table* table = owner();
+        table->checkBrowseMode();
+        table->close();
+        close();
+    });
+}
 
 } // namespace tarlok

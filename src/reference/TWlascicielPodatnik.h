@@ -10,6 +10,7 @@ class TWlascicielPodatnik;
 namespace tarlok {
 
 class Forms;
+class Table;
 
 // The owner and taxpayer window (not modal).
 class TWlascicielPodatnik : public QWidget {
@@ -27,6 +28,8 @@ public slots:
     void ZamknijClick();
 
 private:
+    Table* owner() const;
+
     Forms& m_forms;
     std::unique_ptr<Ui::TWlascicielPodatnik> m_ui;
 };

@@ -97,6 +97,9 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     m_ui->DataPrzejazdu->setDate(m_forms.context.clock.today());
     applyCostEntryMode();
     NaglowkiZestawienia();
+    // The printouts are not part of the program yet.
+    for (QPushButton* b : {m_ui->ZestawWydrukow, m_ui->DrukujPrzejazdy, m_ui->DrukujKoszty, m_ui->DrukujZestawienie})
+        b->setEnabled(false);
 }
 
 TEwidencja_przejazdow::~TEwidencja_przejazdow() = default;
@@ -174,19 +177,19 @@ void TEwidencja_przejazdow::setupGrids() {
     DbGrid* trips = ui->DBGridPrzejazdy;
     trips->setDataSource(TablePrzejazdy);
     trips->setInPlaceEditing(true);
-    trips->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 76, left);
-    trips->addColumn(QStringLiteral("Trasa"), QStringLiteral("Trasa"), 120, left);
-    trips->addColumn(QStringLiteral("Cel_Wyj"), QStringLiteral("Cel wyjazdu"), 120, left);
-    trips->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Km"), 46, right);
-    trips->addColumn(QStringLiteral("Kilometry_Narastajaca"), QStringLiteral("Km nar. mc"), 70, right);
-    trips->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 70, right, false, QStringLiteral("0.00"));
-    trips->addColumn(QStringLiteral("Wartosc_Narastajaco"), QStringLiteral("Wart. nar. mc"), 80, right, false,
+    trips->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 72, left);
+    trips->addColumn(QStringLiteral("Trasa"), QStringLiteral("Trasa"), 108, left);
+    trips->addColumn(QStringLiteral("Cel_Wyj"), QStringLiteral("Cel wyjazdu"), 108, left);
+    trips->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Km"), 42, right);
+    trips->addColumn(QStringLiteral("Kilometry_Narastajaca"), QStringLiteral("Km nar. mc"), 74, right);
+    trips->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 64, right, false, QStringLiteral("0.00"));
+    trips->addColumn(QStringLiteral("Wartosc_Narastajaco"), QStringLiteral("Wart. nar. mc"), 88, right, false,
                      QStringLiteral("0.00"));
-    trips->addColumn(QStringLiteral("Kilometry_NarastajacaRok"), QStringLiteral("Km nar. rok"), 70, right);
-    trips->addColumn(QStringLiteral("Wartosc_NarastajacoRok"), QStringLiteral("Wart. nar. rok"), 86, right, false,
+    trips->addColumn(QStringLiteral("Kilometry_NarastajacaRok"), QStringLiteral("Km nar. rok"), 76, right);
+    trips->addColumn(QStringLiteral("Wartosc_NarastajacoRok"), QStringLiteral("Wart. nar. rok"), 92, right, false,
                      QStringLiteral("0.00"));
-    trips->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licznik "), 66, right);
-    trips->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko kierowcy"), 110, left);
+    trips->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licznik "), 60, right);
+    trips->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko kierowcy"), 118, left);
 
     DbGrid* costs = ui->DBGridKoszty;
     costs->setDataSource(TableKoszty);

@@ -189,10 +189,28 @@ private:
     void restoreShownPeriod();
     // trips tab (private helpers of the trips tab go here)
     void saveTrip();
-    void deleteInvalidTrips();
+    // Deletes the trips of every vehicle and period that lack a year, a month or a date; the count.
+    int deleteInvalidTrips();
+    // Abandons the pending trip.
+    void cancelTrip();
+    // The running totals from January over the current vehicle's trips of the whole `year`.
+    void tripYearPass(int year);
+    // The pending trip's rate times its kilometres in the amount box (a preview, not stored).
+    void showTripAmountPreview();
 
     // costs tab (private helpers of the costs tab go here)
     void saveCost();
+    void deleteCost();
+    // Puts the selected cost into edit with its net value and its VAT choice shown.
+    void startCostEdit();
+    // The steps shared by the click and the keys in the costs grid.
+    void selectCostRow(bool keys);
+    // Shows the "% Vat zal." box or the automatic choice by "Przeliczanie VAT-u".
+    void applyVatMode();
+    // Rewrites the stored values of the vehicle's costs of `year`: with `monthPasses` the month running
+    // values, month totals and fuel totals of the months from..to, with `yearPass` the running values
+    // of the whole year.
+    void recomputeCosts(int year, int fromMonth, int toMonth, bool monthPasses, bool fuelPass, bool yearPass);
 
     Forms& m_forms;
     std::unique_ptr<Ui::TEwidencja_przejazdow> m_ui;

@@ -44,8 +44,7 @@ QString fieldText(const FieldDef& field, const QVariant& value, const QString& d
         const QDateTime at = dateTimeOf(value);
         if (at.time() == QTime(0, 0))
             return numbers::shortDate(at.date());
-        return numbers::shortDate(at.date()) + QLatin1Char(' ') +
-               QLocale().toString(at.time(), QLocale::ShortFormat);
+        return QLocale().toString(at, QLocale::ShortFormat); // read back by fieldValue
     }
     case FieldType::Alpha:
     case FieldType::Memo:
@@ -229,6 +228,13 @@ void DataLink::reload() {
     m_modified = false;
     if (load)
         load();
+}
+
+void DataLink::writeOnLeave() {
+    try {
+        write();
+    } catch (const ConversionError&) {
+    }
 }
 
 } // namespace tarlok

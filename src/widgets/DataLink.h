@@ -105,6 +105,9 @@ public:
     // Writes a modified value through `store`; nothing when unmodified or when the table is not
     // editing. A failure leaves the value modified and throws.
     void write();
+    // The write of a control the user leaves: a text of the wrong kind stays in the box, pending, and
+    // is reported once, by the post that needs it (or by Enter); other errors throw.
+    void writeOnLeave();
     // Writes `text` into the field, converted by the field's type. Throws.
     void writeText(const QString& text);
     // Writes `value` into the field. Throws.

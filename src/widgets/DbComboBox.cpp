@@ -95,7 +95,7 @@ void DbComboBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
     if (!focusMovedByUser(event))
         return;
-    guarded([this] { m_link.write(); });
+    guarded([this] { m_link.writeOnLeave(); });
     emit exited();
 }
 

@@ -97,7 +97,7 @@ void DbDateEdit::focusOutEvent(QFocusEvent* event) {
     QDateEdit::focusOutEvent(event);
     if (!focusMovedByUser(event))
         return;
-    guarded([this] { m_link.write(); });
+    guarded([this] { m_link.writeOnLeave(); });
     emit exited();
 }
 

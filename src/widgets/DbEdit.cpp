@@ -79,7 +79,7 @@ void DbEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (!focusMovedByUser(event))
         return;
-    guarded([this] { m_link.write(); });
+    guarded([this] { m_link.writeOnLeave(); });
     emit exited();
 }
 

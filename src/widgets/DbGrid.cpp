@@ -462,8 +462,8 @@ void DbGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
         return;
     const int row = current.row();
     moveTable([table, row] { table->moveTo(row); });
-    if (table->isActive() && table->recNo() != current.row())
-        followTable();
+    if (table->isActive() && table->recNo() != row)
+        followTable(); // the stored row took another place
 }
 
 void DbGrid::keyPressEvent(QKeyEvent* event) {

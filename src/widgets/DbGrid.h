@@ -52,6 +52,7 @@ public:
     void setColumnBackground(int column, const QColor& color);
 
     void setCellColors(CellColors handler) { m_cellColors = std::move(handler); }
+    const CellColors& cellColors() const { return m_cellColors; }
     void setTitleFont(const QFont& font);
     void setTitleColor(const QColor& color);
 

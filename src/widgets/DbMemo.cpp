@@ -60,7 +60,7 @@ void DbMemo::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
     if (!focusMovedByUser(event))
         return;
-    guarded([this] { m_link.write(); });
+    guarded([this] { m_link.writeOnLeave(); });
     emit exited();
 }
 

@@ -21,7 +21,6 @@
 
 using namespace tarlok;
 using tarlok::test::ErrorLog;
-using tarlok::test::Row;
 using tarlok::test::TestTable;
 
 namespace {
@@ -30,15 +29,6 @@ const QString kNazwa = QStringLiteral("Nazwa");
 const QString kKwota = QStringLiteral("Kwota");
 const QString kIlosc = QStringLiteral("Ilosc");
 const QString kData = QStringLiteral("Data");
-
-// Three rows: Alfa 5 12.5 (5 March 2024), Beta 7 3 ticked (6 March 2024), Gamma with empty fields.
-void addThreeRows(TestTable& t) {
-    t.add({
-        {5, 12.5, QStringLiteral("Alfa"), QVariant(), QDate(2024, 3, 5), QVariant()},
-        {7, 3.0, QStringLiteral("Beta"), true, QDate(2024, 3, 6), QStringLiteral("x")},
-        {QVariant(), QVariant(), QStringLiteral("Gamma"), QVariant(), QVariant(), QVariant()},
-    });
-}
 
 // Replaces the whole text of a box as a user does: select everything and type.
 void retype(QLineEdit& edit, const QString& text) {
@@ -50,17 +40,42 @@ void retype(QLineEdit& edit, const QString& text) {
         QTest::keyClicks(&edit, text);
 }
 
-// A window holding the given widgets one under another, plus a plain button that takes the focus.
-struct Window {
-    QWidget widget;
-    QVBoxLayout* layout = new QVBoxLayout(&widget);
-    QPushButton* other = new QPushButton(QStringLiteral("inny"), &widget);
+// A window with edits bound to the test table's Nazwa, Kwota ("0.00"), Ilosc and Data, a navigator bar
+// and a plain button that takes the focus. The table holds three rows:
+//   Alfa  5  12.5  5 March 2024
+//   Beta  7  3     6 March 2024   ticked, Opis "x"
+//   Gamma (all else empty)
+struct Form {
+    TestTable t;
+    QWidget window;
+    QVBoxLayout* layout = new QVBoxLayout(&window);
+    DbEdit name, amount, count, date;
+    DbNavigator navigator;
+    QPushButton other{QStringLiteral("inny")};
+    ErrorLog log;
 
-    void add(QWidget& w) { layout->addWidget(&w); }
-    bool show() {
-        layout->addWidget(other);
-        return tarlok::test::showActive(widget);
+    explicit Form(bool rows = true) {
+        if (rows)
+            t.add({
+                {5, 12.5, QStringLiteral("Alfa"), QVariant(), QDate(2024, 3, 5), QVariant()},
+                {7, 3.0, QStringLiteral("Beta"), true, QDate(2024, 3, 6), QStringLiteral("x")},
+                {QVariant(), QVariant(), QStringLiteral("Gamma"), QVariant(), QVariant(), QVariant()},
+            });
+        amount.setDisplayPattern(QStringLiteral("0.00"));
+        name.setDataSource(table(), kNazwa);
+        amount.setDataSource(table(), kKwota);
+        count.setDataSource(table(), kIlosc);
+        date.setDataSource(table(), kData);
+        navigator.setDataSource(table());
+        for (QWidget* w : std::initializer_list<QWidget*>{&name, &amount, &count, &date, &navigator, &other})
+            layout->addWidget(w);
     }
+    Table* table() { return t.table.get(); }
+    bool show() {
+        setErrorHandlerForChildren(&window, log.handler());
+        return tarlok::test::showActive(window);
+    }
+    void post() { QTest::mouseClick(navigator.button(DbNavigator::Button::Post), Qt::LeftButton); }
 };
 
 } // namespace
@@ -72,523 +87,406 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
 
     void typingEditsAndPostStores() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbEdit name, amount, count;
-        amount.setDisplayPattern(QStringLiteral("0.00"));
-        name.setDataSource(t.table.get(), kNazwa);
-        amount.setDataSource(t.table.get(), kKwota);
-        count.setDataSource(t.table.get(), kIlosc);
-        w.add(name);
-        w.add(amount);
-        w.add(count);
-        QVERIFY(w.show());
+        Form f;
+        QVERIFY(f.show());
+        QCOMPARE(f.name.text(), QStringLiteral("Alfa"));
+        QCOMPARE(f.amount.text(), QStringLiteral("12,50"));
+        QCOMPARE(f.count.text(), QStringLiteral("5"));
+        QCOMPARE(f.date.text(), QStringLiteral("5.03.2024"));
 
-        QCOMPARE(name.text(), QStringLiteral("Alfa"));
-        QCOMPARE(amount.text(), QStringLiteral("12,50"));
-        QCOMPARE(count.text(), QStringLiteral("5"));
-
-        QSignalSpy changed(&name, &DbEdit::changed);
-        retype(amount, QStringLiteral("7,25"));
-        QCOMPARE(t.table->state(), Table::State::Edit);
-        retype(name, QStringLiteral("Delta"));
+        QSignalSpy changed(&f.name, &DbEdit::changed);
+        retype(f.amount, QStringLiteral("7,25"));
+        QCOMPARE(f.table()->state(), Table::State::Edit);
+        retype(f.name, QStringLiteral("Delta"));
         QCOMPARE(changed.count(), 5);
         // Two texts pending at once: writing the first must not repaint the second away.
-        count.setTextSilently(QStringLiteral("-3"));
-        t.table->post();
+        f.count.setTextSilently(QStringLiteral("-3"));
+        f.post();
+        QCOMPARE(f.table()->state(), Table::State::Browse);
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("Delta")));
+        QCOMPARE(f.t.stored(0, kKwota).toDouble(), 7.25);
+        QCOMPARE(f.t.stored(0, kIlosc).toLongLong(), -3);
+        QCOMPARE(f.t.stored(1, kNazwa), QVariant(QStringLiteral("Beta")));
+        QCOMPARE(f.amount.text(), QStringLiteral("7,25"));
 
-        QCOMPARE(t.table->state(), Table::State::Browse);
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("Delta")));
-        QCOMPARE(t.stored(0, kKwota).toDouble(), 7.25);
-        QCOMPARE(t.stored(0, kIlosc).toLongLong(), -3);
-        QCOMPARE(t.stored(1, kNazwa), QVariant(QStringLiteral("Beta")));
-        QCOMPARE(amount.text(), QStringLiteral("7,25"));
-
-        // Moving shows the next row; an emptied box empties its field.
-        t.table->next();
-        QCOMPARE(name.text(), QStringLiteral("Beta"));
-        QCOMPARE(amount.text(), QStringLiteral("3,00"));
-        retype(amount, QString());
-        t.table->post();
-        QVERIFY(t.stored(1, kKwota).isNull());
+        // The next row; an emptied box empties its field.
+        f.table()->next();
+        QCOMPARE(f.amount.text(), QStringLiteral("3,00"));
+        retype(f.amount, QString());
+        f.post();
+        QVERIFY(f.t.stored(1, kKwota).isNull());
+        QVERIFY(f.log.texts.isEmpty());
     }
 
     void typingIntoEmptyTableInserts() {
-        TestTable t;
-        Window w;
-        DbEdit name;
-        name.setDataSource(t.table.get(), kNazwa);
-        w.add(name);
-        QVERIFY(w.show());
-
-        retype(name, QStringLiteral("Nowy"));
-        QCOMPARE(t.table->state(), Table::State::Insert);
-        QCOMPARE(name.text(), QStringLiteral("Nowy"));
-        t.table->post();
-        QCOMPARE(t.table->recordCount(), 1);
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("Nowy")));
+        Form f(false);
+        QVERIFY(f.show());
+        retype(f.name, QStringLiteral("Nowy"));
+        QCOMPARE(f.table()->state(), Table::State::Insert);
+        QCOMPARE(f.name.text(), QStringLiteral("Nowy"));
+        f.post();
+        QCOMPARE(f.table()->recordCount(), 1);
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("Nowy")));
     }
 
     void leavingOrEnterWritesIntoRecord() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbEdit amount, count;
-        amount.setDataSource(t.table.get(), kKwota);
-        count.setDataSource(t.table.get(), kIlosc);
-        w.add(amount);
-        w.add(count);
-        QVERIFY(w.show());
-
-        retype(count, QStringLiteral("9"));
-        w.other->setFocus();
-        QCOMPARE(t.table->value(kIlosc), QVariant(qlonglong(9)));
-
-        retype(amount, QStringLiteral("1,5"));
-        QTest::keyClick(&amount, Qt::Key_Return);
-        QCOMPARE(t.table->value(kKwota).toDouble(), 1.5);
-
-        // Written into the record only: the file keeps the old row until the post.
-        QCOMPARE(t.table->state(), Table::State::Edit);
-        QCOMPARE(t.stored(0, kIlosc).toLongLong(), 5);
+        Form f;
+        QVERIFY(f.show());
+        retype(f.count, QStringLiteral("9"));
+        f.other.setFocus();
+        QCOMPARE(f.table()->value(kIlosc), QVariant(qlonglong(9)));
+        retype(f.amount, QStringLiteral("1,5"));
+        QTest::keyClick(&f.amount, Qt::Key_Return);
+        QCOMPARE(f.table()->value(kKwota).toDouble(), 1.5);
+        // Into the record only: the file keeps the old row until the post.
+        QCOMPARE(f.table()->state(), Table::State::Edit);
+        QCOMPARE(f.t.stored(0, kIlosc).toLongLong(), 5);
     }
 
     void codeSettingTheFieldReplacesTypedText() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbEdit name, count;
-        name.setDataSource(t.table.get(), kNazwa);
-        count.setDataSource(t.table.get(), kIlosc);
-        w.add(name);
-        w.add(count);
-        QVERIFY(w.show());
-
-        retype(name, QStringLiteral("Wpisany"));
-        name.setFocus();
-        t.table->setValue(kIlosc, 11); // another field: the typed name stays
-        QCOMPARE(name.text(), QStringLiteral("Wpisany"));
-        QCOMPARE(count.text(), QStringLiteral("11"));
-        t.table->setValue(kNazwa, QStringLiteral("Z kodu")); // its own field: the code's value wins
-        QCOMPARE(name.text(), QStringLiteral("Z kodu"));
-        t.table->post();
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("Z kodu")));
-        QCOMPARE(t.stored(0, kIlosc).toLongLong(), 11);
+        Form f;
+        QVERIFY(f.show());
+        retype(f.name, QStringLiteral("Wpisany"));
+        f.table()->setValue(kIlosc, 11); // another field: the typed name stays
+        QCOMPARE(f.name.text(), QStringLiteral("Wpisany"));
+        QCOMPARE(f.count.text(), QStringLiteral("11"));
+        f.table()->setValue(kNazwa, QStringLiteral("Z kodu")); // its own field: the code's value wins
+        QCOMPARE(f.name.text(), QStringLiteral("Z kodu"));
+        f.table()->post();
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("Z kodu")));
     }
 
     void cancelShowsStoredValues() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbEdit name, amount;
-        amount.setDisplayPattern(QStringLiteral("0.00"));
-        name.setDataSource(t.table.get(), kNazwa);
-        amount.setDataSource(t.table.get(), kKwota);
-        w.add(name);
-        w.add(amount);
-        QVERIFY(w.show());
-
-        retype(name, QStringLiteral("Zeta"));
-        retype(amount, QStringLiteral("99"));
-        w.other->setFocus();
-        QCOMPARE(t.table->asString(kNazwa), QStringLiteral("Zeta"));
-        t.table->cancel();
-        QCOMPARE(t.table->state(), Table::State::Browse);
-        QCOMPARE(name.text(), QStringLiteral("Alfa"));
-        QCOMPARE(amount.text(), QStringLiteral("12,50"));
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("Alfa")));
+        Form f;
+        QVERIFY(f.show());
+        retype(f.name, QStringLiteral("Zeta"));
+        retype(f.amount, QStringLiteral("99"));
+        QCOMPARE(f.table()->asString(kNazwa), QStringLiteral("Zeta"));
+        QTest::mouseClick(f.navigator.button(DbNavigator::Button::Cancel), Qt::LeftButton);
+        QCOMPARE(f.table()->state(), Table::State::Browse);
+        QCOMPARE(f.name.text(), QStringLiteral("Alfa"));
+        QCOMPARE(f.amount.text(), QStringLiteral("12,50"));
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("Alfa")));
     }
 
     void badTextKeepsRowInEditAndReports() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbEdit amount, count, date;
-        DbNavigator navigator;
-        amount.setDataSource(t.table.get(), kKwota);
-        count.setDataSource(t.table.get(), kIlosc);
-        date.setDataSource(t.table.get(), kData);
-        navigator.setDataSource(t.table.get());
-        w.add(amount);
-        w.add(count);
-        w.add(date);
-        w.add(navigator);
-        ErrorLog log;
-        setErrorHandlerForChildren(&w.widget, log.handler());
-        QVERIFY(w.show());
-
-        retype(amount, QStringLiteral("12x"));
-        QTest::mouseClick(navigator.button(DbNavigator::Button::Post), Qt::LeftButton);
-        QCOMPARE(log.conversions, 1);
-        QVERIFY2(log.texts.value(0).contains(QStringLiteral("12x")), qPrintable(log.texts.value(0)));
-        QCOMPARE(t.table->state(), Table::State::Edit);
-        QCOMPARE(amount.text(), QStringLiteral("12x"));
-        QCOMPARE(t.stored(0, kKwota).toDouble(), 12.5);
+        Form f;
+        QVERIFY(f.show());
+        retype(f.amount, QStringLiteral("12x"));
+        f.post();
+        QCOMPARE(f.log.conversions, 1);
+        QVERIFY2(f.log.texts.value(0).contains(QStringLiteral("12x")), qPrintable(f.log.texts.value(0)));
+        QCOMPARE(f.table()->state(), Table::State::Edit);
+        QCOMPARE(f.amount.text(), QStringLiteral("12x"));
+        QCOMPARE(f.t.stored(0, kKwota).toDouble(), 12.5);
         // A post by code meets the same refusal.
-        QVERIFY_THROWS_EXCEPTION(ConversionError, t.table->post());
-        QCOMPARE(t.table->state(), Table::State::Edit);
+        QVERIFY_THROWS_EXCEPTION(ConversionError, f.table()->post());
 
-        retype(amount, QStringLiteral("4.75")); // a dot is read as well
-        QTest::mouseClick(navigator.button(DbNavigator::Button::Post), Qt::LeftButton);
-        QCOMPARE(log.texts.size(), 1);
-        QCOMPARE(t.table->state(), Table::State::Browse);
-        QCOMPARE(t.stored(0, kKwota).toDouble(), 4.75);
+        retype(f.amount, QStringLiteral("4.75")); // a dot is read as well
+        f.post();
+        QCOMPARE(f.log.texts.size(), 1);
+        QCOMPARE(f.table()->state(), Table::State::Browse);
+        QCOMPARE(f.t.stored(0, kKwota).toDouble(), 4.75);
 
-        // A fraction is not a whole number; a date that does not exist is not a date.
-        retype(count, QStringLiteral("2,5"));
-        QVERIFY_THROWS_EXCEPTION(ConversionError, t.table->post());
-        retype(count, QStringLiteral("2"));
-        retype(date, QStringLiteral("31.02.2024"));
-        QVERIFY_THROWS_EXCEPTION(ConversionError, t.table->post());
-        retype(date, QStringLiteral("7.03.2024"));
-        t.table->post();
-        QCOMPARE(t.stored(0, kIlosc).toLongLong(), 2);
-        QCOMPARE(t.stored(0, kData).toDate(), QDate(2024, 3, 7));
+        // A fraction is no whole number; a day that does not exist is no date.
+        retype(f.count, QStringLiteral("2,5"));
+        QVERIFY_THROWS_EXCEPTION(ConversionError, f.table()->post());
+        retype(f.count, QStringLiteral("2"));
+        retype(f.date, QStringLiteral("31.02.2024"));
+        QVERIFY_THROWS_EXCEPTION(ConversionError, f.table()->post());
+        retype(f.date, QStringLiteral("7.03.2024"));
+        f.table()->post();
+        QCOMPARE(f.t.stored(0, kIlosc).toLongLong(), 2);
+        QCOMPARE(f.t.stored(0, kData).toDate(), QDate(2024, 3, 7));
     }
 
     void alphaIsCutAndUpperCased() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbEdit name;
-        name.setDataSource(t.table.get(), kNazwa);
-        w.add(name);
-        QVERIFY(w.show());
+        Form f;
+        QVERIFY(f.show());
+        retype(f.name, QStringLiteral("ABCDEFGHIJKLMN"));
+        QCOMPARE(f.name.text(), QStringLiteral("ABCDEFGHIJ"));
+        f.post();
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("ABCDEFGHIJ")));
 
-        retype(name, QStringLiteral("ABCDEFGHIJKLMN"));
-        QCOMPARE(name.text(), QStringLiteral("ABCDEFGHIJ"));
-        t.table->post();
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("ABCDEFGHIJ")));
-
-        name.setUpperCase(true);
-        retype(name, QStringLiteral("wa 123"));
-        QTest::sendKeyEvent(QTest::Click, &name, Qt::Key_unknown, QStringLiteral("ź"), Qt::NoModifier);
-        QCOMPARE(name.text(), QStringLiteral("WA 123Ź"));
-        t.table->post();
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("WA 123Ź")));
+        f.name.setUpperCase(true);
+        retype(f.name, QStringLiteral("wa 123"));
+        QTest::sendKeyEvent(QTest::Click, &f.name, Qt::Key_unknown, QStringLiteral("ź"), Qt::NoModifier);
+        QCOMPARE(f.name.text(), QStringLiteral("WA 123Ź"));
+        f.post();
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("WA 123Ź")));
     }
 
     void silentTextAndReadOnly() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbEdit name;
-        name.setDataSource(t.table.get(), kNazwa);
-        w.add(name);
-        QVERIFY(w.show());
-        QSignalSpy changed(&name, &DbEdit::changed);
-
+        Form f;
+        QVERIFY(f.show());
+        QSignalSpy changed(&f.name, &DbEdit::changed);
         // A text given by code starts no edit and is no user change...
-        name.setTextSilently(QStringLiteral("Kod"));
-        QCOMPARE(name.text(), QStringLiteral("Kod"));
-        QCOMPARE(t.table->state(), Table::State::Browse);
+        f.name.setTextSilently(QStringLiteral("Kod"));
+        QCOMPARE(f.table()->state(), Table::State::Browse);
         QCOMPARE(changed.count(), 0);
         // ...but once the row is edited it is saved as shown.
-        t.table->edit();
-        QCOMPARE(name.text(), QStringLiteral("Kod"));
-        t.table->post();
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("Kod")));
+        f.table()->edit();
+        QCOMPARE(f.name.text(), QStringLiteral("Kod"));
+        f.table()->post();
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("Kod")));
         // While browsing, a move shows the next record instead.
-        name.setTextSilently(QStringLiteral("Nic"));
-        t.table->next();
-        QCOMPARE(name.text(), QStringLiteral("Beta"));
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("Kod")));
+        f.name.setTextSilently(QStringLiteral("Nic"));
+        f.table()->next();
+        QCOMPARE(f.name.text(), QStringLiteral("Beta"));
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("Kod")));
 
-        name.setReadOnly(true);
-        name.setFlat(true);
-        QVERIFY(name.isFlat());
-        name.setFocus();
-        QTest::keyClicks(&name, QStringLiteral("Q"));
-        QCOMPARE(name.text(), QStringLiteral("Beta"));
-        QCOMPARE(t.table->state(), Table::State::Browse);
+        f.name.setReadOnly(true);
+        f.name.setFocus();
+        QTest::keyClicks(&f.name, QStringLiteral("Q"));
+        QCOMPARE(f.name.text(), QStringLiteral("Beta"));
+        QCOMPARE(f.table()->state(), Table::State::Browse);
         QCOMPARE(changed.count(), 0);
     }
 
     void bindingAtRunTime() {
-        TestTable t;
-        addThreeRows(t);
-        auto closed = t.open(false);
-        Window w;
-        DbEdit name;
+        Form f;
+        auto closed = f.t.open(false);
         DbText label;
         label.setDisplayPattern(QStringLiteral("0.00"));
-        name.setDataSource(closed.get(), kNazwa);
         label.setDataSource(closed.get(), kKwota);
-        w.add(name);
-        w.add(label);
-        ErrorLog log;
-        setErrorHandlerForChildren(&w.widget, log.handler());
-        QVERIFY(w.show());
+        f.name.setDataSource(closed.get(), kNazwa);
+        f.layout->addWidget(&label);
+        QVERIFY(f.show());
 
         // A closed table shows nothing and takes nothing.
-        QCOMPARE(name.text(), QString());
-        retype(name, QStringLiteral("abc"));
-        w.other->setFocus();
+        QCOMPARE(f.name.text(), QString());
+        retype(f.name, QStringLiteral("abc"));
+        f.other.setFocus();
         QCOMPARE(closed->state(), Table::State::Inactive);
-        QVERIFY(log.texts.isEmpty());
-
+        QVERIFY(f.log.texts.isEmpty());
         closed->open();
-        QCOMPARE(name.text(), QStringLiteral("Alfa"));
+        QCOMPARE(f.name.text(), QStringLiteral("Alfa"));
         QCOMPARE(label.text(), QStringLiteral("12,50"));
         closed->close();
-        QCOMPARE(name.text(), QString());
+        QCOMPARE(f.name.text(), QString());
         QCOMPARE(label.text(), QString());
 
-        name.setDataSource(t.table.get(), kIlosc);
-        QCOMPARE(name.text(), QStringLiteral("5"));
         // Unbinding drops the box's writer: what was typed before is not stored.
-        retype(name, QStringLiteral("8"));
-        QCOMPARE(t.table->state(), Table::State::Edit);
-        name.setDataSource(nullptr, QString());
-        QCOMPARE(name.text(), QString());
-        t.table->post();
-        QCOMPARE(t.stored(0, kIlosc).toLongLong(), 5);
+        f.name.setDataSource(f.table(), kNazwa);
+        retype(f.name, QStringLiteral("Inny"));
+        f.name.setDataSource(nullptr, QString());
+        QCOMPARE(f.name.text(), QString());
+        f.table()->post();
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("Alfa")));
 
         // A destroyed box leaves no writer behind.
-        auto* temporary = new DbEdit(&w.widget);
-        temporary->setDataSource(t.table.get(), kNazwa);
+        auto* temporary = new DbEdit(&f.window);
+        temporary->setDataSource(f.table(), kNazwa);
         temporary->show();
         retype(*temporary, QStringLiteral("Tymczas"));
         delete temporary;
-        t.table->post();
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("Alfa")));
+        f.table()->post();
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("Alfa")));
     }
 
     void disabledControlsRepaintAtTheEnd() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbEdit name;
-        name.setDataSource(t.table.get(), kNazwa);
-        w.add(name);
-        QVERIFY(w.show());
-
-        t.table->disableControls();
-        t.table->next();
-        t.table->next();
-        QCOMPARE(name.text(), QStringLiteral("Alfa"));
-        t.table->enableControls();
-        QCOMPARE(name.text(), QStringLiteral("Gamma"));
+        Form f;
+        QVERIFY(f.show());
+        f.table()->disableControls();
+        f.table()->next();
+        f.table()->next();
+        QCOMPARE(f.name.text(), QStringLiteral("Alfa"));
+        f.table()->enableControls();
+        QCOMPARE(f.name.text(), QStringLiteral("Gamma"));
     }
 
     void checkBoxWritesItsValuesAtOnce() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
+        Form f;
         DbCheckBox used(QStringLiteral("Używany"));
         DbCheckBox tag(QStringLiteral("Znacznik"));
-        used.setDataSource(t.table.get(), QStringLiteral("Uzywany"));
+        DbCheckBox flag(QStringLiteral("Flaga"));
+        used.setDataSource(f.table(), QStringLiteral("Uzywany"));
         tag.setValues(QStringLiteral("T"), QStringLiteral("N"));
-        tag.setDataSource(t.table.get(), kNazwa);
-        w.add(used);
-        w.add(tag);
-        QVERIFY(w.show());
+        tag.setDataSource(f.table(), kNazwa);
+        flag.setValues(7, 0);
+        flag.setDataSource(f.table(), kIlosc);
+        for (QWidget* w : std::initializer_list<QWidget*>{&used, &tag, &flag})
+            f.layout->addWidget(w);
+        QVERIFY(f.show());
 
         QVERIFY(!used.isChecked()); // an empty field
-        t.table->next();
+        QVERIFY(!flag.isChecked()); // 5
+        f.table()->next();
         QVERIFY(used.isChecked());
-        t.table->prior();
-        QVERIFY(!used.isChecked());
+        QVERIFY(flag.isChecked()); // 7
+        f.table()->prior();
 
         QSignalSpy changed(&used, &DbCheckBox::changed);
         QTest::mouseClick(&used, Qt::LeftButton, {}, QPoint(8, used.height() / 2));
         QVERIFY(used.isChecked());
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(t.table->state(), Table::State::Edit);
-        QCOMPARE(t.table->value(QStringLiteral("Uzywany")), QVariant(true));
+        QCOMPARE(f.table()->state(), Table::State::Edit);
+        QCOMPARE(f.table()->value(QStringLiteral("Uzywany")), QVariant(true));
 
         // Values other than true/false; a field holding neither shows unticked.
         QVERIFY(!tag.isChecked());
         QTest::keyClick(&tag, Qt::Key_Space);
-        QCOMPARE(t.table->value(kNazwa), QVariant(QStringLiteral("T")));
+        QCOMPARE(f.table()->value(kNazwa), QVariant(QStringLiteral("T")));
         QTest::keyClick(&tag, Qt::Key_Space);
-        QCOMPARE(t.table->value(kNazwa), QVariant(QStringLiteral("N")));
-        t.table->post();
-        QCOMPARE(t.stored(0, QStringLiteral("Uzywany")), QVariant(true));
-        QCOMPARE(t.stored(0, kNazwa), QVariant(QStringLiteral("N")));
+        QCOMPARE(f.table()->value(kNazwa), QVariant(QStringLiteral("N")));
+        f.table()->post();
+        QCOMPARE(f.t.stored(0, QStringLiteral("Uzywany")), QVariant(true));
+        QCOMPARE(f.t.stored(0, kNazwa), QVariant(QStringLiteral("N")));
 
         used.setReadOnly(true);
         QTest::keyClick(&used, Qt::Key_Space);
         QTest::mouseClick(&used, Qt::LeftButton, {}, QPoint(8, used.height() / 2));
         QVERIFY(used.isChecked());
-        QCOMPARE(t.table->state(), Table::State::Browse);
+        QCOMPARE(f.table()->state(), Table::State::Browse);
         QCOMPARE(changed.count(), 1);
-
-        // Integer stored values.
-        DbCheckBox flag;
-        flag.setValues(7, 0);
-        flag.setDataSource(t.table.get(), kIlosc);
-        QVERIFY(!flag.isChecked()); // 5
-        t.table->next();
-        QVERIFY(flag.isChecked()); // 7
     }
 
     void comboKeepsTextApartFromList() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
+        Form f;
         DbComboBox combo;
-        combo.setDataSource(t.table.get(), kIlosc);
-        w.add(combo);
-        QVERIFY(w.show());
+        combo.setDataSource(f.table(), kIlosc);
+        f.layout->addWidget(&combo);
+        QVERIFY(f.show());
         QSignalSpy changed(&combo, &DbComboBox::changed);
 
         QCOMPARE(combo.text(), QStringLiteral("5"));
         combo.setItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30")});
         QCOMPARE(combo.text(), QStringLiteral("5"));
-        QCOMPARE(combo.count(), 3);
         combo.setItems({QStringLiteral("40"), QStringLiteral("5")});
         QCOMPARE(combo.text(), QStringLiteral("5"));
-        QCOMPARE(t.table->state(), Table::State::Browse);
+        QCOMPARE(f.table()->state(), Table::State::Browse);
         QCOMPARE(changed.count(), 0);
 
         // Choosing from the list edits the row.
-        combo.setFocus();
         combo.setItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30")});
+        combo.setFocus();
         QTest::keyClick(&combo, Qt::Key_Down);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(t.table->state(), Table::State::Edit);
+        QCOMPARE(f.table()->state(), Table::State::Edit);
         const QString chosen = combo.text();
         QVERIFY2(combo.items().contains(chosen), qPrintable(chosen));
-        t.table->post();
-        QCOMPARE(t.stored(0, kIlosc), QVariant(chosen.toLongLong()));
+        f.post();
+        QCOMPARE(f.t.stored(0, kIlosc), QVariant(chosen.toLongLong()));
 
         // Typing edits it too, leaving the box writes the text; the list stays as it was.
         retype(*combo.lineEdit(), QStringLiteral("23"));
-        w.other->setFocus();
-        QCOMPARE(t.table->value(kIlosc), QVariant(qlonglong(23)));
-        t.table->post();
-        QCOMPARE(t.stored(0, kIlosc).toLongLong(), 23);
+        f.other.setFocus();
+        QCOMPARE(f.table()->value(kIlosc), QVariant(qlonglong(23)));
+        f.post();
+        QCOMPARE(f.t.stored(0, kIlosc).toLongLong(), 23);
         QCOMPARE(combo.count(), 3);
 
         combo.setReadOnly(true);
+        combo.setFocus();
         QTest::keyClick(&combo, Qt::Key_Down);
         QCOMPARE(combo.text(), QStringLiteral("23"));
-        QCOMPARE(t.table->state(), Table::State::Browse);
+        QCOMPARE(f.table()->state(), Table::State::Browse);
     }
 
     void memoEditsAndCancels() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
+        Form f;
         DbMemo memo;
-        memo.setDataSource(t.table.get(), QStringLiteral("Opis"));
-        w.add(memo);
-        QVERIFY(w.show());
+        memo.setDataSource(f.table(), QStringLiteral("Opis"));
+        f.layout->addWidget(&memo);
+        QVERIFY(f.show());
 
-        QCOMPARE(memo.text(), QString());
         memo.setFocus();
         QTest::keyClicks(&memo, QStringLiteral("Linia"));
         QTest::keyClick(&memo, Qt::Key_Return);
         QTest::keyClicks(&memo, QStringLiteral("Dwa"));
-        QCOMPARE(t.table->state(), Table::State::Edit);
-        t.table->post();
-        QCOMPARE(t.stored(0, QStringLiteral("Opis")), QVariant(QStringLiteral("Linia\nDwa")));
+        QCOMPARE(f.table()->state(), Table::State::Edit);
+        f.post();
+        QCOMPARE(f.t.stored(0, QStringLiteral("Opis")), QVariant(QStringLiteral("Linia\nDwa")));
 
         QTest::keyClicks(&memo, QStringLiteral("!"));
-        t.table->cancel();
+        f.table()->cancel();
         QCOMPARE(memo.text(), QStringLiteral("Linia\nDwa"));
-        t.table->next();
+        f.table()->next();
         QCOMPARE(memo.text(), QStringLiteral("x"));
     }
 
     void dateEditReportsOnlyUserChanges() {
-        Window w;
-        DbDateEdit date;
-        w.add(date);
-        QVERIFY(w.show());
-        QSignalSpy changed(&date, &DbDateEdit::changed);
+        Form f;
+        DbDateEdit free;
+        f.layout->addWidget(&free);
+        QVERIFY(f.show());
+        QSignalSpy changed(&free, &DbDateEdit::changed);
 
-        QVERIFY(date.isEmpty());
-        QVERIFY(!date.date().isValid());
-        date.setDate(QDate(2024, 5, 6));
-        QCOMPARE(date.date(), QDate(2024, 5, 6));
-        QCOMPARE(date.text(), QStringLiteral("6.05.2024"));
-        date.clear();
-        QVERIFY(date.isEmpty());
-        QCOMPARE(date.text().trimmed(), QString());
-        date.setDate(QDate(2024, 5, 6));
+        QVERIFY(free.isEmpty());
+        free.setDate(QDate(2024, 5, 6));
+        QCOMPARE(free.date(), QDate(2024, 5, 6));
+        QCOMPARE(free.text(), QStringLiteral("6.05.2024"));
+        free.clear();
+        QVERIFY(!free.date().isValid());
+        QCOMPARE(free.text().trimmed(), QString());
+        free.setDate(QDate(2024, 5, 6));
         QCOMPARE(changed.count(), 0);
 
-        date.setFocus();
-        date.setCurrentSection(QDateTimeEdit::DaySection);
-        QTest::keyClick(&date, Qt::Key_Up);
+        free.setFocus();
+        free.setCurrentSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(&free, Qt::Key_Up);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(date.date(), QDate(2024, 5, 7));
-
-        date.selectAll();
-        QTest::keyClick(&date, Qt::Key_Delete);
-        QVERIFY(date.isEmpty());
+        QCOMPARE(free.date(), QDate(2024, 5, 7));
+        free.selectAll();
+        QTest::keyClick(&free, Qt::Key_Delete);
+        QVERIFY(free.isEmpty());
         QCOMPARE(changed.count(), 2);
-
-        // A day picked in the calendar.
-        QVERIFY(date.calendarWidget());
-        emit date.calendarWidget()->clicked(QDate(2024, 5, 20));
-        QCOMPARE(date.date(), QDate(2024, 5, 20));
+        emit free.calendarWidget()->clicked(QDate(2024, 5, 20)); // a day picked in the calendar
+        QCOMPARE(free.date(), QDate(2024, 5, 20));
         QCOMPARE(changed.count(), 3);
     }
 
     void dateEditBoundToField() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        DbDateEdit date;
-        date.setDataSource(t.table.get(), kData);
-        w.add(date);
-        QVERIFY(w.show());
-        QSignalSpy changed(&date, &DbDateEdit::changed);
+        Form f;
+        DbDateEdit picker;
+        picker.setDataSource(f.table(), kData);
+        f.layout->addWidget(&picker);
+        QVERIFY(f.show());
+        QSignalSpy changed(&picker, &DbDateEdit::changed);
 
-        QCOMPARE(date.date(), QDate(2024, 3, 5));
-        t.table->last();
-        QVERIFY(date.isEmpty());
-        t.table->first();
-
-        date.setDate(QDate(2024, 4, 1));
-        QCOMPARE(t.table->state(), Table::State::Browse);
+        QCOMPARE(picker.date(), QDate(2024, 3, 5));
+        f.table()->last();
+        QVERIFY(picker.isEmpty());
+        f.table()->first();
+        picker.setDate(QDate(2024, 4, 1));
+        QCOMPARE(f.table()->state(), Table::State::Browse);
         QCOMPARE(changed.count(), 0);
-        t.table->first();
-        QCOMPARE(date.date(), QDate(2024, 3, 5));
+        f.table()->first();
+        QCOMPARE(picker.date(), QDate(2024, 3, 5));
 
-        date.setFocus();
-        date.setCurrentSection(QDateTimeEdit::DaySection);
-        QTest::keyClick(&date, Qt::Key_Up);
+        picker.setFocus();
+        picker.setCurrentSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(&picker, Qt::Key_Up);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(t.table->state(), Table::State::Edit);
-        t.table->post();
-        QCOMPARE(t.stored(0, kData).toDate(), QDate(2024, 3, 6));
-
-        QTest::keyClick(&date, Qt::Key_Up);
-        t.table->cancel();
-        QCOMPARE(date.date(), QDate(2024, 3, 6));
+        QCOMPARE(f.table()->state(), Table::State::Edit);
+        f.post();
+        QCOMPARE(f.t.stored(0, kData).toDate(), QDate(2024, 3, 6));
+        QTest::keyClick(&picker, Qt::Key_Up);
+        f.table()->cancel();
+        QCOMPARE(picker.date(), QDate(2024, 3, 6));
     }
 
     void errorsReachTheWindowsHandler() {
-        TestTable t;
-        addThreeRows(t);
-        Window w;
-        auto* panel = new QWidget(&w.widget);
-        auto* panelLayout = new QVBoxLayout(panel);
+        Form f;
+        auto* panel = new QWidget(&f.window);
         auto* edit = new DbEdit(panel);
         auto* box = new DbCheckBox(QStringLiteral("pole"), panel);
+        auto* panelLayout = new QVBoxLayout(panel);
         panelLayout->addWidget(edit);
         panelLayout->addWidget(box);
-        w.layout->addWidget(panel);
-        edit->setDataSource(t.table.get(), QStringLiteral("Brak"));
-        box->setDataSource(t.table.get(), QStringLiteral("Brak2"));
-        ErrorLog log;
-        setErrorHandlerForChildren(&w.widget, log.handler());
-        QVERIFY(w.show());
+        f.layout->addWidget(panel);
+        edit->setDataSource(f.table(), QStringLiteral("Brak"));
+        box->setDataSource(f.table(), QStringLiteral("Brak2"));
+        QVERIFY(f.show());
 
         retype(*edit, QStringLiteral("a"));
-        w.other->setFocus();
-        QCOMPARE(log.texts.size(), 1);
-        QVERIFY2(log.texts[0].contains(QStringLiteral("Brak")), qPrintable(log.texts[0]));
-
-        t.table->cancel();
+        f.other.setFocus();
+        QCOMPARE(f.log.texts.size(), 1);
+        QVERIFY2(f.log.texts[0].contains(QStringLiteral("Brak")), qPrintable(f.log.texts[0]));
+        f.table()->cancel();
         QTest::keyClick(box, Qt::Key_Space);
-        QCOMPARE(log.texts.size(), 2);
-        QVERIFY2(log.texts[1].contains(QStringLiteral("Brak2")), qPrintable(log.texts[1]));
+        QCOMPARE(f.log.texts.size(), 2);
+        QVERIFY2(f.log.texts[1].contains(QStringLiteral("Brak2")), qPrintable(f.log.texts[1]));
         QVERIFY(!box->isChecked());
     }
 };

@@ -328,13 +328,9 @@ private slots:
         TestTable t;
         addFiveRows(t);
         GridWindow w(t.table.get());
-        const QStringList hints = {
-            QStringLiteral("Pierwsza pozycja"),           QStringLiteral("Poprzednia pozycja"),
-            QStringLiteral("Następna pozycja"),           QStringLiteral("Ostatnia pozycja"),
-            QStringLiteral("Dodanie nowej pozycji"),      QStringLiteral("Usunięcie zaznaczonej pozycji"),
-            QStringLiteral("Edycja zaznaczonej pozycji"), QStringLiteral("Zapisanie zmian"),
-            QStringLiteral("Anulowanie zmian"),           QStringLiteral("Odswieżenie tablicy"),
-        };
+        QStringList hints;
+        for (int i = 0; i < DbNavigator::kButtonCount; ++i)
+            hints.append(QStringLiteral("Podpowiedź %1").arg(i));
         w.navigator->setHints(hints);
         bool answer = false;
         int asked = 0;
@@ -351,8 +347,8 @@ private slots:
             QTest::mouseClick(w.navigator->button(b), Qt::LeftButton);
         };
 
-        QCOMPARE(w.navigator->button(B::Post)->toolTip(), QStringLiteral("Zapisanie zmian"));
-        QCOMPARE(w.navigator->button(B::First)->statusTip(), QStringLiteral("Pierwsza pozycja"));
+        QCOMPARE(w.navigator->button(B::Post)->toolTip(), QStringLiteral("Podpowiedź 7"));
+        QCOMPARE(w.navigator->button(B::Refresh)->statusTip(), QStringLiteral("Podpowiedź 9"));
         QVERIFY(!enabled(B::First) && !enabled(B::Prior));
         QVERIFY(enabled(B::Next) && enabled(B::Last) && enabled(B::Edit) && enabled(B::Delete));
         QVERIFY(!enabled(B::Post) && !enabled(B::Cancel));
@@ -377,12 +373,6 @@ private slots:
         QCOMPARE(asked, 2);
         QCOMPARE(t.table->recordCount(), 4);
         QCOMPARE(w.grid->model()->rowCount(), 4);
-
-        click(B::Insert);
-        QCOMPARE(t.table->state(), Table::State::Insert);
-        QVERIFY(enabled(B::Post));
-        click(B::Post); // an untouched new row is stored empty
-        QCOMPARE(t.table->recordCount(), 5);
 
         t.table->close();
         for (int i = 0; i < DbNavigator::kButtonCount; ++i)

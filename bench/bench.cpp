@@ -1,0 +1,299 @@
+// The benchmark: times the user's actions on a large data folder, driving the real windows offscreen
+// through their handlers, beside a baseline measured in the same run. Prints one line per action:
+// the median of several runs, the baseline and their ratio. Never run by the tests.
+//
+//   tarlok_bench [folder]     (default: $TMPDIR/tarlok-bench; generated on first use)
+#include "Generator.h"
+
+#include "app/AppContext.h"
+#include "app/Application.h"
+#include "app/Forms.h"
+#include "app/TMeniProgramu.h"
+#include "common/Months.h"
+#include "platform/Clock.h"
+#include "platform/Help.h"
+#include "platform/Paths.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/Shell.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/Database.h"
+#include "store/Table.h"
+#include "ui_TEwidencja_przejazdow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <sqlite3.h>
+#include <vector>
+
+using namespace tarlok;
+
+namespace {
+
+constexpr int kRuns = 7;
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Milliseconds of one run of `action`, `setup` run before each (not timed).
+double timeMs(const std::function<void()>& action, const std::function<void()>& setup = {}) {
+    std::vector<double> runs;
+    for (int i = 0; i < kRuns; ++i) {
+        if (setup)
+            setup();
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        runs.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return median(runs);
+}
+
+void report(const char* action, double ms, double baseline) {
+    QTextStream out(stdout);
+    out << QStringLiteral("%1 %2 ms   baseline %3 ms   ratio %4\n")
+               .arg(QString::fromLatin1(action), -34)
+               .arg(ms, 8, 'f', 2)
+               .arg(baseline, 8, 'f', 2)
+               .arg(baseline > 0 ? ms / baseline : 0.0, 6, 'f', 1);
+    out.flush();
+}
+
+// Plain SQLite on one table file: the baseline of the same reads and writes.
+class Plain {
+public:
+    explicit Plain(const QString& path) {
+        sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+        exec("PRAGMA journal_mode=DELETE");
+        exec("PRAGMA synchronous=FULL");
+    }
+    ~Plain() { sqlite3_close(m_db); }
+    void exec(const char* sql) { sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); }
+    // Reads every column of every row the statement returns.
+    int read(const QString& sql) {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr);
+        int rows = 0;
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(st); ++c)
+                (void)sqlite3_column_text(st, c);
+            ++rows;
+        }
+        sqlite3_finalize(st);
+        return rows;
+    }
+    // Updates one column of each row by rowid, the way a pass writes.
+    void update(const QString& table, const QString& field, const std::vector<qint64>& rowids) {
+        sqlite3_stmt* st = nullptr;
+        const QString sql = QStringLiteral("UPDATE \"%1\" SET \"%2\" = ? WHERE rowid = ?").arg(table, field);
+        sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr);
+        for (qint64 id : rowids) {
+            sqlite3_bind_double(st, 1, double(id));
+            sqlite3_bind_int64(st, 2, id);
+            sqlite3_step(st);
+            sqlite3_reset(st);
+        }
+        sqlite3_finalize(st);
+    }
+    std::vector<qint64> rowids(const QString& sql) {
+        std::vector<qint64> out;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &st, nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW)
+            out.push_back(sqlite3_column_int64(st, 0));
+        sqlite3_finalize(st);
+        return out;
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+double processMs(const QString& program, const QStringList& arguments) {
+    std::vector<double> runs;
+    for (int i = 0; i < kRuns; ++i) {
+        QProcess process;
+        QElapsedTimer timer;
+        timer.start();
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        runs.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return median(runs);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    const QString drive = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + QStringLiteral("/tarlok-bench");
+    bench::GeneratorOptions options;
+    const QString marker = drive + QStringLiteral("/generated");
+    if (!QFile::exists(marker)) {
+        QDir(drive).removeRecursively();
+        QDir().mkpath(drive);
+        QTextStream(stdout) << "Generating the data folder in " << drive << " ...\n";
+        QElapsedTimer timer;
+        timer.start();
+        bench::generate(drive, options);
+        QFile(marker).open(QIODevice::WriteOnly);
+        QTextStream(stdout) << "  done in " << timer.elapsed() / 1000.0 << " s\n";
+    }
+    const QString folder = paths::resolve(drive, QString::fromLatin1(paths::kDataFolder));
+    const QString dir = QCoreApplication::applicationDirPath();
+    QTextStream(stdout) << "Medians of " << kRuns << " runs; " << options.vehicles << " vehicles, " << options.years
+                        << " years, " << options.tripsPerMonth << " trips and " << options.costsPerMonth
+                        << " costs a vehicle a month.\n";
+
+    // Start-up to the main window shown, against a bare Qt window shown by a program beside it.
+    report("start-up to the main window", processMs(dir + QStringLiteral("/bench_startup"), {drive}),
+           processMs(dir + QStringLiteral("/bench_bare_window"), {}));
+
+    FixedClock clock(QDateTime(bench::benchDay(options), QTime(10, 0)));
+    ScriptedDialogs dialogs;
+    RecordingHelp help;
+    RecordingShell shell;
+    Database database;
+    AppContext context{clock, dialogs, help, shell, database, drive, {}};
+    Application program(context);
+    program.start();
+    Forms& forms = program.forms();
+    TEwidencja_przejazdow& reg = *forms.Ewidencja_przejazdow;
+    auto* ui = reg.ui();
+    Plain trips(folder + QStringLiteral("/Przejazdy.db"));
+    Plain costs(folder + QStringLiteral("/Koszty.db"));
+    Plain others(folder + QStringLiteral("/Pojazdy.db"));
+    const QString tripRows = QStringLiteral("SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Data");
+    const QString costRows = QStringLiteral("SELECT * FROM Koszty WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Data");
+    auto readVehicle = [&](int v) {
+        trips.read(tripRows.arg(v));
+        costs.read(costRows.arg(v));
+    };
+
+    // Opening the register on the newest period.
+    const double open = timeMs([&] { forms.MeniProgramu->SpeedEwidencjaClick(); }, [&] { reg.close(); });
+    const double openBase = timeMs([&] {
+        others.read(QStringLiteral("SELECT * FROM Pojazdy"));
+        readVehicle(1);
+    });
+    report("opening the register", open, openBase);
+
+    // Switching the vehicle: a click on another row of the vehicle grid.
+    int row = 0;
+    const double vehicle = timeMs([&] {
+        row = (row + 1) % 2;
+        reg.TablePojazdy->moveTo(row);
+        reg.DBGridPojazdyCellClick();
+    });
+    report("switching vehicle", vehicle, timeMs([&] { readVehicle(2); }));
+
+    // Switching the month on the trips tab.
+    ui->PageControl1->setCurrentWidget(ui->Przejazdy);
+    int month = 12;
+    const double monthSwitch = timeMs([&] {
+        month = month == 12 ? 11 : 12;
+        ui->ComboBoxMiesiac->setEditText(months::name(month));
+        reg.ComboBoxMiesiacClick();
+    });
+    report("switching month", monthSwitch, timeMs([&] { readVehicle(1); }));
+    ui->ComboBoxMiesiac->setEditText(months::name(12));
+    reg.ComboBoxMiesiacClick();
+    reg.TablePojazdy->moveTo(0);
+    reg.DBGridPojazdyCellClick();
+    const int vehicleNumber = int(reg.TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu")));
+
+    // The same row writes by plain SQLite in one transaction: the new row, the month pass, the year
+    // pass and the vehicle's odometer.
+    const std::vector<qint64> monthTrips = trips.rowids(
+        QStringLiteral("SELECT rowid FROM Przejazdy WHERE NrKol_Pojazdu = %1 AND Rok = %2 AND Miesiac = 12")
+            .arg(vehicleNumber)
+            .arg(options.lastYear));
+    const std::vector<qint64> yearTrips = trips.rowids(
+        QStringLiteral("SELECT rowid FROM Przejazdy WHERE NrKol_Pojazdu = %1 AND Rok = %2").arg(vehicleNumber).arg(options.lastYear));
+    auto tripWrites = [&](bool insert) {
+        trips.exec("BEGIN IMMEDIATE");
+        if (insert)
+            trips.exec("INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa) VALUES (1, 2024, 12, '2024-12-20', 'x')");
+        else
+            trips.exec("DELETE FROM Przejazdy WHERE rowid = (SELECT max(rowid) FROM Przejazdy)");
+        trips.update("Przejazdy", "Wartosc_Narastajaco", monthTrips);
+        trips.update("Przejazdy", "WartoscSuma", monthTrips);
+        trips.update("Przejazdy", "Wartosc_NarastajacoRok", yearTrips);
+        trips.exec("COMMIT");
+        others.exec("UPDATE Pojazdy SET StanAktLicznika = StanAktLicznika WHERE NrKol_Pojazdu = 1");
+    };
+
+    // Saving a trip in a full month.
+    qint64 odometer = 900000;
+    const double tripSave = timeMs(
+        [&] { reg.ZapiszPrzejazdClick(); },
+        [&] {
+            reg.DodajPrzejazdClick();
+            ui->DataPrzejazdu->setDate(QDate(options.lastYear, 12, 20));
+            ui->DBTrasa->setText(QStringLiteral("Kraków - Tarnów"));
+            ui->DBTrasa->updateRecord();
+            ui->DBCelWyjazdu->setText(QStringLiteral("Spotkanie"));
+            ui->DBCelWyjazdu->updateRecord();
+            ui->DBEditStanLIcznikaPoczatkowy->setText(QString::number(odometer));
+            ui->DBEditStanLIcznikaPoczatkowy->updateRecord();
+            odometer += 150;
+            ui->DBEditStanLicznikaKoncowy->setText(QString::number(odometer));
+            ui->DBEditStanLicznikaKoncowy->updateRecord();
+        });
+    report("saving a trip in a full month", tripSave, timeMs([&] { tripWrites(true); }));
+
+    // Deleting a trip of a full month.
+    const double tripDelete = timeMs([&] {
+        dialogs.answerYes();
+        reg.UsunPrzejazdClick();
+    });
+    report("deleting a trip", tripDelete, timeMs([&] { tripWrites(false); }));
+
+    // Saving a cost in a full month.
+    ui->PageControl1->setCurrentWidget(ui->Koszty);
+    const std::vector<qint64> monthCosts = costs.rowids(
+        QStringLiteral("SELECT rowid FROM Koszty WHERE NrKol_Pojazdu = %1 AND Rok = %2 AND Miesiac = 12")
+            .arg(vehicleNumber)
+            .arg(options.lastYear));
+    const std::vector<qint64> yearCosts = costs.rowids(
+        QStringLiteral("SELECT rowid FROM Koszty WHERE NrKol_Pojazdu = %1 AND Rok = %2").arg(vehicleNumber).arg(options.lastYear));
+    int document = 0;
+    const double costSave = timeMs(
+        [&] { reg.ZapiszKosztClick(); },
+        [&] {
+            reg.DodajKosztClick();
+            ui->DataKosztu->setDate(QDate(options.lastYear, 12, 20));
+            ui->DBNrDokKosztu->setText(QStringLiteral("BENCH %1").arg(++document));
+            ui->DBNrDokKosztu->updateRecord();
+            ui->DBNazwaWydatku->setText(QStringLiteral("Serwis"));
+            ui->DBNazwaWydatku->updateRecord();
+            ui->DBWartoscKosztu->setText(QStringLiteral("123,45"));
+            ui->DBWartoscKosztu->updateRecord();
+            reg.TableKoszty->setValue(QStringLiteral("Pom3"), 23);
+        });
+    report("saving a cost in a full month", costSave, timeMs([&] {
+               costs.exec("BEGIN IMMEDIATE");
+               costs.exec("INSERT INTO Koszty (NrKol_Pojazdu, Rok, Miesiac, Data) VALUES (1, 2024, 12, '2024-12-20')");
+               costs.update("Koszty", "Wartosc_Narastajaca", monthCosts);
+               costs.update("Koszty", "WartoscSuma", monthCosts);
+               costs.update("Koszty", "SumaWartPaliwo", monthCosts);
+               costs.update("Koszty", "Wartosc_NarastajacaRok", yearCosts);
+               costs.exec("COMMIT");
+           }));
+
+    const QStringList messages = dialogs.texts();
+    if (!messages.isEmpty())
+        QTextStream(stdout) << "Messages shown during the run: " << messages.join(QStringLiteral(" | ")) << "\n";
+    return 0;
+}

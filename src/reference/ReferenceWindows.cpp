@@ -1,0 +1,88 @@
+#include "ReferenceWindows.h"
+
+#include "platform/Dialogs.h"
+#include "store/Table.h"
+#include "widgets/DbNavigator.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace tarlok::reference {
+
+const QStringList& navigatorHints() {
+    static const QStringList hints = {
+        QStringLiteral("Pierwsza pozycja"),           QStringLiteral("Poprzednia pozycja"),
+        QStringLiteral("Następna pozycja"),           QStringLiteral("Ostatnia pozycja"),
+        QStringLiteral("Dodanie nowej pozycji"),      QStringLiteral("Usunięcie zaznaczonej pozycji"),
+        QStringLiteral("Edycja zaznaczonej pozycji"), QStringLiteral("Zapisanie zmian"),
+        QStringLiteral("Anulowanie zmian"),           QStringLiteral("Odswieżenie tablicy"),
+    };
+    return hints;
+}
+
+bool confirmDelete(Dialogs& dialogs) {
+    return dialogs.question(QStringLiteral("Czy usunąć wybraną pozycję"), QStringLiteral("WYBIERZ"));
+}
+
+void setupNavigator(DbNavigator* navigator, Table* table, Dialogs& dialogs) {
+    navigator->setDataSource(table);
+    navigator->setHints(navigatorHints());
+    navigator->setConfirmDelete([&dialogs] { return confirmDelete(dialogs); });
+}
+
+void centreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.x() + (area.width() - size.width()) / 2,
+                 area.y() + (area.height() - size.height()) / 2);
+}
+
+void openInDataFolder(Table& table, const QString& folder, const QString& name) {
+    if (table.isActive())
+        return;
+    table.setDatabaseName(folder);
+    table.setTableName(name);
+    table.open();
+}
+
+bool isBlank(const QString& text) {
+    return text.trimmed().isEmpty();
+}
+
+void copyDriver(const Table& driver, Table& trip) {
+    const QString firstName = driver.asString(QStringLiteral("Imie"));
+    const QString surname = driver.asString(QStringLiteral("Nazwisko"));
+    if (!firstName.isEmpty())
+        trip.setValue(QStringLiteral("Imie"), firstName);
+    if (!surname.isEmpty())
+        trip.setValue(QStringLiteral("Nazwisko"), surname);
+}
+
+void copyPurpose(const Table& purpose, Table& trip, bool withDescription) {
+    trip.edit();
+    trip.setValue(QStringLiteral("Cel_Wyj"), purpose.value(QStringLiteral("Cel_Wyjazdu")));
+    if (withDescription)
+        trip.setValue(QStringLiteral("Pom1"), purpose.value(QStringLiteral("Pom1")));
+}
+
+void copyRoute(const Table& route, Table& trip) {
+    trip.edit();
+    trip.setValue(QStringLiteral("Trasa"), route.value(QStringLiteral("Trasa")));
+    trip.setValue(QStringLiteral("Kilometry"), route.value(QStringLiteral("Kilometry")));
+}
+
+void copyExpenseKind(const Table& kind, Table& cost, bool vatPercent) {
+    cost.edit();
+    cost.setValue(QStringLiteral("Rodzaj_Wyd"), kind.value(QStringLiteral("Wydatek")));
+    cost.setValue(QStringLiteral("CzyPaliwo"), kind.asBool(QStringLiteral("CzyPaliwo")));
+    const QVariant rate = kind.value(QStringLiteral("Pom3"));
+    cost.setValue(QStringLiteral("Pom3"), rate);
+    if (vatPercent)
+        cost.setValue(QStringLiteral("VatProcent"), rate);
+}
+
+} // namespace tarlok::reference

@@ -1,0 +1,72 @@
+#include "VehicleRows.h"
+
+#include "store/Database.h"
+#include "store/Table.h"
+#include "store/Tables.h"
+
+namespace tarlok {
+
+namespace {
+
+const QString kNumber = QStringLiteral("NrKol_Pojazdu");
+
+std::unique_ptr<Table> tableOf(Database& database, const QString& file) {
+    auto table = std::make_unique<Table>(database);
+    table->setDatabaseName(QString::fromLatin1(Database::kAlias));
+    table->setTableName(file);
+    return table;
+}
+
+} // namespace
+
+VehicleRows::VehicleRows(Database& database, const QString& tableFile, const QString& index,
+                         qint64 vehicleNumber) {
+    const QString alias = QString::fromLatin1(Database::kAlias);
+    if (!database.tableExists(alias, tableFile) || !database.tableExists(alias, tables::pojazdy().fileName()))
+        return;
+    m_vehicles = tableOf(database, tables::pojazdy().fileName());
+    m_vehicles->open();
+    if (!m_vehicles->locate(kNumber, {vehicleNumber})) {
+        m_vehicles.reset();
+        return;
+    }
+    m_rows = tableOf(database, tableFile);
+    m_rows->setIndexName(index);
+    m_rows->setMasterSource(m_vehicles.get(), kNumber);
+    m_rows->open();
+}
+
+VehicleRows::~VehicleRows() {
+    // The rows first: they are a detail of the vehicles.
+    m_rows.reset();
+    m_vehicles.reset();
+}
+
+bool VehicleRows::isEmpty() const {
+    return !m_rows || !m_rows->isActive() || m_rows->isEmpty();
+}
+
+bool vehicleHasRows(Database& database, const QString& tableFile, const QString& index,
+                    qint64 vehicleNumber) {
+    return !VehicleRows(database, tableFile, index, vehicleNumber).isEmpty();
+}
+
+std::optional<qint64> latestFinalReading(Database& database, qint64 vehicleNumber) {
+    VehicleRows trips(database, tables::przejazdy().fileName(), QStringLiteral("NrKol_Pojazdu_DataInd"),
+                      vehicleNumber);
+    Table* t = trips.table();
+    const QString reading = QStringLiteral("StanLicznikaPo");
+    if (!t || !t->hasField(reading))
+        return std::nullopt;
+    // The index orders by vehicle and date, then by row number: the order of entry on one date.
+    t->last();
+    while (true) {
+        if (!t->isNull(reading))
+            return t->asInteger(reading);
+        t->prior();
+        if (t->bof())
+            return std::nullopt;
+    }
+}
+
+} // namespace tarlok

@@ -1,0 +1,509 @@
+// The trips tab of the register, driven as a user drives it: starting, typing, saving, the refusals
+// in their order, the running totals of the month and the whole year, the sums under the grid,
+// deleting, removing invalid trips and the vehicle's odometer. Expected values are worked out by
+// hand; the rates are 0,5214 up to 900 cm3 and 0,8358 above.
+#include "support/TestApp.h"
+
+#include "reference/TNowy_Okres.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "store/Table.h"
+#include "ui_TEwidencja_przejazdow.h"
+#include "ui_TNowy_Okres.h"
+
+#include <QRadioButton>
+#include <QTest>
+
+using namespace tarlok;
+using tarlok::test::TestApp;
+
+namespace {
+
+using State = Table::State;
+using Running = QList<QPair<qint64, qint64>>; // year's running km and value in grosze
+
+// The register as "EWIDENCJA" opens it (on the newest period), on the trips tab.
+TEwidencja_przejazdow& openOnTrips(TestApp& app) {
+    app.openRegister();
+    TEwidencja_przejazdow& reg = app.reg();
+    reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
+    app.dialogs.clear();
+    return reg;
+}
+
+// A car of 1600 cm3 with the initial odometer 10 000 and the months January to May 2024; `more`
+// seeds further rows before the register opens.
+std::unique_ptr<TestApp> firm(const std::function<void(TestApp&)>& more = {}) {
+    auto app = TestApp::started();
+    app->setRates(0.5214, 0.8358);
+    app->addVehicle(1, "KR 1", 1600, true, {{"StanPoczLIcznika", 10000}});
+    for (int month = 1; month <= 5; ++month)
+        app->addPeriod(2024, month);
+    if (more)
+        more(*app);
+    openOnTrips(*app);
+    return app;
+}
+
+// Types over what the box holds, key by key (Polish letters included).
+void type(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void chooseMonth(TEwidencja_przejazdow& reg, const QString& name) {
+    reg.ui()->ComboBoxMiesiac->setCurrentIndex(reg.ui()->ComboBoxMiesiac->findText(name));
+    reg.ComboBoxMiesiacClick();
+}
+
+void clickRow(DbGrid* grid, int row) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(row, 1)).center());
+}
+
+// "Nowy przejazd"; the date (when given), route, purpose and final reading typed; "Zapisz".
+void enterTrip(TEwidencja_przejazdow& reg, const QDate& date, const QString& route,
+               const QString& finalReading) {
+    auto* ui = reg.ui();
+    reg.DodajPrzejazdClick();
+    if (date.isValid())
+        ui->DataPrzejazdu->setDate(date);
+    type(ui->DBTrasa, route);
+    type(ui->DBCelWyjazdu, "Spotkanie z klientem");
+    type(ui->DBEditStanLicznikaKoncowy, finalReading);
+    reg.ZapiszPrzejazdClick();
+}
+
+QList<QVariantMap> trips(TestApp& app) {
+    return app.rows("Przejazdy.db", "NrKol_Pojazdu_DataInd");
+}
+
+// A stored trip at 0,8358 zł/km with its month's totals; its year's running values deliberately wrong.
+void seedTrip(TestApp& app, int vehicle, const QDate& date, qint64 km, double value, qint64 finalReading,
+              qint64 monthKm, double monthValue) {
+    app.seed("Przejazdy.db", {{"NrKol_Pojazdu", vehicle},
+                              {"Rok", date.year()},
+                              {"Miesiac", date.month()},
+                              {"Data", date},
+                              {"Trasa", "Trasa"},
+                              {"Cel_Wyj", "Serwis"},
+                              {"Kilometry", km},
+                              {"Stawka", 0.8358},
+                              {"Wartosc", value},
+                              {"StanLicznikaPrzed", finalReading - km},
+                              {"StanLicznikaPo", finalReading},
+                              {"KilometrySuma", monthKm},
+                              {"WartoscSuma", monthValue},
+                              {"Kilometry_NarastajacaRok", 1},
+                              {"Wartosc_NarastajacoRok", 1.0}});
+}
+
+// A year of trips of car 1, December included.
+void seedYear(TestApp& app) {
+    seedTrip(app, 1, QDate(2024, 1, 10), 100, 83.58, 10100, 151, 126.21);
+    seedTrip(app, 1, QDate(2024, 1, 20), 51, 42.63, 10151, 151, 126.21);
+    seedTrip(app, 1, QDate(2024, 2, 5), 200, 167.16, 10351, 200, 167.16);
+    seedTrip(app, 1, QDate(2024, 3, 3), 300, 250.74, 10651, 300, 250.74);
+    seedTrip(app, 1, QDate(2024, 4, 7), 49, 40.95, 10700, 49, 40.95);
+    seedTrip(app, 1, QDate(2024, 12, 1), 10, 8.36, 10710, 10, 8.36);
+}
+
+QStringList sumGrid(TEwidencja_przejazdow& reg) {
+    QStringList cells;
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 2; ++column)
+            cells.append(TEwidencja_przejazdow::cell(reg.ui()->StringGridPrzejazdy, column, row));
+    return cells;
+}
+
+Running yearRunning(TestApp& app) {
+    Running out;
+    for (const QVariantMap& row : trips(app))
+        out.append({row["Kilometry_NarastajacaRok"].toLongLong(),
+                    qRound64(row["Wartosc_NarastajacoRok"].toDouble() * 100)});
+    return out;
+}
+
+// The vehicle's current odometer in the file and in the grid's "Licznik" column.
+void checkOdometer(TestApp& app, qint64 reading) {
+    QCOMPARE(app.rows("Pojazdy.db")[0]["StanAktLicznika"].toLongLong(), reading);
+    DbGrid* grid = app.reg().ui()->DBGridPojazdy;
+    QCOMPARE(grid->model()->index(0, 4).data().toString(), QString::number(reading));
+}
+
+} // namespace
+
+class TripsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newTripProposesStartRateAndDate() {
+        auto app = TestApp::started(QDateTime(QDate(2024, 5, 31), QTime(9, 0))); // April has no 31st
+        app->setRates(0.5214, 0.8358);
+        app->addVehicle(1, "KR 900", 900); // no initial odometer
+        app->addVehicle(2, "KR 901", 901, true, {{"StanPoczLIcznika", 5000}});
+        for (int month = 1; month <= 5; ++month)
+            app->addPeriod(2024, month);
+        TEwidencja_przejazdow& reg = openOnTrips(*app);
+        auto* ui = reg.ui();
+
+        chooseMonth(reg, "Kwiecień");
+        reg.DodajPrzejazdClick();
+        QCOMPARE(reg.TablePrzejazdy->state(), State::Insert);
+        QCOMPARE(ui->DBEditStanLIcznikaPoczatkowy->text(), QString("0"));
+        QCOMPARE(ui->DBStawka_km->text(), QString("0,5214"));
+        QCOMPARE(ui->DataPrzejazdu->date(), QDate(2024, 4, 30));
+        reg.AnulujPrzejazdClick();
+
+        clickRow(ui->DBGridPojazdy, 1);
+        chooseMonth(reg, "Maj");
+        enterTrip(reg, QDate(), "Kraków - Wieliczka", "5020");
+        reg.DodajPrzejazdClick(); // the second trip of the month starts where the first ended
+        QCOMPARE(ui->DBEditStanLIcznikaPoczatkowy->text(), QString("5020"));
+        QCOMPARE(ui->DBStawka_km->text(), QString("0,8358"));
+        QCOMPARE(ui->DataPrzejazdu->date(), QDate(2024, 5, 31));
+        reg.AnulujPrzejazdClick();
+        const QList<QVariantMap> rows = trips(*app);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0]["NrKol_Pojazdu"].toInt(), 2);
+        QCOMPARE(rows[0]["StanLicznikaPrzed"].toInt(), 5000);
+        QCOMPARE(rows[0]["Wartosc"].toDouble(), 16.72); // 20 km: 16,716
+        QCOMPARE(app->dialogs.texts(), QStringList());
+
+        reg.TablePojazdy->edit();
+        reg.TablePojazdy->setValue("Uzywany", false);
+        reg.TablePojazdy->post();
+        reg.DodajPrzejazdClick();
+        QCOMPARE(app->dialogs.lastText(),
+                 QString("Pojazd nie jest zaznaczony jako \"Używany\" - zaznacz w formatce Pojazdów"));
+        QCOMPARE(reg.TablePrzejazdy->state(), State::Browse);
+    }
+
+    void savedTripsCarryKilometresAmountsAndMonthTotals() {
+        auto app = firm();
+        TEwidencja_przejazdow& reg = app->reg();
+        auto* ui = reg.ui();
+
+        enterTrip(reg, QDate(), "Kraków - Tarnów", "10151");
+        QList<QVariantMap> rows = trips(*app);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0]["Data"].toDate(), QDate(2024, 5, 15));
+        QCOMPARE(rows[0]["Rok"].toInt(), 2024);
+        QCOMPARE(rows[0]["Miesiac"].toInt(), 5);
+        QCOMPARE(rows[0]["Pojazd"].toString(), QString("Auto1"));
+        QCOMPARE(rows[0]["Trasa"].toString(), QString("Kraków - Tarnów"));
+        QCOMPARE(rows[0]["StanLicznikaPrzed"].toInt(), 10000);
+        QCOMPARE(rows[0]["Kilometry"].toInt(), 151);
+        QCOMPARE(rows[0]["Stawka"].toDouble(), 0.8358);
+        QCOMPARE(rows[0]["Wartosc"].toDouble(), 126.21);
+
+        // The second trip by its kilometres: 49 km at 0,8358 is 40,9542.
+        ui->RadioGroup1CoPodajemy->button(1)->click();
+        reg.DodajPrzejazdClick();
+        ui->DataPrzejazdu->setDate(QDate(2024, 5, 20));
+        type(ui->DBTrasa, "Tarnów - Kraków");
+        type(ui->DBCelWyjazdu, "Powrót");
+        type(ui->DBIloscKm, "49");
+        reg.ZapiszPrzejazdClick();
+        QCOMPARE(app->dialogs.texts(), QStringList());
+        rows = trips(*app);
+        QCOMPARE(rows[1]["StanLicznikaPrzed"].toInt(), 10151);
+        QCOMPARE(rows[1]["StanLicznikaPo"].toInt(), 10200);
+        QCOMPARE(rows[1]["Wartosc"].toDouble(), 40.95);
+        // Every trip carries the month's totals; the last one's running values equal them.
+        for (const QVariantMap& row : rows) {
+            QCOMPARE(row["KilometrySuma"].toInt(), 200);
+            QCOMPARE(row["WartoscSuma"].toDouble(), 167.16);
+        }
+        QCOMPARE(rows[0]["Kilometry_Narastajaca"].toInt(), 151);
+        QCOMPARE(rows[0]["Wartosc_Narastajaco"].toDouble(), 126.21);
+        QCOMPARE(rows[1]["Kilometry_Narastajaca"].toInt(), 200);
+        QCOMPARE(rows[1]["Wartosc_Narastajaco"].toDouble(), 167.16);
+        QCOMPARE(yearRunning(*app), (Running{{151, 12621}, {200, 16716}}));
+        QVERIFY(rows[0]["IloscPrzejKilometrow"].isNull()); // on the month's last trip only
+        QCOMPARE(rows[1]["IloscPrzejKilometrow"].toInt(), 200);
+
+        QCOMPARE(reg.TablePrzejazdy->asString("Trasa"), QString("Tarnów - Kraków")); // stays selected
+        QCOMPARE(sumGrid(reg), QStringList({"0", "0,00", "200", "167,16", "200", "167,16"}));
+        QCOMPARE(ui->LabelDoMiesiaca->text(), QString("Suma do Maja"));
+        QCOMPARE(ui->LabelZaMiesiac->text(), QString("Suma za Maj"));
+        checkOdometer(*app, 10200);
+    }
+
+    void yearTotalsFollowTheDatesAfterASaveInAnEarlierMonth() {
+        auto app = firm(seedYear);
+        TEwidencja_przejazdow& reg = app->reg();
+        auto* ui = reg.ui();
+
+        chooseMonth(reg, "Luty");
+        enterTrip(reg, QDate(), "Kraków - Bochnia", "10401"); // from 10 351: 50 km, 41,79
+        QCOMPARE(app->dialogs.texts(), QStringList());
+        QCOMPARE(trips(*app)[3]["Data"].toDate(), QDate(2024, 2, 15));
+        QCOMPARE(yearRunning(*app), (Running{{100, 8358},
+                                             {151, 12621},
+                                             {351, 29337},
+                                             {401, 33516},
+                                             {701, 58590},
+                                             {750, 62685},
+                                             {760, 63521}}));
+        QCOMPARE(trips(*app)[2]["WartoscSuma"].toDouble(), 208.95);
+        QCOMPARE(trips(*app)[3]["Kilometry_Narastajaca"].toInt(), 250);
+        // December's trip is the latest: a save in February does not rewind the odometer.
+        checkOdometer(*app, 10710);
+
+        QCOMPARE(sumGrid(reg), QStringList({"151", "126,21", "250", "208,95", "401", "335,16"}));
+        QCOMPARE(ui->LabelDoMiesiaca->text(), QString("Suma do Lutego"));
+        chooseMonth(reg, "Styczeń");
+        QCOMPARE(sumGrid(reg), QStringList({"0", "0", "151", "126,21", "0", "0"}));
+        QCOMPARE(ui->LabelZaMiesiac->text(), QString("Suma za Styczeń"));
+        QVERIFY(ui->LabelDoMiesiaca->isHidden() && ui->LabelRazem->isHidden());
+        chooseMonth(reg, "Wszystko");
+        QCOMPARE(sumGrid(reg), QStringList({"0", "0", "760", "635,21", "0", "0"}));
+        QCOMPARE(ui->LabelZaMiesiac->text(), QString("Suma za Rok"));
+        QCOMPARE(reg.TablePrzejazdy->recordCount(), 7);
+    }
+
+    void refusalsComeInOrder() {
+        auto app = firm();
+        TEwidencja_przejazdow& reg = app->reg();
+        auto* ui = reg.ui();
+        Table* t = reg.TablePrzejazdy;
+        // The last message (with its caption for a message box), the trip's state, and nothing stored.
+        auto refused = [&](const QString& text, const QString& caption, State state) {
+            QCOMPARE(app->dialogs.last().text, text);
+            if (!caption.isEmpty())
+                QCOMPARE(app->dialogs.last().caption, caption);
+            QCOMPARE(t->state(), state);
+            QCOMPARE(trips(*app).size(), 0);
+            app->dialogs.clear();
+        };
+        const QString plain; // a plain message: no caption of its own
+        reg.ZapiszPrzejazdClick();
+        refused(
+            "Jeżeli poprawiasz dane użyj najpierw przycisku \"Edytuj przejazd\", a jeżeli wprowadzasz nowy "
+            "zapis użyj przycisku \"Nowy przejazd\" ",
+            plain, State::Browse);
+
+        type(ui->DBTrasa, "Kraków - Tarnów"); // typing starts a row, but without a rate
+        QCOMPARE(t->state(), State::Insert);
+        reg.ZapiszPrzejazdClick();
+        refused("Nie użyłeś przycisku \"Nowy przejazd\"", plain, State::Browse);
+
+        const QString incomplete =
+            "Przejazd musi posiadać datę, trasę, cel wyjazdu, stawkę za km i Stan licznika "
+            "pocz. i kon. - Użyj przycisku \"Nowy przejazd\"";
+        enterTrip(reg, QDate(), "", "10151");
+        refused(incomplete, "Błąd", State::Browse);
+        enterTrip(reg, QDate(), "   ", "10151");
+        refused(incomplete, "Błąd", State::Browse);
+        enterTrip(reg, QDate(), "Kraków - Tarnów", "");
+        refused(incomplete, "Błąd", State::Browse);
+        QVERIFY(!reg.NowyPrzejazd);
+
+        // Another month and another year: the month is named first.
+        enterTrip(reg, QDate(2023, 4, 10), "Kraków - Tarnów", "10151");
+        refused("Miesiąc daty nie zgadza się z miesiącem okresu", plain, State::Browse);
+        enterTrip(reg, QDate(2023, 5, 10), "Kraków - Tarnów", "10151");
+        refused("Rok daty nie zgadza się z rokiem okresu", plain, State::Browse);
+
+        // A final reading below the starting one keeps the trip to be put right.
+        enterTrip(reg, QDate(), "Kraków - Tarnów", "9990");
+        refused("Stan licznika końcowy nie może być mniejszy od początkowego", "Błąd", State::Insert);
+        QCOMPARE(ui->DBTrasa->text(), QString("Kraków - Tarnów"));
+        type(ui->DBEditStanLicznikaKoncowy, "10100");
+        reg.ZapiszPrzejazdClick();
+        QCOMPARE(trips(*app).size(), 1);
+        QCOMPARE(trips(*app)[0]["Kilometry"].toInt(), 100);
+
+        // "Anuluj" and Escape drop a trip being entered.
+        reg.DodajPrzejazdClick();
+        type(ui->DBTrasa, "Tarnów - Kraków");
+        reg.AnulujPrzejazdClick();
+        QCOMPARE(t->state(), State::Browse);
+        QVERIFY(!reg.NowyPrzejazd);
+        reg.DodajPrzejazdClick();
+        type(ui->DBTrasa, "Tarnów - Kraków");
+        QTest::keyClick(&reg, Qt::Key_Escape);
+        QCOMPARE(t->state(), State::Browse);
+        QCOMPARE(trips(*app).size(), 1);
+        QCOMPARE(app->dialogs.texts(), QStringList());
+    }
+
+    void unreadableNumbersStopTheSaveAndKeepTheTrip() {
+        auto app = firm();
+        TEwidencja_przejazdow& reg = app->reg();
+        auto* ui = reg.ui();
+        reg.DodajPrzejazdClick();
+        type(ui->DBTrasa, "Kraków - Tarnów");
+        type(ui->DBCelWyjazdu, "Klient");
+        type(ui->DBEditStanLicznikaKoncowy, "10151");
+        type(ui->DBStawka_km, "0,8a");
+        reg.ZapiszPrzejazdClick();
+        QVERIFY2(app->dialogs.lastText().contains("0,8a"), qPrintable(app->dialogs.lastText()));
+        QCOMPARE(reg.TablePrzejazdy->state(), State::Insert);
+        QCOMPARE(trips(*app).size(), 0);
+        type(ui->DBStawka_km, "0.8358"); // the point reads as the decimal separator too
+        reg.ZapiszPrzejazdClick();
+        QCOMPARE(trips(*app)[0]["Wartosc"].toDouble(), 126.21);
+
+        // By kilometres: whole numbers, not below zero.
+        ui->RadioGroup1CoPodajemy->button(1)->click();
+        reg.DodajPrzejazdClick();
+        type(ui->DBTrasa, "Tarnów - Kraków");
+        type(ui->DBCelWyjazdu, "Powrót");
+        for (const QString& text : {QString("15,5"), QString("abc"), QString("-5")}) {
+            app->dialogs.clear();
+            type(ui->DBIloscKm, text);
+            reg.ZapiszPrzejazdClick();
+            QCOMPARE(app->dialogs.messages().size(), 1);
+            QCOMPARE(reg.TablePrzejazdy->state(), State::Insert);
+            QCOMPARE(trips(*app).size(), 1);
+        }
+        QCOMPARE(app->dialogs.lastText(), QString("Ilość km nie może być mniejsza od zera"));
+        type(ui->DBIloscKm, "15");
+        reg.ZapiszPrzejazdClick();
+        QCOMPARE(trips(*app)[1]["StanLicznikaPo"].toInt(), 10166);
+        QCOMPARE(trips(*app)[1]["Wartosc"].toDouble(), 12.54);      // 12,537
+        QCOMPARE(trips(*app)[1]["WartoscSuma"].toDouble(), 138.75); // 126,21 + 12,54
+    }
+
+    void editingThroughTheButtonThePickerAndTheKmBox() {
+        auto app = firm();
+        TEwidencja_przejazdow& reg = app->reg();
+        auto* ui = reg.ui();
+        Table* t = reg.TablePrzejazdy;
+        enterTrip(reg, QDate(2024, 5, 15), "Kraków - Tarnów", "10151");
+        enterTrip(reg, QDate(2024, 5, 20), "Tarnów - Kraków", "10200");
+
+        clickRow(ui->DBGridPrzejazdy, 0); // the grid gives the picker the trip's date
+        QCOMPARE(ui->DataPrzejazdu->date(), QDate(2024, 5, 15));
+        reg.EdytujPrzejazdClick();
+        QCOMPARE(t->state(), State::Edit);
+        type(ui->DBEditStanLicznikaKoncowy, "10161"); // 161 km: 134,5638
+        reg.ZapiszPrzejazdClick();
+        QList<QVariantMap> rows = trips(*app);
+        QCOMPARE(rows[0]["Wartosc"].toDouble(), 134.56);
+        QCOMPARE(rows[1]["Wartosc_Narastajaco"].toDouble(), 175.51);
+        QCOMPARE(rows[0]["WartoscSuma"].toDouble(), 175.51);
+
+        // Picking another date puts the selected trip into edit; the save moves it.
+        clickRow(ui->DBGridPrzejazdy, 1);
+        ui->DataPrzejazdu->setDate(QDate(2024, 5, 10));
+        emit ui->DataPrzejazdu->changed();
+        QCOMPARE(t->state(), State::Edit);
+        reg.ZapiszPrzejazdClick();
+        rows = trips(*app);
+        QCOMPARE(rows[0]["Data"].toDate(), QDate(2024, 5, 10));
+        QCOMPARE(rows[0]["Kilometry_Narastajaca"].toInt(), 49);
+        QCOMPARE(rows[1]["Kilometry_Narastajaca"].toInt(), 210);
+        checkOdometer(*app, 10161); // the final reading of the latest trip by date
+
+        // "Co podajemy" decides which box is typed; clicking into the km box previews the amount.
+        DbEdit* finalBox = ui->DBEditStanLicznikaKoncowy;
+        DbEdit* kmBox = ui->DBIloscKm;
+        QVERIFY(finalBox->isEnabled() && !finalBox->isReadOnly() && !finalBox->isFlat());
+        QVERIFY(!kmBox->isEnabled() && kmBox->isReadOnly() && kmBox->isFlat());
+        ui->RadioGroup1CoPodajemy->button(1)->click();
+        QVERIFY(!finalBox->isEnabled() && finalBox->isReadOnly() && finalBox->isFlat());
+        QVERIFY(kmBox->isEnabled() && !kmBox->isReadOnly() && !kmBox->isFlat());
+        reg.DodajPrzejazdClick();
+        ui->DataPrzejazdu->setDate(QDate(2024, 5, 22));
+        emit ui->DataPrzejazdu->changed(); // a trip being entered only takes the date
+        QCOMPARE(t->state(), State::Insert);
+        type(kmBox, "151");
+        QTest::mouseClick(kmBox, Qt::LeftButton);
+        QCOMPARE(ui->DBWartoscPrzejazdu->text(), QString("126,2058"));
+        reg.AnulujPrzejazdClick();
+    }
+
+    void deleteAsksAndRecomputesTheYear() {
+        auto app = firm(seedYear);
+        TEwidencja_przejazdow& reg = app->reg();
+        reg.UsunPrzejazdClick(); // nothing in May
+        QCOMPARE(app->dialogs.last().text, QString("Brak Przejazdu do USUNIĘCIA"));
+        QCOMPARE(app->dialogs.last().caption, QString("Informacja"));
+
+        chooseMonth(reg, "Styczeń");
+        reg.EdytujPrzejazdClick();
+        app->dialogs.answerNo();
+        reg.UsunPrzejazdClick();
+        QCOMPARE(app->dialogs.last().text, QString("Czy usunąć wybraną pozycję"));
+        QCOMPARE(app->dialogs.last().caption, QString("WYBIERZ"));
+        QCOMPARE(reg.TablePrzejazdy->state(), State::Browse);
+        QCOMPARE(trips(*app).size(), 6);
+
+        app->dialogs.answerYes();
+        reg.UsunPrzejazdClick(); // the trip of 10 January
+        const QList<QVariantMap> rows = trips(*app);
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows[0]["Kilometry_Narastajaca"].toInt(), 51);
+        QCOMPARE(rows[0]["WartoscSuma"].toDouble(), 42.63);
+        QCOMPARE(yearRunning(*app),
+                 (Running{{51, 4263}, {251, 20979}, {551, 46053}, {600, 50148}, {610, 50984}}));
+        QCOMPARE(sumGrid(reg), QStringList({"0", "0", "51", "42,63", "0", "0"}));
+        checkOdometer(*app, 10710);
+    }
+
+    void invalidTripsOfEveryVehicleAreRemovedWithTheirCount() {
+        auto app = firm([](TestApp& a) {
+            a.addVehicle(2, "KR 2", 1200);
+            seedTrip(a, 1, QDate(2024, 5, 3), 10, 8.36, 10010, 10, 8.36);
+            seedTrip(a, 2, QDate(2024, 4, 3), 10, 8.36, 20010, 10, 8.36);
+            a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 1}, {"Miesiac", 5}, {"Data", QDate(2024, 5, 4)}});
+            a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 2}, {"Rok", 2024}, {"Miesiac", 5}});
+            a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 2}, {"Rok", 2024}, {"Data", QDate(2024, 5, 6)}});
+        });
+        TEwidencja_przejazdow& reg = app->reg();
+        app->dialogs.answerNo();
+        reg.UsunNiepoprwaneRekordyClick();
+        QCOMPARE(app->dialogs.messages()[0].text,
+                 QString("Czy sprawdzamy i usuwamy niepoprawnie zapisane pozycje"));
+        QCOMPARE(app->dialogs.messages()[0].caption, QString("WYBIERZ"));
+        QCOMPARE(app->dialogs.lastText(), QString("Liczba usunętych Zapisów 0"));
+        QCOMPARE(app->count("Przejazdy.db"), 5);
+
+        reg.DodajPrzejazdClick(); // a trip being entered is saved or cancelled first
+        app->dialogs.answerYes();
+        reg.UsunNiepoprwaneRekordyClick();
+        QCOMPARE(app->dialogs.lastText(), reg.TablePrzejazdy->pendingGuard());
+        QCOMPARE(reg.TablePrzejazdy->state(), State::Insert);
+        reg.AnulujPrzejazdClick();
+
+        app->dialogs.answerYes();
+        reg.UsunNiepoprwaneRekordyClick();
+        QCOMPARE(app->dialogs.lastText(), QString("Liczba usunętych Zapisów 3"));
+        const QList<QVariantMap> rows = trips(*app);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0]["StanLicznikaPo"].toInt(), 10010);
+        QCOMPARE(rows[1]["StanLicznikaPo"].toInt(), 20010);
+        QCOMPARE(reg.TablePrzejazdy->recordCount(), 1); // the vehicle's May again
+        app->dialogs.answerYes();
+        reg.UsunNiepoprwaneRekordyClick();
+        QCOMPARE(app->dialogs.lastText(), QString("Liczba usunętych Zapisów 0"));
+    }
+
+    void sumsFollowTheVehicleAndTheNewPeriod() {
+        auto app = firm([](TestApp& a) {
+            a.addVehicle(2, "KR 2", 800);
+            seedTrip(a, 1, QDate(2024, 5, 3), 10, 8.36, 10010, 10, 8.36);
+            seedTrip(a, 2, QDate(2024, 4, 3), 20, 10.43, 20020, 20, 10.43);
+            seedTrip(a, 2, QDate(2024, 5, 3), 30, 15.64, 20050, 30, 15.64);
+        });
+        TEwidencja_przejazdow& reg = app->reg();
+        auto* ui = reg.ui();
+        QCOMPARE(sumGrid(reg), QStringList({"0", "0,00", "10", "8,36", "10", "8,36"}));
+        clickRow(ui->DBGridPojazdy, 1);
+        QCOMPARE(sumGrid(reg), QStringList({"20", "10,43", "30", "15,64", "50", "26,07"}));
+
+        app->dialogs.onModal("tarlok::TNowy_Okres",
+                             [](QWidget* w) { static_cast<TNowy_Okres*>(w)->ui()->Wprowadz->click(); });
+        reg.NowyOkresClick();
+        QCOMPARE(ui->LabelDoMiesiaca->text(), QString("Suma do Czerwca"));
+        QCOMPARE(ui->LabelZaMiesiac->text(), QString("Suma za Czerwiec"));
+        QCOMPARE(app->dialogs.texts(), QStringList());
+    }
+};
+
+TARLOK_TEST_MAIN(TripsTest)
+#include "tst_trips.moc"

@@ -1,0 +1,91 @@
+// Writes a PNG of every window of the program, as the user sees it, into a folder: run it under
+// Xvfb (xvfb-run -a build/.../tools/tarlok_screenshots /tmp/shots) to look at the windows.
+#include "support/TestApp.h"
+
+#include "app/TMeniProgramu.h"
+#include "app/TParametry1.h"
+#include "reference/TCel_Wyjazdu.h"
+#include "reference/TJaki_Wydatek.h"
+#include "reference/TKierowcy1.h"
+#include "reference/TNowy_Okres.h"
+#include "reference/TPojazdy_firmy.h"
+#include "reference/TStawki_poj.h"
+#include "reference/TTrasy.h"
+#include "reference/TWlascicielPodatnik.h"
+#include "reference/TWybor_okresu.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "ui_TEwidencja_przejazdow.h"
+
+#include <QDir>
+#include <QFont>
+
+using namespace tarlok;
+
+namespace {
+
+void shoot(QWidget* window, const QString& folder, const QString& name) {
+    window->show();
+    window->raise();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("Times New Roman CE"), QStringLiteral("Times New Roman"));
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    QDir().mkpath(folder);
+
+    auto app = test::TestApp::started(QDateTime(QDate(2024, 5, 15), QTime(10, 0)));
+    app->dialogs.setCloseModalWindows(false);
+    app->setRates(0.5214, 0.8358);
+    app->addVehicle(1, "KR 12345", 1598);
+    app->addVehicle(2, "KRA 0001", 899, false);
+    app->addVehicle(3, "WE 77777", 1990);
+    app->addPeriod(2024, 4);
+    app->addPeriod(2024, 5);
+    for (int d = 2; d <= 12; d += 3)
+        app->seed("Przejazdy.db", {{"NrKol_Pojazdu", 1}, {"Rok", 2024}, {"Miesiac", 5}, {"Data", QDate(2024, 5, d)},
+                                   {"Trasa", "Kraków - Wieliczka - Kraków"}, {"Cel_Wyj", "Spotkanie z klientem"},
+                                   {"Kilometry", 34}, {"Stawka", 0.8358}, {"Wartosc", 28.42},
+                                   {"StanLicznikaPo", 10000 + d * 34}, {"Nazwisko", "Kowalski"}});
+    app->seed("Koszty.db", {{"NrKol_Pojazdu", 1}, {"Rok", 2024}, {"Miesiac", 5}, {"Data", QDate(2024, 5, 6)},
+                            {"Nr_Rachunku", "FV 12/05/2024"}, {"Rodzaj_Wyd", "Paliwo"}, {"Wartosc", 286.5},
+                            {"Pom2", 28.65}, {"Pom3", 23}, {"IloscPaliwa", 40.0}, {"CzyPaliwo", true}});
+
+    Forms& forms = app->forms();
+    shoot(forms.MeniProgramu, folder, QStringLiteral("main"));
+    app->openRegister();
+    auto& reg = app->reg();
+    shoot(&reg, folder, QStringLiteral("register_costs"));
+    reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
+    shoot(&reg, folder, QStringLiteral("register_trips"));
+    reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Zestawienia);
+    shoot(&reg, folder, QStringLiteral("register_summary"));
+    reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Koszty);
+
+    forms.MeniProgramu->ParametryClick();
+    shoot(forms.Parametry1, folder, QStringLiteral("parametry"));
+    forms.Pojazdy_firmy->openWindow();
+    shoot(forms.Pojazdy_firmy, folder, QStringLiteral("pojazdy"));
+    forms.MeniProgramu->SpeedStawkiClick();
+    shoot(forms.Stawki_poj, folder, QStringLiteral("stawki"));
+    forms.Nowy_Okres->prepare();
+    shoot(forms.Nowy_Okres, folder, QStringLiteral("nowy_okres"));
+    forms.Wybor_okresu->propose(2024, 5);
+    shoot(forms.Wybor_okresu, folder, QStringLiteral("wybor_okresu"));
+    forms.MeniProgramu->SpeedTrasaClick();
+    shoot(forms.Trasy, folder, QStringLiteral("trasy"));
+    forms.MeniProgramu->SpeedWydatkiClick();
+    shoot(forms.Jaki_Wydatek, folder, QStringLiteral("wydatki"));
+    forms.MeniProgramu->SpeedCeleClick();
+    shoot(forms.Cel_Wyjazdu, folder, QStringLiteral("cele"));
+    forms.MeniProgramu->Kierowcy1Click();
+    shoot(forms.Kierowcy1, folder, QStringLiteral("kierowcy"));
+    forms.MeniProgramu->Waciciel1Click();
+    shoot(forms.WlascicielPodatnik, folder, QStringLiteral("wlasciciel"));
+    return 0;
+}
