@@ -241,14 +241,14 @@ int main(int argc, char** argv) {
         [&] {
             reg.DodajPrzejazdClick();
             ui->DataPrzejazdu->setDate(QDate(options.lastYear, 12, 20));
-            ui->DBTrasa->setText(QStringLiteral("Kraków - Tarnów"));
+            ui->DBTrasa->setTextSilently(QStringLiteral("Kraków - Tarnów"));
             ui->DBTrasa->updateRecord();
-            ui->DBCelWyjazdu->setText(QStringLiteral("Spotkanie"));
+            ui->DBCelWyjazdu->setTextSilently(QStringLiteral("Spotkanie"));
             ui->DBCelWyjazdu->updateRecord();
-            ui->DBEditStanLIcznikaPoczatkowy->setText(QString::number(odometer));
+            ui->DBEditStanLIcznikaPoczatkowy->setTextSilently(QString::number(odometer));
             ui->DBEditStanLIcznikaPoczatkowy->updateRecord();
             odometer += 150;
-            ui->DBEditStanLicznikaKoncowy->setText(QString::number(odometer));
+            ui->DBEditStanLicznikaKoncowy->setTextSilently(QString::number(odometer));
             ui->DBEditStanLicznikaKoncowy->updateRecord();
         });
     report("saving a trip in a full month", tripSave, timeMs([&] { tripWrites(true); }));
@@ -274,11 +274,11 @@ int main(int argc, char** argv) {
         [&] {
             reg.DodajKosztClick();
             ui->DataKosztu->setDate(QDate(options.lastYear, 12, 20));
-            ui->DBNrDokKosztu->setText(QStringLiteral("BENCH %1").arg(++document));
+            ui->DBNrDokKosztu->setTextSilently(QStringLiteral("BENCH %1").arg(++document));
             ui->DBNrDokKosztu->updateRecord();
-            ui->DBNazwaWydatku->setText(QStringLiteral("Serwis"));
+            ui->DBNazwaWydatku->setTextSilently(QStringLiteral("Serwis"));
             ui->DBNazwaWydatku->updateRecord();
-            ui->DBWartoscKosztu->setText(QStringLiteral("123,45"));
+            ui->DBWartoscKosztu->setTextSilently(QStringLiteral("123,45"));
             ui->DBWartoscKosztu->updateRecord();
             reg.TableKoszty->setValue(QStringLiteral("Pom3"), 23);
         });

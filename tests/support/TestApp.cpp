@@ -5,6 +5,10 @@
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
 
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 
 namespace tarlok::test {
@@ -24,8 +28,29 @@ TestApp::~TestApp() = default;
 
 bool TestApp::start() { return m_app->start(); }
 
+// The data folder a first start makes, made once per test process and copied for every started app.
+static QString newDataFolderTemplate() {
+    static QTemporaryDir folder;
+    static bool made = false;
+    if (!made) {
+        TestApp first;
+        if (!first.start())
+            qFatal("start-up failed");
+        first.forms().Ewidencja_przejazdow->closeTables(); // nothing is held open while copying
+        const QDir data(first.dataFolder());
+        for (const QString& file : data.entryList(QDir::Files))
+            QFile::copy(data.filePath(file), folder.path() + QLatin1Char('/') + file);
+        made = true;
+    }
+    return folder.path();
+}
+
 std::unique_ptr<TestApp> TestApp::started(const QDateTime& now) {
+    const QString source = newDataFolderTemplate();
     auto app = std::make_unique<TestApp>(now);
+    const QString target = paths::ensureFolder(app->drive(), QString::fromLatin1(paths::kDataFolder));
+    for (const QString& file : QDir(source).entryList(QDir::Files))
+        QFile::copy(source + QLatin1Char('/') + file, target + QLatin1Char('/') + file);
     if (!app->start())
         qFatal("start-up failed");
     app->dialogs.clear();
