@@ -43,7 +43,9 @@ Table& opened(Table& t, const QString& name) {
 
 } // namespace
 
-QDate benchDay(const GeneratorOptions& options) { return QDate(options.lastYear, 12, 15); }
+QDate benchDay(const GeneratorOptions& options) {
+    return QDate(options.lastYear, 12, 15);
+}
 
 void generate(const QString& drive, const GeneratorOptions& o) {
     // The program's own start-up makes the tables of a new installation.
@@ -63,8 +65,11 @@ void generate(const QString& drive, const GeneratorOptions& o) {
     const int firstYear = o.lastYear - o.years + 1;
 
     Table rates(db);
-    put(opened(rates, "Stawki.db"), {{"Data", benchDay(o)}, {"Stawka_do_900", rateLow}, {"Stawka_po_900", rateHigh},
-                                     {"Stawka_inna", 0.2302}, {"Pom2", 300.0}});
+    put(opened(rates, "Stawki.db"), {{"Data", benchDay(o)},
+                                     {"Stawka_do_900", rateLow},
+                                     {"Stawka_po_900", rateHigh},
+                                     {"Stawka_inna", 0.2302},
+                                     {"Pom2", 300.0}});
     Table periods(db);
     opened(periods, "Okresy.db");
     {
@@ -76,17 +81,22 @@ void generate(const QString& drive, const GeneratorOptions& o) {
     }
     Table kinds(db);
     opened(kinds, "Wydatki.db");
-    for (const auto& [name, fuel, vat] : {std::tuple{"Paliwo", true, 23}, std::tuple{"Myjnia", false, 23},
-                                          std::tuple{"Serwis", false, 23}, std::tuple{"Ubezpieczenie", false, 0},
-                                          std::tuple{"Parking", false, 8}})
-        put(kinds, {{"Data", QDateTime(benchDay(o), QTime(9, 0))}, {"Wydatek", name}, {"CzyPaliwo", fuel}, {"Pom3", vat}});
+    for (const auto& [name, fuel, vat] :
+         {std::tuple{"Paliwo", true, 23}, std::tuple{"Myjnia", false, 23}, std::tuple{"Serwis", false, 23},
+          std::tuple{"Ubezpieczenie", false, 0}, std::tuple{"Parking", false, 8}})
+        put(kinds, {{"Data", QDateTime(benchDay(o), QTime(9, 0))},
+                    {"Wydatek", name},
+                    {"CzyPaliwo", fuel},
+                    {"Pom3", vat}});
     Table routes(db);
     opened(routes, "Trasy.db");
     Table purposes(db);
     opened(purposes, "Cel_Wyj.db");
     for (int i = 1; i <= 20; ++i) {
-        put(routes, {{"Trasa", QStringLiteral("Kraków - Miejscowość %1 - Kraków").arg(i)}, {"Kilometry", 10 + i * 7}});
-        put(purposes, {{"Cel_Wyjazdu", QStringLiteral("Spotkanie z klientem nr %1").arg(i)}, {"Pom1", "Sprzedaż"}});
+        put(routes, {{"Trasa", QStringLiteral("Kraków - Miejscowość %1 - Kraków").arg(i)},
+                     {"Kilometry", 10 + i * 7}});
+        put(purposes,
+            {{"Cel_Wyjazdu", QStringLiteral("Spotkanie z klientem nr %1").arg(i)}, {"Pom1", "Sprzedaż"}});
     }
 
     Table vehicles(db);
@@ -128,15 +138,26 @@ void generate(const QString& drive, const GeneratorOptions& o) {
                         runningValue += value;
                         yearKm += km;
                         yearValue += value;
-                        QVariantMap row{{"NrKol_Pojazdu", v}, {"Rok", y}, {"Miesiac", m},
+                        QVariantMap row{{"NrKol_Pojazdu", v},
+                                        {"Rok", y},
+                                        {"Miesiac", m},
                                         {"Data", QDate(y, m, 1 + i * days / o.tripsPerMonth)},
-                                        {"Pojazd", name}, {"Trasa", QStringLiteral("Kraków - Miejscowość %1").arg(i % 20)},
-                                        {"Cel_Wyj", "Spotkanie z klientem"}, {"Kilometry", km},
-                                        {"Kilometry_Narastajaca", runningKm}, {"Kilometry_NarastajacaRok", yearKm},
-                                        {"KilometrySuma", monthKm}, {"Stawka", rate}, {"Wartosc", value},
-                                        {"Wartosc_Narastajaco", runningValue}, {"Wartosc_NarastajacoRok", yearValue},
-                                        {"WartoscSuma", monthValue}, {"Imie", "Jan"}, {"Nazwisko", "Kowalski"},
-                                        {"StanLicznikaPrzed", odometer}, {"StanLicznikaPo", odometer + km}};
+                                        {"Pojazd", name},
+                                        {"Trasa", QStringLiteral("Kraków - Miejscowość %1").arg(i % 20)},
+                                        {"Cel_Wyj", "Spotkanie z klientem"},
+                                        {"Kilometry", km},
+                                        {"Kilometry_Narastajaca", runningKm},
+                                        {"Kilometry_NarastajacaRok", yearKm},
+                                        {"KilometrySuma", monthKm},
+                                        {"Stawka", rate},
+                                        {"Wartosc", value},
+                                        {"Wartosc_Narastajaco", runningValue},
+                                        {"Wartosc_NarastajacoRok", yearValue},
+                                        {"WartoscSuma", monthValue},
+                                        {"Imie", "Jan"},
+                                        {"Nazwisko", "Kowalski"},
+                                        {"StanLicznikaPrzed", odometer},
+                                        {"StanLicznikaPo", odometer + km}};
                         if (i == o.tripsPerMonth - 1)
                             row.insert("IloscPrzejKilometrow", monthKm);
                         odometer += km;
@@ -187,16 +208,29 @@ void generate(const QString& drive, const GeneratorOptions& o) {
                         const Cost& c = month[size_t(i)];
                         running += c.value;
                         yearValue += c.value;
-                        QVariantMap row{{"NrKol_Pojazdu", v}, {"Rok", y}, {"Miesiac", m},
-                                        {"Data", QDate(y, m, 1 + i * days / o.costsPerMonth)}, {"Pojazd", name},
-                                        {"Nr_Rachunku", QStringLiteral("FV %1/%2/%3").arg(i + 1).arg(m).arg(y)},
-                                        {"Rodzaj_Wyd", c.fuel ? "Paliwo" : "Serwis"}, {"Wartosc", c.value},
-                                        {"Wartosc_Narastajaca", running}, {"Wartosc_NarastajacaRok", yearValue},
-                                        {"WartoscSuma", monthValue}, {"SumaWartPaliwo", fuelValue},
-                                        {"SumaIloscPaliwo", fuelLitres}, {"CzyPaliwo", c.fuel}, {"Pom2", c.vz},
-                                        {"Pom3", 23}, {"VatProcent", 23}, {"VatZaliczonyProcent", 50},
-                                        {"VatNieZaliczony", c.vnz}, {"VatWartosc", c.net * 23 / 100},
-                                        {"VatZaliczony", c.vz}, {"WartBrutto", c.gross}};
+                        QVariantMap row{
+                            {"NrKol_Pojazdu", v},
+                            {"Rok", y},
+                            {"Miesiac", m},
+                            {"Data", QDate(y, m, 1 + i * days / o.costsPerMonth)},
+                            {"Pojazd", name},
+                            {"Nr_Rachunku", QStringLiteral("FV %1/%2/%3").arg(i + 1).arg(m).arg(y)},
+                            {"Rodzaj_Wyd", c.fuel ? "Paliwo" : "Serwis"},
+                            {"Wartosc", c.value},
+                            {"Wartosc_Narastajaca", running},
+                            {"Wartosc_NarastajacaRok", yearValue},
+                            {"WartoscSuma", monthValue},
+                            {"SumaWartPaliwo", fuelValue},
+                            {"SumaIloscPaliwo", fuelLitres},
+                            {"CzyPaliwo", c.fuel},
+                            {"Pom2", c.vz},
+                            {"Pom3", 23},
+                            {"VatProcent", 23},
+                            {"VatZaliczonyProcent", 50},
+                            {"VatNieZaliczony", c.vnz},
+                            {"VatWartosc", c.net * 23 / 100},
+                            {"VatZaliczony", c.vz},
+                            {"WartBrutto", c.gross}};
                         if (c.fuel) {
                             row.insert("IloscPaliwa", c.litres);
                             row.insert("Pom1", QString::number(c.km));
@@ -208,14 +242,21 @@ void generate(const QString& drive, const GeneratorOptions& o) {
             }
             tx.commit();
         }
-        put(vehicles, {{"NrKol_Pojazdu", v}, {"Data", benchDay(o)}, {"Nazwa_Poj", name},
-                       {"Marka_Poj", v % 3 ? "Skoda" : "Opel"}, {"Nr_rej", QStringLiteral("KR %1").arg(10000 + v)},
+        put(vehicles, {{"NrKol_Pojazdu", v},
+                       {"Data", benchDay(o)},
+                       {"Nazwa_Poj", name},
+                       {"Marka_Poj", v % 3 ? "Skoda" : "Opel"},
+                       {"Nr_rej", QStringLiteral("KR %1").arg(10000 + v)},
                        {"Dane_Poj_Wszystko", QStringLiteral("KR %1 %2 %3 poj. %4")
                                                  .arg(10000 + v)
                                                  .arg(v % 3 ? "Skoda" : "Opel", name)
                                                  .arg(capacity)},
-                       {"Wlasciciel", "Firma Przykładowa"}, {"Pojemnosc", capacity}, {"Pojazd_Wlasc", v % 4 == 0},
-                       {"Uzywany", true}, {"StanPoczLIcznika", start}, {"StanAktLicznika", odometer}});
+                       {"Wlasciciel", "Firma Przykładowa"},
+                       {"Pojemnosc", capacity},
+                       {"Pojazd_Wlasc", v % 4 == 0},
+                       {"Uzywany", true},
+                       {"StanPoczLIcznika", start},
+                       {"StanAktLicznika", odometer}});
     }
 }
 

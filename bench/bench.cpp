@@ -137,7 +137,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    const QString drive = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + QStringLiteral("/tarlok-bench");
+    const QString drive =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + QStringLiteral("/tarlok-bench");
     bench::GeneratorOptions options;
     const QString marker = drive + QStringLiteral("/generated");
     if (!QFile::exists(marker)) {
@@ -152,9 +153,9 @@ int main(int argc, char** argv) {
     }
     const QString folder = paths::resolve(drive, QString::fromLatin1(paths::kDataFolder));
     const QString dir = QCoreApplication::applicationDirPath();
-    QTextStream(stdout) << "Medians of " << kRuns << " runs; " << options.vehicles << " vehicles, " << options.years
-                        << " years, " << options.tripsPerMonth << " trips and " << options.costsPerMonth
-                        << " costs a vehicle a month.\n";
+    QTextStream(stdout) << "Medians of " << kRuns << " runs; " << options.vehicles << " vehicles, "
+                        << options.years << " years, " << options.tripsPerMonth << " trips and "
+                        << options.costsPerMonth << " costs a vehicle a month.\n";
 
     // Start-up to the main window shown, against a bare Qt window shown by a program beside it.
     report("start-up to the main window", processMs(dir + QStringLiteral("/bench_startup"), {drive}),
@@ -174,8 +175,10 @@ int main(int argc, char** argv) {
     Plain trips(folder + QStringLiteral("/Przejazdy.db"));
     Plain costs(folder + QStringLiteral("/Koszty.db"));
     Plain others(folder + QStringLiteral("/Pojazdy.db"));
-    const QString tripRows = QStringLiteral("SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Data");
-    const QString costRows = QStringLiteral("SELECT * FROM Koszty WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Data");
+    const QString tripRows =
+        QStringLiteral("SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Data");
+    const QString costRows =
+        QStringLiteral("SELECT * FROM Koszty WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Data");
     auto readVehicle = [&](int v) {
         trips.read(tripRows.arg(v));
         costs.read(costRows.arg(v));
@@ -219,12 +222,15 @@ int main(int argc, char** argv) {
         QStringLiteral("SELECT rowid FROM Przejazdy WHERE NrKol_Pojazdu = %1 AND Rok = %2 AND Miesiac = 12")
             .arg(vehicleNumber)
             .arg(options.lastYear));
-    const std::vector<qint64> yearTrips = trips.rowids(
-        QStringLiteral("SELECT rowid FROM Przejazdy WHERE NrKol_Pojazdu = %1 AND Rok = %2").arg(vehicleNumber).arg(options.lastYear));
+    const std::vector<qint64> yearTrips =
+        trips.rowids(QStringLiteral("SELECT rowid FROM Przejazdy WHERE NrKol_Pojazdu = %1 AND Rok = %2")
+                         .arg(vehicleNumber)
+                         .arg(options.lastYear));
     auto tripWrites = [&](bool insert) {
         trips.exec("BEGIN IMMEDIATE");
         if (insert)
-            trips.exec("INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa) VALUES (1, 2024, 12, '2024-12-20', 'x')");
+            trips.exec("INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa) VALUES (1, 2024, "
+                       "12, '2024-12-20', 'x')");
         else
             trips.exec("DELETE FROM Przejazdy WHERE rowid = (SELECT max(rowid) FROM Przejazdy)");
         trips.update("Przejazdy", "Wartosc_Narastajaco", monthTrips);
@@ -236,21 +242,21 @@ int main(int argc, char** argv) {
 
     // Saving a trip in a full month.
     qint64 odometer = 900000;
-    const double tripSave = timeMs(
-        [&] { reg.ZapiszPrzejazdClick(); },
-        [&] {
-            reg.DodajPrzejazdClick();
-            ui->DataPrzejazdu->setDate(QDate(options.lastYear, 12, 20));
-            ui->DBTrasa->setTextSilently(QStringLiteral("Kraków - Tarnów"));
-            ui->DBTrasa->updateRecord();
-            ui->DBCelWyjazdu->setTextSilently(QStringLiteral("Spotkanie"));
-            ui->DBCelWyjazdu->updateRecord();
-            ui->DBEditStanLIcznikaPoczatkowy->setTextSilently(QString::number(odometer));
-            ui->DBEditStanLIcznikaPoczatkowy->updateRecord();
-            odometer += 150;
-            ui->DBEditStanLicznikaKoncowy->setTextSilently(QString::number(odometer));
-            ui->DBEditStanLicznikaKoncowy->updateRecord();
-        });
+    const double tripSave =
+        timeMs([&] { reg.ZapiszPrzejazdClick(); },
+               [&] {
+                   reg.DodajPrzejazdClick();
+                   ui->DataPrzejazdu->setDate(QDate(options.lastYear, 12, 20));
+                   ui->DBTrasa->setTextSilently(QStringLiteral("Kraków - Tarnów"));
+                   ui->DBTrasa->updateRecord();
+                   ui->DBCelWyjazdu->setTextSilently(QStringLiteral("Spotkanie"));
+                   ui->DBCelWyjazdu->updateRecord();
+                   ui->DBEditStanLIcznikaPoczatkowy->setTextSilently(QString::number(odometer));
+                   ui->DBEditStanLIcznikaPoczatkowy->updateRecord();
+                   odometer += 150;
+                   ui->DBEditStanLicznikaKoncowy->setTextSilently(QString::number(odometer));
+                   ui->DBEditStanLicznikaKoncowy->updateRecord();
+               });
     report("saving a trip in a full month", tripSave, timeMs([&] { tripWrites(true); }));
 
     // Deleting a trip of a full month.
@@ -266,34 +272,39 @@ int main(int argc, char** argv) {
         QStringLiteral("SELECT rowid FROM Koszty WHERE NrKol_Pojazdu = %1 AND Rok = %2 AND Miesiac = 12")
             .arg(vehicleNumber)
             .arg(options.lastYear));
-    const std::vector<qint64> yearCosts = costs.rowids(
-        QStringLiteral("SELECT rowid FROM Koszty WHERE NrKol_Pojazdu = %1 AND Rok = %2").arg(vehicleNumber).arg(options.lastYear));
+    const std::vector<qint64> yearCosts =
+        costs.rowids(QStringLiteral("SELECT rowid FROM Koszty WHERE NrKol_Pojazdu = %1 AND Rok = %2")
+                         .arg(vehicleNumber)
+                         .arg(options.lastYear));
     int document = 0;
-    const double costSave = timeMs(
-        [&] { reg.ZapiszKosztClick(); },
-        [&] {
-            reg.DodajKosztClick();
-            ui->DataKosztu->setDate(QDate(options.lastYear, 12, 20));
-            ui->DBNrDokKosztu->setTextSilently(QStringLiteral("BENCH %1").arg(++document));
-            ui->DBNrDokKosztu->updateRecord();
-            ui->DBNazwaWydatku->setTextSilently(QStringLiteral("Serwis"));
-            ui->DBNazwaWydatku->updateRecord();
-            ui->DBWartoscKosztu->setTextSilently(QStringLiteral("123,45"));
-            ui->DBWartoscKosztu->updateRecord();
-            reg.TableKoszty->setValue(QStringLiteral("Pom3"), 23);
-        });
-    report("saving a cost in a full month", costSave, timeMs([&] {
-               costs.exec("BEGIN IMMEDIATE");
-               costs.exec("INSERT INTO Koszty (NrKol_Pojazdu, Rok, Miesiac, Data) VALUES (1, 2024, 12, '2024-12-20')");
-               costs.update("Koszty", "Wartosc_Narastajaca", monthCosts);
-               costs.update("Koszty", "WartoscSuma", monthCosts);
-               costs.update("Koszty", "SumaWartPaliwo", monthCosts);
-               costs.update("Koszty", "Wartosc_NarastajacaRok", yearCosts);
-               costs.exec("COMMIT");
-           }));
+    const double costSave =
+        timeMs([&] { reg.ZapiszKosztClick(); },
+               [&] {
+                   reg.DodajKosztClick();
+                   ui->DataKosztu->setDate(QDate(options.lastYear, 12, 20));
+                   ui->DBNrDokKosztu->setTextSilently(QStringLiteral("BENCH %1").arg(++document));
+                   ui->DBNrDokKosztu->updateRecord();
+                   ui->DBNazwaWydatku->setTextSilently(QStringLiteral("Serwis"));
+                   ui->DBNazwaWydatku->updateRecord();
+                   ui->DBWartoscKosztu->setTextSilently(QStringLiteral("123,45"));
+                   ui->DBWartoscKosztu->updateRecord();
+                   reg.TableKoszty->setValue(QStringLiteral("Pom3"), 23);
+               });
+    report(
+        "saving a cost in a full month", costSave, timeMs([&] {
+            costs.exec("BEGIN IMMEDIATE");
+            costs.exec(
+                "INSERT INTO Koszty (NrKol_Pojazdu, Rok, Miesiac, Data) VALUES (1, 2024, 12, '2024-12-20')");
+            costs.update("Koszty", "Wartosc_Narastajaca", monthCosts);
+            costs.update("Koszty", "WartoscSuma", monthCosts);
+            costs.update("Koszty", "SumaWartPaliwo", monthCosts);
+            costs.update("Koszty", "Wartosc_NarastajacaRok", yearCosts);
+            costs.exec("COMMIT");
+        }));
 
     const QStringList messages = dialogs.texts();
     if (!messages.isEmpty())
-        QTextStream(stdout) << "Messages shown during the run: " << messages.join(QStringLiteral(" | ")) << "\n";
+        QTextStream(stdout) << "Messages shown during the run: " << messages.join(QStringLiteral(" | "))
+                            << "\n";
     return 0;
 }

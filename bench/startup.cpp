@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
     tarlok::RecordingHelp help;
     tarlok::RecordingShell shell;
     tarlok::Database database;
-    tarlok::AppContext context{clock, dialogs, help, shell, database,
-                               argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(), {}};
+    tarlok::AppContext context{
+        clock, dialogs, help, shell, database, argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(), {}};
     tarlok::Application program(context);
     if (!program.start())
         return 1;

@@ -48,13 +48,28 @@ int main(int argc, char** argv) {
     app->addPeriod(2024, 4);
     app->addPeriod(2024, 5);
     for (int d = 2; d <= 12; d += 3)
-        app->seed("Przejazdy.db", {{"NrKol_Pojazdu", 1}, {"Rok", 2024}, {"Miesiac", 5}, {"Data", QDate(2024, 5, d)},
-                                   {"Trasa", "Kraków - Wieliczka - Kraków"}, {"Cel_Wyj", "Spotkanie z klientem"},
-                                   {"Kilometry", 34}, {"Stawka", 0.8358}, {"Wartosc", 28.42},
-                                   {"StanLicznikaPo", 10000 + d * 34}, {"Nazwisko", "Kowalski"}});
-    app->seed("Koszty.db", {{"NrKol_Pojazdu", 1}, {"Rok", 2024}, {"Miesiac", 5}, {"Data", QDate(2024, 5, 6)},
-                            {"Nr_Rachunku", "FV 12/05/2024"}, {"Rodzaj_Wyd", "Paliwo"}, {"Wartosc", 286.5},
-                            {"Pom2", 28.65}, {"Pom3", 23}, {"IloscPaliwa", 40.0}, {"CzyPaliwo", true}});
+        app->seed("Przejazdy.db", {{"NrKol_Pojazdu", 1},
+                                   {"Rok", 2024},
+                                   {"Miesiac", 5},
+                                   {"Data", QDate(2024, 5, d)},
+                                   {"Trasa", "Kraków - Wieliczka - Kraków"},
+                                   {"Cel_Wyj", "Spotkanie z klientem"},
+                                   {"Kilometry", 34},
+                                   {"Stawka", 0.8358},
+                                   {"Wartosc", 28.42},
+                                   {"StanLicznikaPo", 10000 + d * 34},
+                                   {"Nazwisko", "Kowalski"}});
+    app->seed("Koszty.db", {{"NrKol_Pojazdu", 1},
+                            {"Rok", 2024},
+                            {"Miesiac", 5},
+                            {"Data", QDate(2024, 5, 6)},
+                            {"Nr_Rachunku", "FV 12/05/2024"},
+                            {"Rodzaj_Wyd", "Paliwo"},
+                            {"Wartosc", 286.5},
+                            {"Pom2", 28.65},
+                            {"Pom3", 23},
+                            {"IloscPaliwa", 40.0},
+                            {"CzyPaliwo", true}});
 
     Forms& forms = app->forms();
     shoot(forms.MeniProgramu, folder, QStringLiteral("main"));

@@ -1,9 +1,17 @@
 #include "AppContext.h"
 
+#include "platform/Help.h"
 #include "platform/Paths.h"
 
 namespace tarlok {
 
-QString AppContext::dataFolder() const { return paths::resolve(drivePrefix, QString::fromLatin1(paths::kDataFolder)); }
+void AppContext::showHelp(int topic) const {
+    help.setHelpFile(QStringLiteral("Tarlok.HLP"));
+    help.showTopic(topic);
+}
+
+QString AppContext::dataFolder() const {
+    return paths::resolve(drivePrefix, QString::fromLatin1(paths::kDataFolder));
+}
 
 } // namespace tarlok

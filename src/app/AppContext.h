@@ -38,6 +38,8 @@ struct AppContext {
 
     // The data folder: the prefix + "tarlok/dane_pojazdy", matched without regard to case.
     QString dataFolder() const;
+    // Opens the program's help file at a topic, as every help button does.
+    void showHelp(int topic) const;
 };
 
 } // namespace tarlok

@@ -19,7 +19,8 @@
 
 namespace tarlok {
 
-Application::Application(AppContext& context) : m_context(context) {}
+Application::Application(AppContext& context) : m_context(context) {
+}
 
 Application::~Application() = default;
 
@@ -48,8 +49,9 @@ bool Application::prepareDataFolder() {
     const QString folder = paths::ensureFolder(m_context.drivePrefix, relative);
     if (folder.isEmpty()) {
         m_context.dialogs.messageBox(
-            QStringLiteral("Nie można utworzyć folderu danych \"%1\".\nSprawdź, czy dysk jest dostępny i czy masz "
-                           "prawo zapisu. Program zostanie zamknięty.")
+            QStringLiteral(
+                "Nie można utworzyć folderu danych \"%1\".\nSprawdź, czy dysk jest dostępny i czy masz "
+                "prawo zapisu. Program zostanie zamknięty.")
                 .arg(QDir::toNativeSeparators(paths::resolve(m_context.drivePrefix, relative))),
             QStringLiteral("Błąd"));
         return false;
@@ -58,8 +60,9 @@ bool Application::prepareDataFolder() {
     QTemporaryFile probe(folder + QStringLiteral("/zapis_XXXXXX.tmp"));
     if (!probe.open()) {
         m_context.dialogs.messageBox(
-            QStringLiteral("Brak prawa zapisu do folderu danych \"%1\".\nProgram nie może zapisywać danych i zostanie "
-                           "zamknięty.")
+            QStringLiteral(
+                "Brak prawa zapisu do folderu danych \"%1\".\nProgram nie może zapisywać danych i zostanie "
+                "zamknięty.")
                 .arg(QDir::toNativeSeparators(folder)),
             QStringLiteral("Błąd"));
         return false;
@@ -71,9 +74,10 @@ bool Application::prepareDataFolder() {
         return true;
     if (missing.size() < 8) {
         const bool create = m_context.dialogs.question(
-            QStringLiteral("W folderze danych \"%1\" brakuje plików tablic:\n%2\n\nDane mogły zostać usunięte lub "
-                           "przeniesione. Jeżeli masz kopię danych, odtwórz je z archiwum.\nCzy utworzyć brakujące "
-                           "tablice jako puste?")
+            QStringLiteral(
+                "W folderze danych \"%1\" brakuje plików tablic:\n%2\n\nDane mogły zostać usunięte lub "
+                "przeniesione. Jeżeli masz kopię danych, odtwórz je z archiwum.\nCzy utworzyć brakujące "
+                "tablice jako puste?")
                 .arg(QDir::toNativeSeparators(folder), missing.join(QStringLiteral(", "))),
             QStringLiteral("WYBIERZ"));
         if (!create)
@@ -82,8 +86,9 @@ bool Application::prepareDataFolder() {
     try {
         schema::createInstalledTables(m_context.database, folder, missing);
     } catch (const Error& e) {
-        m_context.dialogs.messageBox(QStringLiteral("Nie można utworzyć tablic w folderze danych: %1").arg(e.text()),
-                                     QStringLiteral("Błąd"));
+        m_context.dialogs.messageBox(
+            QStringLiteral("Nie można utworzyć tablic w folderze danych: %1").arg(e.text()),
+            QStringLiteral("Błąd"));
     }
     return true;
 }

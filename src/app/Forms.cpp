@@ -16,8 +16,7 @@
 
 namespace tarlok {
 
-template <class Window>
-Window* Forms::create() {
+template <class Window> Window* Forms::create() {
     auto window = std::make_unique<Window>(*this);
     Window* raw = window.get();
     m_windows.push_back(std::move(window));

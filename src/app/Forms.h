@@ -49,8 +49,7 @@ public:
     TWlascicielPodatnik* WlascicielPodatnik = nullptr;
 
 private:
-    template <class Window>
-    Window* create();
+    template <class Window> Window* create();
 
     std::vector<std::unique_ptr<QWidget>> m_windows; // in creation order
 };

@@ -81,13 +81,14 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     m_ui->LabelKontakt->setText(contactText());
     m_ui->System1->menuAction()->setStatusTip(
         QStringLiteral("Ewidencja, archiwizacja danych, ustawienie i wybór drukarki"));
-    m_ui->Archiwizacja1->menuAction()->setStatusTip(QStringLiteral("Tworzenie kopii danych programu i ich idtwarzanie"));
+    m_ui->Archiwizacja1->menuAction()->setStatusTip(
+        QStringLiteral("Tworzenie kopii danych programu i ich idtwarzanie"));
     m_ui->Informacja->menuAction()->setStatusTip(QStringLiteral("Informacje o programie"));
     m_ui->SpeedButton3->setCursor(Qt::PointingHandCursor);
 
     // Enabled the first time the register is opened with a period.
-    for (QWidget* b : {m_ui->SpeedPojazdy, m_ui->SpeedTrasa, m_ui->SpeedWydatki, m_ui->SpeedCele, m_ui->SpeedStawki,
-                       m_ui->SpeedOkres})
+    for (QWidget* b : {m_ui->SpeedPojazdy, m_ui->SpeedTrasa, m_ui->SpeedWydatki, m_ui->SpeedCele,
+                       m_ui->SpeedStawki, m_ui->SpeedOkres})
         b->setEnabled(false);
     // Their windows are not part of the program yet.
     for (QWidget* b : {m_ui->SpeedButton2, m_ui->SpeedRyczalt, m_ui->SpeedButton4})
@@ -122,8 +123,12 @@ QString TMeniProgramu::contactText() {
     return QStringLiteral("TARLOK - ewidencja przebiegu i kosztów pojazdów   •   tel. (12) 345 67 89   •   "
                           "biuro@tarlok.pl");
 }
-QString TMeniProgramu::webPage() { return QStringLiteral("http://www.tarlok.pl"); }
-QString TMeniProgramu::authorMail() { return QStringLiteral("autor@tarlok.pl"); }
+QString TMeniProgramu::webPage() {
+    return QStringLiteral("http://www.tarlok.pl");
+}
+QString TMeniProgramu::authorMail() {
+    return QStringLiteral("autor@tarlok.pl");
+}
 
 void TMeniProgramu::FormCreate() {
     auto* style = new HintStyle(QApplication::style()->name());
@@ -136,7 +141,9 @@ void TMeniProgramu::FormCreate() {
     qApp->installEventFilter(new HintHandler(this));
 }
 
-void TMeniProgramu::WyswietlPodpowiedz(const QString& hint) { m_ui->StatusBar1->showMessage(hint); }
+void TMeniProgramu::WyswietlPodpowiedz(const QString& hint) {
+    m_ui->StatusBar1->showMessage(hint);
+}
 
 void TMeniProgramu::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
@@ -144,9 +151,13 @@ void TMeniProgramu::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void TMeniProgramu::SpeedWyjscieClick() { close(); }
+void TMeniProgramu::SpeedWyjscieClick() {
+    close();
+}
 
-void TMeniProgramu::Ewidencja1Click() { SpeedEwidencjaClick(); }
+void TMeniProgramu::Ewidencja1Click() {
+    SpeedEwidencjaClick();
+}
 
 void TMeniProgramu::SpeedEwidencjaClick() {
     runAction(m_forms.context.dialogs, [&] { openRegister(); });
@@ -226,21 +237,20 @@ void TMeniProgramu::SpeedPojazdyClick() {
 }
 
 void TMeniProgramu::SpeedTrasaClick() {
-    m_forms.Trasy->prepare(false);
-    m_forms.context.dialogs.showModal(m_forms.Trasy);
+    m_forms.Trasy->openWindow(false);
 }
 
 void TMeniProgramu::SpeedWydatkiClick() {
-    m_forms.Jaki_Wydatek->prepare(false);
-    m_forms.context.dialogs.showModal(m_forms.Jaki_Wydatek);
+    m_forms.Jaki_Wydatek->openWindow(false);
 }
 
 void TMeniProgramu::SpeedCeleClick() {
-    m_forms.Cel_Wyjazdu->prepare(false);
-    m_forms.context.dialogs.showModal(m_forms.Cel_Wyjazdu);
+    m_forms.Cel_Wyjazdu->openWindow(false);
 }
 
-void TMeniProgramu::SpeedStawkiClick() { m_forms.context.dialogs.showModal(m_forms.Stawki_poj); }
+void TMeniProgramu::SpeedStawkiClick() {
+    m_forms.context.dialogs.showModal(m_forms.Stawki_poj);
+}
 
 void TMeniProgramu::SpeedOkresClick() {
     runAction(m_forms.context.dialogs, [&] {
@@ -250,13 +260,16 @@ void TMeniProgramu::SpeedOkresClick() {
 }
 
 void TMeniProgramu::SpeedButton1Click() {
-    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
-    m_forms.context.help.showTopic(1);
+    m_forms.context.showHelp(1);
 }
 
-void TMeniProgramu::SpeedButton3Click() { m_forms.context.shell.openWebPage(webPage()); }
+void TMeniProgramu::SpeedButton3Click() {
+    m_forms.context.shell.openWebPage(webPage());
+}
 
-void TMeniProgramu::Napiszdoautora1Click() { m_forms.context.shell.writeMail(authorMail()); }
+void TMeniProgramu::Napiszdoautora1Click() {
+    m_forms.context.shell.writeMail(authorMail());
+}
 
 void TMeniProgramu::ParametryClick() {
     runAction(m_forms.context.dialogs, [&] {

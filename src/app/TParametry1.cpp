@@ -33,18 +33,26 @@ TParametry1::TParametry1(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
     TableWlasciciel->setObjectName(QStringLiteral("TableWlasciciel"));
     TableWlasciciel->setTableName(tables::wlasciciel().fileName());
 
-    for (DbCheckBox* box : {m_ui->DBCheckUtwTabParametry, m_ui->DBCheckRozTabPrzejazdy, m_ui->DBCheckRozTabKoszty,
-                            m_ui->DBCheckRozTabPojazdy, m_ui->DBCheckUtwTabKierowcy, m_ui->DBCheckBoxUtwTabWlasciciel,
-                            m_ui->DBCheckRozTabTerminy})
+    for (DbCheckBox* box :
+         {m_ui->DBCheckUtwTabParametry, m_ui->DBCheckRozTabPrzejazdy, m_ui->DBCheckRozTabKoszty,
+          m_ui->DBCheckRozTabPojazdy, m_ui->DBCheckUtwTabKierowcy, m_ui->DBCheckBoxUtwTabWlasciciel,
+          m_ui->DBCheckRozTabTerminy})
         box->setReadOnly(true);
 
-    connect(m_ui->UtworzTabliceParametry, &QPushButton::clicked, this, &TParametry1::UtworzTabliceParametryClick);
-    connect(m_ui->RozszerzTablicePrzejazdy, &QPushButton::clicked, this, &TParametry1::RozszerzTablicePrzejazdyClick);
-    connect(m_ui->RozszerzTabliceKoszty, &QPushButton::clicked, this, &TParametry1::RozszerzTabliceKosztyClick);
-    connect(m_ui->RozszerzTablicePojazdy, &QPushButton::clicked, this, &TParametry1::RozszerzTablicePojazdyClick);
-    connect(m_ui->UtworzTabliceKierowcy, &QPushButton::clicked, this, &TParametry1::UtworzTabliceKierowcyClick);
-    connect(m_ui->UtworzTabliceWlasciciel, &QPushButton::clicked, this, &TParametry1::UtworzTabliceWlascicielClick);
-    connect(m_ui->RozszerzTabliceTerminy, &QPushButton::clicked, this, &TParametry1::RozszerzTabliceTerminyClick);
+    connect(m_ui->UtworzTabliceParametry, &QPushButton::clicked, this,
+            &TParametry1::UtworzTabliceParametryClick);
+    connect(m_ui->RozszerzTablicePrzejazdy, &QPushButton::clicked, this,
+            &TParametry1::RozszerzTablicePrzejazdyClick);
+    connect(m_ui->RozszerzTabliceKoszty, &QPushButton::clicked, this,
+            &TParametry1::RozszerzTabliceKosztyClick);
+    connect(m_ui->RozszerzTablicePojazdy, &QPushButton::clicked, this,
+            &TParametry1::RozszerzTablicePojazdyClick);
+    connect(m_ui->UtworzTabliceKierowcy, &QPushButton::clicked, this,
+            &TParametry1::UtworzTabliceKierowcyClick);
+    connect(m_ui->UtworzTabliceWlasciciel, &QPushButton::clicked, this,
+            &TParametry1::UtworzTabliceWlascicielClick);
+    connect(m_ui->RozszerzTabliceTerminy, &QPushButton::clicked, this,
+            &TParametry1::RozszerzTabliceTerminyClick);
     connect(m_ui->zamknij, &QPushButton::clicked, this, &TParametry1::zamknijClick);
 }
 
@@ -85,8 +93,8 @@ void TParametry1::applySchemaState() {
     const SchemaState& s = m_forms.context.schema;
     if (!s.parametersPresent) {
         m_ui->UtworzTabliceParametry->setVisible(true);
-        for (QPushButton* b : {m_ui->RozszerzTablicePrzejazdy, m_ui->RozszerzTabliceKoszty, m_ui->RozszerzTablicePojazdy,
-                               m_ui->UtworzTabliceKierowcy})
+        for (QPushButton* b : {m_ui->RozszerzTablicePrzejazdy, m_ui->RozszerzTabliceKoszty,
+                               m_ui->RozszerzTablicePojazdy, m_ui->UtworzTabliceKierowcy})
             b->setVisible(false);
     } else {
         m_ui->UtworzTabliceParametry->setVisible(false);
@@ -192,7 +200,8 @@ void TParametry1::UtworzTabliceParametryClick() {
             TableParametry->post();
             TableParametry->flushBuffers();
             m_ui->PanelCheck->setVisible(true);
-            for (QPushButton* b : {m_ui->RozszerzTablicePrzejazdy, m_ui->RozszerzTabliceKoszty, m_ui->RozszerzTablicePojazdy})
+            for (QPushButton* b :
+                 {m_ui->RozszerzTablicePrzejazdy, m_ui->RozszerzTabliceKoszty, m_ui->RozszerzTablicePojazdy})
                 b->setVisible(true);
             bindCheckBoxes();
         } catch (const Error&) {
@@ -223,8 +232,9 @@ void TParametry1::upgrade(schema::Upgrade upgrade, Table* registerTable, const c
 
 void TParametry1::RozszerzTablicePrzejazdyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Trips, m_forms.Ewidencja_przejazdow->TablePrzejazdy, "RozszerzonoTabPrzejazdy",
-                m_forms.context.schema.tripsUpgraded, QStringLiteral("TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
+        upgrade(schema::Upgrade::Trips, m_forms.Ewidencja_przejazdow->TablePrzejazdy,
+                "RozszerzonoTabPrzejazdy", m_forms.context.schema.tripsUpgraded,
+                QStringLiteral("TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTablicePrzejazdy);
     });
 }
@@ -232,15 +242,16 @@ void TParametry1::RozszerzTablicePrzejazdyClick() {
 void TParametry1::RozszerzTabliceKosztyClick() {
     runAction(m_forms.context.dialogs, [&] {
         upgrade(schema::Upgrade::Costs, m_forms.Ewidencja_przejazdow->TableKoszty, "RozszerzonoTabKoszty",
-                m_forms.context.schema.costsUpgraded, QStringLiteral("TABLICA Kosztów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
-                m_ui->RozszerzTabliceKoszty);
+                m_forms.context.schema.costsUpgraded,
+                QStringLiteral("TABLICA Kosztów ZOSTAŁA ROZSZERZONA POPRAWNIE"), m_ui->RozszerzTabliceKoszty);
     });
 }
 
 void TParametry1::RozszerzTablicePojazdyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Vehicles, m_forms.Ewidencja_przejazdow->TablePojazdy, "RozszerzonoTabPojazdy",
-                m_forms.context.schema.vehiclesUpgraded, QStringLiteral("TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
+        upgrade(schema::Upgrade::Vehicles, m_forms.Ewidencja_przejazdow->TablePojazdy,
+                "RozszerzonoTabPojazdy", m_forms.context.schema.vehiclesUpgraded,
+                QStringLiteral("TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTablicePojazdy);
     });
 }
@@ -250,11 +261,13 @@ void TParametry1::RozszerzTabliceTerminyClick() {
     runAction(ctx.dialogs, [&] {
         ctx.schema.deadlinesUpgraded = false;
         if (!paths::fileExists(ctx.database.tablePath(ctx.dataFolder(), QStringLiteral("Terminy.db")))) {
-            ctx.dialogs.message(QStringLiteral("Utwórz najpierw tablice TERMINY w Formatce TERMINY I KOSZTY POJAZDÓW"));
+            ctx.dialogs.message(
+                QStringLiteral("Utwórz najpierw tablice TERMINY w Formatce TERMINY I KOSZTY POJAZDÓW"));
             return;
         }
         upgrade(schema::Upgrade::Deadlines, m_forms.OpcjeDlaTerminow->TableTerminy, "RozszerzonoTabTerminy",
-                ctx.schema.deadlinesUpgraded, QStringLiteral("TABLICA Terminow ZOSTAŁA ROZSZERZONA POPRAWNIE"),
+                ctx.schema.deadlinesUpgraded,
+                QStringLiteral("TABLICA Terminow ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTabliceTerminy);
     });
 }
@@ -292,6 +305,8 @@ void TParametry1::UtworzTabliceWlascicielClick() {
     runAction(m_forms.context.dialogs, [&] { createDriversOrOwner(false); });
 }
 
-void TParametry1::zamknijClick() { close(); }
+void TParametry1::zamknijClick() {
+    close();
+}
 
 } // namespace tarlok

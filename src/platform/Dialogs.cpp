@@ -9,7 +9,8 @@
 
 namespace tarlok {
 
-WidgetDialogs::WidgetDialogs(QString applicationTitle) : m_title(std::move(applicationTitle)) {}
+WidgetDialogs::WidgetDialogs(QString applicationTitle) : m_title(std::move(applicationTitle)) {
+}
 
 void WidgetDialogs::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok, QApplication::activeWindow());

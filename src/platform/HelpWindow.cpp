@@ -20,7 +20,8 @@ struct Topic {
 const Topic kTopics[] = {
     {1, "TARLOK - ewidencja przebiegu i kosztów pojazdów",
      "Program prowadzi ewidencję przebiegu pojazdów (przejazdy z trasą, celem wyjazdu, stanami licznika, "
-     "kilometrami, stawką za 1 km i wartością), ewidencję kosztów pojazdów z podatkiem VAT i paliwem, terminy "
+     "kilometrami, stawką za 1 km i wartością), ewidencję kosztów pojazdów z podatkiem VAT i paliwem, "
+     "terminy "
      "ubezpieczeń i przeglądów oraz ryczałty za używanie prywatnych samochodów pracowników.<br><br>"
      "Pracę zaczynamy przyciskiem <b>EWIDENCJA</b>: przy pierwszym uruchomieniu program poprosi o pierwszy "
      "okres rozliczeniowy (rok i miesiąc). Następnie w formatce <b>POJAZDY</b> wprowadzamy pojazdy, w "
@@ -32,7 +33,8 @@ const Topic kTopics[] = {
      "zużycie paliwa."},
     {3, "Przejazdy pojazdu",
      "Zakładka <b>PRZEJAZDY</b> to ewidencja przebiegu wybranego pojazdu w wybranym miesiącu. Nowy przejazd "
-     "dodajemy przyciskiem <b>Nowy przejazd</b>, podajemy stan licznika końcowy albo ilość kilometrów, trasę, "
+     "dodajemy przyciskiem <b>Nowy przejazd</b>, podajemy stan licznika końcowy albo ilość kilometrów, "
+     "trasę, "
      "cel wyjazdu i kierowcę, a zapisujemy przyciskiem <b>Zapisz</b>. Program wylicza wartość przejazdu "
      "oraz sumy narastające miesiąca i roku."},
 };
@@ -45,7 +47,8 @@ HelpWindow::~HelpWindow() = default;
 QString HelpWindow::topicText(int topic) {
     for (const Topic& t : kTopics) {
         if (t.number == topic)
-            return QStringLiteral("<h3>%1</h3><p>%2</p>").arg(QString::fromUtf8(t.title), QString::fromUtf8(t.text));
+            return QStringLiteral("<h3>%1</h3><p>%2</p>")
+                .arg(QString::fromUtf8(t.title), QString::fromUtf8(t.text));
     }
     return QStringLiteral("<h3>Pomoc</h3><p>Temat pomocy nr %1 programu TARLOK.</p>").arg(topic);
 }

@@ -24,7 +24,8 @@ QString matchEntry(const QString& folder, const QString& part) {
         return part;
     if (QFileInfo::exists(dir.filePath(part)))
         return part;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(part, Qt::CaseInsensitive) == 0)
             return entry;
@@ -48,7 +49,9 @@ QString resolve(const QString& base, const QString& relative) {
     return path;
 }
 
-QString fileIn(const QString& folder, const QString& name) { return resolve(folder, name); }
+QString fileIn(const QString& folder, const QString& name) {
+    return resolve(folder, name);
+}
 
 QString ensureFolder(const QString& base, const QString& relative) {
     const QString path = resolve(base, relative);

@@ -5,7 +5,8 @@
 
 namespace tarlok {
 
-ScriptedDialogs::ScriptedDialogs(QString applicationTitle) : m_title(std::move(applicationTitle)) {}
+ScriptedDialogs::ScriptedDialogs(QString applicationTitle) : m_title(std::move(applicationTitle)) {
+}
 
 void ScriptedDialogs::message(const QString& text) {
     m_messages.append({text, m_title, Buttons::Ok, false});

@@ -5,7 +5,9 @@
 
 namespace tarlok {
 
-void DesktopShell::openWebPage(const QString& address) { QDesktopServices::openUrl(QUrl::fromUserInput(address)); }
+void DesktopShell::openWebPage(const QString& address) {
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
 
 void DesktopShell::writeMail(const QString& address) {
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + address));

@@ -121,4 +121,11 @@ void TCel_Wyjazdu::CheckBoxZapisBezposrednioTabelaClick() {
     m_ui->DBGrid1->setInPlaceEditing(m_ui->CheckBoxZapisBezposrednioTabela->isChecked());
 }
 
+void TCel_Wyjazdu::openWindow(bool pickForTrip) {
+    runAction(m_forms.context.dialogs, [&] {
+        prepare(pickForTrip);
+        m_forms.context.dialogs.showModal(this);
+    });
+}
+
 } // namespace tarlok

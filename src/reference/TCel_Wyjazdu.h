@@ -24,6 +24,8 @@ public:
     // Prepares the window for maintenance (take button hidden) or for picking a purpose into the trip
     // (take button shown); the grid is editable only while "Zapis bezpośrednio w tabeli" is ticked.
     void prepare(bool pickForTrip);
+    // Prepares the window and shows it modally.
+    void openWindow(bool pickForTrip);
 
 public slots:
     void WprowadzClick();

@@ -200,8 +200,14 @@ void TJaki_Wydatek::ZamknijClick() {
 }
 
 void TJaki_Wydatek::PomocClick() {
-    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
-    m_forms.context.help.showTopic(2);
+    m_forms.context.showHelp(2);
+}
+
+void TJaki_Wydatek::openWindow(bool pickForCost) {
+    runAction(m_forms.context.dialogs, [&] {
+        prepare(pickForCost);
+        m_forms.context.dialogs.showModal(this);
+    });
 }
 
 } // namespace tarlok

@@ -24,6 +24,8 @@ public:
     // Prepares the window for maintenance (take button hidden, the VAT box shown) or for taking a
     // kind into the cost being entered (take button shown).
     void prepare(bool pickForCost);
+    // Prepares the window and shows it modally.
+    void openWindow(bool pickForCost);
 
 public slots:
     void WprowadzClick();

@@ -146,4 +146,11 @@ void TTrasy::DBGrid1DblClick() {
     runAction(m_forms.context.dialogs, [&] { pickRoute(); });
 }
 
+void TTrasy::openWindow(bool pickForTrip) {
+    runAction(m_forms.context.dialogs, [&] {
+        prepare(pickForTrip);
+        m_forms.context.dialogs.showModal(this);
+    });
+}
+
 } // namespace tarlok

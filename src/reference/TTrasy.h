@@ -23,6 +23,8 @@ public:
 
     // Shows or hides "Wprowadź do przejazdów", the button that takes the route into the trip.
     void prepare(bool pickForTrip);
+    // Prepares the window and shows it modally.
+    void openWindow(bool pickForTrip);
 
 public slots:
     void DodajClick();

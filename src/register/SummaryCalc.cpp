@@ -19,7 +19,8 @@ Counted countedCosts(const std::array<MonthTotals, 13>& months) {
     return out;
 }
 
-std::array<std::array<QString, 15>, 13> lines(const std::array<MonthTotals, 13>& months, bool withConsumption) {
+std::array<std::array<QString, 15>, 13> lines(const std::array<MonthTotals, 13>& months,
+                                              bool withConsumption) {
     std::array<std::array<QString, 15>, 13> out;
     const QString zero = numbers::grouped(0, 12, 2);
     for (auto& line : out)

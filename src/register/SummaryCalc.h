@@ -23,7 +23,8 @@ struct MonthTotals {
 // The texts of columns 1..14 for months 1..12 (index 0 unused). Cells of a month without trips or
 // costs keep "0,00"; running values are written for every month. The counted costs never exceed,
 // cumulatively, the value of the trips.
-std::array<std::array<QString, 15>, 13> lines(const std::array<MonthTotals, 13>& months, bool withConsumption);
+std::array<std::array<QString, 15>, 13> lines(const std::array<MonthTotals, 13>& months,
+                                              bool withConsumption);
 
 // The counted costs of each month and their running value: Z[m] = min(K[m], T[m]) of the running
 // costs K and running trip values T; the month shows Z[m] - Z[m-1].

@@ -36,12 +36,13 @@ namespace tarlok {
 
 namespace {
 
-const QString kTripPending = QStringLiteral(
-    "Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anuluj\".");
-const QString kCostPending = QStringLiteral(
-    "Wprowadzany koszt nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anulij\".");
-const QString kVehiclePending = QStringLiteral("Wprowadzany pojazd nie został zapisany - zapisz go przyciskiem "
-                                               "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\" w formatce POJAZDY.");
+const QString kTripPending = QStringLiteral("Wprowadzany przejazd nie został zapisany - zapisz go "
+                                            "przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anuluj\".");
+const QString kCostPending = QStringLiteral("Wprowadzany koszt nie został zapisany - zapisz go przyciskiem "
+                                            "\"Zapisz\" albo anuluj przyciskiem \"Anulij\".");
+const QString kVehiclePending =
+    QStringLiteral("Wprowadzany pojazd nie został zapisany - zapisz go przyciskiem "
+                   "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\" w formatce POJAZDY.");
 
 Table* makeTable(Database& database, QObject* owner, const char* objectName, const TableDef& def) {
     auto* table = new Table(database, owner);
@@ -98,7 +99,8 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     applyCostEntryMode();
     NaglowkiZestawienia();
     // The printouts are not part of the program yet.
-    for (QPushButton* b : {m_ui->ZestawWydrukow, m_ui->DrukujPrzejazdy, m_ui->DrukujKoszty, m_ui->DrukujZestawienie})
+    for (QPushButton* b :
+         {m_ui->ZestawWydrukow, m_ui->DrukujPrzejazdy, m_ui->DrukujKoszty, m_ui->DrukujZestawienie})
         b->setEnabled(false);
 }
 
@@ -117,29 +119,41 @@ void TEwidencja_przejazdow::setupTables() {
 
     TablePojazdy->addCalculatedField(QStringLiteral("Inform_samochod"), FieldType::Alpha, 3);
     TablePojazdy->addCalculatedField(QStringLiteral("UzywanyString"), FieldType::Alpha, 3);
-    TablePojazdy->onCalcFields = [this](Table& t) { TablePojazdyCalcFields(t); };
-    TablePojazdy->onFilterRecord = [this](Table& t) { return TablePojazdyFilterRecord(t); };
-    TablePojazdy->afterPost = [this](Table& t) { TablePojazdyAfterPost(t); };
+    TablePojazdy->onCalcFields = [this](Table& t) {
+        TablePojazdyCalcFields(t);
+    };
+    TablePojazdy->onFilterRecord = [this](Table& t) {
+        return TablePojazdyFilterRecord(t);
+    };
+    TablePojazdy->afterPost = [this](Table& t) {
+        TablePojazdyAfterPost(t);
+    };
     // A vehicle row is stored only with its number: its trips and costs would otherwise belong to none.
     TablePojazdy->beforePost = [](Table& t) {
         if (t.state() == Table::State::Insert && t.isNull(QStringLiteral("NrKol_Pojazdu")))
-            throw EngineError(
-                QStringLiteral("Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\""));
+            throw EngineError(QStringLiteral(
+                "Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\""));
     };
     TablePojazdy->setPendingGuard(kVehiclePending);
 
     const QString byVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
     TablePrzejazdy->setIndexName(byVehicleAndDate);
     TablePrzejazdy->setMasterSource(TablePojazdy, QStringLiteral("NrKol_Pojazdu"));
-    TablePrzejazdy->onFilterRecord = [this](Table& t) { return TablePrzejazdyFilterRecord(t); };
+    TablePrzejazdy->onFilterRecord = [this](Table& t) {
+        return TablePrzejazdyFilterRecord(t);
+    };
     TablePrzejazdy->setFiltered(true);
     TablePrzejazdy->setPendingGuard(kTripPending);
 
     TableKoszty->setIndexName(byVehicleAndDate);
     TableKoszty->setMasterSource(TablePojazdy, QStringLiteral("NrKol_Pojazdu"));
     TableKoszty->addCalculatedField(QStringLiteral("WartoscBrutto"), FieldType::Number);
-    TableKoszty->onCalcFields = [this](Table& t) { TableKosztyCalcFields(t); };
-    TableKoszty->onFilterRecord = [this](Table& t) { return TableKosztyFilterRecord(t); };
+    TableKoszty->onCalcFields = [this](Table& t) {
+        TableKosztyCalcFields(t);
+    };
+    TableKoszty->onFilterRecord = [this](Table& t) {
+        return TableKosztyFilterRecord(t);
+    };
     TableKoszty->setFiltered(true);
     TableKoszty->setPendingGuard(kCostPending);
 }
@@ -155,12 +169,14 @@ void TEwidencja_przejazdow::setupGrids() {
     cars->setRowSelect(true);
     cars->setInPlaceEditing(false);
     cars->addColumn(QStringLiteral("NrKol_Pojazdu"), QStringLiteral("Nr"), 36, right, true);
-    cars->addColumn(QStringLiteral("Dane_Poj_Wszystko"), QStringLiteral("Dane aktualnego pojazdy"), 250, left, true);
+    cars->addColumn(QStringLiteral("Dane_Poj_Wszystko"), QStringLiteral("Dane aktualnego pojazdy"), 250, left,
+                    true);
     cars->addColumn(QStringLiteral("Inform_samochod"), QStringLiteral("Poj. prac."), 62, centre, true);
     cars->addColumn(QStringLiteral("UzywanyString"), QStringLiteral("Używany"), 60, centre, true);
     cars->addColumn(QStringLiteral("StanAktLicznika"), QStringLiteral("Licznik"), 76, right, true);
     cars->addColumn(QStringLiteral("DataOstSerwisu"), QStringLiteral("Ost. serwis"), 86, centre, true);
-    cars->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licz.po ost.serwisie"), 124, right, true);
+    cars->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licz.po ost.serwisie"), 124, right,
+                    true);
     cars->setColumnBackground(0, QColor(0xd8, 0xd8, 0xd8));
     cars->setCellColors([this](int row, int, bool selected, QColor& text, QColor&) {
         if (selected) {
@@ -182,12 +198,13 @@ void TEwidencja_przejazdow::setupGrids() {
     trips->addColumn(QStringLiteral("Cel_Wyj"), QStringLiteral("Cel wyjazdu"), 108, left);
     trips->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Km"), 42, right);
     trips->addColumn(QStringLiteral("Kilometry_Narastajaca"), QStringLiteral("Km nar. mc"), 74, right);
-    trips->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 64, right, false, QStringLiteral("0.00"));
+    trips->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 64, right, false,
+                     QStringLiteral("0.00"));
     trips->addColumn(QStringLiteral("Wartosc_Narastajaco"), QStringLiteral("Wart. nar. mc"), 88, right, false,
                      QStringLiteral("0.00"));
     trips->addColumn(QStringLiteral("Kilometry_NarastajacaRok"), QStringLiteral("Km nar. rok"), 76, right);
-    trips->addColumn(QStringLiteral("Wartosc_NarastajacoRok"), QStringLiteral("Wart. nar. rok"), 92, right, false,
-                     QStringLiteral("0.00"));
+    trips->addColumn(QStringLiteral("Wartosc_NarastajacoRok"), QStringLiteral("Wart. nar. rok"), 92, right,
+                     false, QStringLiteral("0.00"));
     trips->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licznik "), 60, right);
     trips->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko kierowcy"), 118, left);
 
@@ -198,12 +215,14 @@ void TEwidencja_przejazdow::setupGrids() {
     costs->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 80, left, true);
     costs->addColumn(QStringLiteral("Nr_Rachunku"), QStringLiteral("Nr dokumentu"), 110, left, true);
     costs->addColumn(QStringLiteral("Rodzaj_Wyd"), QStringLiteral("Rodzaj wydatku"), 160, left, true);
-    costs->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 82, right, true, QStringLiteral("0.00"));
-    costs->addColumn(QStringLiteral("Pom2"), QStringLiteral("Vat zal."), 74, right, true, QStringLiteral("0.00"));
+    costs->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 82, right, true,
+                     QStringLiteral("0.00"));
+    costs->addColumn(QStringLiteral("Pom2"), QStringLiteral("Vat zal."), 74, right, true,
+                     QStringLiteral("0.00"));
     costs->addColumn(QStringLiteral("Wartosc_Narastajaca"), QStringLiteral("Wart.nar.mc"), 92, right, true,
                      QStringLiteral("0.00"));
-    costs->addColumn(QStringLiteral("Wartosc_NarastajacaRok"), QStringLiteral("Wart.nar.rok"), 92, right, true,
-                     QStringLiteral("0.00"));
+    costs->addColumn(QStringLiteral("Wartosc_NarastajacaRok"), QStringLiteral("Wart.nar.rok"), 92, right,
+                     true, QStringLiteral("0.00"));
     costs->addColumn(QStringLiteral("IloscPaliwa"), QStringLiteral("Paliwo il."), 80, right, true);
     costs->addColumn(QStringLiteral("SumaIloscPaliwo"), QStringLiteral("Paliwo sum."), 90, right, true);
 
@@ -278,7 +297,8 @@ void TEwidencja_przejazdow::connectHandlers() {
     connect(ui->CelWyj, &QPushButton::clicked, this, &TEwidencja_przejazdow::CelWyjClick);
     connect(ui->Kartoteka_Celow, &QPushButton::clicked, this, &TEwidencja_przejazdow::Kartoteka_CelowClick);
     connect(ui->Kierowcy, &QPushButton::clicked, this, &TEwidencja_przejazdow::KierowcyClick);
-    connect(ui->KartotekaKierowcow, &QPushButton::clicked, this, &TEwidencja_przejazdow::KartotekaKierowcowClick);
+    connect(ui->KartotekaKierowcow, &QPushButton::clicked, this,
+            &TEwidencja_przejazdow::KartotekaKierowcowClick);
     connect(ui->Pomoc_glowna, &QPushButton::clicked, this, &TEwidencja_przejazdow::Pomoc_glownaClick);
     connect(ui->Pomoc_koszty, &QPushButton::clicked, this, &TEwidencja_przejazdow::Pomoc_kosztyClick);
     connect(ui->Pomoc, &QPushButton::clicked, this, &TEwidencja_przejazdow::PomocClick);
@@ -290,7 +310,8 @@ void TEwidencja_przejazdow::connectHandlers() {
     connect(ui->UsunPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::UsunPrzejazdClick);
     connect(ui->UsunNiepoprwaneRekordy, &QPushButton::clicked, this,
             &TEwidencja_przejazdow::UsunNiepoprwaneRekordyClick);
-    connect(ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this, &TEwidencja_przejazdow::RadioGroup1CoPodajemyClick);
+    connect(ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this,
+            &TEwidencja_przejazdow::RadioGroup1CoPodajemyClick);
     connect(ui->DBIloscKm, &DbEdit::clicked, this, &TEwidencja_przejazdow::DBIloscKmClick);
     connect(ui->DBIloscKm, &DbEdit::exited, this, &TEwidencja_przejazdow::DBIloscKmExit);
     connect(ui->DataPrzejazdu, &DbDateEdit::changed, this, &TEwidencja_przejazdow::DataPrzejazduChange);
@@ -306,7 +327,8 @@ void TEwidencja_przejazdow::connectHandlers() {
     connect(ui->UsunKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::UsunKosztClick);
     connect(ui->RadioGroupPrzeliczanieVat, &RadioGroup::clicked, this,
             &TEwidencja_przejazdow::RadioGroupPrzeliczanieVatClick);
-    connect(ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this, &TEwidencja_przejazdow::RadioGroupCoPodajemyClick);
+    connect(ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this,
+            &TEwidencja_przejazdow::RadioGroupCoPodajemyClick);
     connect(ui->DBGridKoszty, &DbGrid::cellClick, this, &TEwidencja_przejazdow::DBGridKosztyCellClick);
     connect(ui->DBGridKoszty, &DbGrid::keyDown, this, &TEwidencja_przejazdow::DBGridKosztyKeyDown);
     connect(ui->DBGridKoszty, &DbGrid::keyUp, this, &TEwidencja_przejazdow::DBGridKosztyKeyDown);
@@ -315,14 +337,14 @@ void TEwidencja_przejazdow::connectHandlers() {
 // ---------------------------------------------------------------- tables
 
 void TEwidencja_przejazdow::openTables() {
-    for (Table* table : {TableKoszty, TableOkresy, TablePrzejazdy, TableStawki, TableWydatki, TableTrasy, TablePojazdy,
-                         TableCelWyjazdu})
+    for (Table* table : {TableKoszty, TableOkresy, TablePrzejazdy, TableStawki, TableWydatki, TableTrasy,
+                         TablePojazdy, TableCelWyjazdu})
         table->open();
 }
 
 void TEwidencja_przejazdow::closeTables() {
-    for (Table* table : {TablePrzejazdy, TableKoszty, TablePojazdy, TableStawki, TableOkresy, TableTrasy, TableWydatki,
-                         TableCelWyjazdu})
+    for (Table* table : {TablePrzejazdy, TableKoszty, TablePojazdy, TableStawki, TableOkresy, TableTrasy,
+                         TableWydatki, TableCelWyjazdu})
         table->close();
 }
 
@@ -429,9 +451,15 @@ std::pair<int, int> TEwidencja_przejazdow::ZakresMiesiecy(int month) {
     return {month, month};
 }
 
-bool TEwidencja_przejazdow::onTripsTab() const { return m_ui->PageControl1->currentWidget() == m_ui->Przejazdy; }
-bool TEwidencja_przejazdow::onCostsTab() const { return m_ui->PageControl1->currentWidget() == m_ui->Koszty; }
-bool TEwidencja_przejazdow::onSummaryTab() const { return m_ui->PageControl1->currentWidget() == m_ui->Zestawienia; }
+bool TEwidencja_przejazdow::onTripsTab() const {
+    return m_ui->PageControl1->currentWidget() == m_ui->Przejazdy;
+}
+bool TEwidencja_przejazdow::onCostsTab() const {
+    return m_ui->PageControl1->currentWidget() == m_ui->Koszty;
+}
+bool TEwidencja_przejazdow::onSummaryTab() const {
+    return m_ui->PageControl1->currentWidget() == m_ui->Zestawienia;
+}
 
 void TEwidencja_przejazdow::fillPeriodLists() {
     const int today = m_forms.context.clock.today().year();
@@ -454,14 +482,18 @@ void TEwidencja_przejazdow::fillPeriodLists() {
     {
         const QSignalBlocker blockMonth(m_ui->ComboBoxMiesiac);
         const QSignalBlocker blockYear(m_ui->ComboBoxRok);
-        m_ui->ComboBoxMiesiac->setEditText(months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
-        m_ui->ComboBoxRok->setEditText(TableOkresy->isNull(QStringLiteral("Rok")) ? QString() : QString::number(year));
+        m_ui->ComboBoxMiesiac->setEditText(
+            months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
+        m_ui->ComboBoxRok->setEditText(TableOkresy->isNull(QStringLiteral("Rok")) ? QString()
+                                                                                  : QString::number(year));
         const QString monthText = m_ui->ComboBoxMiesiac->currentText();
         while (m_ui->ComboBoxMiesiac->count() > 1)
             m_ui->ComboBoxMiesiac->removeItem(1);
         for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
-            if (!TableOkresy->isNull(QStringLiteral("Rok")) && TableOkresy->asInteger(QStringLiteral("Rok")) == year)
-                m_ui->ComboBoxMiesiac->addItem(months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
+            if (!TableOkresy->isNull(QStringLiteral("Rok")) &&
+                TableOkresy->asInteger(QStringLiteral("Rok")) == year)
+                m_ui->ComboBoxMiesiac->addItem(
+                    months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
         }
         m_ui->ComboBoxMiesiac->setEditText(monthText);
     }
@@ -511,8 +543,9 @@ void TEwidencja_przejazdow::OdblokujZakladki() {
 }
 
 void TEwidencja_przejazdow::setTripButtonsEnabled(bool enabled) {
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->DodajPrzejazd), static_cast<QWidget*>(m_ui->ZapiszPrzejazd),
-                       static_cast<QWidget*>(m_ui->AnulujPrzejazd), static_cast<QWidget*>(m_ui->UsunPrzejazd)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_ui->DodajPrzejazd), static_cast<QWidget*>(m_ui->ZapiszPrzejazd),
+          static_cast<QWidget*>(m_ui->AnulujPrzejazd), static_cast<QWidget*>(m_ui->UsunPrzejazd)})
         w->setEnabled(enabled);
 }
 
@@ -573,16 +606,26 @@ void TEwidencja_przejazdow::selectVehicle(bool busy) {
 void TEwidencja_przejazdow::DBGridPojazdyCellClick() {
     runAction(m_forms.context.dialogs, [&] { selectVehicle(true); });
 }
-void TEwidencja_przejazdow::DBGridPojazdyDblClick() { DBGridPojazdyCellClick(); }
-void TEwidencja_przejazdow::DBGridPojazdyKeyDown() { DBGridPojazdyCellClick(); }
-void TEwidencja_przejazdow::DBGridPojazdyKeyUp() { DBGridPojazdyCellClick(); }
+void TEwidencja_przejazdow::DBGridPojazdyDblClick() {
+    DBGridPojazdyCellClick();
+}
+void TEwidencja_przejazdow::DBGridPojazdyKeyDown() {
+    DBGridPojazdyCellClick();
+}
+void TEwidencja_przejazdow::DBGridPojazdyKeyUp() {
+    DBGridPojazdyCellClick();
+}
 void TEwidencja_przejazdow::DBGridPojazdyExit() {
     runAction(m_forms.context.dialogs, [&] { selectVehicle(false); });
 }
 
-void TEwidencja_przejazdow::CheckBoxOdblokujClick() { OdblokujZakladki(); }
+void TEwidencja_przejazdow::CheckBoxOdblokujClick() {
+    OdblokujZakladki();
+}
 
-void TEwidencja_przejazdow::ComboBoxMiesiacClick() { ComboBoxMiesiacChange(); }
+void TEwidencja_przejazdow::ComboBoxMiesiacClick() {
+    ComboBoxMiesiacChange();
+}
 
 void TEwidencja_przejazdow::ComboBoxMiesiacChange() {
     if (holdPendingRow()) {
@@ -623,7 +666,8 @@ void TEwidencja_przejazdow::monthChanged() {
         TableKoszty->first();
         m_ui->DataKosztu->setDate(pickerDate(TableKoszty));
         m_ui->EditWartoscZaliczona->setText(
-            TableKoszty->isEmpty() ? QString() : numbers::general(TableKoszty->asFloat(QStringLiteral("Wartosc"))));
+            TableKoszty->isEmpty() ? QString()
+                                   : numbers::general(TableKoszty->asFloat(QStringLiteral("Wartosc"))));
     } else if (onTripsTab()) {
         setTripButtonsEnabled(m != 0);
         TablePrzejazdy->refresh();
@@ -651,7 +695,8 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
         const QString text = yearBox->currentText().trimmed();
         bool empty = text.isEmpty();
         if (!empty && !numbers::isInteger(text)) {
-            ctx.dialogs.messageBox(QStringLiteral("TO NIE JEST POPRAWNY ROK - POPRAW"), QStringLiteral("Błąd"));
+            ctx.dialogs.messageBox(QStringLiteral("TO NIE JEST POPRAWNY ROK - POPRAW"),
+                                   QStringLiteral("Błąd"));
             yearBox->setFocus();
             const QSignalBlocker block(yearBox);
             yearBox->setEditText(QString());
@@ -670,8 +715,10 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
             while (m_ui->ComboBoxMiesiac->count() > 1)
                 m_ui->ComboBoxMiesiac->removeItem(1);
             for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
-                if (!TableOkresy->isNull(QStringLiteral("Rok")) && TableOkresy->asInteger(QStringLiteral("Rok")) == year)
-                    m_ui->ComboBoxMiesiac->addItem(months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
+                if (!TableOkresy->isNull(QStringLiteral("Rok")) &&
+                    TableOkresy->asInteger(QStringLiteral("Rok")) == year)
+                    m_ui->ComboBoxMiesiac->addItem(
+                        months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
             }
             m_ui->ComboBoxMiesiac->setEditText(monthText);
             if (TableOkresy->locate(QStringLiteral("Miesiac"), {remembered}))
@@ -754,7 +801,9 @@ void TEwidencja_przejazdow::PageControl1Change() {
     rememberShownPeriod();
 }
 
-void TEwidencja_przejazdow::zamknijClick() { close(); }
+void TEwidencja_przejazdow::zamknijClick() {
+    close();
+}
 
 void TEwidencja_przejazdow::closeEvent(QCloseEvent* event) {
     // A pending row is dropped as "Anuluj" does; the tables are closed with the window.
@@ -782,16 +831,16 @@ void TEwidencja_przejazdow::DodajPojazdClick() {
 }
 
 void TEwidencja_przejazdow::DodajTraseClick() {
-    m_forms.Trasy->prepare(false);
-    m_forms.context.dialogs.showModal(m_forms.Trasy);
+    m_forms.Trasy->openWindow(false);
 }
 
 void TEwidencja_przejazdow::Kartoteka_TrasClick() {
-    m_forms.Trasy->prepare(true);
-    m_forms.context.dialogs.showModal(m_forms.Trasy);
+    m_forms.Trasy->openWindow(true);
 }
 
-void TEwidencja_przejazdow::StawkiClick() { m_forms.context.dialogs.showModal(m_forms.Stawki_poj); }
+void TEwidencja_przejazdow::StawkiClick() {
+    m_forms.context.dialogs.showModal(m_forms.Stawki_poj);
+}
 
 void TEwidencja_przejazdow::NowyOkresClick() {
     runAction(m_forms.context.dialogs, [&] {
@@ -802,23 +851,19 @@ void TEwidencja_przejazdow::NowyOkresClick() {
 }
 
 void TEwidencja_przejazdow::WydatkiClick() {
-    m_forms.Jaki_Wydatek->prepare(false);
-    m_forms.context.dialogs.showModal(m_forms.Jaki_Wydatek);
+    m_forms.Jaki_Wydatek->openWindow(false);
 }
 
 void TEwidencja_przejazdow::Kart_WydatkiClick() {
-    m_forms.Jaki_Wydatek->prepare(true);
-    m_forms.context.dialogs.showModal(m_forms.Jaki_Wydatek);
+    m_forms.Jaki_Wydatek->openWindow(true);
 }
 
 void TEwidencja_przejazdow::CelWyjClick() {
-    m_forms.Cel_Wyjazdu->prepare(false);
-    m_forms.context.dialogs.showModal(m_forms.Cel_Wyjazdu);
+    m_forms.Cel_Wyjazdu->openWindow(false);
 }
 
 void TEwidencja_przejazdow::Kartoteka_CelowClick() {
-    m_forms.Cel_Wyjazdu->prepare(true);
-    m_forms.context.dialogs.showModal(m_forms.Cel_Wyjazdu);
+    m_forms.Cel_Wyjazdu->openWindow(true);
 }
 
 void TEwidencja_przejazdow::KierowcyClick() {
@@ -830,18 +875,15 @@ void TEwidencja_przejazdow::KartotekaKierowcowClick() {
 }
 
 void TEwidencja_przejazdow::Pomoc_glownaClick() {
-    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
-    m_forms.context.help.showTopic(1);
+    m_forms.context.showHelp(1);
 }
 
 void TEwidencja_przejazdow::Pomoc_kosztyClick() {
-    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
-    m_forms.context.help.showTopic(2);
+    m_forms.context.showHelp(2);
 }
 
 void TEwidencja_przejazdow::PomocClick() {
-    m_forms.context.help.setHelpFile(QStringLiteral("Tarlok.HLP"));
-    m_forms.context.help.showTopic(3);
+    m_forms.context.showHelp(3);
 }
 
 } // namespace tarlok

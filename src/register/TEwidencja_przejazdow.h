@@ -39,9 +39,9 @@ public:
     Table* TableCelWyjazdu;
 
     // --- state kept between actions ---
-    bool NowyPrzejazd = false;          // a trip was started with "Nowy przejazd"
-    bool NowyKoszt = false;             // a cost was started with "Nowy koszt" or "Edytuj koszt"
-    bool NarastajacoOdStycznia = false; // the period filters admit January to the chosen month
+    bool NowyPrzejazd = false;               // a trip was started with "Nowy przejazd"
+    bool NowyKoszt = false;                  // a cost was started with "Nowy koszt" or "Edytuj koszt"
+    bool NarastajacoOdStycznia = false;      // the period filters admit January to the chosen month
     std::array<double, 13> VatMiesiecznie{}; // VAT counted into costs, by month [1..12]
 
     // --- the selected period ---

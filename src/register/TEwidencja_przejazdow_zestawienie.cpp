@@ -62,7 +62,8 @@ void TEwidencja_przejazdow::NaglowkiZestawienia() {
 }
 
 void TEwidencja_przejazdow::WyliczZestawienie() {
-    if (!TablePojazdy->isActive() || TablePojazdy->isEmpty() || !TablePrzejazdy->isActive() || !TableKoszty->isActive())
+    if (!TablePojazdy->isActive() || TablePojazdy->isEmpty() || !TablePrzejazdy->isActive() ||
+        !TableKoszty->isActive())
         return;
     QTableWidget* grid = m_ui->StringGridZestawienie;
     const qint64 vehicle = TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu"));
@@ -107,7 +108,8 @@ double TEwidencja_przejazdow::SpalanieMiesiaca(int month) {
     std::vector<summary::FuelRow> rows;
     TableKoszty->disableControls();
     for (TableKoszty->first(); !TableKoszty->eof(); TableKoszty->next()) {
-        if (!TableKoszty->asBool(QStringLiteral("CzyPaliwo")) || TableKoszty->asInteger(QStringLiteral("Miesiac")) != month ||
+        if (!TableKoszty->asBool(QStringLiteral("CzyPaliwo")) ||
+            TableKoszty->asInteger(QStringLiteral("Miesiac")) != month ||
             TableKoszty->asInteger(QStringLiteral("Rok")) != year)
             continue;
         rows.push_back(summary::FuelRow{TableKoszty->value(QStringLiteral("IloscPaliwa")),

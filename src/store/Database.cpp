@@ -16,10 +16,11 @@ namespace tarlok {
 // ---------------------------------------------------------------- Connection
 
 Connection::Connection(const QString& path) : m_handle(path, false) {
-    sqlite::Statement names(m_handle.get(),
-                            QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
-                                           "'sqlite_%' ORDER BY rowid"),
-                            m_handle.fileName());
+    sqlite::Statement names(
+        m_handle.get(),
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                       "'sqlite_%' ORDER BY rowid"),
+        m_handle.fileName());
     const QString base = QFileInfo(path).completeBaseName();
     while (names.step()) {
         const QString name = names.text(0);
@@ -32,13 +33,15 @@ Connection::Connection(const QString& path) : m_handle(path, false) {
 
 std::vector<FieldDef> Connection::fields() {
     std::vector<FieldDef> out;
-    sqlite::Statement info(m_handle.get(), QStringLiteral("PRAGMA table_info(%1)").arg(sqlite::quoted(m_sqlTable)),
+    sqlite::Statement info(m_handle.get(),
+                           QStringLiteral("PRAGMA table_info(%1)").arg(sqlite::quoted(m_sqlTable)),
                            m_handle.fileName());
     while (info.step()) {
         FieldDef def;
         const QString name = info.text(1);
         if (!fieldFromDeclared(name, info.text(2), info.int64(5) != 0, def))
-            throw EngineError(QStringLiteral("Nieznany typ pola \"%1\" w tablicy \"%2\".").arg(name, fileName()));
+            throw EngineError(
+                QStringLiteral("Nieznany typ pola \"%1\" w tablicy \"%2\".").arg(name, fileName()));
         out.push_back(def);
     }
     return out;
@@ -79,7 +82,9 @@ Database::Database(const QString& dataFolder) {
         setAlias(QString::fromLatin1(kAlias), dataFolder);
 }
 
-void Database::setAlias(const QString& alias, const QString& folder) { m_aliases.insert(alias.toLower(), folder); }
+void Database::setAlias(const QString& alias, const QString& folder) {
+    m_aliases.insert(alias.toLower(), folder);
+}
 
 QString Database::folderOf(const QString& aliasOrFolder) const {
     const auto it = m_aliases.constFind(aliasOrFolder.toLower());
@@ -132,10 +137,12 @@ QString columnDefinition(const FieldDef& field) {
 
 } // namespace
 
-void Database::createTable(const QString& aliasOrFolder, const TableDef& def, const std::vector<FieldDef>& fields) {
+void Database::createTable(const QString& aliasOrFolder, const TableDef& def,
+                           const std::vector<FieldDef>& fields) {
     const QString folder = folderOf(aliasOrFolder);
     if (!QFileInfo(folder).isDir())
-        throw EngineError(QStringLiteral("Folder danych \"%1\" nie istnieje.").arg(QDir::toNativeSeparators(folder)));
+        throw EngineError(
+            QStringLiteral("Folder danych \"%1\" nie istnieje.").arg(QDir::toNativeSeparators(folder)));
     const QString path = paths::fileIn(folder, def.fileName());
     if (QFileInfo::exists(path))
         throw EngineError(QStringLiteral("Tablica \"%1\" już istnieje.").arg(def.fileName()));
@@ -148,7 +155,8 @@ void Database::createTable(const QString& aliasOrFolder, const TableDef& def, co
         QStringList columns;
         for (const FieldDef& field : fields)
             columns.append(columnDefinition(field));
-        handle.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(sqlite::quoted(def.name), columns.join(QStringLiteral(", "))));
+        handle.exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                        .arg(sqlite::quoted(def.name), columns.join(QStringLiteral(", "))));
         for (const IndexDef& index : def.indexes) {
             if (index.primary)
                 continue; // the autoincrement key
@@ -159,15 +167,18 @@ void Database::createTable(const QString& aliasOrFolder, const TableDef& def, co
                 });
                 const FieldDef* field = found == fields.end() ? nullptr : &*found;
                 if (!field)
-                    throw EngineError(QStringLiteral("Indeks \"%1\" wskazuje nieznane pole \"%2\".").arg(index.name, name));
+                    throw EngineError(
+                        QStringLiteral("Indeks \"%1\" wskazuje nieznane pole \"%2\".").arg(index.name, name));
                 QString key = sqlite::quoted(field->name);
-                if (index.caseInsensitive && (field->type == FieldType::Alpha || field->type == FieldType::Memo))
+                if (index.caseInsensitive &&
+                    (field->type == FieldType::Alpha || field->type == FieldType::Memo))
                     key += QStringLiteral(" COLLATE NOCASE");
                 keys.append(key);
             }
             handle.exec(QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-                            .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(), sqlite::quoted(index.name),
-                                 sqlite::quoted(def.name), keys.join(QStringLiteral(", "))));
+                            .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
+                                 sqlite::quoted(index.name), sqlite::quoted(def.name),
+                                 keys.join(QStringLiteral(", "))));
         }
         handle.exec(QStringLiteral("COMMIT"));
     } catch (...) {
@@ -180,10 +191,11 @@ void Database::executeSql(const QString& aliasOrFolder, const QString& sql) {
     const AlterStatement statement = parseAlterTable(sql);
     const QString path = tablePath(aliasOrFolder, statement.table);
     if (!QFileInfo(path).isFile())
-        throw EngineError(QStringLiteral("Nie można otworzyć tablicy \"%1\" - brak pliku.").arg(statement.table));
-    if (isOpen(path))
         throw EngineError(
-            QStringLiteral("Tablica \"%1\" jest otwarta - nie można zmienić jej struktury.").arg(statement.table));
+            QStringLiteral("Nie można otworzyć tablicy \"%1\" - brak pliku.").arg(statement.table));
+    if (isOpen(path))
+        throw EngineError(QStringLiteral("Tablica \"%1\" jest otwarta - nie można zmienić jej struktury.")
+                              .arg(statement.table));
 
     Connection connection(path);
     const std::vector<FieldDef> existing = connection.fields();

@@ -68,7 +68,9 @@ public:
     // Creates a table file with the given fields and the definition's indexes, in one transaction; when
     // anything fails the file is removed, so that the next attempt can succeed.
     void createTable(const QString& aliasOrFolder, const TableDef& def, const std::vector<FieldDef>& fields);
-    void createTable(const QString& aliasOrFolder, const TableDef& def) { createTable(aliasOrFolder, def, def.fields); }
+    void createTable(const QString& aliasOrFolder, const TableDef& def) {
+        createTable(aliasOrFolder, def, def.fields);
+    }
 
     // Runs a statement of the local SQL dialect against a folder or alias:
     //   Alter Table T Add F type, Add G type ...   (Char(n), Integer, Numeric, Boolean, Date)

@@ -13,9 +13,9 @@ namespace {
 }
 
 FieldDef parseField(const QString& clause) {
-    static const QRegularExpression field(
-        QStringLiteral("^\\s*add\\s+(?:column\\s+)?([A-Za-z_][A-Za-z0-9_]*)\\s+([A-Za-z]+)\\s*(?:\\(\\s*(\\d+)\\s*\\))?\\s*$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression field(QStringLiteral("^\\s*add\\s+(?:column\\s+)?([A-Za-z_][A-Za-z0-9_]*)"
+                                                         "\\s+([A-Za-z]+)\\s*(?:\\(\\s*(\\d+)\\s*\\))?\\s*$"),
+                                          QRegularExpression::CaseInsensitiveOption);
     const auto match = field.match(clause);
     if (!match.hasMatch())
         syntaxError(clause);
@@ -53,9 +53,9 @@ FieldDef parseField(const QString& clause) {
 } // namespace
 
 AlterStatement parseAlterTable(const QString& sql) {
-    static const QRegularExpression head(QStringLiteral("^\\s*alter\\s+table\\s+\"?([A-Za-z_][A-Za-z0-9_]*)\"?\\s+(.*)$"),
-                                         QRegularExpression::CaseInsensitiveOption |
-                                             QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression head(
+        QStringLiteral("^\\s*alter\\s+table\\s+\"?([A-Za-z_][A-Za-z0-9_]*)\"?\\s+(.*)$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const auto match = head.match(sql);
     if (!match.hasMatch())
         syntaxError(sql.left(40));
@@ -66,7 +66,8 @@ AlterStatement parseAlterTable(const QString& sql) {
         FieldDef def = parseField(clause);
         for (const FieldDef& earlier : statement.added) {
             if (earlier.name.compare(def.name, Qt::CaseInsensitive) == 0)
-                throw EngineError(QStringLiteral("Pole \"%1\" występuje dwa razy w poleceniu SQL.").arg(def.name));
+                throw EngineError(
+                    QStringLiteral("Pole \"%1\" występuje dwa razy w poleceniu SQL.").arg(def.name));
         }
         statement.added.push_back(def);
     }

@@ -12,31 +12,42 @@ QString alterStatement(Upgrade upgrade) {
         return QStringLiteral(
             "Alter Table Przejazdy Add Imie Char(20), Add Nazwisko Char(35),  Add StanLicznika Integer,Add "
             "IloscPrzejKilometrow Integer, Add StanLicznikaPrzed Integer,Add StanLicznikaPo Integer, Add "
-            "StanLicznikaSerwis Integer, Add Pom4 Boolean, Add Pom5 Boolean, Add Pom6 Boolean, Add Pom7 Numeric, Add "
-            "Pom8 Char(80),Add Pom9 Char(100), Add Pom10 Char(70), Add Pom11 Numeric, Add Pom12 Char(150),Add pom13 "
+            "StanLicznikaSerwis Integer, Add Pom4 Boolean, Add Pom5 Boolean, Add Pom6 Boolean, Add Pom7 "
+            "Numeric, Add "
+            "Pom8 Char(80),Add Pom9 Char(100), Add Pom10 Char(70), Add Pom11 Numeric, Add Pom12 "
+            "Char(150),Add pom13 "
             "Integer");
     case Upgrade::Costs:
         return QStringLiteral(
             "Alter Table Koszty Add Imie Char(20), Add Nazwisko Char(35),  Add StanLicznikaPrzed Integer,Add "
-            "StanLicznikaPo Integer, Add StanLicznika Integer, Add VatProcent Integer,Add VatZaliczonyProcent Integer, "
+            "StanLicznikaPo Integer, Add StanLicznika Integer, Add VatProcent Integer,Add "
+            "VatZaliczonyProcent Integer, "
             "Add VatNieZaliczony Numeric,Add VatWartosc Numeric, Add VatZaliczony Numeric, Add VatSumaryczny "
-            "Numeric,Add IloscPrzejKilometrow Integer, Add WartBrutto Numeric, Add Pom4 Boolean,Add Pom5 Boolean, Add "
-            "Pom6 Boolean, Add Pom7 Numeric, Add Pom8 Char(80),Add Pom9 Char(100), Add Pom10 Char(70), Add Pom11 "
+            "Numeric,Add IloscPrzejKilometrow Integer, Add WartBrutto Numeric, Add Pom4 Boolean,Add Pom5 "
+            "Boolean, Add "
+            "Pom6 Boolean, Add Pom7 Numeric, Add Pom8 Char(80),Add Pom9 Char(100), Add Pom10 Char(70), Add "
+            "Pom11 "
             "Numeric, Add Pom12 Char(150),Add pom13 Integer");
     case Upgrade::Vehicles:
         return QStringLiteral(
-            "Alter Table Pojazdy Add ImiePodatnika Char(20), Add NazwiskoPodatnika Char(35),Add StanPoczLIcznika "
+            "Alter Table Pojazdy Add ImiePodatnika Char(20), Add NazwiskoPodatnika Char(35),Add "
+            "StanPoczLIcznika "
             "Integer, Add StanAktLicznika Integer,Add StanLicznikaPo Integer, Add CoIleKmSerwis Integer, Add "
-            "DataOstSerwisu Date,Add IloscPrzejKilometrow Integer, Add IloscKmDoInfPrzed Integer, Add IloscKmDoInfPo "
-            "Integer,Add Pom4 Boolean, Add Pom5 Boolean, Add Pom6 Integer, Add Pom7 Integer,Add Pom8 Integer, Add Pom9 "
+            "DataOstSerwisu Date,Add IloscPrzejKilometrow Integer, Add IloscKmDoInfPrzed Integer, Add "
+            "IloscKmDoInfPo "
+            "Integer,Add Pom4 Boolean, Add Pom5 Boolean, Add Pom6 Integer, Add Pom7 Integer,Add Pom8 "
+            "Integer, Add Pom9 "
             "Char(100), Add Pom10 Char(70), Add Pom11 Numeric,Add Pom12 Numeric, Add pom13 Integer");
     case Upgrade::Deadlines:
-        return QStringLiteral(
-            "Alter Table Terminy Add CoIlecKmSerwis Integer, Add IleKmDoInf Integer, Add StanLicznika Integer, Add "
-            "IloscKmDoInfPrzed Integer, Add IloscKmDoInfPo Integer, Add StanLicznikaPo Integer, Add StanLicznikaSerwis "
-            "Integer, Add CzyInformujemy Boolean, Add WylaczInform Boolean, Add WlaczInform Boolean, Add KosztySerwis "
-            "Numeric, Add Pom9 Integer, Add Pom10 Numeric, Add Pom11 Integer, Add Pom12 Numeric, Add Pom13 Char(150), "
-            "Add pom14 Integer");
+        return QStringLiteral("Alter Table Terminy Add CoIlecKmSerwis Integer, Add IleKmDoInf Integer, Add "
+                              "StanLicznika Integer, Add "
+                              "IloscKmDoInfPrzed Integer, Add IloscKmDoInfPo Integer, Add StanLicznikaPo "
+                              "Integer, Add StanLicznikaSerwis "
+                              "Integer, Add CzyInformujemy Boolean, Add WylaczInform Boolean, Add "
+                              "WlaczInform Boolean, Add KosztySerwis "
+                              "Numeric, Add Pom9 Integer, Add Pom10 Numeric, Add Pom11 Integer, Add Pom12 "
+                              "Numeric, Add Pom13 Char(150), "
+                              "Add pom14 Integer");
     }
     return {};
 }

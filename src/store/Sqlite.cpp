@@ -62,11 +62,19 @@ Statement::Statement(sqlite3* db, const QString& sql, const QString& fileName) :
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(m_stmt); }
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
 
-void Statement::bindNull(int index) { sqlite3_bind_null(m_stmt, index); }
-void Statement::bindInt(int index, qint64 value) { sqlite3_bind_int64(m_stmt, index, value); }
-void Statement::bindDouble(int index, double value) { sqlite3_bind_double(m_stmt, index, value); }
+void Statement::bindNull(int index) {
+    sqlite3_bind_null(m_stmt, index);
+}
+void Statement::bindInt(int index, qint64 value) {
+    sqlite3_bind_int64(m_stmt, index, value);
+}
+void Statement::bindDouble(int index, double value) {
+    sqlite3_bind_double(m_stmt, index, value);
+}
 void Statement::bindText(int index, const QString& value) {
     const QByteArray utf8 = value.toUtf8();
     sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -115,11 +123,21 @@ void Statement::reset() {
     sqlite3_clear_bindings(m_stmt);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
-bool Statement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
-int Statement::columnType(int column) const { return sqlite3_column_type(m_stmt, column); }
-qint64 Statement::int64(int column) const { return sqlite3_column_int64(m_stmt, column); }
-double Statement::real(int column) const { return sqlite3_column_double(m_stmt, column); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+int Statement::columnType(int column) const {
+    return sqlite3_column_type(m_stmt, column);
+}
+qint64 Statement::int64(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
+double Statement::real(int column) const {
+    return sqlite3_column_double(m_stmt, column);
+}
 QString Statement::text(int column) const {
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     const int size = sqlite3_column_bytes(m_stmt, column);
@@ -153,7 +171,9 @@ Handle::~Handle() {
     sqlite3_close(m_db);
 }
 
-QString Handle::fileName() const { return QFileInfo(m_path).fileName(); }
+QString Handle::fileName() const {
+    return QFileInfo(m_path).fileName();
+}
 
 void Handle::exec(const QString& sql) {
     char* error = nullptr;
@@ -174,8 +194,12 @@ Statement& Handle::cached(const QString& sql) {
     return *it->second;
 }
 
-qint64 Handle::lastInsertRowid() const { return sqlite3_last_insert_rowid(m_db); }
+qint64 Handle::lastInsertRowid() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
 
-bool Handle::inTransaction() const { return sqlite3_get_autocommit(m_db) == 0; }
+bool Handle::inTransaction() const {
+    return sqlite3_get_autocommit(m_db) == 0;
+}
 
 } // namespace tarlok::sqlite

@@ -19,7 +19,9 @@ namespace {
 constexpr size_t kCacheLimit = 20000;
 constexpr size_t kChunk = 200;
 
-bool isText(FieldType type) { return type == FieldType::Alpha || type == FieldType::Memo; }
+bool isText(FieldType type) {
+    return type == FieldType::Alpha || type == FieldType::Memo;
+}
 
 // The stored form of a normalised value.
 QVariant toStored(const FieldDef& def, const QVariant& value) {
@@ -97,7 +99,8 @@ int compareValues(const FieldDef& def, const QVariant& a, const QVariant& b, boo
 // ---------------------------------------------------------------- construction
 
 Table::Table(Database& database, QObject* parent)
-    : QObject(parent), m_database(database), m_databaseName(QString::fromLatin1(Database::kAlias)) {}
+    : QObject(parent), m_database(database), m_databaseName(QString::fromLatin1(Database::kAlias)) {
+}
 
 Table::~Table() {
     blockSignals(true);
@@ -113,7 +116,8 @@ Table::~Table() {
 
 void Table::addCalculatedField(const QString& name, FieldType type, int size) {
     if (isActive())
-        throw EngineError(QStringLiteral("Pole wyliczane \"%1\" można dodać tylko do zamkniętej tablicy.").arg(name));
+        throw EngineError(
+            QStringLiteral("Pole wyliczane \"%1\" można dodać tylko do zamkniętej tablicy.").arg(name));
     m_calcDefs.push_back(FieldDef{name, type, size, FieldOrigin::Base});
 }
 
@@ -168,7 +172,9 @@ void Table::setMasterSource(Table* master, const QString& masterFields) {
         syncToMaster(true);
 }
 
-void Table::clearMasterSource() { setMasterSource(nullptr, QString()); }
+void Table::clearMasterSource() {
+    setMasterSource(nullptr, QString());
+}
 
 // ---------------------------------------------------------------- open and close
 
@@ -194,7 +200,8 @@ void Table::open() {
     }
     for (const FieldDef& expected : m_expected) {
         if (!byName.contains(expected.name.toLower()))
-            throw EngineError(QStringLiteral("W tablicy \"%1\" brak pola \"%2\".").arg(fileName, expected.name));
+            throw EngineError(
+                QStringLiteral("W tablicy \"%1\" brak pola \"%2\".").arg(fileName, expected.name));
     }
     const int physical = int(fields.size());
     for (const FieldDef& calc : m_calcDefs) {
@@ -290,7 +297,8 @@ QString Table::rangeClause(QVariantList& binds) const {
         const QString name = i < m_orderFields.size() ? m_orderFields[i] : m_masterFields.value(i);
         const int field = fieldIndex(name);
         if (field < 0)
-            throw EngineError(QStringLiteral("W tablicy \"%1\" brak pola \"%2\".").arg(QFileInfo(m_path).fileName(), name));
+            throw EngineError(
+                QStringLiteral("W tablicy \"%1\" brak pola \"%2\".").arg(QFileInfo(m_path).fileName(), name));
         conditions.append(sqlite::quoted(name) + QStringLiteral(" = ?"));
         binds.append(toStored(m_fields[size_t(field)].def, values[i]));
     }
@@ -320,7 +328,8 @@ Record Table::readRow(const sqlite::Statement& st) const {
         case FieldType::AutoInc:
         case FieldType::Integer:
         case FieldType::Short:
-            record[i] = st.columnType(col) == 2 /* SQLITE_FLOAT */ ? qint64(std::llround(st.real(col))) : st.int64(col);
+            record[i] = st.columnType(col) == 2 /* SQLITE_FLOAT */ ? qint64(std::llround(st.real(col)))
+                                                                   : st.int64(col);
             break;
         case FieldType::Number:
             record[i] = st.real(col);
@@ -359,8 +368,9 @@ void Table::requery() {
     const QString where = rangeClause(binds);
     m_rangeValues = masterValues();
     if (where != QLatin1String(" WHERE 0")) {
-        const QString sql = QStringLiteral("SELECT %1 FROM %2%3%4")
-                                .arg(selectList(), sqlite::quoted(m_connection->sqlTable()), where, orderClause());
+        const QString sql =
+            QStringLiteral("SELECT %1 FROM %2%3%4")
+                .arg(selectList(), sqlite::quoted(m_connection->sqlTable()), where, orderClause());
         sqlite::Statement& st = m_connection->handle().cached(sql);
         for (int i = 0; i < binds.size(); ++i)
             st.bind(i + 1, binds[i]);
@@ -417,8 +427,9 @@ void Table::fetchChunk(size_t keyPosition) {
     QStringList marks;
     for (size_t i = 0; i < wanted.size(); ++i)
         marks.append(QStringLiteral("?"));
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
-                            .arg(selectList(), sqlite::quoted(m_connection->sqlTable()), marks.join(QLatin1Char(',')));
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
+            .arg(selectList(), sqlite::quoted(m_connection->sqlTable()), marks.join(QLatin1Char(',')));
     sqlite::Statement st(m_connection->handle().get(), sql, m_connection->fileName());
     for (size_t i = 0; i < wanted.size(); ++i)
         st.bindInt(int(i) + 1, wanted[i]);
@@ -532,7 +543,8 @@ void Table::prepareMove() {
     requireActive();
     // A guarded detail refuses before anything moves.
     for (Table* detail : std::as_const(m_details)) {
-        if (detail->isActive() && detail->isEditing() && detail->m_modified && !detail->m_pendingGuard.isEmpty())
+        if (detail->isActive() && detail->isEditing() && detail->m_modified &&
+            !detail->m_pendingGuard.isEmpty())
             throw PendingRowError(detail->m_pendingGuard);
     }
     checkBrowseMode();
@@ -744,8 +756,12 @@ void Table::edit() {
     emitState();
 }
 
-void Table::insert() { startInsert(false); }
-void Table::append() { startInsert(true); }
+void Table::insert() {
+    startInsert(false);
+}
+void Table::append() {
+    startInsert(true);
+}
 
 void Table::startInsert(bool appendAtEnd) {
     prepareMove();
@@ -797,10 +813,10 @@ void Table::writeInsert() {
         values.append(toStored(m_fields[size_t(i)].def, m_buffer[i]));
     }
     const QString table = sqlite::quoted(m_connection->sqlTable());
-    const QString sql = names.isEmpty()
-                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    const QString sql =
+        names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                              .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
     sqlite::Statement& st = m_connection->handle().cached(sql);
     for (int i = 0; i < values.size(); ++i)
         st.bind(i + 1, values[i]);
@@ -988,7 +1004,9 @@ void Table::reloadAfterRollback() {
 
 // ---------------------------------------------------------------- fields
 
-int Table::fieldIndex(const QString& name) const { return m_fieldByName.value(name.toLower(), -1); }
+int Table::fieldIndex(const QString& name) const {
+    return m_fieldByName.value(name.toLower(), -1);
+}
 
 int Table::requireField(const QString& name) const {
     const int index = fieldIndex(name);
@@ -999,7 +1017,9 @@ int Table::requireField(const QString& name) const {
     return index;
 }
 
-const Table::Column& Table::column(const QString& name) const { return m_fields[size_t(requireField(name))]; }
+const Table::Column& Table::column(const QString& name) const {
+    return m_fields[size_t(requireField(name))];
+}
 
 QVariant Table::value(int field) const {
     if (!isActive() && !m_context)
@@ -1010,28 +1030,35 @@ QVariant Table::value(int field) const {
     return record[field];
 }
 
-QVariant Table::value(const QString& field) const { return value(requireField(field)); }
+QVariant Table::value(const QString& field) const {
+    return value(requireField(field));
+}
 
-void Table::setValue(const QString& field, const QVariant& value) { setValue(requireField(field), value); }
+void Table::setValue(const QString& field, const QVariant& value) {
+    setValue(requireField(field), value);
+}
 
 void Table::setValue(int field, const QVariant& value) {
     const Column& col = m_fields[size_t(field)];
     if (m_inCalc) {
         if (field < m_physicalCount)
             throw EngineError(
-                QStringLiteral("Podczas wyliczania można zmieniać tylko pola wyliczane (\"%1\").").arg(col.def.name));
+                QStringLiteral("Podczas wyliczania można zmieniać tylko pola wyliczane (\"%1\").")
+                    .arg(col.def.name));
         (*m_writableContext)[field] = normalise(col.def, value, m_tableName);
         return;
     }
     if (m_inFilter)
-        throw EngineError(QStringLiteral("Podczas filtrowania nie można zmieniać pól (\"%1\").").arg(col.def.name));
+        throw EngineError(
+            QStringLiteral("Podczas filtrowania nie można zmieniać pól (\"%1\").").arg(col.def.name));
     requireActive();
     if (!isEditing())
         throw EngineError(QStringLiteral("Tablica \"%1\" nie jest w trybie edycji ani wprowadzania.")
                               .arg(QFileInfo(m_path).fileName()));
     if (field == m_autoIncField)
-        throw EngineError(QStringLiteral("Pole \"%1\" jest numerowane automatycznie i nie może być zmienione.")
-                              .arg(col.def.name));
+        throw EngineError(
+            QStringLiteral("Pole \"%1\" jest numerowane automatycznie i nie może być zmienione.")
+                .arg(col.def.name));
     const QVariant normalised = normalise(col.def, value, QFileInfo(m_path).fileName());
     m_buffer[field] = normalised;
     if (field < m_physicalCount) {
@@ -1043,7 +1070,9 @@ void Table::setValue(int field, const QVariant& value) {
     emitRecordChanged();
 }
 
-bool Table::isNull(const QString& field) const { return value(field).isNull(); }
+bool Table::isNull(const QString& field) const {
+    return value(field).isNull();
+}
 qint64 Table::asInteger(const QString& field) const {
     const QVariant v = value(field);
     return v.isNull() ? 0 : v.toLongLong();
@@ -1108,7 +1137,8 @@ QVariant Table::normalise(const FieldDef& def, const QVariant& value, const QStr
                 throw EngineError(QStringLiteral("Wartość %1 nie jest liczbą całkowitą - pole \"%2\".")
                                       .arg(numberText(value), def.name));
             if (std::fabs(d) > 9.0e15)
-                throw EngineError(QStringLiteral("Wartość %1 przekracza zakres pola \"%2\".").arg(numberText(value), def.name));
+                throw EngineError(QStringLiteral("Wartość %1 przekracza zakres pola \"%2\".")
+                                      .arg(numberText(value), def.name));
             n = qint64(d);
         } else if (type == QMetaType::QString) {
             const QString text = value.toString().trimmed();
@@ -1117,23 +1147,24 @@ QVariant Table::normalise(const FieldDef& def, const QVariant& value, const QStr
             bool ok = false;
             n = text.toLongLong(&ok);
             if (!ok)
-                throw EngineError(
-                    QStringLiteral("\"%1\" nie jest poprawną liczbą całkowitą - pole \"%2\".").arg(value.toString(), def.name));
+                throw EngineError(QStringLiteral("\"%1\" nie jest poprawną liczbą całkowitą - pole \"%2\".")
+                                      .arg(value.toString(), def.name));
         } else if (type == QMetaType::Bool) {
             n = value.toBool() ? 1 : 0;
         } else {
             bool ok = false;
             n = value.toLongLong(&ok);
             if (!ok)
-                throw EngineError(
-                    QStringLiteral("\"%1\" nie jest poprawną liczbą całkowitą - pole \"%2\".").arg(value.toString(), def.name));
+                throw EngineError(QStringLiteral("\"%1\" nie jest poprawną liczbą całkowitą - pole \"%2\".")
+                                      .arg(value.toString(), def.name));
         }
         const qint64 low = def.type == FieldType::Short ? std::numeric_limits<qint16>::min()
-                                                         : std::numeric_limits<qint32>::min();
+                                                        : std::numeric_limits<qint32>::min();
         const qint64 high = def.type == FieldType::Short ? std::numeric_limits<qint16>::max()
-                                                          : std::numeric_limits<qint32>::max();
+                                                         : std::numeric_limits<qint32>::max();
         if (n < low || n > high)
-            throw EngineError(QStringLiteral("Wartość %1 przekracza zakres pola \"%2\".").arg(n).arg(def.name));
+            throw EngineError(
+                QStringLiteral("Wartość %1 przekracza zakres pola \"%2\".").arg(n).arg(def.name));
         return n;
     }
     case FieldType::Number: {
@@ -1145,14 +1176,14 @@ QVariant Table::normalise(const FieldDef& def, const QVariant& value, const QStr
             bool ok = false;
             d = text.toDouble(&ok);
             if (!ok)
-                throw EngineError(
-                    QStringLiteral("\"%1\" nie jest poprawną liczbą - pole \"%2\".").arg(value.toString(), def.name));
+                throw EngineError(QStringLiteral("\"%1\" nie jest poprawną liczbą - pole \"%2\".")
+                                      .arg(value.toString(), def.name));
         } else {
             bool ok = false;
             d = value.toDouble(&ok);
             if (!ok)
-                throw EngineError(
-                    QStringLiteral("\"%1\" nie jest poprawną liczbą - pole \"%2\".").arg(value.toString(), def.name));
+                throw EngineError(QStringLiteral("\"%1\" nie jest poprawną liczbą - pole \"%2\".")
+                                      .arg(value.toString(), def.name));
         }
         if (!std::isfinite(d))
             throw EngineError(QStringLiteral("Wartość pola \"%1\" nie jest skończoną liczbą.").arg(def.name));
@@ -1176,30 +1207,11 @@ QVariant Table::normalise(const FieldDef& def, const QVariant& value, const QStr
                 return true;
             if (text == QLatin1String("false") || text == QLatin1String("0"))
                 return false;
-            throw EngineError(
-                QStringLiteral("\"%1\" nie jest wartością logiczną - pole \"%2\".").arg(value.toString(), def.name));
+            throw EngineError(QStringLiteral("\"%1\" nie jest wartością logiczną - pole \"%2\".")
+                                  .arg(value.toString(), def.name));
         }
         return value.toBool();
-    case FieldType::Date: {
-        QDate date;
-        if (type == QMetaType::QDate)
-            date = value.toDate();
-        else if (type == QMetaType::QDateTime)
-            date = value.toDateTime().date();
-        else if (type == QMetaType::QString) {
-            const QString text = value.toString().trimmed();
-            if (text.isEmpty())
-                return {};
-            date = QDate::fromString(text, Qt::ISODate);
-            if (!date.isValid())
-                throw EngineError(QStringLiteral("\"%1\" nie jest poprawną datą - pole \"%2\".").arg(text, def.name));
-        } else {
-            throw EngineError(QStringLiteral("Niepoprawna wartość daty - pole \"%1\".").arg(def.name));
-        }
-        if (!date.isValid())
-            return {};
-        return date;
-    }
+    case FieldType::Date:
     case FieldType::Timestamp: {
         QDateTime at;
         if (type == QMetaType::QDateTime)
@@ -1210,15 +1222,17 @@ QVariant Table::normalise(const FieldDef& def, const QVariant& value, const QStr
             const QString text = value.toString().trimmed();
             if (text.isEmpty())
                 return {};
-            at = QDateTime::fromString(text, Qt::ISODate);
+            const QDate day = QDate::fromString(text, Qt::ISODate);
+            at = day.isValid() ? day.startOfDay() : QDateTime::fromString(text, Qt::ISODate);
             if (!at.isValid())
-                throw EngineError(QStringLiteral("\"%1\" nie jest poprawną datą - pole \"%2\".").arg(text, def.name));
+                throw EngineError(
+                    QStringLiteral("\"%1\" nie jest poprawną datą - pole \"%2\".").arg(text, def.name));
         } else {
             throw EngineError(QStringLiteral("Niepoprawna wartość daty - pole \"%1\".").arg(def.name));
         }
         if (!at.isValid())
             return {};
-        return at;
+        return def.type == FieldType::Date ? QVariant(at.date()) : QVariant(at);
     }
     }
     return value;
@@ -1263,8 +1277,9 @@ int Table::addRecordWriter(std::function<void()> writer) {
 }
 
 void Table::removeRecordWriter(int id) {
-    m_writers.erase(std::remove_if(m_writers.begin(), m_writers.end(), [id](const auto& w) { return w.first == id; }),
-                    m_writers.end());
+    m_writers.erase(
+        std::remove_if(m_writers.begin(), m_writers.end(), [id](const auto& w) { return w.first == id; }),
+        m_writers.end());
 }
 
 void Table::runRecordWriters() {
@@ -1275,7 +1290,9 @@ void Table::runRecordWriters() {
         writer.second();
 }
 
-void Table::disableControls() { ++m_disabled; }
+void Table::disableControls() {
+    ++m_disabled;
+}
 
 void Table::enableControls() {
     if (m_disabled == 0)

@@ -101,6 +101,25 @@ bool focusMovedByUser(const QFocusEvent* event) {
     return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
 }
 
+bool DbControl::beginUserChange(DataLink& link) const {
+    if (!link.table())
+        return true;
+    const bool ok = guarded([&link] {
+        if (link.startEdit())
+            link.setModified(true);
+    });
+    if (!ok)
+        link.reload();
+    return ok;
+}
+
+bool DbControl::leftByUser(DataLink& link, const QFocusEvent* event) const {
+    if (!focusMovedByUser(event))
+        return false;
+    guarded([&link] { link.writeOnLeave(); });
+    return true;
+}
+
 void setErrorHandlerForChildren(QWidget* window, ErrorHandler handler) {
     if (!window)
         return;

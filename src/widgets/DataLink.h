@@ -15,9 +15,12 @@
 #include <functional>
 
 class QFocusEvent;
+class QFocusEvent;
 class QWidget;
 
 namespace tarlok {
+
+class DataLink;
 
 using ErrorHandler = std::function<void(const Error&)>;
 
@@ -55,6 +58,14 @@ public:
         }
         return false;
     }
+
+protected:
+    // The user began changing the control's value: the table goes into edit (an unbound control has
+    // nothing to edit). False, with the stored value shown again, when the table refuses.
+    bool beginUserChange(DataLink& link) const;
+    // Focus left the control: when the user moved it (not a popup or another window), what was typed
+    // goes into the record; true then.
+    bool leftByUser(DataLink& link, const QFocusEvent* event) const;
 
 private:
     ErrorHandler m_errorHandler;

@@ -67,17 +67,8 @@ void DbComboBox::setTextSilently(const QString& text) {
 void DbComboBox::userChanged() {
     if (m_readOnly)
         return;
-    if (m_link.table()) {
-        const bool ok = guarded([this] {
-            if (m_link.startEdit())
-                m_link.setModified(true);
-        });
-        if (!ok) {
-            m_link.reload();
-            return;
-        }
-    }
-    emit changed();
+    if (beginUserChange(m_link))
+        emit changed();
 }
 
 void DbComboBox::setReadOnly(bool readOnly) {
@@ -93,10 +84,8 @@ void DbComboBox::showPopup() {
 
 void DbComboBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
-    if (!focusMovedByUser(event))
-        return;
-    guarded([this] { m_link.writeOnLeave(); });
-    emit exited();
+    if (leftByUser(m_link, event))
+        emit exited();
 }
 
 void DbComboBox::keyPressEvent(QKeyEvent* event) {

@@ -80,25 +80,14 @@ void DbDateEdit::store() {
 }
 
 void DbDateEdit::userChanged() {
-    if (m_link.table()) {
-        const bool ok = guarded([this] {
-            if (m_link.startEdit())
-                m_link.setModified(true);
-        });
-        if (!ok) {
-            m_link.reload();
-            return;
-        }
-    }
-    emit changed();
+    if (beginUserChange(m_link))
+        emit changed();
 }
 
 void DbDateEdit::focusOutEvent(QFocusEvent* event) {
     QDateEdit::focusOutEvent(event);
-    if (!focusMovedByUser(event))
-        return;
-    guarded([this] { m_link.writeOnLeave(); });
-    emit exited();
+    if (leftByUser(m_link, event))
+        emit exited();
 }
 
 void DbDateEdit::keyPressEvent(QKeyEvent* event) {

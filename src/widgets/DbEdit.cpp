@@ -56,17 +56,8 @@ void DbEdit::userEdited() {
             setCursorPosition(position);
         }
     }
-    if (m_link.table()) {
-        const bool ok = guarded([this] {
-            if (m_link.startEdit())
-                m_link.setModified(true);
-        });
-        if (!ok) {
-            m_link.reload();
-            return;
-        }
-    }
-    emit changed();
+    if (beginUserChange(m_link))
+        emit changed();
 }
 
 void DbEdit::focusInEvent(QFocusEvent* event) {
@@ -77,10 +68,8 @@ void DbEdit::focusInEvent(QFocusEvent* event) {
 
 void DbEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (!focusMovedByUser(event))
-        return;
-    guarded([this] { m_link.writeOnLeave(); });
-    emit exited();
+    if (leftByUser(m_link, event))
+        emit exited();
 }
 
 void DbEdit::keyPressEvent(QKeyEvent* event) {

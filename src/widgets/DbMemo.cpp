@@ -43,25 +43,14 @@ void DbMemo::setTextSilently(const QString& text) {
 void DbMemo::userEdited() {
     if (isReadOnly())
         return;
-    if (m_link.table()) {
-        const bool ok = guarded([this] {
-            if (m_link.startEdit())
-                m_link.setModified(true);
-        });
-        if (!ok) {
-            m_link.reload();
-            return;
-        }
-    }
-    emit changed();
+    if (beginUserChange(m_link))
+        emit changed();
 }
 
 void DbMemo::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    if (!focusMovedByUser(event))
-        return;
-    guarded([this] { m_link.writeOnLeave(); });
-    emit exited();
+    if (leftByUser(m_link, event))
+        emit exited();
 }
 
 } // namespace tarlok

@@ -26,7 +26,7 @@ void RadioGroup::setColumns(int columns) {
 }
 
 void RadioGroup::rebuild() {
-    const int chosen = itemIndex();
+    const int chosen = itemIndex() >= 0 ? itemIndex() : m_wanted;
     for (QRadioButton* b : std::as_const(m_buttons)) {
         m_group->removeButton(b);
         delete b;
@@ -48,6 +48,7 @@ int RadioGroup::itemIndex() const {
 }
 
 void RadioGroup::setItemIndex(int index) {
+    m_wanted = index;
     const QSignalBlocker block(m_group);
     if (index < 0 || index >= m_buttons.size()) {
         m_group->setExclusive(false);

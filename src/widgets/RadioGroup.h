@@ -43,6 +43,7 @@ private:
     QButtonGroup* m_group;
     QGridLayout* m_layout;
     QList<QRadioButton*> m_buttons;
+    int m_wanted = -1; // the chosen item, kept while the items are not there yet
 };
 
 } // namespace tarlok

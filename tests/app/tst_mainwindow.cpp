@@ -19,25 +19,40 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("SpeedWyjscie") << "SpeedWyjscie" << "&WYJŚCIE" << "Zakończenie pracy z programem " << true;
-        QTest::newRow("SpeedEwidencja") << "SpeedEwidencja" << "EWIDENCJA"
+        QTest::newRow("SpeedWyjscie") << "SpeedWyjscie"
+                                      << "&WYJŚCIE"
+                                      << "Zakończenie pracy z programem " << true;
+        QTest::newRow("SpeedEwidencja") << "SpeedEwidencja"
+                                        << "EWIDENCJA"
                                         << "Główna formatka ewidencji  przebiegu i kosztów pojazdu" << true;
         QTest::newRow("SpeedPojazdy")
-            << "SpeedPojazdy" << "POJAZDY"
-            << "Wprowadzanie pojazdów firmowych, własciciela i pracowników, które nie są środkami trwałymi" << false;
-        QTest::newRow("SpeedTrasa") << "SpeedTrasa" << "TRASY" << "Wprowadzanie tras i ich długości" << false;
-        QTest::newRow("SpeedWydatki") << "SpeedWydatki" << "KOSZTY"
-                                      << "Wprowadzanie kosztów i wydatków związanych z pojazdami" << false;
-        QTest::newRow("SpeedCele") << "SpeedCele" << "CELE" << "Wprowadzanie celów wyjazdów" << false;
-        QTest::newRow("SpeedStawki") << "SpeedStawki" << "STAWKI"
-                                     << "Stawki za 1 km dla pojazdów o różnej pojemności  oraz limit kilometrów" << false;
-        QTest::newRow("SpeedOkres") << "SpeedOkres" << "NOWY ROK."
-                                    << "Wprowadzanie nowego okresu rozliczeniowego(miesiąc, rok)" << false;
-        QTest::newRow("SpeedRyczalt") << "SpeedRyczalt" << "RYCZAŁT" << "Wprowadzanie i obsługa przejazdów lokalnych"
-                                      << false;
-        QTest::newRow("SpeedButton4")
-            << "SpeedButton4" << "TERMINY" << "Wprowadzanie informacji o terminach przeglądów i opłatach za pojazdy"
+            << "SpeedPojazdy"
+            << "POJAZDY"
+            << "Wprowadzanie pojazdów firmowych, własciciela i pracowników, które nie są środkami trwałymi"
             << false;
+        QTest::newRow("SpeedTrasa") << "SpeedTrasa"
+                                    << "TRASY"
+                                    << "Wprowadzanie tras i ich długości" << false;
+        QTest::newRow("SpeedWydatki") << "SpeedWydatki"
+                                      << "KOSZTY"
+                                      << "Wprowadzanie kosztów i wydatków związanych z pojazdami" << false;
+        QTest::newRow("SpeedCele") << "SpeedCele"
+                                   << "CELE"
+                                   << "Wprowadzanie celów wyjazdów" << false;
+        QTest::newRow("SpeedStawki")
+            << "SpeedStawki"
+            << "STAWKI"
+            << "Stawki za 1 km dla pojazdów o różnej pojemności  oraz limit kilometrów" << false;
+        QTest::newRow("SpeedOkres") << "SpeedOkres"
+                                    << "NOWY ROK."
+                                    << "Wprowadzanie nowego okresu rozliczeniowego(miesiąc, rok)" << false;
+        QTest::newRow("SpeedRyczalt") << "SpeedRyczalt"
+                                      << "RYCZAŁT"
+                                      << "Wprowadzanie i obsługa przejazdów lokalnych" << false;
+        QTest::newRow("SpeedButton4")
+            << "SpeedButton4"
+            << "TERMINY"
+            << "Wprowadzanie informacji o terminach przeglądów i opłatach za pojazdy" << false;
     }
     void buttonsCaptionsAndHints() {
         QFETCH(QString, button);
@@ -59,8 +74,8 @@ private slots:
         QCOMPARE(app->forms().MeniProgramu->windowTitle(), QString("TARLOK WER.  6.22"));
         QCOMPARE(ui->Wyjciezprogramu1->shortcut(), QKeySequence("Ctrl+W"));
         QCOMPARE(ui->Waciciel1->text(), QString("Właścicie&l"));
-        QCOMPARE(ui->Waciciel1->statusTip(),
-                 QString("Otwiera formatkę z danymi podatnika prowadzącego działalność gospodarczą związaną z pojazdami"));
+        QCOMPARE(ui->Waciciel1->statusTip(), QString("Otwiera formatkę z danymi podatnika prowadzącego "
+                                                     "działalność gospodarczą związaną z pojazdami"));
         QCOMPARE(ui->Archiwizacja1->title(), QString("&Archiwizacja"));
         QCOMPARE(ui->Ustawieniedrukarki1->statusTip(), QString("Wybór drukarek, ustawienie pwarmetrów"));
         QVERIFY(!ui->Ustawieniedrukarki1->isVisible());

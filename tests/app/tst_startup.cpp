@@ -21,17 +21,13 @@ using tarlok::test::TestApp;
 namespace {
 
 const QStringList kFirstStartMessages = {
-    "Tablica \"Parametry\" została utworzona",
-    "TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE",
-    "TABLICA Kosztów ZOSTAŁA ROZSZERZONA POPRAWNIE",
-    "TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE",
-    "Tablica \"Kierowcy\" została utworzona",
-    "Tablica \"Wlasciciel\" została utworzona",
-    "Tablica \"Terminy\" została utworzona",
-    "TABLICA Terminow ZOSTAŁA ROZSZERZONA POPRAWNIE",
+    "Tablica \"Parametry\" została utworzona",       "TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE",
+    "TABLICA Kosztów ZOSTAŁA ROZSZERZONA POPRAWNIE", "TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE",
+    "Tablica \"Kierowcy\" została utworzona",        "Tablica \"Wlasciciel\" została utworzona",
+    "Tablica \"Terminy\" została utworzona",         "TABLICA Terminow ZOSTAŁA ROZSZERZONA POPRAWNIE",
 };
 
-const QStringList kNineFlags = {"JestTabParametry",     "RozszerzonoTabPrzejazdy", "RozszerzonoTabKoszty",
+const QStringList kNineFlags = {"JestTabParametry",      "RozszerzonoTabPrzejazdy", "RozszerzonoTabKoszty",
                                 "RozszerzonoTabPojazdy", "UtworzonoTabKierowcy",    "JestTabKierowcy",
                                 "JestTabWlasciciel",     "UtworzonoTabWlasciciel",  "RozszerzonoTabTerminy"};
 
@@ -52,7 +48,8 @@ QStringList definedFieldNames(const TableDef& def) {
 // A data folder holding only the eight installed tables, as shipped.
 void makeInstalledFolder(TestApp& app) {
     QDir().mkpath(app.dataFolder());
-    schema::createInstalledTables(app.database, app.dataFolder(), schema::missingInstalledTables(app.database, app.dataFolder()));
+    schema::createInstalledTables(app.database, app.dataFolder(),
+                                  schema::missingInstalledTables(app.database, app.dataFolder()));
 }
 
 // ...plus a parameters table whose row carries the given flags.
@@ -65,7 +62,8 @@ void addParameters(TestApp& app, const QStringList& flags) {
 }
 
 void addDeadlines(TestApp& app, bool upgraded) {
-    app.database.createTable(app.dataFolder(), tables::terminy(), tables::terminy().fieldsOf(FieldOrigin::Base));
+    app.database.createTable(app.dataFolder(), tables::terminy(),
+                             tables::terminy().fieldsOf(FieldOrigin::Base));
     if (upgraded)
         app.database.executeSql(app.dataFolder(), schema::alterStatement(schema::Upgrade::Deadlines));
 }
@@ -73,9 +71,9 @@ void addDeadlines(TestApp& app, bool upgraded) {
 QStringList visibleButtons(TParametry1& w) {
     QStringList out;
     auto* ui = w.ui();
-    for (QPushButton* b : {ui->UtworzTabliceParametry, ui->RozszerzTablicePrzejazdy, ui->RozszerzTabliceKoszty,
-                           ui->RozszerzTablicePojazdy, ui->UtworzTabliceKierowcy, ui->UtworzTabliceWlasciciel,
-                           ui->RozszerzTabliceTerminy})
+    for (QPushButton* b : {ui->UtworzTabliceParametry, ui->RozszerzTablicePrzejazdy,
+                           ui->RozszerzTabliceKoszty, ui->RozszerzTablicePojazdy, ui->UtworzTabliceKierowcy,
+                           ui->UtworzTabliceWlasciciel, ui->RozszerzTabliceTerminy})
         if (!b->isHidden())
             out.append(b->objectName());
     return out;
@@ -104,9 +102,10 @@ private slots:
         QCOMPARE(folder.entryList({"*.db"}, QDir::Files).size(), 12);
         QVERIFY(!folder.exists("Ryczalt.db"));
         // every table in the physical order of its definition
-        for (const TableDef* def : {&tables::pojazdy(), &tables::przejazdy(), &tables::koszty(), &tables::terminy(),
-                                    &tables::parametry(), &tables::kierowcy(), &tables::wlasciciel(), &tables::okresy(),
-                                    &tables::stawki(), &tables::trasy(), &tables::wydatki(), &tables::celWyj()})
+        for (const TableDef* def :
+             {&tables::pojazdy(), &tables::przejazdy(), &tables::koszty(), &tables::terminy(),
+              &tables::parametry(), &tables::kierowcy(), &tables::wlasciciel(), &tables::okresy(),
+              &tables::stawki(), &tables::trasy(), &tables::wydatki(), &tables::celWyj()})
             QCOMPARE(storedFieldNames(app, def->fileName()), definedFieldNames(*def));
         QCOMPARE(storedFieldNames(app, "Pojazdy.db").size(), 36);
         QCOMPARE(storedFieldNames(app, "Koszty.db").size(), 44);
@@ -235,9 +234,9 @@ private slots:
         QVERIFY(app.start());
         TParametry1& w = *app.forms().Parametry1;
         w.schemaCheck();
-        QCOMPARE(visibleButtons(w), QStringList({"RozszerzTablicePrzejazdy", "RozszerzTabliceKoszty",
-                                                 "RozszerzTablicePojazdy", "UtworzTabliceKierowcy",
-                                                 "UtworzTabliceWlasciciel", "RozszerzTabliceTerminy"}));
+        QCOMPARE(visibleButtons(w),
+                 QStringList({"RozszerzTablicePrzejazdy", "RozszerzTabliceKoszty", "RozszerzTablicePojazdy",
+                              "UtworzTabliceKierowcy", "UtworzTabliceWlasciciel", "RozszerzTabliceTerminy"}));
         QCOMPARE(boundCheckBoxes(w), QStringList{"DBCheckUtwTabParametry"});
         QVERIFY(!w.ui()->DBCheckRozTabKoszty->isChecked());
         QVERIFY(!w.ui()->DBCheckUtwTabParametry->isChecked()); // the flag is empty

@@ -13,10 +13,10 @@ using tarlok::test::TestApp;
 
 namespace {
 
-const QString kTripHeld =
-    "Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anuluj\".";
-const QString kCostHeld =
-    "Wprowadzany koszt nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anulij\".";
+const QString kTripHeld = "Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
+                          "anuluj przyciskiem \"Anuluj\".";
+const QString kCostHeld = "Wprowadzany koszt nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
+                          "anuluj przyciskiem \"Anulij\".";
 
 void type(DbEdit* box, const QString& text) {
     box->setFocus();
@@ -28,7 +28,8 @@ void type(DbEdit* box, const QString& text) {
 
 void clickVehicle(TEwidencja_przejazdow& reg, int row) {
     DbGrid* grid = reg.ui()->DBGridPojazdy;
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(row, 1)).center());
 }
 
 std::unique_ptr<TestApp> firm() {

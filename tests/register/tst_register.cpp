@@ -2,12 +2,12 @@
 // browse-only "Wszystko", the tabs of a retired vehicle, and the wheel.
 #include "support/TestApp.h"
 
-#include "common/Months.h"
 #include "app/TParametry1.h"
+#include "common/Months.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Schema.h"
-#include "store/Tables.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
 
 #include <QDir>

@@ -61,13 +61,25 @@ std::unique_ptr<TestApp> firm() {
     app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});
     for (int vehicle = 1; vehicle <= 2; ++vehicle) {
         for (int month = 4; month <= 5; ++month) {
-            app->seed("Przejazdy.db", {{"NrKol_Pojazdu", vehicle}, {"Rok", 2024}, {"Miesiac", month},
-                                       {"Data", QDate(2024, month, 3)}, {"Trasa", "A"}, {"Cel_Wyj", "B"},
-                                       {"Kilometry", 10}, {"Wartosc", 8.36}, {"WartoscSuma", 8.36},
-                                       {"StanLicznikaPrzed", 10000}, {"StanLicznikaPo", 10010}});
-            app->seed("Koszty.db", {{"NrKol_Pojazdu", vehicle}, {"Rok", 2024}, {"Miesiac", month},
-                                    {"Data", QDate(2024, month, 3)}, {"Nr_Rachunku", "F"}, {"Rodzaj_Wyd", "Serwis"},
-                                    {"Wartosc", 50.0}, {"WartoscSuma", 50.0}});
+            app->seed("Przejazdy.db", {{"NrKol_Pojazdu", vehicle},
+                                       {"Rok", 2024},
+                                       {"Miesiac", month},
+                                       {"Data", QDate(2024, month, 3)},
+                                       {"Trasa", "A"},
+                                       {"Cel_Wyj", "B"},
+                                       {"Kilometry", 10},
+                                       {"Wartosc", 8.36},
+                                       {"WartoscSuma", 8.36},
+                                       {"StanLicznikaPrzed", 10000},
+                                       {"StanLicznikaPo", 10010}});
+            app->seed("Koszty.db", {{"NrKol_Pojazdu", vehicle},
+                                    {"Rok", 2024},
+                                    {"Miesiac", month},
+                                    {"Data", QDate(2024, month, 3)},
+                                    {"Nr_Rachunku", "F"},
+                                    {"Rodzaj_Wyd", "Serwis"},
+                                    {"Wartosc", 50.0},
+                                    {"WartoscSuma", 50.0}});
         }
     }
     app->openRegister();
@@ -151,7 +163,9 @@ Scenario ratesBox(const char* name) {
             },
             [name](TestApp& app) { return app.forms().Stawki_poj->findChild<DbEdit*>(name); },
             [](TestApp& app) { app.forms().Stawki_poj->ZapiszClick(); },
-            [](const QString& file, const QVariantMap&) { return file == "Stawki.db"; }};
+            [](const QString& file, const QVariantMap&) {
+                return file == "Stawki.db";
+            }};
 }
 
 Scenario routesBox() {
@@ -236,13 +250,15 @@ private slots:
         bool stored = false;
         for (auto file = after.begin(); file != after.end(); ++file)
             for (auto row = file->begin(); row != file->end(); ++row)
-                if (s.mayChange(file.key(), row.value()) && before.value(file.key()).value(row.key()) != row.value())
+                if (s.mayChange(file.key(), row.value()) &&
+                    before.value(file.key()).value(row.key()) != row.value())
                     stored = true;
         const QStringList said = app->dialogs.texts();
         // (a blank in a box that may stay empty can leave the row as it was)
         QVERIFY2(stored || !said.isEmpty() || text.trimmed().isEmpty(), "nothing stored and nothing said");
         for (const QString& message : said) {
-            QVERIFY2(!message.contains("error", Qt::CaseInsensitive) && !message.contains("invalid", Qt::CaseInsensitive),
+            QVERIFY2(!message.contains("error", Qt::CaseInsensitive) &&
+                         !message.contains("invalid", Qt::CaseInsensitive),
                      qPrintable(message));
         }
     }

@@ -119,14 +119,16 @@ struct Row {
 
 QList<Row> readRows(const QString& path, bool trips) {
     sqlite::Handle handle(path, false);
-    const QString sql = trips ? QStringLiteral(
-                                    "SELECT rowid, NrKol_Pojazdu, Rok, Miesiac, Data, Wartosc, Kilometry, "
-                                    "Wartosc_Narastajaco, Wartosc_NarastajacoRok, WartoscSuma, Kilometry_Narastajaca, "
-                                    "Kilometry_NarastajacaRok, KilometrySuma FROM Przejazdy ORDER BY NrKol_Pojazdu, Data, rowid")
-                              : QStringLiteral(
-                                    "SELECT rowid, NrKol_Pojazdu, Rok, Miesiac, Data, Wartosc, 0, Wartosc_Narastajaca, "
-                                    "Wartosc_NarastajacaRok, WartoscSuma, 0, 0, 0, CzyPaliwo, IloscPaliwa, SumaWartPaliwo, "
-                                    "SumaIloscPaliwo FROM Koszty ORDER BY NrKol_Pojazdu, Data, rowid");
+    const QString sql =
+        trips ? QStringLiteral(
+                    "SELECT rowid, NrKol_Pojazdu, Rok, Miesiac, Data, Wartosc, Kilometry, "
+                    "Wartosc_Narastajaco, Wartosc_NarastajacoRok, WartoscSuma, Kilometry_Narastajaca, "
+                    "Kilometry_NarastajacaRok, KilometrySuma FROM Przejazdy ORDER BY NrKol_Pojazdu, Data, "
+                    "rowid")
+              : QStringLiteral(
+                    "SELECT rowid, NrKol_Pojazdu, Rok, Miesiac, Data, Wartosc, 0, Wartosc_Narastajaca, "
+                    "Wartosc_NarastajacaRok, WartoscSuma, 0, 0, 0, CzyPaliwo, IloscPaliwa, SumaWartPaliwo, "
+                    "SumaIloscPaliwo FROM Koszty ORDER BY NrKol_Pojazdu, Data, rowid");
     sqlite::Statement st(handle.get(), sql, QStringLiteral("robustness"));
     QList<Row> rows;
     while (st.step()) {
@@ -155,14 +157,17 @@ QList<Row> readRows(const QString& path, bool trips) {
     return rows;
 }
 
-bool same(double a, double b) { return std::fabs(a - b) < 0.005; }
+bool same(double a, double b) {
+    return std::fabs(a - b) < 0.005;
+}
 
 // Every month of every vehicle: totals equal the sums of its rows, running values follow the dates.
 QString checkConsistency(const QList<Row>& rows, bool trips) {
     QMap<QString, QList<Row>> months;
     QMap<QString, QList<Row>> years;
     for (const Row& r : rows) {
-        months[QStringLiteral("%1/%2/%3").arg(r.vehicle).arg(r.year).arg(r.month, 2, 10, QLatin1Char('0'))].append(r);
+        months[QStringLiteral("%1/%2/%3").arg(r.vehicle).arg(r.year).arg(r.month, 2, 10, QLatin1Char('0'))]
+            .append(r);
         years[QStringLiteral("%1/%2").arg(r.vehicle).arg(r.year)].append(r);
     }
     for (auto it = months.begin(); it != months.end(); ++it) {
@@ -180,7 +185,11 @@ QString checkConsistency(const QList<Row>& rows, bool trips) {
         }
         for (const Row& r : *it) {
             if (!same(r.monthTotal, value) || (trips && r.kmTotal != km))
-                return QStringLiteral("month total %1, row %2: %3 instead of %4").arg(it.key()).arg(r.id).arg(r.monthTotal).arg(value);
+                return QStringLiteral("month total %1, row %2: %3 instead of %4")
+                    .arg(it.key())
+                    .arg(r.id)
+                    .arg(r.monthTotal)
+                    .arg(value);
             if (!trips && (!same(r.fuelValue, fuelValue) || !same(r.fuelLitres, litres)))
                 return QStringLiteral("fuel totals %1, row %2").arg(it.key()).arg(r.id);
         }
@@ -192,7 +201,11 @@ QString checkConsistency(const QList<Row>& rows, bool trips) {
             value += r.value;
             km += r.km;
             if (!same(r.runYear, value) || (trips && r.kmRunYear != km))
-                return QStringLiteral("running value of the year %1, row %2: %3 instead of %4").arg(it.key()).arg(r.id).arg(r.runYear).arg(value);
+                return QStringLiteral("running value of the year %1, row %2: %3 instead of %4")
+                    .arg(it.key())
+                    .arg(r.id)
+                    .arg(r.runYear)
+                    .arg(value);
         }
     }
     return {};
@@ -233,9 +246,11 @@ private slots:
             const auto trips = readRows(folder + "/Przejazdy.db", true);
             const auto costs = readRows(folder + "/Koszty.db", false);
             const QString tripFault = checkConsistency(trips, true);
-            QVERIFY2(tripFault.isEmpty(), qPrintable(QStringLiteral("round %1, trips: %2").arg(round).arg(tripFault)));
+            QVERIFY2(tripFault.isEmpty(),
+                     qPrintable(QStringLiteral("round %1, trips: %2").arg(round).arg(tripFault)));
             const QString costFault = checkConsistency(costs, false);
-            QVERIFY2(costFault.isEmpty(), qPrintable(QStringLiteral("round %1, costs: %2").arg(round).arg(costFault)));
+            QVERIFY2(costFault.isEmpty(),
+                     qPrintable(QStringLiteral("round %1, costs: %2").arg(round).arg(costFault)));
             saves = int(trips.size() + costs.size());
         }
         QVERIFY(saves > 0);

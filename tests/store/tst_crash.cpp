@@ -79,7 +79,8 @@ private slots:
             QVERIFY(check.step());
             QCOMPARE(check.text(0), QString("ok"));
             sqlite::Statement batches(handle.get(),
-                                      "SELECT Batch, COUNT(*), SUM(Total = 40) FROM Batch GROUP BY Batch", "Batch.db");
+                                      "SELECT Batch, COUNT(*), SUM(Total = 40) FROM Batch GROUP BY Batch",
+                                      "Batch.db");
             int complete = 0;
             while (batches.step()) {
                 QCOMPARE(batches.int64(1), qint64(kBatch)); // all of a batch or none of it

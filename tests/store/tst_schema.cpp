@@ -122,11 +122,10 @@ private slots:
             db.createTable("dane_poj", *def);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 13);
         // trips ordered on their date index; deadlines on vehicle and year
-        for (const auto& [file, index] : {std::pair{"Przejazdy.db", "NrKol_Pojazdu_DataInd"},
-                                          std::pair{"Koszty.db", "NrKol_Pojazdu_DataInd"},
-                                          std::pair{"Terminy.db", "NrKol_PojRokInd"},
-                                          std::pair{"Kierowcy.db", "NazwiskoInd"},
-                                          std::pair{"Ryczalt.db", "NrKol_PojRokMiesiacInd"}}) {
+        for (const auto& [file, index] :
+             {std::pair{"Przejazdy.db", "NrKol_Pojazdu_DataInd"},
+              std::pair{"Koszty.db", "NrKol_Pojazdu_DataInd"}, std::pair{"Terminy.db", "NrKol_PojRokInd"},
+              std::pair{"Kierowcy.db", "NazwiskoInd"}, std::pair{"Ryczalt.db", "NrKol_PojRokMiesiacInd"}}) {
             Table t(db);
             t.setTableName(QString::fromLatin1(file));
             t.setIndexName(QString::fromLatin1(index));
@@ -156,8 +155,9 @@ private slots:
 
     void startupDecisionTable() {
         using A = schema::Action;
-        const std::vector<A> all{A::CreateParameters, A::UpgradeTrips, A::UpgradeCosts,    A::UpgradeVehicles,
-                                 A::CreateDrivers,    A::CreateOwner,  A::CreateDeadlines, A::UpgradeDeadlines};
+        const std::vector<A> all{A::CreateParameters, A::UpgradeTrips,    A::UpgradeCosts,
+                                 A::UpgradeVehicles,  A::CreateDrivers,   A::CreateOwner,
+                                 A::CreateDeadlines,  A::UpgradeDeadlines};
         QVERIFY(schema::startupActions(false, false, false) == all);
         auto withoutCreate = all;
         withoutCreate.erase(withoutCreate.begin() + 6);
@@ -173,8 +173,9 @@ private slots:
         Database db(dir.path());
         QCOMPARE(schema::missingInstalledTables(db, dir.path()).size(), 8);
         schema::createInstalledTables(db, dir.path(), {"Okresy.db", "przejazdy.db"});
-        QCOMPARE(schema::missingInstalledTables(db, dir.path()),
-                 QStringList({"Pojazdy.db", "Koszty.db", "Wydatki.db", "Cel_Wyj.db", "Trasy.db", "Stawki.db"}));
+        QCOMPARE(
+            schema::missingInstalledTables(db, dir.path()),
+            QStringList({"Pojazdy.db", "Koszty.db", "Wydatki.db", "Cel_Wyj.db", "Trasy.db", "Stawki.db"}));
         const auto trips = db.storedFields(db.tablePath("dane_poj", "Przejazdy.db"));
         QCOMPARE(trips.size(), size_t(21));
         Table t(db);

@@ -26,13 +26,16 @@ TableDef carsDef() {
 
 TableDef tripsDef() {
     TableDef t{QStringLiteral("Trips"), {}, {}};
-    t.fields = {{QStringLiteral("NrKol"), FieldType::AutoInc},     {QStringLiteral("Nr"), FieldType::Integer},
-                {QStringLiteral("Rok"), FieldType::Integer},       {QStringLiteral("Miesiac"), FieldType::Short},
-                {QStringLiteral("Data"), FieldType::Date},         {QStringLiteral("Trasa"), FieldType::Alpha, 5},
-                {QStringLiteral("Km"), FieldType::Integer},        {QStringLiteral("Kwota"), FieldType::Number},
-                {QStringLiteral("Stamp"), FieldType::Timestamp},   {QStringLiteral("Notes"), FieldType::Memo}};
-    t.indexes = {IndexDef{QString(), {QStringLiteral("NrKol")}, true, true, false},
-                 IndexDef{QStringLiteral("NrDataInd"), {QStringLiteral("Nr"), QStringLiteral("Data")}, false, false, true}};
+    t.fields = {
+        {QStringLiteral("NrKol"), FieldType::AutoInc},   {QStringLiteral("Nr"), FieldType::Integer},
+        {QStringLiteral("Rok"), FieldType::Integer},     {QStringLiteral("Miesiac"), FieldType::Short},
+        {QStringLiteral("Data"), FieldType::Date},       {QStringLiteral("Trasa"), FieldType::Alpha, 5},
+        {QStringLiteral("Km"), FieldType::Integer},      {QStringLiteral("Kwota"), FieldType::Number},
+        {QStringLiteral("Stamp"), FieldType::Timestamp}, {QStringLiteral("Notes"), FieldType::Memo}};
+    t.indexes = {
+        IndexDef{QString(), {QStringLiteral("NrKol")}, true, true, false},
+        IndexDef{
+            QStringLiteral("NrDataInd"), {QStringLiteral("Nr"), QStringLiteral("Data")}, false, false, true}};
     return t;
 }
 
@@ -217,7 +220,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EngineError, t->setValue("Km", "12a"));
         QVERIFY_THROWS_EXCEPTION(EngineError, t->setValue("Kwota", "abc"));
         QVERIFY_THROWS_EXCEPTION(EngineError, t->setValue("NrKol", 5)); // assigned by the engine
-        t->setValue("Trasa", ""); // an empty text is an empty field
+        t->setValue("Trasa", "");                                       // an empty text is an empty field
         QVERIFY(t->isNull("Trasa"));
         QCOMPARE(t->asInteger("Trasa"), 0);
         QVERIFY(t->isNull("Kwota"));
@@ -349,7 +352,9 @@ private slots:
         for (int m = 1; m <= 4; ++m)
             addTrip(*t, 1, QDate(2024, m, 10), QString::number(m));
         int month = 2;
-        t->onFilterRecord = [&](Table& r) { return r.asInteger("Miesiac") == month; };
+        t->onFilterRecord = [&](Table& r) {
+            return r.asInteger("Miesiac") == month;
+        };
         t->setFiltered(true);
         QCOMPARE(t->recordCount(), 1);
         QCOMPARE(t->asInteger("Miesiac"), 2);
@@ -467,7 +472,9 @@ private slots:
         Table t(*m_db);
         t.setTableName("Cars.db");
         t.addCalculatedField("Kind", FieldType::Alpha, 3);
-        t.onCalcFields = [](Table& r) { r.setValue("Kind", r.asBool("Owner") ? "Nie" : "Tak"); };
+        t.onCalcFields = [](Table& r) {
+            r.setValue("Kind", r.asBool("Owner") ? "Nie" : "Tak");
+        };
         t.open();
         addCar(t, 1, "A", true);
         addCar(t, 2, "B", false);
@@ -490,8 +497,12 @@ private slots:
     void theFiveEvents() {
         auto t = openTable("Cars.db");
         QStringList log;
-        t->beforeInsert = [&](Table&) { log << "beforeInsert"; };
-        t->afterInsert = [&](Table&) { log << "afterInsert"; };
+        t->beforeInsert = [&](Table&) {
+            log << "beforeInsert";
+        };
+        t->afterInsert = [&](Table&) {
+            log << "afterInsert";
+        };
         t->beforePost = [&](Table& r) {
             log << "beforePost";
             if (r.asString("Name").isEmpty()) {
@@ -499,8 +510,12 @@ private slots:
                 throw Abort();
             }
         };
-        t->afterPost = [&](Table&) { log << "afterPost"; };
-        t->afterDelete = [&](Table&) { log << "afterDelete"; };
+        t->afterPost = [&](Table&) {
+            log << "afterPost";
+        };
+        t->afterDelete = [&](Table&) {
+            log << "afterDelete";
+        };
         t->append();
         t->setValue("Name", "A");
         t->post();
@@ -574,8 +589,9 @@ private slots:
     }
 
     void alterTableRunsAsOneStatement() {
-        m_db->executeSql("dane_poj", "Alter Table List Add Imie Char(20),  Add StanLicznika Integer,Add Pom4 Boolean, "
-                                     "Add Pom7 Numeric, Add DataX Date");
+        m_db->executeSql("dane_poj",
+                         "Alter Table List Add Imie Char(20),  Add StanLicznika Integer,Add Pom4 Boolean, "
+                         "Add Pom7 Numeric, Add DataX Date");
         const auto fields = m_db->storedFields(m_db->tablePath("dane_poj", "List.db"));
         QCOMPARE(int(fields.size()), 7);
         QCOMPARE(fields[2].name, QString("Imie"));
@@ -586,16 +602,19 @@ private slots:
         QCOMPARE(fields[5].type, FieldType::Number);
         QCOMPARE(fields[6].type, FieldType::Date);
         // a field that exists fails the whole statement: nothing is added
-        QVERIFY_THROWS_EXCEPTION(EngineError,
-                                 m_db->executeSql("dane_poj", "Alter Table List Add Nowe Integer, Add Imie Char(20)"));
+        QVERIFY_THROWS_EXCEPTION(
+            EngineError,
+            m_db->executeSql("dane_poj", "Alter Table List Add Nowe Integer, Add Imie Char(20)"));
         QCOMPARE(int(m_db->storedFields(m_db->tablePath("dane_poj", "List.db")).size()), 7);
         // the table open in a window fails too
         auto t = openTable("List.db");
-        QVERIFY_THROWS_EXCEPTION(EngineError, m_db->executeSql("dane_poj", "Alter Table List Add Nowe Integer"));
+        QVERIFY_THROWS_EXCEPTION(EngineError,
+                                 m_db->executeSql("dane_poj", "Alter Table List Add Nowe Integer"));
         t->close();
         m_db->executeSql("dane_poj", "Alter Table List Add Nowe Integer");
         QVERIFY_THROWS_EXCEPTION(EngineError, m_db->executeSql("dane_poj", "Drop Table List"));
-        QVERIFY_THROWS_EXCEPTION(EngineError, m_db->executeSql("dane_poj", "Alter Table Missing Add X Integer"));
+        QVERIFY_THROWS_EXCEPTION(EngineError,
+                                 m_db->executeSql("dane_poj", "Alter Table Missing Add X Integer"));
     }
 };
 

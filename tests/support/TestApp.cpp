@@ -13,11 +13,14 @@
 
 namespace tarlok::test {
 
-void usePolishLocale() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+void usePolishLocale() {
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+}
 
 TestApp::TestApp(const QDateTime& now)
-    : clock(now), dialogs(QString::fromLatin1(Application::title())),
-      m_context{clock, dialogs, help, shell, database, QString(), {}} {
+    : clock(now),
+      dialogs(QString::fromLatin1(Application::title())), m_context{clock,    dialogs,   help, shell,
+                                                                    database, QString(), {}} {
     usePolishLocale();
     m_context.drivePrefix = m_dir.path();
     database.setAlias(QString::fromLatin1(Database::kAlias), m_context.dataFolder());
@@ -26,7 +29,9 @@ TestApp::TestApp(const QDateTime& now)
 
 TestApp::~TestApp() = default;
 
-bool TestApp::start() { return m_app->start(); }
+bool TestApp::start() {
+    return m_app->start();
+}
 
 // The data folder a first start makes, made once per test process and copied for every started app.
 static QString newDataFolderTemplate() {
@@ -85,9 +90,12 @@ QList<QVariantMap> TestApp::rows(const QString& table, const QString& index) {
     return out;
 }
 
-int TestApp::count(const QString& table) { return int(rows(table).size()); }
+int TestApp::count(const QString& table) {
+    return int(rows(table).size());
+}
 
-void TestApp::addVehicle(int number, const QString& registration, int capacity, bool used, const QVariantMap& more) {
+void TestApp::addVehicle(int number, const QString& registration, int capacity, bool used,
+                         const QVariantMap& more) {
     QVariantMap row{{"NrKol_Pojazdu", number},
                     {"Nr_rej", registration},
                     {"Marka_Poj", QStringLiteral("Marka%1").arg(number)},
@@ -96,9 +104,10 @@ void TestApp::addVehicle(int number, const QString& registration, int capacity, 
                     {"Uzywany", used},
                     {"Pojazd_Wlasc", false},
                     {"Data", clock.today()}};
-    row.insert("Dane_Poj_Wszystko", QStringLiteral("%1 %2 %3 poj. %4")
-                                        .arg(registration, row["Marka_Poj"].toString(), row["Nazwa_Poj"].toString())
-                                        .arg(capacity));
+    row.insert("Dane_Poj_Wszystko",
+               QStringLiteral("%1 %2 %3 poj. %4")
+                   .arg(registration, row["Marka_Poj"].toString(), row["Nazwa_Poj"].toString())
+                   .arg(capacity));
     for (auto it = more.begin(); it != more.end(); ++it)
         row.insert(it.key(), it.value());
     seed("Pojazdy.db", row);
@@ -115,8 +124,12 @@ void TestApp::setRates(double upTo900, double above900, double other) {
                        {"Stawka_inna", other}});
 }
 
-void TestApp::openRegister() { forms().MeniProgramu->SpeedEwidencjaClick(); }
+void TestApp::openRegister() {
+    forms().MeniProgramu->SpeedEwidencjaClick();
+}
 
-TEwidencja_przejazdow& TestApp::reg() { return *forms().Ewidencja_przejazdow; }
+TEwidencja_przejazdow& TestApp::reg() {
+    return *forms().Ewidencja_przejazdow;
+}
 
 } // namespace tarlok::test

@@ -39,7 +39,8 @@ public:
     // Runs the program's start-up; false when the program would end.
     bool start();
     // A started program on a new data folder, with the start-up messages cleared.
-    static std::unique_ptr<TestApp> started(const QDateTime& now = QDateTime(QDate(2024, 5, 15), QTime(10, 0)));
+    static std::unique_ptr<TestApp> started(const QDateTime& now = QDateTime(QDate(2024, 5, 15),
+                                                                             QTime(10, 0)));
 
     Forms& forms() { return m_app->forms(); }
     AppContext& context() { return m_context; }
@@ -76,10 +77,10 @@ private:
 } // namespace tarlok::test
 
 // A Qt Test main with a QApplication and the Polish locale.
-#define TARLOK_TEST_MAIN(TestClass)                                                                               \
-    int main(int argc, char** argv) {                                                                             \
-        QApplication app(argc, argv);                                                                             \
-        tarlok::test::usePolishLocale();                                                                          \
-        TestClass test;                                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                                   \
+#define TARLOK_TEST_MAIN(TestClass)                                                                          \
+    int main(int argc, char** argv) {                                                                        \
+        QApplication app(argc, argv);                                                                        \
+        tarlok::test::usePolishLocale();                                                                     \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }
