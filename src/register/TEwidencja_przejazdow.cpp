@@ -379,46 +379,51 @@ int TEwidencja_przejazdow::selectedYear() const {
     return m_forms.context.clock.today().year();
 }
 
-bool TEwidencja_przejazdow::TablePrzejazdyFilterRecord(Table& t) {
+const TEwidencja_przejazdow::FilterPeriod& TEwidencja_przejazdow::filterPeriod() const {
     if (m_ui->ComboBoxRok->currentText().isEmpty()) {
         const QSignalBlocker block(m_ui->ComboBoxRok);
         m_ui->ComboBoxRok->setEditText(QString::number(m_forms.context.clock.today().year()));
     }
-    const int year = selectedYear();
+    FilterPeriod& p = m_filterPeriod;
+    const QString yearText = m_ui->ComboBoxRok->currentText();
+    const QString monthText = m_ui->ComboBoxMiesiac->currentText();
+    if (!p.known || p.yearText != yearText || p.monthText != monthText) {
+        p.yearText = yearText;
+        p.monthText = monthText;
+        p.year = selectedYear();
+        p.month = 0;
+        WybranyMiesiac(p.month);
+        p.known = true;
+    }
+    return p;
+}
+
+bool TEwidencja_przejazdow::TablePrzejazdyFilterRecord(Table& t) {
+    const FilterPeriod& period = filterPeriod();
     if (onTripsTab()) {
-        int month = 0;
-        WybranyMiesiac(month);
-        auto [from, to] = ZakresMiesiecy(month);
+        auto [from, to] = ZakresMiesiecy(period.month);
         if (NarastajacoOdStycznia)
             from = 1;
         const qint64 m = t.asInteger(QStringLiteral("Miesiac"));
-        return from <= m && m <= to && t.asInteger(QStringLiteral("Rok")) == year;
+        return from <= m && m <= to && t.asInteger(QStringLiteral("Rok")) == period.year;
     }
     if (onSummaryTab())
-        return t.asInteger(QStringLiteral("Rok")) == year;
+        return t.asInteger(QStringLiteral("Rok")) == period.year;
     return true;
 }
 
 bool TEwidencja_przejazdow::TableKosztyFilterRecord(Table& t) {
-    if (m_ui->ComboBoxRok->currentText().isEmpty()) {
-        const QSignalBlocker block(m_ui->ComboBoxRok);
-        m_ui->ComboBoxRok->setEditText(QString::number(m_forms.context.clock.today().year()));
-    }
-    const int year = selectedYear();
+    const FilterPeriod& period = filterPeriod();
     if (onCostsTab()) {
-        int month = 0;
-        if (m_ui->ComboBoxMiesiac->currentText().isEmpty())
-            month = m_forms.context.clock.today().month();
-        else
-            WybranyMiesiac(month);
+        const int month = period.monthText.isEmpty() ? m_forms.context.clock.today().month() : period.month;
         auto [from, to] = ZakresMiesiecy(month);
         if (NarastajacoOdStycznia)
             from = 1;
         const qint64 m = t.asInteger(QStringLiteral("Miesiac"));
-        return from <= m && m <= to && t.asInteger(QStringLiteral("Rok")) == year;
+        return from <= m && m <= to && t.asInteger(QStringLiteral("Rok")) == period.year;
     }
     if (onSummaryTab())
-        return t.asInteger(QStringLiteral("Rok")) == year;
+        return t.asInteger(QStringLiteral("Rok")) == period.year;
     return true;
 }
 

@@ -212,6 +212,18 @@ private:
     // of the whole year.
     void recomputeCosts(int year, int fromMonth, int toMonth, bool monthPasses, bool fuelPass, bool yearPass);
 
+    // The year and month the period filters admit, read from the boxes once per change of their texts
+    // (the filters run for every row of the vehicle).
+    struct FilterPeriod {
+        QString yearText;
+        QString monthText;
+        int year = 0;
+        int month = 0;
+        bool known = false;
+    };
+    const FilterPeriod& filterPeriod() const;
+    mutable FilterPeriod m_filterPeriod;
+
     Forms& m_forms;
     std::unique_ptr<Ui::TEwidencja_przejazdow> m_ui;
     int m_shownTab = 0;

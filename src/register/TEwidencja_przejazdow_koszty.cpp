@@ -85,23 +85,17 @@ struct CostFields {
     int year, month, value, fuel, litres, counted, monthTotal;
 };
 
-// Every cost of the current vehicle, of every period, in date order. Read through a table object of
-// its own, so the register's costs table keeps its filter, its cursor and any pending cost.
+// Every cost of the current vehicle, of every period, in date order, as stored: the rows of the costs
+// table's range, read without touching its filter, its cursor or a pending cost.
 std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles) {
     std::vector<costs::CostRow> rows;
     if (!costTable.isActive() || !vehicles->isActive())
         return rows;
-    Table reader(costTable.database());
-    reader.setDatabaseName(costTable.databaseName());
-    reader.setTableName(costTable.tableName());
-    reader.setIndexName(costTable.indexName());
-    reader.setMasterSource(vehicles, kVehicleNumber);
-    reader.open();
-    const CostFields fields(reader);
-    rows.reserve(size_t(reader.recordCount()));
-    for (int i = 0; i < reader.recordCount(); ++i) {
+    const CostFields fields(costTable);
+    rows.reserve(size_t(costTable.rangeCount()));
+    for (int i = 0; i < costTable.rangeCount(); ++i) {
         costs::CostRow row;
-        if (fields.read(reader.displayRecord(i), row))
+        if (fields.read(costTable.rangeRecord(i), row))
             rows.push_back(row);
     }
     return rows;
@@ -164,9 +158,10 @@ void TEwidencja_przejazdow::recomputeCosts(int year, int fromMonth, int toMonth,
         const CostFields fields(t);
         std::vector<costs::CostRow> rows;
         std::vector<int> places;
-        for (int i = 0; i < t.displayRowCount(); ++i) {
+        // With the filter off the view is the whole range: its rows read as stored, by their places.
+        for (int i = 0; i < t.rangeCount(); ++i) {
             costs::CostRow row;
-            if (fields.read(t.displayRecord(i), row) && row.year == year) {
+            if (fields.read(t.rangeRecord(i), row) && row.year == year) {
                 rows.push_back(row);
                 places.push_back(i);
             }
@@ -186,7 +181,7 @@ void TEwidencja_przejazdow::recomputeCosts(int year, int fromMonth, int toMonth,
             if (yearPass)
                 values.append({QStringLiteral("Wartosc_NarastajacaRok"), totals[k].yearRunning});
             // Only the rows whose stored values change are written.
-            const Record stored = t.displayRecord(places[k]);
+            const Record stored = t.rangeRecord(places[k]);
             bool changed = false;
             for (const auto& [field, value] : std::as_const(values)) {
                 const QVariant old = stored.value(t.fieldIndex(field));

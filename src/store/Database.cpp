@@ -63,6 +63,7 @@ void Connection::commit() {
 
 void Connection::rollback() {
     m_depth = 0;
+    ++m_generation;
     if (m_handle.inTransaction()) {
         try {
             m_handle.exec(QStringLiteral("ROLLBACK"));

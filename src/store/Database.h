@@ -38,11 +38,17 @@ public:
     int transactionDepth() const { return m_depth; }
     bool inTransaction() const { return m_depth > 0; }
 
+    // Counts the writes to the file; a table whose rows were read at the current count need not read
+    // them again.
+    quint64 generation() const { return m_generation; }
+    void changed() { ++m_generation; }
+
 private:
     sqlite::Handle m_handle;
     QString m_sqlTable;
     QList<Table*> m_tables;
     int m_depth = 0;
+    quint64 m_generation = 0;
 };
 
 // The table engine's entry: the alias of the data folder, the shared files, creation and local SQL.

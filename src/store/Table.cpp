@@ -213,6 +213,9 @@ void Table::open() {
     m_connection = connection;
     m_fields = std::move(fields);
     m_fieldByName = std::move(byName);
+    m_fieldByExactName.clear();
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        m_fieldByExactName.insert(m_fields[i].def.name, int(i));
     m_physicalCount = physical;
     m_autoIncField = autoInc;
     m_connection->attach(this);
@@ -364,6 +367,7 @@ Record Table::readRow(const sqlite::Statement& st) const {
 void Table::requery() {
     m_keys.clear();
     m_cache.clear();
+    m_generation = m_connection->generation();
     QVariantList binds;
     const QString where = rangeClause(binds);
     m_rangeValues = masterValues();
@@ -658,7 +662,11 @@ void Table::refresh() {
     prepareMove();
     const qint64 current = rowid();
     const int pos = m_pos;
-    requery();
+    // Nothing was written to the file since the rows were read: only the filter is applied again.
+    if (m_generation == m_connection->generation() && masterValues() == m_rangeValues)
+        rebuildView();
+    else
+        requery();
     positionOn(current, pos);
     m_bof = m_view.empty();
     m_eof = m_view.empty();
@@ -801,6 +809,13 @@ bool Table::sameOrderKey(const Record& a, const Record& b) const {
     return true;
 }
 
+void Table::noteOwnWrite() {
+    const bool current = m_generation == m_connection->generation();
+    m_connection->changed();
+    if (current)
+        m_generation = m_connection->generation();
+}
+
 void Table::writeInsert() {
     QStringList names;
     QStringList marks;
@@ -823,6 +838,7 @@ void Table::writeInsert() {
     st.step();
     st.reset();
     m_editRowid = m_connection->handle().lastInsertRowid();
+    noteOwnWrite();
     if (m_autoIncField >= 0)
         m_buffer[m_autoIncField] = m_editRowid;
 }
@@ -847,6 +863,7 @@ void Table::writeUpdate() {
     st.bindInt(n, m_editRowid);
     st.step();
     st.reset();
+    noteOwnWrite();
 }
 
 void Table::post() {
@@ -973,6 +990,7 @@ void Table::deleteRecord() {
     st.bindInt(1, rowid);
     st.step();
     st.reset();
+    noteOwnWrite();
 
     const bool wasLast = m_pos == int(m_view.size()) - 1;
     m_keys.erase(std::remove(m_keys.begin(), m_keys.end(), rowid), m_keys.end());
@@ -1244,6 +1262,12 @@ int Table::displayRowCount() const {
     if (!isActive())
         return 0;
     return int(m_view.size()) + (m_state == State::Insert ? 1 : 0);
+}
+
+Record Table::rangeRecord(int index) const {
+    if (!isActive() || index < 0 || index >= int(m_keys.size()))
+        return Record(int(m_fields.size()));
+    return const_cast<Table*>(this)->fetch(m_keys[size_t(index)]);
 }
 
 bool Table::isPendingRow(int row) const {

@@ -146,6 +146,11 @@ public:
     // The stored rowid of the current row (0 while inserting or empty).
     qint64 rowid() const;
 
+    // --- every row of the range as stored, the record filter not applied and the calculated fields
+    // left empty (read without moving the cursor) ---
+    int rangeCount() const { return int(m_keys.size()); }
+    Record rangeRecord(int index) const;
+
     // --- rows of the view, for grids ---
     // Rows shown by a grid: the view plus the row being inserted.
     int displayRowCount() const;
@@ -218,6 +223,8 @@ private:
 
     void writeInsert();
     void writeUpdate();
+    // Counts a write of this table on its file; the rows it holds stay current.
+    void noteOwnWrite();
     void startInsert(bool appendAtEnd);
     void reloadAfterRollback();
 
@@ -237,7 +244,8 @@ private:
     std::vector<FieldDef> m_calcDefs;
 
     std::vector<Column> m_fields;
-    QHash<QString, int> m_fieldByName; // lower-case name -> index
+    QHash<QString, int> m_fieldByName;      // lower-case name -> index
+    QHash<QString, int> m_fieldByExactName; // name as stored -> index (the common, cheap lookup)
     int m_physicalCount = 0;
     int m_autoIncField = -1;
 
@@ -257,6 +265,7 @@ private:
     std::vector<qint64> m_keys; // rowids of the range in order
     std::vector<qint64> m_view; // rowids left after the filter
     std::unordered_map<qint64, Record> m_cache;
+    quint64 m_generation = 0; // the file's write count when the rows were read
     int m_pos = -1;
     bool m_bof = true;
     bool m_eof = true;
