@@ -451,6 +451,42 @@ private slots:
         QCOMPARE(trips->recordCount(), 1);
     }
 
+    void refreshSeesWhatAnotherTableObjectWrote() {
+        auto mine = openTable("List.db");
+        auto other = openTable("List.db");
+        other->append();
+        other->setValue("N", 7);
+        other->post();
+        QCOMPARE(mine->recordCount(), 0); // rows are read when asked for
+        mine->refresh();
+        QCOMPARE(column(*mine, "N"), QStringList{"7"});
+        other->first();
+        other->edit();
+        other->setValue("N", 8);
+        other->post();
+        mine->refresh();
+        QCOMPARE(column(*mine, "N"), QStringList{"8"});
+        // its own writes keep it current without reading again
+        mine->first();
+        mine->edit();
+        mine->setValue("N", 9);
+        mine->post();
+        mine->refresh();
+        QCOMPARE(column(*mine, "N"), QStringList{"9"});
+    }
+
+    void rangeRowsIgnoreTheFilterAndKeepTheCursor() {
+        auto t = openTable("Trips.db", "NrDataInd");
+        for (int m = 1; m <= 3; ++m)
+            addTrip(*t, 1, QDate(2024, m, 10), QString::number(m));
+        t->onFilterRecord = [](Table& r) { return r.asInteger("Miesiac") == 2; };
+        t->setFiltered(true);
+        QCOMPARE(t->recordCount(), 1);
+        QCOMPARE(t->rangeCount(), 3);
+        QCOMPARE(t->rangeRecord(2).at(t->fieldIndex("Trasa")).toString(), QString("3"));
+        QCOMPARE(t->asString("Trasa"), QString("2"));
+    }
+
     void locateOnOneAndSeveralFields() {
         auto t = openTable("Trips.db", "NrDataInd");
         addTrip(*t, 1, QDate(2023, 12, 1), "x");
