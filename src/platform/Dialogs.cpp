@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 #include <QWidget>
 
@@ -25,6 +26,8 @@ void WidgetDialogs::messageBox(const QString& text, const QString& caption) {
 bool WidgetDialogs::question(const QString& text, const QString& caption) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
