@@ -40,14 +40,6 @@ void seedDrivers(TestApp& app, const QList<QVariantMap>& rows) {
         app.seed("Kierowcy.db", row);
 }
 
-void openRegisterOnAVehicle(TestApp& app) {
-    app.addVehicle(1, "KR 1234A", 1400);
-    app.addPeriod(2024, 5);
-    app.setRates(0.5214, 0.8358);
-    app.openRegister();
-    app.dialogs.clear();
-}
-
 } // namespace
 
 class DriversTest : public QObject {
@@ -57,7 +49,7 @@ private slots:
     void driverGoesIntoTheTripBeingEntered() {
         auto app = TestApp::started();
         seedDrivers(*app, {{{"Imie", "Jan"}, {"Nazwisko", "Kowalski"}}, {{"Imie", "Anna"}}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* trip = app->reg().TablePrzejazdy;
         trip->append();
         trip->setValue("Imie", "Piotr");
@@ -92,7 +84,7 @@ private slots:
         seedDrivers(*app, {{{"Imie", "Jan"}, {"Nazwisko", "Kowalski"}}});
         app->seed("Przejazdy.db",
                   {{"NrKol_Pojazdu", 1}, {"Rok", 2024}, {"Miesiac", 5}, {"Data", QDate(2024, 5, 10)}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* trip = app->reg().TablePrzejazdy;
         QCOMPARE(trip->state(), Table::State::Browse);
 
@@ -197,7 +189,7 @@ private slots:
 
     void aMissingDriversTableIsReportedAndNothingOpens() {
         auto app = TestApp::started();
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         driversTable(*app)->close();
         QVERIFY(QFile::remove(app->database.tablePath(app->dataFolder(), "Kierowcy.db")));
 

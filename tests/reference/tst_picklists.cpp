@@ -35,15 +35,6 @@ void typeText(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-// One vehicle in use and one period; the register opened on it (the reference rows are seeded before).
-void openRegisterOnAVehicle(TestApp& app) {
-    app.addVehicle(1, "KR 1234A", 1400);
-    app.addPeriod(2024, 5);
-    app.setRates(0.5214, 0.8358);
-    app.openRegister();
-    app.dialogs.clear();
-}
-
 // A trip of the vehicle as the register would have stored it.
 void seedTrip(TestApp& app) {
     app.seed("Przejazdy.db", {{"NrKol_Pojazdu", 1},
@@ -72,7 +63,7 @@ private slots:
         auto app = TestApp::started();
         app->seed("Trasy.db",
                   {{"Trasa", "Kraków - Wieliczka - Bochnia - Brzesko - Tarnów"}, {"Kilometry", 84}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* trip = app->reg().TablePrzejazdy;
         trip->append();
         trip->setValue("Kilometry", 12);
@@ -96,7 +87,7 @@ private slots:
         app->seed("Trasy.db", {{"Trasa", "Kraków - Tarnów"}, {"Kilometry", 84}});
         app->seed("Cel_Wyj.db", {{"Cel_Wyjazdu", "Szkolenie BHP"}});
         seedTrip(*app);
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* trip = app->reg().TablePrzejazdy;
         QCOMPARE(trip->state(), Table::State::Browse);
 
@@ -118,7 +109,7 @@ private slots:
 
     void routeNeedsANameAndALength() {
         auto app = TestApp::started();
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* routes = app->reg().TableTrasy;
         QStringList edits;
         app->dialogs.onModal(kRouteWindow, [&](QWidget* w) {
@@ -159,7 +150,7 @@ private slots:
         auto app = TestApp::started();
         app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});
         app->seed("Trasy.db", {{"Trasa", "Kraków - Tarnów"}, {"Kilometry", 84}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* routes = app->reg().TableTrasy;
         app->dialogs.onModal(kRouteWindow, [&](QWidget* w) {
             auto* ui = as<TTrasy>(w)->ui();
@@ -194,7 +185,7 @@ private slots:
         auto app = TestApp::started();
         app->seed("Cel_Wyj.db",
                   {{"Cel_Wyjazdu", "Spotkanie z klientem"}, {"Pom1", "Negocjacje umowy serwisowej"}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* trip = app->reg().TablePrzejazdy;
         trip->append();
         trip->setValue("Pom1", "Opis wpisany ręcznie");
@@ -216,7 +207,7 @@ private slots:
 
     void emptyPurposeIsRefusedAndNothingStored() {
         auto app = TestApp::started();
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* purposes = app->reg().TableCelWyjazdu;
         app->dialogs.onModal(kPurposeWindow, [&](QWidget* w) {
             auto* ui = as<TCel_Wyjazdu>(w)->ui();
@@ -242,7 +233,7 @@ private slots:
 
     void purposeWindowExitShowsTheCostsTab() {
         auto app = TestApp::started();
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         auto* rui = app->reg().ui();
         rui->PageControl1->setCurrentWidget(rui->Przejazdy);
         app->dialogs.onModal(kPurposeWindow, [](QWidget* w) { as<TCel_Wyjazdu>(w)->ui()->Zamknij->click(); });
@@ -254,7 +245,7 @@ private slots:
 
     void kindIsStoredWithItsFlagRateAndThePickersDate() {
         auto app = TestApp::started();
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         app->dialogs.onModal(kKindWindow, [&](QWidget* w) {
             auto* ui = as<TJaki_Wydatek>(w)->ui();
             // no name: refused
@@ -297,7 +288,7 @@ private slots:
         app->seed("Wydatki.db", {{"Data", QDateTime(QDate(2023, 1, 9), QTime(0, 0))}, {"Wydatek", "Opłata"}});
         app->seed("Wydatki.db",
                   {{"Data", QDateTime(QDate(2023, 2, 1), QTime(0, 0))}, {"Wydatek", "Parking"}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         app->dialogs.onModal(kKindWindow, [&](QWidget* w) {
             auto* ui = as<TJaki_Wydatek>(w)->ui();
             ui->DBNavigator1->click(DbNavigator::Button::Last);
@@ -315,7 +306,7 @@ private slots:
         app->seed("Wydatki.db",
                   {{"Wydatek", "Paliwo do samochodu osobowego"}, {"CzyPaliwo", true}, {"Pom3", 23}});
         app->seed("Wydatki.db", {{"Wydatek", "Myjnia"}, {"CzyPaliwo", false}, {"Pom3", 8}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         auto* rui = app->reg().ui();
         rui->DBEditVat->setVisible(false);
         rui->LabelWartosc->setText("Wartość(zł):");
@@ -347,7 +338,7 @@ private slots:
     void withoutTheCostUpgradeTheRateGoesOnlyIntoPom3() {
         auto app = TestApp::started();
         app->seed("Wydatki.db", {{"Wydatek", "Myjnia"}, {"CzyPaliwo", false}, {"Pom3", 8}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         Table* params = app->forms().Parametry1->TableParametry;
         params->edit();
         params->setValue("RozszerzonoTabKoszty", false);
@@ -366,7 +357,7 @@ private slots:
 
     void maintenanceHidesTheTakeButtonsAndPickingShowsThem() {
         auto app = TestApp::started();
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         TMeniProgramu* main = app->forms().MeniProgramu;
         TEwidencja_przejazdow& reg = app->reg();
         struct Opening {
@@ -414,7 +405,7 @@ private slots:
     void listsOpenTheirTableWhenTheRegisterHasClosedIt() {
         auto app = TestApp::started();
         app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});
-        openRegisterOnAVehicle(*app);
+        app->openRegisterOnAVehicle();
         app->reg().zamknijClick();
         QVERIFY(!app->reg().TableTrasy->isActive());
         int rows = -1;

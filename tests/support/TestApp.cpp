@@ -128,6 +128,14 @@ void TestApp::openRegister() {
     forms().MeniProgramu->SpeedEwidencjaClick();
 }
 
+void TestApp::openRegisterOnAVehicle() {
+    addVehicle(1, QStringLiteral("KR 1234A"), 1400);
+    addPeriod(2024, 5);
+    setRates(0.5214, 0.8358);
+    openRegister();
+    dialogs.clear();
+}
+
 TEwidencja_przejazdow& TestApp::reg() {
     return *forms().Ewidencja_przejazdow;
 }

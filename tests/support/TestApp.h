@@ -66,6 +66,9 @@ public:
     void setRates(double upTo900, double above900, double other = 0.0);
     // Opens the register as the main window's "EWIDENCJA" does.
     void openRegister();
+    // One vehicle in use (number 1, "KR 1234A", 1400 cm³), one period (May 2024) and the rates; the
+    // register opened on it and the start-up's messages cleared. Reference rows are seeded before.
+    void openRegisterOnAVehicle();
     TEwidencja_przejazdow& reg();
 
 private:
