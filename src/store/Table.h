@@ -66,6 +66,12 @@ public:
     void setPendingGuard(const QString& message) { m_pendingGuard = message; }
     const QString& pendingGuard() const { return m_pendingGuard; }
 
+    // While set, the controls, grids and navigators bound to the table refuse to begin an edit or an
+    // insert with `message` (a view for looking only); the window's own code still writes its rows.
+    void setBrowseOnly(const QString& message) { m_browseOnly = message; }
+    bool isBrowseOnly() const { return !m_browseOnly.isEmpty(); }
+    const QString& browseOnlyMessage() const { return m_browseOnly; }
+
     // --- events ---
     std::function<bool(Table&)> onFilterRecord; // reads the candidate row through value()
     std::function<void(Table&)> onCalcFields;   // writes the calculated fields through setValue()
@@ -260,6 +266,7 @@ private:
 
     bool m_filtered = false;
     QString m_pendingGuard;
+    QString m_browseOnly;
 
     State m_state = State::Inactive;
     std::vector<qint64> m_keys; // rowids of the range in order

@@ -203,6 +203,8 @@ bool DataLink::startEdit() {
     if (!isActive())
         return false;
     if (!m_table->isEditing()) {
+        if (m_table->isBrowseOnly())
+            throw EngineError(m_table->browseOnlyMessage());
         struct Starting {
             bool& flag;
             explicit Starting(bool& f) : flag(f) { flag = true; }

@@ -169,6 +169,8 @@ public:
             return result;
         const GridColumn& column = columns[size_t(index.column())];
         Table* t = table();
+        if (t && t->isBrowseOnly())
+            return result;
         if (t && !column.readOnly && column.index >= 0 && !t->isCalculated(column.index) &&
             t->fieldDef(column.index).type != FieldType::AutoInc)
             result |= Qt::ItemIsEditable;

@@ -66,6 +66,9 @@ void DbNavigator::run(Button which) {
     if (!table)
         return;
     guarded([&] {
+        const bool writes = which == Button::Insert || which == Button::Delete || which == Button::Edit;
+        if (writes && table->isBrowseOnly())
+            throw EngineError(table->browseOnlyMessage());
         switch (which) {
         case Button::First:
             table->first();
