@@ -12,20 +12,39 @@
 #include "store/EngineError.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTemporaryFile>
+#include <QTranslator>
 
 namespace tarlok {
 
 Application::Application(AppContext& context) : m_context(context) {
 }
 
-Application::~Application() = default;
+Application::~Application() {
+    if (m_qtPolish)
+        QCoreApplication::removeTranslator(m_qtPolish.get());
+}
+
+void Application::usePolish() {
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    if (m_qtPolish)
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        m_qtPolish = std::move(translator);
+    }
+}
 
 bool Application::start() {
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(title()));
+    // Window titles are the captions as given: no application name is appended to them.
+    usePolish();
     m_context.help.setHelpFile(QStringLiteral("c:\\tarlok\\tarlok.hlp"));
     m_forms = std::make_unique<Forms>(m_context);
     m_forms->MeniProgramu->move(0, 0);

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+class QTranslator;
+
 namespace tarlok {
 
 struct AppContext;
@@ -23,11 +25,17 @@ public:
 
     static const char* title() { return "TARLOK"; }
 
+    // The program is Polish whatever the system's locale: numbers and dates of every window in the
+    // Polish locale, and Qt's own dialogs in Polish when Qt's translations are installed. Called by
+    // start(), before any window exists.
+    void usePolish();
+
 private:
     bool prepareDataFolder();
 
     AppContext& m_context;
     std::unique_ptr<Forms> m_forms;
+    std::unique_ptr<QTranslator> m_qtPolish;
 };
 
 } // namespace tarlok

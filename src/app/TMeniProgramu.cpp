@@ -168,6 +168,13 @@ void TMeniProgramu::openRegister() {
     TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
     auto* rui = reg.ui();
     const QDate today = ctx.clock.today();
+    // An open register holding a trip or a cost being entered is only brought up: opening it anew
+    // would move it off that row.
+    if (reg.isVisible() && reg.holdPendingRow()) {
+        reg.raise();
+        reg.activateWindow();
+        return;
+    }
 
     reg.TableOkresy->open();
     if (reg.TableOkresy->isNull(QStringLiteral("Miesiac"))) {

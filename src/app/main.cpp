@@ -11,18 +11,10 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarlok"));
-    // Qt's own dialogs (printer set-up, calendars) in Polish, when the translations are installed.
-    QTranslator qtPolish;
-    if (qtPolish.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtPolish);
     QFont::insertSubstitution(QStringLiteral("Times New Roman CE"), QStringLiteral("Times New Roman"));
 
     tarlok::SystemClock clock;

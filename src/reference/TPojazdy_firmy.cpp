@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "app/Forms.h"
 #include "app/TParametry1.h"
+#include "common/Limits.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "register/TEwidencja_przejazdow.h"
@@ -36,6 +37,8 @@ const QString kStartReading = QStringLiteral("StanPoczLIcznika");
 const QString kCurrentReading = QStringLiteral("StanAktLicznika");
 const QString kWarnBefore = QStringLiteral("IloscKmDoInfPrzed");
 const QString kWarnAfter = QStringLiteral("IloscKmDoInfPo");
+const QString kServiceReading = QStringLiteral("StanLicznikaPo");
+const QString kServiceInterval = QStringLiteral("CoIleKmSerwis");
 const QString kTripsIndex = QStringLiteral("NrKol_Pojazdu_DataInd");
 const QString kVehicleIndex = QStringLiteral("NrKol_PojazduInd");
 
@@ -56,6 +59,11 @@ TPojazdy_firmy::TPojazdy_firmy(Forms& forms)
     m_ui->setupUi(this);
     setupControls();
     connectHandlers();
+    // The controls that are not bound follow the current vehicle whichever window moves it, so that a
+    // save writes what the user sees for that vehicle.
+    Table* t = vehiclesTable();
+    for (auto signal : {&Table::scrolled, &Table::stateChanged, &Table::activeChanged})
+        connect(t, signal, this, &TPojazdy_firmy::followVehicle);
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
 }
 
@@ -273,10 +281,21 @@ void TPojazdy_firmy::loadServiceSpinEdits() {
     Table* t = vehiclesTable();
     if (!t->isActive() || t->isEmpty())
         return;
-    if (t->hasField(kWarnBefore) && !t->isNull(kWarnBefore))
+    // An empty field shows 0 (an empty number counts as 0), never the kilometres of the vehicle shown
+    // before: a save stores what the spin edits show.
+    if (t->hasField(kWarnBefore))
         setSpinSilently(m_ui->SpinEditPrzedSerwisem, t->value(kWarnBefore));
-    if (t->hasField(kWarnAfter) && !t->isNull(kWarnAfter))
+    if (t->hasField(kWarnAfter))
         setSpinSilently(m_ui->SpinEditPoSerwisie, t->value(kWarnAfter));
+}
+
+void TPojazdy_firmy::followVehicle() {
+    Table* t = vehiclesTable();
+    // A vehicle being entered or changed keeps what the user has set.
+    if (!t->isActive() || t->isEditing())
+        return;
+    showOwnerChoice(!t->isEmpty() && t->asBool(kOwners));
+    loadServiceSpinEdits();
 }
 
 void TPojazdy_firmy::setSpinSilently(QSpinBox* spin, const QVariant& value) {
@@ -361,6 +380,19 @@ void TPojazdy_firmy::save() {
         return;
     }
 
+    using limits::Quantity;
+    auto figure = [t](const QString& field) {
+        return t->hasField(field) ? double(t->asInteger(field)) : 0.0;
+    };
+    const QString beyond = limits::refusal({{Quantity::Odometer, figure(kStartReading)},
+                                            {Quantity::Odometer, figure(kServiceReading)},
+                                            {Quantity::Distance, figure(kServiceInterval)}});
+    if (!beyond.isEmpty()) {
+        // The vehicle stays as typed, to be put right.
+        ctx.dialogs.messageBox(beyond, QStringLiteral("Błąd"));
+        return;
+    }
+
     if (t->isEditing()) {
         const bool inserting = t->state() == Table::State::Insert;
         qint64 number = 0;
@@ -385,8 +417,13 @@ void TPojazdy_firmy::save() {
             t->setValue(kWarnBefore, m_ui->SpinEditPrzedSerwisem->value());
         if (t->hasField(kWarnAfter))
             t->setValue(kWarnAfter, m_ui->SpinEditPoSerwisie->value());
-        if (t->hasField(kCurrentReading) && t->isNull(kCurrentReading))
-            t->setValue(kCurrentReading, t->value(kStartReading));
+        if (t->hasField(kCurrentReading) && t->isNull(kCurrentReading)) {
+            // The latest trip's final reading, which a trip saved meanwhile may have stored already;
+            // the starting reading for a vehicle without trips.
+            const std::optional<qint64> reading =
+                inserting ? std::nullopt : latestFinalReading(ctx.database, t->asInteger(kNumber));
+            t->setValue(kCurrentReading, reading ? QVariant(*reading) : t->value(kStartReading));
+        }
         t->post();
         t->flushBuffers();
         if (inserting)

@@ -74,6 +74,8 @@ private:
     void fillOwnerDefaults();
     void fillOdometerFromTrips();
     void loadServiceSpinEdits();
+    // The owner choice and the service spin edits of the current vehicle, after any move of the table.
+    void followVehicle();
     void setSpinSilently(QSpinBox* spin, const QVariant& value);
     // A change of a service spin edit by the user: the vehicle goes into edit with the new value.
     void serviceSpinChanged(const QString& field, int value);

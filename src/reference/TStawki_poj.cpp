@@ -2,6 +2,8 @@
 // other vehicles, a remark and the kilometre limit by locality), bound to the register's rates table.
 #include "TStawki_poj.h"
 
+#include "common/Limits.h"
+
 #include "app/Actions.h"
 #include "app/AppContext.h"
 #include "app/Forms.h"
@@ -54,6 +56,20 @@ void TStawki_poj::ZapiszClick() {
         Table* table = rates();
         table->open();
         table->edit(); // on an empty table this starts the one row
+        for (DbEdit* box :
+             {m_ui->DBStawka_do_900, m_ui->DBStawka_po_900, m_ui->DBStawka_inna, m_ui->DBEditLimitKm})
+            box->updateRecord();
+        using limits::Quantity;
+        const QString refusal =
+            limits::refusal({{Quantity::Rate, table->asFloat(QStringLiteral("Stawka_do_900"))},
+                             {Quantity::Rate, table->asFloat(QStringLiteral("Stawka_po_900"))},
+                             {Quantity::Rate, table->asFloat(QStringLiteral("Stawka_inna"))},
+                             {Quantity::Distance, table->asFloat(QStringLiteral("Pom2"))}});
+        if (!refusal.isEmpty()) {
+            // The rates stay as typed, to be put right.
+            m_forms.context.dialogs.messageBox(refusal, QStringLiteral("Błąd"));
+            return;
+        }
         table->setValue(QStringLiteral("Data"), m_forms.context.clock.today());
         table->post();
         table->flushBuffers();

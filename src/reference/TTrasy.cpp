@@ -6,8 +6,10 @@
 #include "app/Actions.h"
 #include "app/AppContext.h"
 #include "app/Forms.h"
+#include "common/Limits.h"
 #include "platform/Dialogs.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "store/EngineError.h"
 #include "store/Table.h"
 #include "ui_TTrasy.h"
 #include "widgets/DataLink.h"
@@ -36,6 +38,15 @@ TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
 
+    // Every store of a route, also the one a move makes, follows the window's rule.
+    table->beforePost = [this](Table& t) {
+        if (const QString refusal = routeRefusal(t); !refusal.isEmpty()) {
+            m_forms.context.dialogs.messageBox(refusal, QStringLiteral("Błąd"));
+            t.cancel();
+            throw Abort();
+        }
+    };
+
     connect(m_ui->Dodaj, &QPushButton::clicked, this, &TTrasy::DodajClick);
     connect(m_ui->Zapisz, &QPushButton::clicked, this, &TTrasy::ZapiszClick);
     connect(m_ui->Anuluj, &QPushButton::clicked, this, &TTrasy::AnulujClick);
@@ -46,7 +57,18 @@ TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>
     setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
 }
 
-TTrasy::~TTrasy() = default;
+TTrasy::~TTrasy() {
+    // The register's table outlives this window: its events must not reach it any more.
+    routes()->beforePost = nullptr;
+}
+
+QString TTrasy::routeRefusal(const Table& table) {
+    // A route needs a name and a length; a negative length is no length either.
+    if (reference::isBlank(table.asString(QStringLiteral("Trasa"))) ||
+        table.asInteger(QStringLiteral("Kilometry")) <= 0)
+        return QStringLiteral("Trasa musi posiadać swoją nazwę i odległość");
+    return limits::refusal(limits::Quantity::Distance, double(table.asInteger(QStringLiteral("Kilometry"))));
+}
 
 Table* TTrasy::routes() const {
     return m_forms.Ewidencja_przejazdow->TableTrasy;
@@ -70,17 +92,15 @@ void TTrasy::writeEdits() {
 bool TTrasy::saveRoute() {
     Table* table = routes();
     writeEdits();
-    // A route needs a name and a length; a negative length is no length either.
-    if (!reference::isBlank(table->asString(QStringLiteral("Trasa"))) &&
-        table->asInteger(QStringLiteral("Kilometry")) > 0) {
+    const QString refusal = routeRefusal(*table);
+    if (refusal.isEmpty()) {
         if (table->isEditing()) {
             table->post();
             table->flushBuffers();
         }
         return true;
     }
-    m_forms.context.dialogs.messageBox(QStringLiteral("Trasa musi posiadać swoją nazwę i odległość"),
-                                       QStringLiteral("Błąd"));
+    m_forms.context.dialogs.messageBox(refusal, QStringLiteral("Błąd"));
     table->cancel();
     return false;
 }

@@ -46,6 +46,8 @@ private:
     // Copies the current route into the register's trip and closes.
     void pickRoute();
     Table* routes() const;
+    // Why the route in `table`'s record may not be stored; an empty text when it may.
+    static QString routeRefusal(const Table& table);
 
     Forms& m_forms;
     std::unique_ptr<Ui::TTrasy> m_ui;

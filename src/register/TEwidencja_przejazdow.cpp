@@ -43,6 +43,10 @@ const QString kCostPending = QStringLiteral("Wprowadzany koszt nie został zapis
 const QString kVehiclePending =
     QStringLiteral("Wprowadzany pojazd nie został zapisany - zapisz go przyciskiem "
                    "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\" w formatce POJAZDY.");
+const QString kVehicleWithoutNumber =
+    QStringLiteral("Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\"");
+const QString kBrowseOnly = QStringLiteral("W widoku \"Wszystko\" zapisy można tylko przeglądać - wybierz "
+                                           "miesiąc, aby dodać lub poprawić zapis.");
 
 Table* makeTable(Database& database, QObject* owner, const char* objectName, const TableDef& def) {
     auto* table = new Table(database, owner);
@@ -92,6 +96,9 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
     qApp->installEventFilter(new WheelToArrows(this));
 
+    // Only the periods' years and months are listed: what is typed is a choice, never a new entry.
+    m_ui->ComboBoxRok->setInsertPolicy(QComboBox::NoInsert);
+    m_ui->ComboBoxMiesiac->setInsertPolicy(QComboBox::NoInsert);
     m_ui->ComboBoxMiesiac->addItem(months::kAll);
     m_ui->BitBtnProszeCzekac->setVisible(false);
     m_ui->DataKosztu->setDate(m_forms.context.clock.today());
@@ -131,8 +138,7 @@ void TEwidencja_przejazdow::setupTables() {
     // A vehicle row is stored only with its number: its trips and costs would otherwise belong to none.
     TablePojazdy->beforePost = [](Table& t) {
         if (t.state() == Table::State::Insert && t.isNull(QStringLiteral("NrKol_Pojazdu")))
-            throw EngineError(QStringLiteral(
-                "Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\""));
+            throw EngineError(kVehicleWithoutNumber);
     };
     TablePojazdy->setPendingGuard(kVehiclePending);
 
@@ -365,8 +371,7 @@ void TEwidencja_przejazdow::TablePojazdyCalcFields(Table& t) {
 void TEwidencja_przejazdow::TablePojazdyAfterPost(Table& t) {
     m_forms.Pojazdy_firmy->showOwnerChoice(t.asBool(QStringLiteral("Pojazd_Wlasc")));
     if (t.isNull(QStringLiteral("NrKol_Pojazdu")))
-        m_forms.context.dialogs.message(
-            QStringLiteral("Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\""));
+        m_forms.context.dialogs.message(kVehicleWithoutNumber);
 }
 
 int TEwidencja_przejazdow::selectedYear() const {
@@ -502,13 +507,41 @@ void TEwidencja_przejazdow::fillPeriodLists() {
         }
         m_ui->ComboBoxMiesiac->setEditText(monthText);
     }
-    rememberShownPeriod();
+    periodShown();
 }
 
-void TEwidencja_przejazdow::rememberShownPeriod() {
+void TEwidencja_przejazdow::periodShown() {
     m_shownYear = m_ui->ComboBoxRok->currentText();
     m_shownMonth = m_ui->ComboBoxMiesiac->currentText();
     m_shownTab = m_ui->PageControl1->currentIndex();
+    // "Wszystko" lists the whole year with its running values: nothing can start an edit there.
+    const bool wholeYear = m_shownMonth == months::kAll;
+    for (Table* table : {TablePrzejazdy, TableKoszty})
+        table->setBrowseOnly(wholeYear ? kBrowseOnly : QString());
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->EdytujPrzejazd), static_cast<QWidget*>(m_ui->EdytujKoszt)})
+        w->setEnabled(!wholeYear);
+}
+
+bool TEwidencja_przejazdow::refuseBrowseOnly(const Table& table) {
+    if (!table.isBrowseOnly())
+        return false;
+    m_forms.context.dialogs.message(table.browseOnlyMessage());
+    return true;
+}
+
+bool TEwidencja_przejazdow::refuseVehicleWithoutNumber() {
+    Table& cars = *TablePojazdy;
+    if (!cars.isActive() || cars.isEmpty())
+        return false; // the callers' own message says to enter a vehicle
+    if (cars.state() == Table::State::Insert) {
+        m_forms.context.dialogs.message(kVehiclePending);
+        return true;
+    }
+    if (cars.isNull(QStringLiteral("NrKol_Pojazdu"))) {
+        m_forms.context.dialogs.message(kVehicleWithoutNumber);
+        return true;
+    }
+    return false;
 }
 
 void TEwidencja_przejazdow::restoreShownPeriod() {
@@ -633,12 +666,18 @@ void TEwidencja_przejazdow::ComboBoxMiesiacClick() {
 }
 
 void TEwidencja_przejazdow::ComboBoxMiesiacChange() {
+    QComboBox* monthBox = m_ui->ComboBoxMiesiac;
+    // A typed text that is none of the listed months puts the box back.
+    if (monthBox->findText(monthBox->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+        restoreShownPeriod();
+        return;
+    }
     if (holdPendingRow()) {
         restoreShownPeriod();
         return;
     }
     runAction(m_forms.context.dialogs, [&] { monthChanged(); });
-    rememberShownPeriod();
+    periodShown();
 }
 
 void TEwidencja_przejazdow::monthChanged() {
@@ -756,7 +795,7 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
         m_ui->DataKosztu->setDate(first);
         m_ui->DataPrzejazdu->setDate(first);
     });
-    rememberShownPeriod();
+    periodShown();
 }
 
 void TEwidencja_przejazdow::PageControl1Change() {
@@ -803,7 +842,7 @@ void TEwidencja_przejazdow::PageControl1Change() {
             showBusy(false);
         }
     });
-    rememberShownPeriod();
+    periodShown();
 }
 
 void TEwidencja_przejazdow::zamknijClick() {

@@ -185,7 +185,14 @@ private:
     void setTripButtonsEnabled(bool enabled);
     void setCostButtonsEnabled(bool enabled);
     void showBusy(bool shown);
-    void rememberShownPeriod();
+    // The period now shown: remembered, so that a refused move can put it back, and "Wszystko" made
+    // browse-only.
+    void periodShown();
+    // True, with the user told why, when `table` is browse-only.
+    bool refuseBrowseOnly(const Table& table);
+    // True, with the user told why, when the current vehicle can take no trip or cost: it is being
+    // entered in the vehicles window, or it has no number.
+    bool refuseVehicleWithoutNumber();
     void restoreShownPeriod();
     // trips tab (private helpers of the trips tab go here)
     void saveTrip();
@@ -195,6 +202,9 @@ private:
     void cancelTrip();
     // The running totals from January over the current vehicle's trips of the whole `year`.
     void tripYearPass(int year);
+    // The month and year passes over the trips of any vehicle in `year`, read through a table of
+    // their own.
+    void recomputeTripsOfYear(qint64 vehicle, int year);
     // The pending trip's rate times its kilometres in the amount box (a preview, not stored).
     void showTripAmountPreview();
 

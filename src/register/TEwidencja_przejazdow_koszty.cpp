@@ -8,6 +8,7 @@
 #include "app/Actions.h"
 #include "app/AppContext.h"
 #include "app/Forms.h"
+#include "common/Limits.h"
 #include "common/Money.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
@@ -432,11 +433,15 @@ void TEwidencja_przejazdow::DodajKosztClick() {
             dialogs.message(QStringLiteral("Wprowadź najpierw jakiś pojazd - przycisk \"Pojazdy\""));
             return;
         }
+        if (refuseVehicleWithoutNumber())
+            return;
         if (!TablePojazdy->asBool(QStringLiteral("Uzywany"))) {
             dialogs.message(
                 QStringLiteral("Pojazd nie jest zaznaczony jako \"Używany\" - zaznacz w formatce Pojazdów"));
             return;
         }
+        if (refuseBrowseOnly(*TableKoszty))
+            return;
         try {
             TableKoszty->append();
             NowyKoszt = true;
@@ -460,7 +465,7 @@ void TEwidencja_przejazdow::DodajKosztClick() {
 
 void TEwidencja_przejazdow::startCostEdit() {
     Table& t = *TableKoszty;
-    if (!t.isActive() || t.state() == Table::State::Insert)
+    if (!t.isActive() || t.state() == Table::State::Insert || refuseBrowseOnly(t))
         return;
     if (t.isEmpty()) {
         m_forms.context.dialogs.messageBox(QStringLiteral("Brak kosztu do poprawienia"), kCaptionInfo);
@@ -559,6 +564,9 @@ void TEwidencja_przejazdow::saveCost() {
         t.cancel();
         return;
     }
+    // The cost stays pending: it can be saved once the vehicle is.
+    if (refuseVehicleWithoutNumber())
+        return;
     // NowyKoszt stays set while the cost is pending: a refused text leaves it for the next "Zapisz".
     const bool inserting = t.state() == Table::State::Insert;
     const std::optional<qint64> oldYear = inserting ? std::nullopt : optionalInteger(t, kRok);
@@ -600,6 +608,16 @@ void TEwidencja_przejazdow::saveCost() {
         }
     }
 
+    if (odometer) {
+        using limits::Quantity;
+        const QString beyond = limits::refusal({{Quantity::Odometer, double(odometer->before.value_or(0))},
+                                                {Quantity::Odometer, double(odometer->after.value_or(0))},
+                                                {Quantity::Distance, double(odometer->km.value_or(0))}});
+        if (!beyond.isEmpty()) {
+            dialogs.messageBox(beyond, kCaptionError); // the cost stays pending to be put right
+            return;
+        }
+    }
     const double value = split ? split->value : t.asFloat(kWartosc);
     if (t.asString(QStringLiteral("Nr_Rachunku")).trimmed().isEmpty() ||
         m_ui->DBNazwaWydatku->text().trimmed().isEmpty() || value == 0.0 || !date.isValid()) {
@@ -634,6 +652,14 @@ void TEwidencja_przejazdow::saveCost() {
             t.setValue(kVatNieZaliczony, split->notCounted);
             t.setValue(kPom2, split->counted);
             t.setValue(kWartosc, split->value);
+        } else {
+            // A cost without a VAT rate has no VAT: an edited cost that had one loses its split, so
+            // the VAT sums count nothing for it.
+            for (const QString& field :
+                 {kVatZaliczony, kVatNieZaliczony, kPom2, kVatZaliczonyProcent, QStringLiteral("WartBrutto"),
+                  QStringLiteral("VatProcent"), QStringLiteral("VatWartosc")})
+                if (t.hasField(field) && !t.isNull(field))
+                    t.clear(field);
         }
         t.setValue(kData, date);
         t.setValue(kRok, date.year());

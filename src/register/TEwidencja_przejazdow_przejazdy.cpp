@@ -9,6 +9,7 @@
 #include "app/Actions.h"
 #include "app/AppContext.h"
 #include "app/Forms.h"
+#include "common/Limits.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
 #include "platform/Clock.h"
@@ -21,6 +22,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <set>
 
 #include <functional>
 #include <utility>
@@ -262,6 +264,29 @@ trips::YearTotals totalsInView(const Table& table) {
     return totals;
 }
 
+// The month pass over the trips in view: the running values and totals within each month, and the
+// month's kilometres on its last trip only (`monthKmField`: the trips file has that field).
+void writeMonthPass(Table& t, bool monthKmField) {
+    const std::vector<trips::MonthFigures> month = trips::monthPass(figuresInView(t));
+    for (size_t i = 0; i < month.size(); ++i) {
+        const trips::MonthFigures& m = month[i];
+        std::vector<std::pair<QString, QVariant>> wanted{{kKmRunning, m.kmRunning},
+                                                         {kValueRunning, m.valueRunning},
+                                                         {kKmTotal, m.kmTotal},
+                                                         {kValueTotal, m.valueTotal}};
+        if (monthKmField)
+            wanted.emplace_back(kMonthKm, m.lastOfMonth ? QVariant(m.kmTotal) : QVariant());
+        updateRow(t, int(i), wanted);
+    }
+}
+
+// The year pass over the trips in view, which must be the whole year.
+void writeYearPass(Table& t) {
+    const std::vector<trips::RunningFigures> running = trips::yearPass(figuresInView(t));
+    for (size_t i = 0; i < running.size(); ++i)
+        updateRow(t, int(i), {{kKmYear, running[i].km}, {kValueYear, running[i].value}});
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- rate
@@ -294,20 +319,7 @@ void TEwidencja_przejazdow::PrzeliczPrzejazdyMiesiac() {
     t.checkBrowseMode();
     Transaction tx(t);
     QuietControls quiet(t);
-    const std::vector<trips::TripFigures> figures = figuresInView(t);
-    const std::vector<trips::MonthFigures> month = trips::monthPass(figures);
-    const bool monthKmField = m_forms.context.schema.tripsUpgraded && t.hasField(kMonthKm);
-    for (size_t i = 0; i < month.size(); ++i) {
-        const trips::MonthFigures& m = month[i];
-        std::vector<std::pair<QString, QVariant>> wanted{{kKmRunning, m.kmRunning},
-                                                         {kValueRunning, m.valueRunning},
-                                                         {kKmTotal, m.kmTotal},
-                                                         {kValueTotal, m.valueTotal}};
-        // The month's kilometres stay on its last trip only.
-        if (monthKmField)
-            wanted.emplace_back(kMonthKm, m.lastOfMonth ? QVariant(m.kmTotal) : QVariant());
-        updateRow(t, int(i), wanted);
-    }
+    writeMonthPass(t, m_forms.context.schema.tripsUpgraded && t.hasField(kMonthKm));
     tx.commit();
 }
 
@@ -325,11 +337,21 @@ void TEwidencja_przejazdow::tripYearPass(int year) {
     {
         // The whole year, so that a change in any month leaves every later month right.
         TripsView wholeYear(t, tripsOfYear(t, year));
-        const std::vector<trips::RunningFigures> running = trips::yearPass(figuresInView(t));
-        for (size_t i = 0; i < running.size(); ++i)
-            updateRow(t, int(i), {{kKmYear, running[i].km}, {kValueYear, running[i].value}});
+        writeYearPass(t);
     }
     tx.commit();
+}
+
+void TEwidencja_przejazdow::recomputeTripsOfYear(qint64 vehicle, int year) {
+    // A reader of its own: any vehicle's trips, whatever the register shows.
+    VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(), kByVehicleAndDate, vehicle);
+    Table* reader = rows.table();
+    if (!reader)
+        return;
+    reader->onFilterRecord = tripsOfYear(*reader, year);
+    reader->setFiltered(true);
+    writeMonthPass(*reader, m_forms.context.schema.tripsUpgraded && reader->hasField(kMonthKm));
+    writeYearPass(*reader);
 }
 
 // ---------------------------------------------------------------- sums under the grid
@@ -372,7 +394,7 @@ void TEwidencja_przejazdow::OpisySumPrzejazdow(int month) {
 
 void TEwidencja_przejazdow::updateVehicleOdometer() {
     Table& cars = *TablePojazdy;
-    if (!cars.isActive() || cars.isEmpty() || cars.isNull(kVehicle))
+    if (!cars.isActive() || cars.isEmpty() || cars.state() == Table::State::Insert || cars.isNull(kVehicle))
         return;
     std::optional<qint64> reading;
     Table& t = *TablePrzejazdy;
@@ -390,15 +412,19 @@ void TEwidencja_przejazdow::updateVehicleOdometer() {
     } else {
         reading = latestFinalReading(m_forms.context.database, cars.asInteger(kVehicle));
     }
+    // With no trip left the odometer is where the vehicle started.
+    const QString startReading = QStringLiteral("StanPoczLIcznika");
+    if (!reading && !cars.isNull(startReading))
+        reading = cars.asInteger(startReading);
     const QString odometer = QStringLiteral("StanAktLicznika");
     if (!reading || (!cars.isNull(odometer) && cars.asInteger(odometer) == *reading))
         return;
-    if (cars.isEditing() && cars.isModified()) {
-        // A vehicle being changed in the vehicles window keeps its place; it carries the reading.
-        cars.setValue(odometer, *reading);
+    if (cars.isEditing()) {
+        // A vehicle being changed in the vehicles window keeps what the user is typing there: the
+        // reading goes into its stored row only (its save writes just the fields the user changed).
+        setVehicleOdometer(m_forms.context.database, cars.asInteger(kVehicle), *reading);
         return;
     }
-    cars.cancel();
     cars.edit();
     cars.setValue(odometer, *reading);
     cars.post();
@@ -413,11 +439,15 @@ void TEwidencja_przejazdow::DodajPrzejazdClick() {
             ctx.dialogs.message(kNoVehicle);
             return;
         }
+        if (refuseVehicleWithoutNumber())
+            return;
         if (!TablePojazdy->asBool(QStringLiteral("Uzywany"))) {
             ctx.dialogs.message(kVehicleNotUsed);
             return;
         }
         Table& t = *TablePrzejazdy;
+        if (refuseBrowseOnly(t))
+            return;
         try {
             // The new trip starts where the last trip of the month ended; the first trip of a month
             // starts at the vehicle's initial reading.
@@ -455,7 +485,7 @@ void TEwidencja_przejazdow::EdytujPrzejazdClick() {
     AppContext& ctx = m_forms.context;
     runAction(ctx.dialogs, [&] {
         Table& t = *TablePrzejazdy;
-        if (!t.isActive() || t.isEditing())
+        if (!t.isActive() || t.isEditing() || refuseBrowseOnly(t))
             return;
         if (t.isEmpty()) {
             ctx.dialogs.messageBox(kNothingToEdit, kInformation);
@@ -488,6 +518,9 @@ void TEwidencja_przejazdow::saveTrip() {
         dialogs.message(kNothingStarted);
         return;
     }
+    // The trip stays pending: it can be saved once the vehicle is.
+    if (refuseVehicleWithoutNumber())
+        return;
     const bool inserting = t.state() == Table::State::Insert;
     const QString rateText = ui->DBStawka_km->text().trimmed();
     if (rateText.isEmpty() && !(inserting && NowyPrzejazd)) {
@@ -501,7 +534,11 @@ void TEwidencja_przejazdow::saveTrip() {
          {ui->DBTrasa, ui->DBCelWyjazdu, ui->DBIloscKm, ui->DBStawka_km, ui->DBEditStanLIcznikaPoczatkowy,
           ui->DBEditStanLicznikaKoncowy, ui->DBEditImie, ui->DBEditNazwisko})
         box->updateRecord();
-    const double rate = rateText.isEmpty() ? 0.0 : numbers::parse(rateText);
+    // The box shows the rate to four decimals: a trip keeps its stored rate unless the user changed
+    // it (what is typed is in the record by now).
+    const double rate = !t.isNull(kRate)     ? t.asFloat(kRate)
+                        : rateText.isEmpty() ? 0.0
+                                             : numbers::parse(rateText);
 
     const QDate date = ui->DataPrzejazdu->date();
     t.setValue(kDate, date.isValid() ? QVariant(date) : QVariant());
@@ -542,6 +579,15 @@ void TEwidencja_przejazdow::saveTrip() {
     if (km < 0) {
         // Nothing typed is lost: the trip stays pending to be put right.
         dialogs.messageBox(byFinalReading ? kFinalBelowStart : kNegativeKm, kError);
+        return;
+    }
+    using limits::Quantity;
+    const QString beyond = limits::refusal({{Quantity::Rate, rate},
+                                            {Quantity::Odometer, double(start)},
+                                            {Quantity::Distance, double(km)},
+                                            {Quantity::Odometer, double(start + km)}});
+    if (!beyond.isEmpty()) {
+        dialogs.messageBox(beyond, kError); // the trip stays pending to be put right
         return;
     }
     t.setValue(kKm, km);
@@ -623,36 +669,44 @@ int TEwidencja_przejazdow::deleteInvalidTrips() {
         return 0;
     t.checkBrowseMode(); // a changed pending trip refuses here, before anything is switched
     int count = 0;
+    // The vehicles and years whose totals may have counted a deleted trip.
+    std::set<std::pair<qint64, int>> counted;
     {
-        QuietControls quiet(t);
-        EveryTrip all(t, TablePojazdy);
+        Transaction tx(t);
+        {
+            QuietControls quiet(t);
+            EveryTrip all(t, TablePojazdy);
 
-        const int year = t.fieldIndex(kYear);
-        const int month = t.fieldIndex(kMonth);
-        const int date = t.fieldIndex(kDate);
-        std::vector<int> invalid;
-        for (int row = 0; row < t.recordCount(); ++row) {
-            const Record r = t.displayRecord(row);
-            if (r.value(year).isNull() || r.value(month).isNull() || r.value(date).isNull())
+            const int vehicle = t.fieldIndex(kVehicle);
+            const int year = t.fieldIndex(kYear);
+            const int month = t.fieldIndex(kMonth);
+            const int date = t.fieldIndex(kDate);
+            std::vector<int> invalid;
+            for (int row = 0; row < t.recordCount(); ++row) {
+                const Record r = t.displayRecord(row);
+                // A trip without a vehicle's number belongs to no vehicle: no window would ever show it.
+                if (!r.value(vehicle).isNull() && !r.value(year).isNull() && !r.value(month).isNull() &&
+                    !r.value(date).isNull())
+                    continue;
                 invalid.push_back(row);
-        }
-        if (!invalid.empty()) {
-            Transaction tx(t);
+                if (!r.value(vehicle).isNull() && !r.value(year).isNull())
+                    counted.insert({r.value(vehicle).toLongLong(), int(r.value(year).toLongLong())});
+            }
             for (auto it = invalid.rbegin(); it != invalid.rend(); ++it) {
                 t.moveTo(*it);
                 t.deleteRecord();
                 ++count;
             }
-            tx.commit();
         }
+        // Every month and the running values of every year those trips were in, for every vehicle.
+        for (const auto& [vehicle, year] : counted)
+            recomputeTripsOfYear(vehicle, year);
+        tx.commit();
     }
     if (count > 0 && TablePojazdy->isActive() && !TablePojazdy->isEmpty()) {
-        // A trip without a date may have been counted in the totals of the month shown.
-        Transaction tx(t);
-        PrzeliczPrzejazdyMiesiac();
-        PrzeliczPrzejazdyRok();
-        tx.commit();
+        t.refresh();
         SumyPrzejazdow(WybranyMiesiac());
+        updateVehicleOdometer();
     }
     return count;
 }
@@ -706,7 +760,7 @@ void TEwidencja_przejazdow::DBIloscKmExit() {
 void TEwidencja_przejazdow::DataPrzejazduChange() {
     runAction(m_forms.context.dialogs, [&] {
         Table& t = *TablePrzejazdy;
-        if (t.isActive() && t.state() == Table::State::Browse && !t.isEmpty())
+        if (t.isActive() && t.state() == Table::State::Browse && !t.isEmpty() && !t.isBrowseOnly())
             t.edit();
     });
 }

@@ -69,4 +69,17 @@ std::optional<qint64> latestFinalReading(Database& database, qint64 vehicleNumbe
     }
 }
 
+void setVehicleOdometer(Database& database, qint64 vehicleNumber, qint64 reading) {
+    const QString file = tables::pojazdy().fileName();
+    if (!database.tableExists(QString::fromLatin1(Database::kAlias), file))
+        return;
+    const std::unique_ptr<Table> vehicles = tableOf(database, file);
+    vehicles->open();
+    if (!vehicles->locate(kNumber, {vehicleNumber}))
+        return;
+    vehicles->edit();
+    vehicles->setValue(QStringLiteral("StanAktLicznika"), reading);
+    vehicles->post();
+}
+
 } // namespace tarlok

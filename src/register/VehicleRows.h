@@ -42,4 +42,8 @@ bool vehicleHasRows(Database& database, const QString& tableFile, const QString&
 // odometer is then left as it is).
 std::optional<qint64> latestFinalReading(Database& database, qint64 vehicleNumber);
 
+// Writes the vehicle's current odometer (StanAktLicznika) into its stored row through a table object of
+// its own, leaving every window's tables as they are; nothing when no vehicle carries the number.
+void setVehicleOdometer(Database& database, qint64 vehicleNumber, qint64 reading);
+
 } // namespace tarlok

@@ -146,6 +146,41 @@ private slots:
         QCOMPARE(rows[0]["Uwagi"], QVariant("przez Jędrzejów"));
     }
 
+    // A route typed half and then left by a click on another route, or by "&Wyjście" and a later
+    // move, is refused as "&Zapisz" refuses it: no route without a name or a length is ever stored.
+    void everyStoreOfARouteFollowsTheRouteRule() {
+        auto app = TestApp::started();
+        app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});
+        app->seed("Trasy.db", {{"Trasa", "Kraków - Tarnów"}, {"Kilometry", 84}});
+        app->openRegisterOnAVehicle();
+        Table* routes = app->reg().TableTrasy;
+        auto clickRow = [](QTableView* grid, int row) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(row, 0)).center());
+        };
+        app->dialogs.onModal(kRouteWindow, [&](QWidget* w) {
+            auto* ui = as<TTrasy>(w)->ui();
+            ui->Dodaj->click();
+            typeText(ui->DBTrasa, "Kraków - Kielce"); // no length
+            clickRow(ui->DBGrid1, 2);                 // the new route is the first row
+            QCOMPARE(routes->state(), Table::State::Browse);
+            ui->Dodaj->click();
+            typeText(ui->DBKilometry, "117"); // no name
+            ui->Zamknij->click();
+        });
+        app->reg().DodajTraseClick();
+        app->dialogs.onModal(kRouteWindow, [&](QWidget* w) { clickRow(as<TTrasy>(w)->ui()->DBGrid1, 2); });
+        app->reg().DodajTraseClick();
+
+        QCOMPARE(app->dialogs.texts(), QStringList(2, "Trasa musi posiadać swoją nazwę i odległość"));
+        QCOMPARE(app->dialogs.last().caption, QString("Błąd"));
+        QCOMPARE(routes->state(), Table::State::Browse);
+        const auto rows = app->rows("Trasy.db");
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0]["Trasa"], QVariant("Kraków - Bochnia"));
+        QCOMPARE(rows[1]["Trasa"], QVariant("Kraków - Tarnów"));
+    }
+
     void deletingARouteAsksFirst() {
         auto app = TestApp::started();
         app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});

@@ -381,6 +381,40 @@ private slots:
         QCOMPARE(f.app->dialogs.texts(), QStringList());
     }
 
+    // The owner choice and the service spin edits are not bound: they follow the current vehicle also
+    // when the register's grid moves it, so "Zapisz" never gives one car another car's settings.
+    void unboundControlsFollowTheVehicleChosenInTheRegister() {
+        Fixture f;
+        f.app->addVehicle(1, "KR 1", 1200, true,
+                          {{"Pojazd_Wlasc", true}, {"IloscKmDoInfPrzed", 500}, {"IloscKmDoInfPo", 100}});
+        f.app->addVehicle(2, "KR 2", 1400, true,
+                          {{"Pojazd_Wlasc", false}, {"IloscKmDoInfPrzed", 300}, {"IloscKmDoInfPo", 50}});
+        f.app->addVehicle(3, "KR 3", 1600, true, {{"Pojazd_Wlasc", true}});
+        f.app->addPeriod(2024, 5);
+        f.app->openRegister();
+        f.w().openWindow();
+        auto* ui = f.ui();
+        QCOMPARE(ui->RadioGroupCzyjPojazd->itemIndex(), 0);
+        QCOMPARE(ui->SpinEditPrzedSerwisem->value(), 500);
+
+        clickRow(f.app->reg().ui()->DBGridPojazdy, 1);
+        QCOMPARE(ui->RadioGroupCzyjPojazd->itemIndex(), 1);
+        QCOMPARE(ui->SpinEditPrzedSerwisem->value(), 300);
+        QCOMPARE(ui->SpinEditPoSerwisie->value(), 50);
+        f.w().ZapiszClick();
+        QCOMPARE(f.stored(1)["Pojazd_Wlasc"], QVariant(false));
+        QCOMPARE(f.stored(1)["IloscKmDoInfPrzed"].toLongLong(), 300);
+        QCOMPARE(f.stored(1)["IloscKmDoInfPo"].toLongLong(), 50);
+
+        // A vehicle without service kilometres shows none, not those of the car shown before.
+        clickRow(f.app->reg().ui()->DBGridPojazdy, 2);
+        QCOMPARE(ui->RadioGroupCzyjPojazd->itemIndex(), 0);
+        QCOMPARE(ui->SpinEditPrzedSerwisem->value(), 0);
+        QCOMPARE(ui->SpinEditPoSerwisie->value(), 0);
+        QCOMPARE(f.stored(0)["IloscKmDoInfPrzed"].toLongLong(), 500);
+        QCOMPARE(f.app->dialogs.texts(), QStringList());
+    }
+
     void pendingVehicleHoldsTheGrid() {
         Fixture f;
         f.app->addVehicle(1, "KR 1", 1200);

@@ -3,9 +3,11 @@
 // consumption. Expected values are worked out by hand.
 #include "support/TestApp.h"
 
+#include "reference/TJaki_Wydatek.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "ui_TJaki_Wydatek.h"
 
 #include <QRadioButton>
 
@@ -157,6 +159,36 @@ private slots:
         QCOMPARE(totals(*app, "R/5"), totals(698.70, 698.70, 698.70));
         QCOMPARE(grid(ui->StringGridKoszty), (QStringList{"0,00", "698,70", "698,70"}));
         QCOMPARE(grid(ui->StringGridVat), (QStringList{"0,00", "48,30", "48,30"}));
+    }
+
+    // A VAT cost edited and given a kind without a VAT rate keeps its net value and no VAT at all: the
+    // VAT sums of the month count nothing for it.
+    void aCostEditedToAKindWithoutVatLosesItsVat() {
+        auto app = firm();
+        app->seed("Wydatki.db", {{"Wydatek", "Opłata parkingowa"}, {"CzyPaliwo", false}});
+        open(*app);
+        TEwidencja_przejazdow& reg = app->reg();
+        auto* ui = reg.ui();
+        startCost(reg, "F/1", "100", QDate(2024, 5, 10)); // 50 % of 23 %: 111,50
+        reg.ZapiszKosztClick();
+        QCOMPARE(grid(ui->StringGridVat), (QStringList{"0,00", "11,50", "11,50"}));
+
+        reg.EdytujKosztClick();
+        app->dialogs.onModal("tarlok::TJaki_Wydatek",
+                             [](QWidget* w) { static_cast<TJaki_Wydatek*>(w)->ui()->Wprowadz->click(); });
+        reg.Kart_WydatkiClick();
+        reg.ZapiszKosztClick();
+        QCOMPARE(app->dialogs.texts(), QStringList());
+
+        const QVariantMap row = cost(*app, "F/1");
+        QCOMPARE(row["Rodzaj_Wyd"].toString(), QString("Opłata parkingowa"));
+        QCOMPARE(row["Wartosc"].toDouble(), 100.0);
+        for (const char* field : {"Pom3", "Pom2", "VatZaliczony", "VatNieZaliczony", "VatZaliczonyProcent",
+                                  "WartBrutto", "VatWartosc", "VatProcent"})
+            QVERIFY2(row[field].isNull(), field);
+        QCOMPARE(totals(*app, "F/1"), totals(100, 100, 100));
+        QCOMPARE(grid(ui->StringGridKoszty), (QStringList{"0,00", "100,00", "100,00"}));
+        QCOMPARE(grid(ui->StringGridVat), (QStringList{"0,00", "0,00", "0,00"}));
     }
 
     // A saved VAT cost is edited from its net value and its own VAT choice, so nothing is added twice.

@@ -152,13 +152,58 @@ private slots:
         QCOMPARE(reg.TablePojazdy->state(), Table::State::Insert);
         QCOMPARE(app->count("Pojazdy.db"), 2);
         // a post without the number assigned by "Zapisz" is refused and the row kept
-        QVERIFY_THROWS_EXCEPTION(EngineError, reg.TablePojazdy->post());
+        try {
+            reg.TablePojazdy->post();
+            QFAIL("a vehicle was stored without its number");
+        } catch (const EngineError& e) {
+            QCOMPARE(e.text(),
+                     QString("Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\""));
+        }
         QCOMPARE(reg.TablePojazdy->state(), Table::State::Insert);
         w.ZapiszClick();
         const auto vehicles = app->rows("Pojazdy.db");
         QCOMPARE(vehicles.size(), 3);
         QCOMPARE(vehicles[2]["NrKol_Pojazdu"], QVariant(qint64(3)));
         QCOMPARE(vehicles[2]["Nr_rej"], QVariant(QString("KR 777")));
+    }
+
+    // While a vehicle is being added in "POJAZDY" no trip or cost can be begun or saved: it would carry
+    // no vehicle's number and no window would ever show it.
+    void noTripOrCostForAVehicleBeingAdded() {
+        auto app = firm();
+        auto& reg = app->reg();
+        auto* ui = reg.ui();
+        TPojazdy_firmy& w = *app->forms().Pojazdy_firmy;
+        const QString held = reg.TablePojazdy->pendingGuard();
+        ui->PageControl1->setCurrentWidget(ui->Przejazdy);
+        w.openWindow();
+        w.DodajClick();
+        type(w.ui()->DBRejestracja, "KR 777");
+        app->dialogs.clear();
+
+        reg.DodajPrzejazdClick();
+        QCOMPARE(app->dialogs.texts(), QStringList({held}));
+        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Browse);
+        // typed straight into the boxes, rate included
+        type(ui->DBTrasa, "Kraków - Tarnów");
+        type(ui->DBCelWyjazdu, "Dostawa");
+        type(ui->DBStawka_km, "0,8358");
+        type(ui->DBEditStanLicznikaKoncowy, "84");
+        reg.ZapiszPrzejazdClick();
+        QCOMPARE(app->dialogs.texts(), QStringList({held, held}));
+        QCOMPARE(app->count("Przejazdy.db"), 0);
+        reg.AnulujPrzejazdClick();
+
+        w.AnulujClick();
+        ui->PageControl1->setCurrentWidget(ui->Koszty);
+        w.DodajClick();
+        type(w.ui()->DBRejestracja, "KR 778");
+        app->dialogs.clear();
+        reg.DodajKosztClick();
+        QCOMPARE(app->dialogs.texts(), QStringList({held}));
+        QCOMPARE(reg.TableKoszty->state(), Table::State::Browse);
+        QCOMPARE(app->count("Koszty.db"), 0);
+        QCOMPARE(app->count("Pojazdy.db"), 2);
     }
 
     void closingTheRegisterDropsThePendingRow() {

@@ -2,6 +2,7 @@
 // browse-only "Wszystko", the tabs of a retired vehicle, and the wheel.
 #include "support/TestApp.h"
 
+#include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
 #include "common/Months.h"
 #include "register/TEwidencja_przejazdow.h"
@@ -11,6 +12,8 @@
 #include "ui_TEwidencja_przejazdow.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QWheelEvent>
 
 using namespace tarlok;
@@ -116,19 +119,148 @@ private slots:
         ui->ComboBoxMiesiac->setCurrentIndex(0);
         reg.ComboBoxMiesiacClick();
         QCOMPARE(column(reg.TableKoszty, "Nr_Rachunku"), QStringList({"K4", "K5"}));
-        for (QWidget* b : {ui->DodajKoszt, ui->ZapiszKoszt, ui->AnulujKoszt, ui->UsunKoszt})
+        for (QWidget* b : {ui->DodajKoszt, ui->EdytujKoszt, ui->ZapiszKoszt, ui->AnulujKoszt, ui->UsunKoszt})
             QVERIFY(!b->isEnabled());
-        QVERIFY(ui->EdytujKoszt->isEnabled());
+        // Nothing starts an edit here: neither the edit button nor typing into a box.
+        const QString browseOnly = "W widoku \"Wszystko\" zapisy można tylko przeglądać - wybierz miesiąc, "
+                                   "aby dodać lub poprawić zapis.";
+        app->dialogs.clear();
+        reg.EdytujKosztClick();
+        QCOMPARE(app->dialogs.texts(), QStringList({browseOnly}));
+        QCOMPARE(reg.TableKoszty->state(), Table::State::Browse);
+        ui->DBNrDokKosztu->setFocus();
+        QTest::keyClicks(ui->DBNrDokKosztu, "X");
+        QCOMPARE(app->dialogs.texts(), QStringList({browseOnly, browseOnly}));
+        QCOMPARE(reg.TableKoszty->state(), Table::State::Browse);
+        QCOMPARE(ui->DBNrDokKosztu->text(), QString("K4"));
+
         ui->PageControl1->setCurrentWidget(ui->Przejazdy);
         QCOMPARE(column(reg.TablePrzejazdy, "Trasa"), QStringList({"kwiecien", "maj"}));
-        for (QWidget* b : {ui->DodajPrzejazd, ui->ZapiszPrzejazd, ui->AnulujPrzejazd, ui->UsunPrzejazd})
+        for (QWidget* b : {ui->DodajPrzejazd, ui->EdytujPrzejazd, ui->ZapiszPrzejazd, ui->AnulujPrzejazd,
+                           ui->UsunPrzejazd})
             QVERIFY(!b->isEnabled());
+        app->dialogs.clear();
+        reg.EdytujPrzejazdClick();
+        QCOMPARE(app->dialogs.texts(), QStringList({browseOnly}));
+        QVERIFY(!(ui->DBGridPrzejazdy->model()->flags(ui->DBGridPrzejazdy->model()->index(0, 1)) &
+                  Qt::ItemIsEditable));
+        ui->DataPrzejazdu->setDate(QDate(2024, 4, 20));
+        emit ui->DataPrzejazdu->changed();
+        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Browse);
+        ui->DBTrasa->setFocus();
+        QTest::keyClicks(ui->DBTrasa, "X");
+        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Browse);
+        QCOMPARE(app->dialogs.texts(), QStringList({browseOnly, browseOnly}));
         // a month again: the buttons come back and the view narrows
         ui->ComboBoxMiesiac->setCurrentIndex(2);
         reg.ComboBoxMiesiacClick();
         QCOMPARE(column(reg.TablePrzejazdy, "Trasa"), QStringList({"maj"}));
-        for (QWidget* b : {ui->DodajPrzejazd, ui->ZapiszPrzejazd, ui->AnulujPrzejazd, ui->UsunPrzejazd})
+        for (QWidget* b : {ui->DodajPrzejazd, ui->EdytujPrzejazd, ui->ZapiszPrzejazd, ui->AnulujPrzejazd,
+                           ui->UsunPrzejazd})
             QVERIFY(b->isEnabled());
+        QVERIFY(ui->DBGridPrzejazdy->model()->flags(ui->DBGridPrzejazdy->model()->index(0, 1)) &
+                Qt::ItemIsEditable);
+        reg.EdytujPrzejazdClick();
+        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Edit);
+    }
+
+    // What is typed into the year and month boxes is a choice, never a new entry of their lists.
+    void typedYearsAndMonthsAreNeverListed() {
+        auto app = TestApp::started();
+        app->addVehicle(1, "KR 1", 1200);
+        app->addPeriod(2023, 12);
+        app->addPeriod(2024, 4);
+        app->addPeriod(2024, 5);
+        app->openRegister();
+        app->dialogs.clear();
+        auto& reg = app->reg();
+        auto* ui = reg.ui();
+        const QStringList years = comboItems(ui->ComboBoxRok);
+        const QStringList months = comboItems(ui->ComboBoxMiesiac);
+        auto typeInto = [](QComboBox* box, const QString& text) {
+            QLineEdit* edit = box->lineEdit();
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+
+        typeInto(ui->ComboBoxRok, "20a4");
+        QCOMPARE(app->dialogs.texts().value(0), QString("TO NIE JEST POPRAWNY ROK - POPRAW"));
+        QCOMPARE(ui->ComboBoxRok->currentText(), QString("2024"));
+        QCOMPARE(comboItems(ui->ComboBoxRok), years);
+
+        typeInto(ui->ComboBoxMiesiac, "13");
+        QCOMPARE(ui->ComboBoxMiesiac->currentText(), QString("Maj"));
+        QCOMPARE(reg.WybranyMiesiac(), 5);
+        QCOMPARE(comboItems(ui->ComboBoxMiesiac), months);
+
+        // a typed year that has periods is taken like a pick from the list, and stays unlisted twice
+        typeInto(ui->ComboBoxRok, "2023");
+        QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko", "Grudzień"}));
+        QCOMPARE(comboItems(ui->ComboBoxRok), years);
+    }
+
+    // "EWIDENCJA" while the register holds a trip being entered asks the pending-row rule first: the
+    // register is brought up as it is, and the trip can still be saved.
+    void openingTheRegisterAgainKeepsATripBeingEntered() {
+        auto app = TestApp::started();
+        app->openRegisterOnAVehicle();
+        auto& reg = app->reg();
+        auto* ui = reg.ui();
+        ui->PageControl1->setCurrentWidget(ui->Przejazdy);
+        reg.DodajPrzejazdClick();
+        ui->DBTrasa->setFocus();
+        QTest::keyClicks(ui->DBTrasa, "Krakow - Tarnow");
+        ui->DBCelWyjazdu->setFocus();
+        QTest::keyClicks(ui->DBCelWyjazdu, "Dostawa");
+        ui->DBEditStanLicznikaKoncowy->setFocus();
+        QTest::keyClicks(ui->DBEditStanLicznikaKoncowy, "84");
+        app->dialogs.clear();
+
+        app->forms().MeniProgramu->SpeedEwidencjaClick();
+        QCOMPARE(app->dialogs.texts(), QStringList({reg.TablePrzejazdy->pendingGuard()}));
+        QCOMPARE(ui->PageControl1->currentWidget(), ui->Przejazdy);
+        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Insert);
+        QVERIFY(ui->DodajPrzejazd->isEnabled());
+        reg.ZapiszPrzejazdClick();
+        QCOMPARE(app->dialogs.texts().size(), 1);
+        QCOMPARE(app->count("Przejazdy.db"), 1);
+        QCOMPARE(app->rows("Przejazdy.db")[0]["Trasa"].toString(), QString("Krakow - Tarnow"));
+
+        // with nothing pending it opens anew, on the costs tab
+        app->forms().MeniProgramu->SpeedEwidencjaClick();
+        QCOMPARE(ui->PageControl1->currentWidget(), ui->Koszty);
+    }
+
+    // The program is Polish whatever the system's locale; window titles are the captions as given.
+    void polishWhateverTheSystemLocale() {
+        TestApp app;
+        QLocale::setDefault(QLocale::c()); // a server, or a fresh machine, with LANG=C
+        QVERIFY(app.start());
+        app.addVehicle(1, "KR 1", 1200);
+        app.addPeriod(2024, 5);
+        seedTrip(app, 1, QDate(2024, 5, 3), "Kraków");
+        app.seed("Koszty.db", {{"NrKol_Pojazdu", 1},
+                               {"Rok", 2024},
+                               {"Miesiac", 5},
+                               {"Data", QDate(2024, 5, 3)},
+                               {"Nr_Rachunku", "F"},
+                               {"Wartosc", 1234.5},
+                               {"WartoscSuma", 1234.5}});
+        app.openRegister();
+        auto* ui = app.reg().ui();
+        QCOMPARE(QLocale().language(), QLocale::Polish);
+        QCOMPARE(ui->DataKosztu->text(), QString("15.05.2024")); // the period's date
+        QCOMPARE(ui->DBGridKoszty->model()->index(0, 3).data().toString(), QString("1234,50"));
+        QCOMPARE(TEwidencja_przejazdow::cell(ui->StringGridKoszty, 0, 1), QString("1234,50"));
+
+        QCOMPARE(app.reg().windowTitle(), QString("EWIDENCJA PRZEBIEGU POJAZDU "));
+        // Qt appends a display name to every window title once one is set; none may be
+        const QString name = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName("probe");
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("probe"));
+        QCoreApplication::setApplicationName(name);
     }
 
     void changingTheYear() {
@@ -258,7 +390,19 @@ private slots:
         QVERIFY(app.reg().TablePrzejazdy->isActive());
         QVERIFY(app.reg().TableKoszty->isActive());
         QVERIFY(app.reg().isVisible());
-        // an upgrade while the register is open closes its table; the next opening reopens it
+
+        // An upgrade while the register is open closes its table first (an open file cannot be
+        // altered); here the fields exist already, so the statement fails, and the next opening
+        // reopens the table.
+        app.dialogs.clear();
+        params.RozszerzTablicePrzejazdyClick();
+        QCOMPARE(app.dialogs.texts().size(), 1);
+        QVERIFY(app.dialogs.lastText() != "TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE");
+        QVERIFY(!app.reg().TablePrzejazdy->isActive());
+        QVERIFY(app.reg().TableKoszty->isActive());
+        QCOMPARE(app.count("Przejazdy.db"), 0);
+        app.openRegister();
+        QVERIFY(app.reg().TablePrzejazdy->isActive());
         app.reg().close();
     }
 };

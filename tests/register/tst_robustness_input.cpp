@@ -206,6 +206,28 @@ QMap<QString, Scenario> scenarios() {
     };
 }
 
+// The fields that hold a rate, a distance or an odometer reading, by file, with their largest value.
+const QMap<QString, QList<QPair<QString, double>>>& limitedFields() {
+    static const QMap<QString, QList<QPair<QString, double>>> fields{
+        {"Przejazdy.db",
+         {{"Stawka", 100},
+          {"Kilometry", 99999},
+          {"StanLicznikaPrzed", 9999999},
+          {"StanLicznikaPo", 9999999}}},
+        {"Koszty.db",
+         {{"IloscPrzejKilometrow", 99999}, {"StanLicznikaPrzed", 9999999}, {"StanLicznikaPo", 9999999}}},
+        {"Stawki.db",
+         {{"Stawka_do_900", 100}, {"Stawka_po_900", 100}, {"Stawka_inna", 100}, {"Pom2", 99999}}},
+        {"Trasy.db", {{"Kilometry", 99999}}},
+        {"Pojazdy.db",
+         {{"StanPoczLIcznika", 9999999},
+          {"StanAktLicznika", 9999999},
+          {"StanLicznikaPo", 9999999},
+          {"CoIleKmSerwis", 99999}}},
+    };
+    return fields;
+}
+
 } // namespace
 
 class InputTest : public QObject {
@@ -215,7 +237,7 @@ private slots:
     void badTextInEveryNumericBox_data() {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("text");
-        const QStringList texts{"abc", "-", "1,2.3", "99999999999999999999", "   ", ""};
+        const QStringList texts{"abc", "-", "1,2.3", "99999999999999999999", "123456789", "   ", ""};
         for (const QString& name : scenarios().keys())
             for (const QString& text : texts)
                 QTest::newRow(qPrintable(name + " [" + text + "]")) << name << text;
@@ -246,6 +268,13 @@ private slots:
                 QCOMPARE(after.value(file.key()).value(row.key()), row.value());
             }
         }
+        // No stored figure is beyond what a rate, a distance or an odometer can be.
+        for (auto file = after.begin(); file != after.end(); ++file)
+            for (const QVariantMap& row : file.value())
+                for (const auto& [field, largest] : limitedFields().value(file.key()))
+                    QVERIFY2(row.value(field).toDouble() <= largest && row.value(field).toDouble() >= 0,
+                             qPrintable(QStringLiteral("%1 %2 = %3")
+                                            .arg(file.key(), field, row.value(field).toString())));
         // Either the save went through or the user was told why, in Polish.
         bool stored = false;
         for (auto file = after.begin(); file != after.end(); ++file)

@@ -5,10 +5,12 @@
 #include "support/TestApp.h"
 
 #include "reference/TNowy_Okres.h"
+#include "reference/TPojazdy_firmy.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
 #include "ui_TNowy_Okres.h"
+#include "ui_TPojazdy_firmy.h"
 
 #include <QRadioButton>
 #include <QTest>
@@ -443,6 +445,155 @@ private slots:
                  (Running{{51, 4263}, {251, 20979}, {551, 46053}, {600, 50148}, {610, 50984}}));
         QCOMPARE(sumGrid(reg), QStringList({"0", "0", "51", "42,63", "0", "0"}));
         checkOdometer(*app, 10710);
+    }
+
+    // The odometer follows the latest trip also when that trip goes; with no trip left it is the
+    // vehicle's starting reading again.
+    void deletingTheLatestTripsRewindsTheOdometer() {
+        auto app = firm([](TestApp& a) {
+            seedTrip(a, 1, QDate(2024, 4, 7), 49, 40.95, 10049, 49, 40.95);
+            seedTrip(a, 1, QDate(2024, 5, 3), 100, 83.58, 10149, 100, 83.58);
+        });
+        TEwidencja_przejazdow& reg = app->reg();
+        app->dialogs.answerYes();
+        reg.UsunPrzejazdClick(); // May's trip, the latest
+        checkOdometer(*app, 10049);
+        chooseMonth(reg, "Kwiecień");
+        app->dialogs.answerYes();
+        reg.UsunPrzejazdClick(); // the vehicle's only trip
+        QCOMPARE(app->count("Przejazdy.db"), 0);
+        checkOdometer(*app, 10000);
+    }
+
+    // A trip saved while "POJAZDY" holds text typed but not yet written leaves that text alone; the
+    // vehicle's save then stores it beside the new odometer.
+    void aTripSaveKeepsWhatIsTypedInTheVehiclesWindow() {
+        auto app = firm();
+        TEwidencja_przejazdow& reg = app->reg();
+        TPojazdy_firmy& w = *app->forms().Pojazdy_firmy;
+        w.openWindow();
+        QLineEdit* make = w.ui()->DBMarka_pojazdu;
+        make->setFocus();
+        make->selectAll();
+        QTest::keyClicks(make, "Opel");
+        QCOMPARE(reg.TablePojazdy->state(), State::Edit);
+
+        enterTrip(reg, QDate(), "Kraków - Tarnów", "10084");
+        QCOMPARE(app->dialogs.texts(), QStringList());
+        QCOMPARE(trips(*app).size(), 1);
+        QCOMPARE(make->text(), QString("Opel"));
+        QCOMPARE(reg.TablePojazdy->state(), State::Edit);
+        QCOMPARE(app->rows("Pojazdy.db")[0]["StanAktLicznika"].toLongLong(), 10084);
+
+        w.ZapiszClick();
+        const QVariantMap vehicle = app->rows("Pojazdy.db")[0];
+        QCOMPARE(vehicle["Marka_Poj"].toString(), QString("Opel"));
+        QCOMPARE(vehicle["StanAktLicznika"].toLongLong(), 10084);
+        QCOMPARE(app->dialogs.texts(), QStringList());
+    }
+
+    // The rate box shows four decimals; an edited trip keeps the rate it was stored with.
+    void anEditedTripKeepsItsStoredRate() {
+        auto app = firm([](TestApp& a) {
+            a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 1},
+                                    {"Rok", 2024},
+                                    {"Miesiac", 5},
+                                    {"Data", QDate(2024, 5, 3)},
+                                    {"Trasa", "Kraków - Tarnów"},
+                                    {"Cel_Wyj", "Dostawa"},
+                                    {"Kilometry", 1000},
+                                    {"Stawka", 0.83575},
+                                    {"Wartosc", 835.75},
+                                    {"StanLicznikaPrzed", 10000},
+                                    {"StanLicznikaPo", 11000}});
+        });
+        TEwidencja_przejazdow& reg = app->reg();
+        reg.EdytujPrzejazdClick();
+        QCOMPARE(reg.ui()->DBStawka_km->text(), QString("0,8358"));
+        type(reg.ui()->DBTrasa, "Kraków - Tarnów - Kraków");
+        reg.ZapiszPrzejazdClick();
+        QCOMPARE(app->dialogs.texts(), QStringList());
+        QVariantMap row = trips(*app)[0];
+        QCOMPARE(row["Trasa"].toString(), QString("Kraków - Tarnów - Kraków"));
+        QCOMPARE(row["Stawka"].toDouble(), 0.83575);
+        QCOMPARE(row["Wartosc"].toDouble(), 835.75); // 1000 km at 0,8358 would be 835,80
+
+        // a rate the user types is the trip's new rate: 1000 km at 0,5 is 500,00
+        reg.EdytujPrzejazdClick();
+        type(reg.ui()->DBStawka_km, "0,5");
+        reg.ZapiszPrzejazdClick();
+        row = trips(*app)[0];
+        QCOMPARE(row["Stawka"].toDouble(), 0.5);
+        QCOMPARE(row["Wartosc"].toDouble(), 500.0);
+    }
+
+    // Removing invalid trips recomputes the months and years they were counted in, for every vehicle,
+    // not only the month the register shows.
+    void removingInvalidTripsRecomputesEveryVehicle() {
+        auto app = firm([](TestApp& a) {
+            a.addVehicle(2, "KR 2", 1200);
+            seedTrip(a, 1, QDate(2024, 5, 3), 10, 8.36, 10010, 10, 8.36);
+            // car 2: April 20 km and 30 km of a trip without its date, May 5 km; the stored totals
+            // count the dateless trip
+            a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 2},
+                                    {"Rok", 2024},
+                                    {"Miesiac", 4},
+                                    {"Trasa", "Bez daty"},
+                                    {"Kilometry", 30},
+                                    {"Wartosc", 25.07},
+                                    {"KilometrySuma", 50},
+                                    {"WartoscSuma", 41.79},
+                                    {"Kilometry_NarastajacaRok", 30},
+                                    {"Wartosc_NarastajacoRok", 25.07}});
+            a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 2},
+                                    {"Rok", 2024},
+                                    {"Miesiac", 4},
+                                    {"Data", QDate(2024, 4, 3)},
+                                    {"Trasa", "A"},
+                                    {"Kilometry", 20},
+                                    {"Wartosc", 16.72},
+                                    {"Kilometry_Narastajaca", 50},
+                                    {"Wartosc_Narastajaco", 41.79},
+                                    {"KilometrySuma", 50},
+                                    {"WartoscSuma", 41.79},
+                                    {"Kilometry_NarastajacaRok", 50},
+                                    {"Wartosc_NarastajacoRok", 41.79}});
+            a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 2},
+                                    {"Rok", 2024},
+                                    {"Miesiac", 5},
+                                    {"Data", QDate(2024, 5, 3)},
+                                    {"Trasa", "B"},
+                                    {"Kilometry", 5},
+                                    {"Wartosc", 4.18},
+                                    {"Kilometry_Narastajaca", 5},
+                                    {"Wartosc_Narastajaco", 4.18},
+                                    {"KilometrySuma", 5},
+                                    {"WartoscSuma", 4.18},
+                                    {"Kilometry_NarastajacaRok", 55},
+                                    {"Wartosc_NarastajacoRok", 45.97}});
+            // a trip of no vehicle at all
+            a.seed("Przejazdy.db",
+                   {{"Rok", 2024}, {"Miesiac", 5}, {"Data", QDate(2024, 5, 4)}, {"Trasa", "C"}});
+        });
+        TEwidencja_przejazdow& reg = app->reg();
+        app->dialogs.answerYes();
+        reg.UsunNiepoprwaneRekordyClick();
+        QCOMPARE(app->dialogs.lastText(), QString("Liczba usunętych Zapisów 2"));
+        const QList<QVariantMap> rows = trips(*app);
+        QCOMPARE(rows.size(), 3);
+        const QVariantMap april = rows[1];
+        const QVariantMap may = rows[2];
+        QCOMPARE(april["Trasa"].toString(), QString("A"));
+        QCOMPARE(april["Kilometry_Narastajaca"].toInt(), 20);
+        QCOMPARE(april["Wartosc_Narastajaco"].toDouble(), 16.72);
+        QCOMPARE(april["KilometrySuma"].toInt(), 20);
+        QCOMPARE(april["WartoscSuma"].toDouble(), 16.72);
+        QCOMPARE(april["Kilometry_NarastajacaRok"].toInt(), 20);
+        QCOMPARE(april["Wartosc_NarastajacoRok"].toDouble(), 16.72);
+        QCOMPARE(may["Kilometry_NarastajacaRok"].toInt(), 25);
+        QCOMPARE(may["Wartosc_NarastajacoRok"].toDouble(), 20.9);
+        QCOMPARE(may["KilometrySuma"].toInt(), 5);
+        QCOMPARE(rows[0]["KilometrySuma"].toInt(), 10); // car 1 had nothing to lose
     }
 
     void invalidTripsOfEveryVehicleAreRemovedWithTheirCount() {
