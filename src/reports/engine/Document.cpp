@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -76,32 +77,62 @@ struct Measure::Probe {
     QImage image;
 };
 
+namespace {
+
+// Texts are measured with their fonts scaled to the size they have at this resolution: large enough
+// that the rounding of glyph advances to whole dots is negligible, and the same for every device.
+constexpr double kReferenceDpi = 2400.0;
+
+} // namespace
+
 Measure::Measure(int dpi) : m_probe(std::make_unique<Probe>()), m_dpi(dpi > 0 ? dpi : 1200) {
     m_probe->image = QImage(1, 1, QImage::Format_ARGB32);
     const int dotsPerMetre = int(std::lround(m_dpi / 0.0254));
     m_probe->image.setDotsPerMeterX(dotsPerMetre);
     m_probe->image.setDotsPerMeterY(dotsPerMetre);
     m_device = &m_probe->image;
+    m_dpi = m_device->logicalDpiY();
+    m_scale = kReferenceDpi / m_dpi;
 }
 
-Measure::Measure(const QPaintDevice& device) : m_device(&device), m_dpi(device.logicalDpiY()) {
+Measure::Measure(const QPaintDevice& device)
+    : m_device(&device), m_dpi(device.logicalDpiY()), m_scale(kReferenceDpi / m_dpi) {
 }
 
 Measure::~Measure() = default;
 
+QFont Measure::scaled(const Font& font) const {
+    QFont f = font.toQFont();
+    f.setPointSizeF(font.points * m_scale);
+    return f;
+}
+
 double Measure::lineHeight(const Font& font) const {
-    return toTenths(QFontMetricsF(font.toQFont(), m_device).height());
+    return toTenths(QFontMetricsF(scaled(font), m_device).height());
 }
 
 double Measure::width(const QString& text, const Font& font) const {
-    return toTenths(QFontMetricsF(font.toQFont(), m_device).horizontalAdvance(text));
+    return toTenths(QFontMetricsF(scaled(font), m_device).horizontalAdvance(text));
 }
 
-double Measure::wrappedHeight(const QString& text, const Font& font, double width) const {
-    const QFontMetricsF metrics(font.toQFont(), m_device);
-    const QRectF box = metrics.boundingRect(QRectF(0, 0, toDots(width), 1e9),
-                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    return std::max(toTenths(box.height()), toTenths(metrics.height()));
+QStringList Measure::wrap(const QString& text, const Font& font, double width) const {
+    QStringList lines;
+    const QFont f = scaled(font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, f, m_device);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(toDots(width));
+            lines.append(paragraph.mid(line.textStart(), line.textLength()).trimmed());
+        }
+        layout.endLayout();
+        if (paragraph.isEmpty())
+            lines.append(QString());
+    }
+    return lines;
 }
 
 } // namespace tarlok::report

@@ -196,12 +196,14 @@ std::vector<Layouter::Placed> Layouter::arrange(const Band& band, const Row* row
         if (!item.m_visible || item.m_kind == Item::Kind::Rule || item.m_kind == Item::Kind::Frame)
             continue;
         bool needsPageCount = false;
-        const QString text = itemText(item, band, row, state, needsPageCount);
+        QString text = itemText(item, band, row, state, needsPageCount);
         const QRect& at = item.m_rect;
         const double width = at.width() > 0 ? at.width() : m_measure.width(text, item.m_font);
         double textHeight = at.height() > 0 ? at.height() : m_measure.lineHeight(item.m_font);
         if (item.m_wrap && at.width() > 0) {
-            textHeight = std::max(textHeight, m_measure.wrappedHeight(text, item.m_font, width));
+            const QStringList lines = m_measure.wrap(text, item.m_font, width);
+            text = lines.join(QLatin1Char('\n'));
+            textHeight = std::max(textHeight, lines.size() * m_measure.lineHeight(item.m_font));
             height = std::max(height, at.y() + textHeight);
         }
         if (needsPageCount && pageCountTexts)
@@ -245,8 +247,8 @@ void Layouter::drawBand(const Band& band, const Row* row, const State& state, do
         const bool fixedWidth = p.item->m_rect.width() > 0;
         if (std::find(pageCountTexts.begin(), pageCountTexts.end(), i) != pageCountTexts.end())
             m_pageCountTexts.emplace_back(m_doc.pageCount() - 1, page.texts.size());
-        page.addText(p.rect.translated(origin), p.text, p.item->m_font, p.item->m_align, p.item->m_wrap,
-                     fixedWidth);
+        page.addText(p.rect.translated(origin), p.text, p.item->m_font, p.item->m_align,
+                     fixedWidth && !p.item->m_wrap);
     }
 }
 

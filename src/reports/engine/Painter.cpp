@@ -39,8 +39,6 @@ int alignmentFlags(const TextItem& text) {
         flags |= Qt::AlignRight;
         break;
     }
-    if (text.wrap)
-        flags |= Qt::TextWordWrap;
     return flags;
 }
 
@@ -61,7 +59,7 @@ void paintPage(QPainter& painter, const Page& page, const DeviceMap& map) {
     for (const TextItem& text : page.texts) {
         const QRectF box = map.rect(text.rect);
         painter.setFont(text.font.toQFont());
-        if (text.clip && !text.wrap) {
+        if (text.clip) {
             // Cut at the sides only: a line of text may reach a little below its box on another device.
             painter.setClipRect(QRectF(box.left(), box.top() - box.height(), box.width(), 3 * box.height()));
         }
