@@ -87,6 +87,7 @@ private slots:
         r.summary().field({1300, 0, 400, 0}, QStringLiteral("Trasa"));
         r.pageFooter().setHeight(100).system({0, 0, 0, 0}, SystemData::PageNumber).setText("Strona %1 z %2");
         r.pageFooter().sum({600, 0, 300, 0}, QStringLiteral("Kilometry")).setPattern("0.00");
+        r.pageFooter().field({1200, 0, 400, 0}, QStringLiteral("Trasa"));
 
         const Document doc = r.layout();
         QCOMPARE(doc.pageCount(), 5);
@@ -130,6 +131,9 @@ private slots:
         // The title takes the first row's route.
         QCOMPARE(column(doc.pages[0], 700),
                  QStringList({QStringLiteral("Trasa 1"), QStringLiteral("1092,50")}));
+        // The page footer shows the last row printed on its page, not the one moved to the next.
+        for (int p = 0; p < 5; ++p)
+            QCOMPARE(column(doc.pages[p], 1300), QStringList{QStringLiteral("Trasa %1").arg(lastRow[p])});
         // The page footer stands at the bottom margin.
         QCOMPARE(doc.pages[2].find(QStringLiteral("Strona 3 z 5"))->rect.top(), kBodyBottom);
     }
@@ -185,14 +189,18 @@ private slots:
         r.detail().setHeight(50).rowNumber({0, 0, 0, 0});
         r.detail().field({500, 0, 0, 0}, QStringLiteral("Kwota")).setPattern("0.00");
         r.summary().setHeight(50).sum({500, 0, 0, 0}, QStringLiteral("Kwota")).setPattern("0.00");
+        // 23 % of every amount: 142.75 * 0.23 = 32.8325.
+        r.summary()
+            .sum({900, 0, 0, 0}, [](const Row& row) { return row.number("Kwota") * 0.23; })
+            .setPattern("0.00");
 
         const Document doc = r.layout();
         QCOMPARE(doc.pageCount(), 1);
         QCOMPARE(doc.pages[0].readingOrder(),
-                 QStringList({"Rok 2023", "m-c 12", "1",         "10,00",    "2",          "20,50",
-                              "30,50",    "30,50",  "rok 30,50", "Rok 2024", "m-c 1",      "3",
-                              "5,00",     "5,00",   "35,50",     "m-c 2",    "4",          "7,25",
-                              "5",        "100,00", "107,25",    "142,75",   "rok 112,25", "142,75"}));
+                 QStringList({"Rok 2023", "m-c 12",     "1",        "10,00", "2", "20,50",  "30,50",
+                              "30,50",    "rok 30,50",  "Rok 2024", "m-c 1", "3", "5,00",   "5,00",
+                              "35,50",    "m-c 2",      "4",        "7,25",  "5", "100,00", "107,25",
+                              "142,75",   "rok 112,25", "142,75",   "32,83"}));
     }
 
     // Cars A, B, X and C; X is left out by the cars' filter. Costs: A 100 and 50.5, B none, X 7,

@@ -157,7 +157,7 @@ QString Layouter::itemText(const Item& item, const Band& band, const Row* row, c
         return item.m_text;
     case Item::Kind::Field:
         return fill(row ? formatValue(row->value(item.m_field), item.m_pattern) : QString());
-    case Item::Kind::Expression:
+    case Item::Kind::Computed:
         return fill(row && item.m_expression ? formatValue(item.m_expression(*row), item.m_pattern)
                                              : QString());
     case Item::Kind::System:

@@ -191,7 +191,7 @@ Item& Band::field(const QRect& at, const QString& field) {
 }
 
 Item& Band::expression(const QRect& at, Expression value) {
-    Item& item = add(Item::Kind::Expression, at);
+    Item& item = add(Item::Kind::Computed, at);
     item.m_expression = std::move(value);
     return item;
 }

@@ -108,7 +108,7 @@ enum Side : unsigned { NoSide = 0, Top = 1, Left = 2, Bottom = 4, Right = 8, All
 // One thing printed in a band. Made by the band's factories below; set up with the chained setters.
 class Item {
 public:
-    enum class Kind { Label, Field, Expression, System, Sum, RowNumber, Rule, Frame };
+    enum class Kind { Label, Field, Computed, System, Sum, RowNumber, Rule, Frame };
 
     Kind kind() const { return m_kind; }
     const QString& name() const { return m_name; }
