@@ -76,7 +76,8 @@ public:
     // No rows: the title, summary and page footer still print (see Report::setPrintWhenEmpty).
     DataSource() = default;
     // The rows a Table shows: through its record filter, in its order (its index), within its master's
-    // range. The cursor returns to its row afterwards.
+    // range, read when the report is laid out (so filters and labels are set before). The cursor returns
+    // to its row afterwards. The table must outlive the report.
     static DataSource table(Table& table);
     static DataSource rows(QList<Row> rows);
     static DataSource callback(std::function<QList<Row>()> read);
