@@ -1,0 +1,126 @@
+#include "Painter.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace tarlok::report {
+
+namespace {
+
+// Sheet coordinates (tenths of a millimetre) to the device's dots.
+class DeviceMap {
+public:
+    DeviceMap(const QPaintDevice& device, QPointF origin)
+        : m_x(device.logicalDpiX() / kTenthsPerInch), m_y(device.logicalDpiY() / kTenthsPerInch),
+          m_origin(origin) {}
+
+    QPointF point(const QPointF& p) const { return QPointF(p.x() * m_x, p.y() * m_y) - m_origin; }
+    QRectF rect(const QRectF& r) const { return QRectF(point(r.topLeft()), point(r.bottomRight())); }
+    // A width in points; 0 stays 0, the thinnest line the device draws.
+    double pen(double points) const { return points * kTenthsPerPoint * m_y; }
+
+private:
+    double m_x;
+    double m_y;
+    QPointF m_origin;
+};
+
+int alignmentFlags(const TextItem& text) {
+    int flags = Qt::AlignTop | Qt::TextDontClip;
+    switch (text.align) {
+    case Align::Left:
+        flags |= Qt::AlignLeft;
+        break;
+    case Align::Centre:
+        flags |= Qt::AlignHCenter;
+        break;
+    case Align::Right:
+        flags |= Qt::AlignRight;
+        break;
+    }
+    return flags;
+}
+
+void paintPage(QPainter& painter, const Page& page, const DeviceMap& map) {
+    QPen pen(Qt::black);
+    for (const LineItem& line : page.lines) {
+        pen.setWidthF(map.pen(line.width));
+        painter.setPen(pen);
+        painter.drawLine(QLineF(map.point(line.line.p1()), map.point(line.line.p2())));
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (const FrameItem& frame : page.frames) {
+        pen.setWidthF(map.pen(frame.width));
+        painter.setPen(pen);
+        painter.drawRect(map.rect(frame.rect));
+    }
+    painter.setPen(QPen(Qt::black));
+    for (const TextItem& text : page.texts) {
+        const QRectF box = map.rect(text.rect);
+        painter.setFont(text.font.toQFont());
+        if (text.clip) {
+            // Cut at the sides only: a line of text may reach a little below its box on another device.
+            painter.setClipRect(QRectF(box.left(), box.top() - box.height(), box.width(), 3 * box.height()));
+        }
+        painter.drawText(box, alignmentFlags(text), text.text);
+        painter.setClipping(false);
+    }
+}
+
+} // namespace
+
+void setUpPage(QPagedPaintDevice& device, const Document& document) {
+    device.setPageLayout(document.pageLayout());
+}
+
+bool paint(const Document& document, QPaintDevice& device) {
+    int from = 1;
+    int to = document.pageCount();
+    QPointF origin;
+    auto* printer = dynamic_cast<QPrinter*>(&device);
+    if (printer) {
+        if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
+            from = std::max(from, printer->fromPage());
+            to = std::min(to, printer->toPage() > 0 ? printer->toPage() : to);
+        }
+        if (!printer->fullPage())
+            origin = printer->pageLayout().paintRectPixels(printer->resolution()).topLeft();
+    } else if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device)) {
+        // A PDF writer's painter starts at its margins.
+        origin = paged->pageLayout().paintRectPixels(device.logicalDpiX()).topLeft();
+    }
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const DeviceMap map(device, origin);
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(&device);
+    for (int number = from; number <= to; ++number) {
+        if (number > from && paged && !paged->newPage())
+            return false;
+        if (printer && printer->printerState() == QPrinter::Aborted)
+            return false;
+        paintPage(painter, document.pages[number - 1], map);
+    }
+    return painter.end();
+}
+
+bool writePdf(const Document& document, const QString& fileName) {
+    QPdfWriter writer(fileName);
+    writer.setResolution(1200);
+    writer.setTitle(document.title);
+    writer.setCreator(QStringLiteral("Tarlok"));
+    setUpPage(writer, document);
+    return paint(document, writer);
+}
+
+bool print(const Document& document, QPrinter& printer) {
+    printer.setDocName(document.title);
+    setUpPage(printer, document);
+    return paint(document, printer);
+}
+
+} // namespace tarlok::report
