@@ -787,6 +787,7 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
             OpisySumKosztow(m);
             SumyKosztow(m);
             SumyVat(m);
+            SpalanieSrednie(); // the consumption of the year shown, not of the one before
         }
         int year = 0;
         int month = 0;

@@ -270,9 +270,20 @@ private slots:
         app->addPeriod(2023, 12);
         app->addPeriod(2024, 1);
         app->addPeriod(2024, 2);
+        // a fuel cost of February 2024: 30 l for 500 km is 6 l/100 km
+        app->seed("Koszty.db", {{"NrKol_Pojazdu", 1},
+                                {"Rok", 2024},
+                                {"Miesiac", 2},
+                                {"Data", QDate(2024, 2, 5)},
+                                {"Nr_Rachunku", "P1"},
+                                {"Wartosc", 200.0},
+                                {"CzyPaliwo", true},
+                                {"IloscPaliwa", 30.0},
+                                {"Pom1", "500"}});
         app->openRegister();
         auto& reg = app->reg();
         auto* ui = reg.ui();
+        QCOMPARE(ui->Edit1SrednieSpalanie->text(), QString("6"));
         QCOMPARE(comboItems(ui->ComboBoxRok), QStringList({"2023", "2024"}));
         QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko", "Styczeń", "Luty"}));
         // "Wszystko" chosen: told to pick a month, the month list is still rebuilt
@@ -290,6 +301,7 @@ private slots:
         QCOMPARE(app->dialogs.texts(), QStringList());
         QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko"}));
         QCOMPARE(ui->ComboBoxMiesiac->currentText(), QString("Grudzień"));
+        QCOMPARE(ui->Edit1SrednieSpalanie->text(), QString()); // no fuel in 2019
         // a year with letters is refused and replaced by the current year
         ui->ComboBoxRok->setEditText("20a4");
         reg.ComboBoxRokChange();
