@@ -1,8 +1,8 @@
 // Starts the program on a data folder and ends as soon as the main window has been shown: the
 // benchmark times this process from its start to its end.
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/Application.h"
-#include "app/Forms.h"
+#include "core/Forms.h"
 #include "app/TMeniProgramu.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"

@@ -1,17 +1,29 @@
 #include "Application.h"
 
-#include "app/AppContext.h"
-#include "app/Forms.h"
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
+#include "common/Paths.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "data/SharedData.h"
+#include "deadlines/TOpcjeDlaTerminow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
-#include "platform/Paths.h"
+#include "reference/TCel_Wyjazdu.h"
+#include "reference/TJaki_Wydatek.h"
+#include "reference/TKierowcy1.h"
+#include "reference/TNowy_Okres.h"
+#include "reference/TPojazdy_firmy.h"
+#include "reference/TStawki_poj.h"
+#include "reference/TTrasy.h"
+#include "reference/TWlascicielPodatnik.h"
+#include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Schema.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -19,15 +31,68 @@
 #include <QLocale>
 #include <QTemporaryFile>
 #include <QTranslator>
+#include <QWheelEvent>
 
 namespace tarlok {
 
-Application::Application(AppContext& context) : m_context(context) {
+namespace {
+
+// The application-wide wheel hook: every wheel step becomes an Up or Down key for the focused
+// control, so grids move one row per step.
+class WheelToArrows : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel)
+            return false;
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const int delta = wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
+        QObject* target = QApplication::focusWidget();
+        if (!target)
+            target = watched;
+        const int key = delta > 0 ? Qt::Key_Up : Qt::Key_Down;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+        return true;
+    }
+};
+
+// Every window of the program, once, in the order in which windows may rely on each other being there.
+void createWindows(Forms& forms) {
+    forms.MeniProgramu = forms.adopt(std::make_unique<TMeniProgramu>(forms));
+    forms.Ewidencja_przejazdow = forms.adopt(std::make_unique<TEwidencja_przejazdow>(forms));
+    forms.Cel_Wyjazdu = forms.adopt(std::make_unique<TCel_Wyjazdu>(forms));
+    forms.Nowy_Okres = forms.adopt(std::make_unique<TNowy_Okres>(forms));
+    forms.Pojazdy_firmy = forms.adopt(std::make_unique<TPojazdy_firmy>(forms));
+    forms.Stawki_poj = forms.adopt(std::make_unique<TStawki_poj>(forms));
+    forms.Trasy = forms.adopt(std::make_unique<TTrasy>(forms));
+    forms.Wybor_okresu = forms.adopt(std::make_unique<TWybor_okresu>(forms));
+    forms.Jaki_Wydatek = forms.adopt(std::make_unique<TJaki_Wydatek>(forms));
+    forms.OpcjeDlaTerminow = forms.adopt(std::make_unique<TOpcjeDlaTerminow>(forms));
+    forms.Parametry1 = forms.adopt(std::make_unique<TParametry1>(forms));
+    forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));
+    forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
+}
+
+} // namespace
+
+Application::Application(AppContext& context)
+    : m_context(context), m_data(std::make_unique<SharedData>(context.database)) {
+    m_context.shared = m_data.get();
 }
 
 Application::~Application() {
+    if (m_wheel)
+        qApp->removeEventFilter(m_wheel.get());
     if (m_qtPolish)
         QCoreApplication::removeTranslator(m_qtPolish.get());
+    // The windows first: they are bound to the shared tables.
+    m_forms.reset();
+    m_context.shared = nullptr;
 }
 
 void Application::usePolish() {
@@ -47,8 +112,13 @@ bool Application::start() {
     usePolish();
     m_context.help.setHelpFile(QStringLiteral("c:\\tarlok\\tarlok.hlp"));
     m_forms = std::make_unique<Forms>(m_context);
+    createWindows(*m_forms);
+    if (!m_wheel) {
+        m_wheel = std::make_unique<WheelToArrows>();
+        qApp->installEventFilter(m_wheel.get());
+    }
     m_forms->MeniProgramu->move(0, 0);
-    m_forms->Ewidencja_przejazdow->NarastajacoOdStycznia = false;
+    m_data->NarastajacoOdStycznia = false;
     if (!prepareDataFolder())
         return false;
     try {

@@ -2,12 +2,14 @@
 
 #include <memory>
 
+class QObject;
 class QTranslator;
 
 namespace tarlok {
 
 struct AppContext;
 class Forms;
+class SharedData;
 
 // The program from its start to the main window waiting for the user: the windows, the data folder,
 // the schema check and the start-up schema actions. main() runs it with the real platform; tests run
@@ -22,6 +24,7 @@ public:
     bool start();
 
     Forms& forms() { return *m_forms; }
+    SharedData& data() { return *m_data; }
 
     static const char* title() { return "TARLOK"; }
 
@@ -34,7 +37,9 @@ private:
     bool prepareDataFolder();
 
     AppContext& m_context;
+    std::unique_ptr<SharedData> m_data;
     std::unique_ptr<Forms> m_forms;
+    std::unique_ptr<QObject> m_wheel;
     std::unique_ptr<QTranslator> m_qtPolish;
 };
 

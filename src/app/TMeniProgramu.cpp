@@ -1,8 +1,9 @@
 #include "TMeniProgramu.h"
 
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "data/SharedData.h"
 #include "app/TParametry1.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -19,7 +20,6 @@
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TMeniProgramu.h"
 
 #include <QApplication>
@@ -166,7 +166,6 @@ void TMeniProgramu::SpeedEwidencjaClick() {
 void TMeniProgramu::openRegister() {
     AppContext& ctx = m_forms.context;
     TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
-    auto* rui = reg.ui();
     const QDate today = ctx.clock.today();
     // An open register holding a trip or a cost being entered is only brought up: opening it anew
     // would move it off that row.
@@ -175,68 +174,20 @@ void TMeniProgramu::openRegister() {
         reg.activateWindow();
         return;
     }
-
-    reg.TableOkresy->open();
-    if (reg.TableOkresy->isNull(QStringLiteral("Miesiac"))) {
+    Table* periods = ctx.data().TableOkresy;
+    periods->open();
+    if (periods->isNull(QStringLiteral("Miesiac"))) {
+        // No period yet: the first one is chosen, and the register shows it.
         m_forms.Wybor_okresu->propose(today.year(), today.month());
         ctx.dialogs.showModal(m_forms.Wybor_okresu);
-    } else {
-        for (QWidget* b : {m_ui->SpeedPojazdy, m_ui->SpeedTrasa, m_ui->SpeedWydatki, m_ui->SpeedCele,
-                           m_ui->SpeedStawki, m_ui->SpeedOkres})
-            b->setEnabled(true);
-        reg.openTables();
-        {
-            const QSignalBlocker blockMonth(rui->ComboBoxMiesiac);
-            const QSignalBlocker blockTab(rui->PageControl1);
-            if (today.month() < rui->ComboBoxMiesiac->count())
-                rui->ComboBoxMiesiac->setCurrentIndex(today.month());
-            rui->DataKosztu->setDate(today);
-            rui->PageControl1->setCurrentWidget(rui->Koszty);
-        }
-        reg.fillPeriodLists();
-        const int m = reg.WybranyMiesiac();
-        reg.OpisySumKosztow(m);
-        reg.SumyKosztow(m);
-        reg.SumyVat(m);
-
-        m_forms.Parametry1->schemaCheck();
-        if (ctx.schema.parametersPresent) {
-            for (QWidget* w : {static_cast<QWidget*>(rui->RadioGroupCoPodajemy),
-                               static_cast<QWidget*>(rui->LabelStanLIcznikaPrzed),
-                               static_cast<QWidget*>(rui->DBEditStanLicznikaPrzed)})
-                w->setVisible(ctx.schema.costsUpgraded);
-        }
-        reg.applyCostEntryMode();
-        rui->RadioGroupPrzeliczanieVat->setItemIndex(0);
-        rui->DBEditVatZalProcent->setVisible(false);
-        rui->LabelProcVatZaliczony->setVisible(false);
-        rui->RadioGroupVatZaliczony->setVisible(true);
-        rui->RadioGroup1CoPodajemy->setItemIndex(0);
-        rui->DBEditStanLicznikaKoncowy->setReadOnly(false);
-        rui->DBEditStanLicznikaKoncowy->setEnabled(true);
-        rui->DBEditStanLicznikaKoncowy->setFlat(false);
-        rui->DBIloscKm->setReadOnly(true);
-        rui->DBIloscKm->setEnabled(false);
-        rui->DBIloscKm->setFlat(true);
-
-        reg.show();
-        reg.raise();
-        if (reg.TableKoszty->isActive())
-            reg.TableKoszty->refresh();
-        reg.TableOkresy->last();
-        const QDate periodDate = reg.TableOkresy->asDate(QStringLiteral("Data"));
-        if (periodDate > QDate(1990, 12, 30))
-            rui->DataKosztu->setDate(periodDate);
-        if (!reg.TableKoszty->isEmpty()) {
-            reg.SpalanieSrednie();
-            reg.SpalanieAktualne();
-            reg.TableKoszty->first();
-            reg.TableKoszty->refresh();
-            reg.PokazPolaVat();
-        }
+        if (!periods->isEmpty() && !periods->isNull(QStringLiteral("Miesiac")))
+            reg.showFirstPeriod();
+        return;
     }
-    rui->EditWartoscZaliczona->clear();
-    rui->EditVatNiezaliczony->clear();
+    for (QWidget* b : {m_ui->SpeedPojazdy, m_ui->SpeedTrasa, m_ui->SpeedWydatki, m_ui->SpeedCele,
+                       m_ui->SpeedStawki, m_ui->SpeedOkres})
+        b->setEnabled(true);
+    reg.openFromMainWindow();
 }
 
 void TMeniProgramu::SpeedPojazdyClick() {

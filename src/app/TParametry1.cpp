@@ -1,11 +1,11 @@
 #include "TParametry1.h"
 
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
-#include "platform/Paths.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "common/Paths.h"
+#include "data/SharedData.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -26,12 +26,9 @@ TParametry1::TParametry1(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
     Database& db = forms.context.database;
     TableParametry = new Table(db, this);
     TableParametry->setObjectName(QStringLiteral("TableParametry"));
-    TableKierowcy = new Table(db, this);
-    TableKierowcy->setObjectName(QStringLiteral("TableKierowcy"));
-    TableKierowcy->setTableName(tables::kierowcy().fileName());
-    TableWlasciciel = new Table(db, this);
-    TableWlasciciel->setObjectName(QStringLiteral("TableWlasciciel"));
-    TableWlasciciel->setTableName(tables::wlasciciel().fileName());
+    // The drivers and owner tables are shared with their windows.
+    TableKierowcy = forms.context.data().TableKierowcy;
+    TableWlasciciel = forms.context.data().TableWlasciciel;
 
     for (DbCheckBox* box :
          {m_ui->DBCheckUtwTabParametry, m_ui->DBCheckRozTabPrzejazdy, m_ui->DBCheckRozTabKoszty,
@@ -62,30 +59,15 @@ TParametry1::~TParametry1() = default;
 
 void TParametry1::schemaCheck() {
     AppContext& ctx = m_forms.context;
-    SchemaState& s = ctx.schema;
-    s.clear();
     const QString folder = ctx.dataFolder();
-    s.deadlinesPresent = paths::fileExists(ctx.database.tablePath(folder, QStringLiteral("Terminy.db")));
-    if (!QFileInfo(ctx.database.tablePath(folder, QStringLiteral("Parametry.db"))).isFile()) {
-        applySchemaState();
-        return;
+    ctx.schema = schema::readState(ctx.database, folder);
+    if (ctx.schema.parametersPresent) {
+        // This window's own view of the flags, for its check boxes.
+        TableParametry->close();
+        TableParametry->setDatabaseName(folder);
+        TableParametry->setTableName(QStringLiteral("Parametry"));
+        TableParametry->open();
     }
-    s.parametersPresent = true;
-    TableParametry->close();
-    TableParametry->setDatabaseName(folder);
-    TableParametry->setTableName(QStringLiteral("Parametry"));
-    TableParametry->open();
-    s.tripsUpgraded = TableParametry->asBool(QStringLiteral("RozszerzonoTabPrzejazdy"));
-    s.costsUpgraded = TableParametry->asBool(QStringLiteral("RozszerzonoTabKoszty"));
-    s.vehiclesUpgraded = TableParametry->asBool(QStringLiteral("RozszerzonoTabPojazdy"));
-    s.driversPresent = TableParametry->asBool(QStringLiteral("JestTabKierowcy"));
-    s.ownerPresent = TableParametry->asBool(QStringLiteral("JestTabWlasciciel"));
-    if (s.deadlinesPresent) {
-        TableParametry->edit();
-        TableParametry->setValue(QStringLiteral("JestTabTerminy"), true);
-        TableParametry->post();
-    }
-    s.deadlinesUpgraded = TableParametry->asBool(QStringLiteral("RozszerzonoTabTerminy"));
     applySchemaState();
 }
 
@@ -232,7 +214,7 @@ void TParametry1::upgrade(schema::Upgrade upgrade, Table* registerTable, const c
 
 void TParametry1::RozszerzTablicePrzejazdyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Trips, m_forms.Ewidencja_przejazdow->TablePrzejazdy,
+        upgrade(schema::Upgrade::Trips, m_forms.context.data().TablePrzejazdy,
                 "RozszerzonoTabPrzejazdy", m_forms.context.schema.tripsUpgraded,
                 QStringLiteral("TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTablicePrzejazdy);
@@ -241,7 +223,7 @@ void TParametry1::RozszerzTablicePrzejazdyClick() {
 
 void TParametry1::RozszerzTabliceKosztyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Costs, m_forms.Ewidencja_przejazdow->TableKoszty, "RozszerzonoTabKoszty",
+        upgrade(schema::Upgrade::Costs, m_forms.context.data().TableKoszty, "RozszerzonoTabKoszty",
                 m_forms.context.schema.costsUpgraded,
                 QStringLiteral("TABLICA Kosztów ZOSTAŁA ROZSZERZONA POPRAWNIE"), m_ui->RozszerzTabliceKoszty);
     });
@@ -249,7 +231,7 @@ void TParametry1::RozszerzTabliceKosztyClick() {
 
 void TParametry1::RozszerzTablicePojazdyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Vehicles, m_forms.Ewidencja_przejazdow->TablePojazdy,
+        upgrade(schema::Upgrade::Vehicles, m_forms.context.data().TablePojazdy,
                 "RozszerzonoTabPojazdy", m_forms.context.schema.vehiclesUpgraded,
                 QStringLiteral("TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTablicePojazdy);

@@ -1,8 +1,8 @@
 #include "TOpcjeDlaTerminow.h"
 
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Tables.h"

@@ -4,15 +4,14 @@
 #include "TCel_Wyjazdu.h"
 
 #include "ReferenceWindows.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "platform/Dialogs.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "data/SharedData.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 #include "ui_TCel_Wyjazdu.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "widgets/DataLink.h"
 
 namespace tarlok {
@@ -61,7 +60,7 @@ TCel_Wyjazdu::~TCel_Wyjazdu() {
 }
 
 Table* TCel_Wyjazdu::purposes() const {
-    return m_forms.Ewidencja_przejazdow->TableCelWyjazdu;
+    return m_forms.context.data().TableCelWyjazdu;
 }
 
 void TCel_Wyjazdu::prepare(bool pickForTrip) {
@@ -96,7 +95,7 @@ void TCel_Wyjazdu::pickPurpose(bool withDescription) {
                                            QStringLiteral("Informacja"));
         return;
     }
-    reference::copyPurpose(*table, *m_forms.Ewidencja_przejazdow->TablePrzejazdy, withDescription);
+    reference::copyPurpose(*table, *m_forms.context.data().TablePrzejazdy, withDescription);
     close();
 }
 
@@ -109,23 +108,22 @@ void TCel_Wyjazdu::DBGrid1DblClick() {
 }
 
 void TCel_Wyjazdu::ZamknijClick() {
-    runAction(m_forms.context.dialogs, [&] {
-        // The register decides whether it may leave its tab (a changed trip keeps it where it is).
-        auto* rui = m_forms.Ewidencja_przejazdow->ui();
-        rui->PageControl1->setCurrentWidget(rui->Koszty);
-        close();
-    });
+    // The window that opened this one acts on it (the register shows its costs tab).
+    m_leftByExit = true;
+    close();
 }
 
 void TCel_Wyjazdu::CheckBoxZapisBezposrednioTabelaClick() {
     m_ui->DBGrid1->setInPlaceEditing(m_ui->CheckBoxZapisBezposrednioTabela->isChecked());
 }
 
-void TCel_Wyjazdu::openWindow(bool pickForTrip) {
+bool TCel_Wyjazdu::openWindow(bool pickForTrip) {
+    m_leftByExit = false;
     runAction(m_forms.context.dialogs, [&] {
         prepare(pickForTrip);
         m_forms.context.dialogs.showModal(this);
     });
+    return m_leftByExit;
 }
 
 } // namespace tarlok

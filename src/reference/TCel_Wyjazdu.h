@@ -25,7 +25,8 @@ public:
     // (take button shown); the grid is editable only while "Zapis bezpośrednio w tabeli" is ticked.
     void prepare(bool pickForTrip);
     // Prepares the window and shows it modally.
-    void openWindow(bool pickForTrip);
+    // Returns true when the user left it by "Wyjście" (the register then shows its costs tab).
+    bool openWindow(bool pickForTrip);
 
 public slots:
     void WprowadzClick();
@@ -42,6 +43,7 @@ private:
 
     Forms& m_forms;
     std::unique_ptr<Ui::TCel_Wyjazdu> m_ui;
+    bool m_leftByExit = false;
 };
 
 } // namespace tarlok

@@ -3,17 +3,16 @@
 #include "TJaki_Wydatek.h"
 
 #include "ReferenceWindows.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
-#include "app/TParametry1.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "store/Schema.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "data/SharedData.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TJaki_Wydatek.h"
 #include "widgets/DataLink.h"
 
@@ -85,7 +84,7 @@ TJaki_Wydatek::~TJaki_Wydatek() {
 }
 
 Table* TJaki_Wydatek::kinds() const {
-    return m_forms.Ewidencja_przejazdow->TableWydatki;
+    return m_forms.context.data().TableWydatki;
 }
 
 void TJaki_Wydatek::prepare(bool pickForCost) {
@@ -146,8 +145,7 @@ void TJaki_Wydatek::TableWydatkiAfterDelete(Table&) {
 void TJaki_Wydatek::followCurrentKind() {
     takeDateFromRow();
     Table* table = kinds();
-    const bool fuel = table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
-    m_forms.Ewidencja_przejazdow->showFuelFields(fuel);
+    m_choice.fuel = table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
     showVatBox();
 }
 
@@ -164,19 +162,12 @@ void TJaki_Wydatek::takeKind() {
                                            QStringLiteral("Informacja"));
         return;
     }
-    TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
-    m_forms.Parametry1->schemaCheck();
+    m_forms.context.schema = schema::readState(m_forms.context.database, m_forms.context.dataFolder());
     const SchemaState& schema = m_forms.context.schema;
-    reference::copyExpenseKind(*kind, *reg.TableKoszty, schema.parametersPresent && schema.costsUpgraded);
-
-    auto* rui = reg.ui();
-    rui->LabelWartosc->setText(QStringLiteral("Wartość[zł]"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(rui->LabelWartoscVat), static_cast<QWidget*>(rui->DBEditVat),
-          static_cast<QWidget*>(rui->LabelWartoscBrutto), static_cast<QWidget*>(rui->DBEditWartoscBrutto)})
-        w->setVisible(true);
-    if (kind->asBool(QStringLiteral("CzyPaliwo")))
-        reg.showFuelFields(true);
+    reference::copyExpenseKind(*kind, *m_forms.context.data().TableKoszty,
+                               schema.parametersPresent && schema.costsUpgraded);
+    m_choice.taken = true;
+    m_choice.fuel = kind->asBool(QStringLiteral("CzyPaliwo"));
     close();
 }
 
@@ -187,9 +178,8 @@ void TJaki_Wydatek::WprowadzClick() {
 void TJaki_Wydatek::DBGrid1DblClick() {
     runAction(m_forms.context.dialogs, [&] {
         Table* table = kinds();
-        const bool fuel =
+        m_choice.fuel =
             table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
-        m_forms.Ewidencja_przejazdow->showFuelFields(fuel);
         showVatBox();
         takeKind();
     });
@@ -203,11 +193,13 @@ void TJaki_Wydatek::PomocClick() {
     m_forms.context.showHelp(2);
 }
 
-void TJaki_Wydatek::openWindow(bool pickForCost) {
+TJaki_Wydatek::Choice TJaki_Wydatek::openWindow(bool pickForCost) {
+    m_choice = {};
     runAction(m_forms.context.dialogs, [&] {
         prepare(pickForCost);
         m_forms.context.dialogs.showModal(this);
     });
+    return m_choice;
 }
 
 } // namespace tarlok

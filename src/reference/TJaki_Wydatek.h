@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TJaki_Wydatek;
@@ -25,7 +26,13 @@ public:
     // kind into the cost being entered (take button shown).
     void prepare(bool pickForCost);
     // Prepares the window and shows it modally.
-    void openWindow(bool pickForCost);
+    // What the window that opened this one shows afterwards: whether a kind was taken into the cost,
+    // and whether the kind last chosen (taken or only selected) is fuel, when one was chosen.
+    struct Choice {
+        bool taken = false;
+        std::optional<bool> fuel;
+    };
+    Choice openWindow(bool pickForCost);
 
 public slots:
     void WprowadzClick();
@@ -51,6 +58,7 @@ private:
 
     Forms& m_forms;
     std::unique_ptr<Ui::TJaki_Wydatek> m_ui;
+    Choice m_choice;
 };
 
 } // namespace tarlok

@@ -3,12 +3,12 @@
 #include "TKierowcy1.h"
 
 #include "ReferenceWindows.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
-#include "app/TParametry1.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "store/Schema.h"
 #include "platform/Dialogs.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "data/SharedData.h"
 #include "store/Table.h"
 #include "store/Tables.h"
 #include "ui_TKierowcy1.h"
@@ -66,7 +66,7 @@ TKierowcy1::TKierowcy1(Forms& forms)
 TKierowcy1::~TKierowcy1() = default;
 
 Table* TKierowcy1::drivers() const {
-    return m_forms.Parametry1->TableKierowcy;
+    return m_forms.context.data().TableKierowcy;
 }
 
 void TKierowcy1::openWindow(bool pickForTrip) {
@@ -95,7 +95,7 @@ void TKierowcy1::pickDriver() {
                                            QStringLiteral("Informacja"));
         return;
     }
-    reference::copyDriver(*table, *m_forms.Ewidencja_przejazdow->TablePrzejazdy);
+    reference::copyDriver(*table, *m_forms.context.data().TablePrzejazdy);
     closeDrivers();
     close();
 }

@@ -2,15 +2,14 @@
 #include "TNowy_Okres.h"
 
 #include "PeriodRules.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "common/Months.h"
 #include "platform/Dialogs.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "data/SharedData.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TNowy_Okres.h"
 
 #include <QSignalBlocker>
@@ -31,11 +30,13 @@ void TNowy_Okres::prepare() {
     m_year = 0;
     m_month = 0;
     m_ui->LabelNowyOkres->clear();
-    TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
+    SharedData& data = m_forms.context.data();
     // A trip or cost being entered in the register is saved or cancelled first.
-    if (reg.holdPendingRow())
+    if (const QString held = data.heldPendingRow(); !held.isEmpty()) {
+        m_forms.context.dialogs.message(held);
         throw Abort();
-    Table* periodsTable = reg.TableOkresy;
+    }
+    Table* periodsTable = data.TableOkresy;
     periodsTable->open();
     periodsTable->last();
     if (periodsTable->isEmpty() || periodsTable->isNull(QStringLiteral("Rok")) ||
@@ -56,45 +57,11 @@ void TNowy_Okres::WprowadzClick() {
             reject(); // no period was prepared (or it is in the table already)
             return;
         }
-        TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
-        auto* rui = reg.ui();
         const periods::Period period{m_year, m_month};
-        const QDate date = periods::nextPeriodDate(period);
-
-        Table* periodsTable = reg.TableOkresy;
-        periodsTable->open();
-        periodsTable->append();
-        periodsTable->setValue(QStringLiteral("Rok"), period.year);
-        periodsTable->setValue(QStringLiteral("Miesiac"), period.month);
-        periodsTable->setValue(QStringLiteral("Data"), date);
-        periodsTable->post();
-        periodsTable->flushBuffers();
         m_year = 0;
         m_month = 0;
-
-        // The register's lists are made again from the periods table: its year list gains a new year,
-        // its month list holds the months of the new period's year (whatever year was shown), and the
-        // boxes show the new period.
-        reg.fillPeriodLists();
-        {
-            const QSignalBlocker blockYear(rui->ComboBoxRok);
-            const QString yearText = QString::number(period.year);
-            if (rui->ComboBoxRok->findText(yearText) < 0)
-                rui->ComboBoxRok->addItem(yearText); // a year beyond the list's range is listed too
-            rui->ComboBoxRok->setEditText(yearText);
-        }
-        for (Table* table : {reg.TableKoszty, reg.TablePrzejazdy})
-            if (table->isActive())
-                table->refresh();
-        rui->DataPrzejazdu->setDate(date);
-        rui->DataKosztu->setDate(date);
-
-        const int month = reg.WybranyMiesiac();
-        reg.OpisySumPrzejazdow(month);
-        reg.OpisySumKosztow(month);
-        reg.SumyKosztow(month);
-        if (reg.TableKoszty->isActive())
-            reg.TableKoszty->refresh();
+        // The register follows: its lists hold the new period and it shows it.
+        m_forms.context.data().addPeriod(period.year, period.month, periods::nextPeriodDate(period));
         accept();
     });
 }

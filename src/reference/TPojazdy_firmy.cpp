@@ -3,15 +3,15 @@
 #include "TPojazdy_firmy.h"
 
 #include "VehicleRules.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
-#include "app/TParametry1.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "store/Schema.h"
 #include "common/Limits.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "register/TEwidencja_przejazdow.h"
-#include "register/VehicleRows.h"
+#include "data/SharedData.h"
+#include "calc/VehicleRows.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -61,16 +61,15 @@ TPojazdy_firmy::TPojazdy_firmy(Forms& forms)
     connectHandlers();
     // The controls that are not bound follow the current vehicle whichever window moves it, so that a
     // save writes what the user sees for that vehicle.
-    Table* t = vehiclesTable();
-    for (auto signal : {&Table::scrolled, &Table::stateChanged, &Table::activeChanged})
-        connect(t, signal, this, &TPojazdy_firmy::followVehicle);
+    connect(&m_forms.context.data(), &SharedData::vehicleChanged, this, &TPojazdy_firmy::followVehicle);
+    connect(vehiclesTable(), &Table::stateChanged, this, &TPojazdy_firmy::followVehicle);
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
 }
 
 TPojazdy_firmy::~TPojazdy_firmy() = default;
 
 Table* TPojazdy_firmy::vehiclesTable() const {
-    return m_forms.Ewidencja_przejazdow->TablePojazdy;
+    return m_forms.context.data().TablePojazdy;
 }
 
 Table* TPojazdy_firmy::openVehicles() {
@@ -187,7 +186,7 @@ void TPojazdy_firmy::openWindow() {
     const bool pending = t->isEditing();
     if (!pending)
         showOwnerChoice(!t->isEmpty() && t->asBool(kOwners));
-    m_forms.Parametry1->schemaCheck();
+    m_forms.context.schema = schema::readState(m_forms.context.database, m_forms.context.dataFolder());
     if (ctx.schema.parametersPresent)
         showOdometerControls(ctx.schema.vehiclesUpgraded);
     if (!pending) {

@@ -4,12 +4,12 @@
 
 #include "common/Limits.h"
 
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "data/SharedData.h"
 #include "store/Table.h"
 #include "ui_TStawki_poj.h"
 #include "widgets/DataLink.h"
@@ -43,7 +43,7 @@ TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
 TStawki_poj::~TStawki_poj() = default;
 
 Table* TStawki_poj::rates() const {
-    return m_forms.Ewidencja_przejazdow->TableStawki;
+    return m_forms.context.data().TableStawki;
 }
 
 void TStawki_poj::showEvent(QShowEvent* event) {

@@ -3,12 +3,12 @@
 #include "TTrasy.h"
 
 #include "ReferenceWindows.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "common/Limits.h"
 #include "platform/Dialogs.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "data/SharedData.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 #include "ui_TTrasy.h"
@@ -71,7 +71,7 @@ QString TTrasy::routeRefusal(const Table& table) {
 }
 
 Table* TTrasy::routes() const {
-    return m_forms.Ewidencja_przejazdow->TableTrasy;
+    return m_forms.context.data().TableTrasy;
 }
 
 void TTrasy::prepare(bool pickForTrip) {
@@ -120,7 +120,7 @@ void TTrasy::pickRoute() {
                                            QStringLiteral("Informacja"));
         return;
     }
-    reference::copyRoute(*table, *m_forms.Ewidencja_przejazdow->TablePrzejazdy);
+    reference::copyRoute(*table, *m_forms.context.data().TablePrzejazdy);
     close();
 }
 

@@ -2,10 +2,11 @@
 #include "TWlascicielPodatnik.h"
 
 #include "ReferenceWindows.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
-#include "app/TParametry1.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "data/SharedData.h"
+#include "store/Schema.h"
 #include "platform/Dialogs.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -76,7 +77,7 @@ TWlascicielPodatnik::TWlascicielPodatnik(Forms& forms)
 TWlascicielPodatnik::~TWlascicielPodatnik() = default;
 
 Table* TWlascicielPodatnik::owner() const {
-    return m_forms.Parametry1->TableWlasciciel;
+    return m_forms.context.data().TableWlasciciel;
 }
 
 void TWlascicielPodatnik::openWindow() {

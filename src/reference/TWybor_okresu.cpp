@@ -3,16 +3,15 @@
 #include "TWybor_okresu.h"
 
 #include "PeriodRules.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "data/SharedData.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TWybor_okresu.h"
 
 #include <QCompleter>
@@ -83,40 +82,12 @@ void TWybor_okresu::Wprowadz_okresClick() {
         const int month = periods::monthOf(m_ui->ComboBoxMiesiace->currentText(), today.month());
         const QDate date = periods::firstPeriodDate(year, month, today);
 
-        TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
-        auto* rui = reg.ui();
-        // The register's tables first: a table that cannot be opened leaves nothing stored.
-        reg.openTables();
-        Table* periodsTable = reg.TableOkresy;
-        periodsTable->append();
-        periodsTable->setValue(QStringLiteral("Rok"), year);
-        periodsTable->setValue(QStringLiteral("Miesiac"), month);
-        periodsTable->setValue(QStringLiteral("Data"), date);
-        periodsTable->post();
-        periodsTable->flushBuffers();
+        // The shared tables first: a table that cannot be opened leaves nothing stored. The register
+        // follows the new period (the main window then shows it).
+        SharedData& data = m_forms.context.data();
+        data.openTables();
+        data.addPeriod(year, month, date);
         stored = true;
-        rui->DataPrzejazdu->setDate(date);
-
-        // The register's year and month boxes show the new period and list it (its year even when
-        // beyond the years the list reaches).
-        reg.fillPeriodLists();
-        {
-            const QSignalBlocker blockYear(rui->ComboBoxRok);
-            const QString yearText = QString::number(year);
-            if (rui->ComboBoxRok->findText(yearText) < 0)
-                rui->ComboBoxRok->addItem(yearText);
-            rui->ComboBoxRok->setEditText(yearText);
-        }
-
-        rui->DataKosztu->setDate(today);
-        {
-            const QSignalBlocker blockTab(rui->PageControl1);
-            rui->PageControl1->setCurrentWidget(rui->Koszty);
-        }
-        reg.show();
-        reg.raise();
-        if (reg.TableKoszty->isActive())
-            reg.TableKoszty->refresh();
     });
     if (stored)
         accept();

@@ -3,13 +3,14 @@
 // their own.
 #include "TEwidencja_przejazdow.h"
 
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "data/SharedData.h"
 #include "platform/Help.h"
 #include "reference/TCel_Wyjazdu.h"
 #include "reference/TJaki_Wydatek.h"
@@ -19,6 +20,7 @@
 #include "reference/TStawki_poj.h"
 #include "reference/TTrasy.h"
 #include "store/Database.h"
+#include "store/Schema.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -36,10 +38,6 @@ namespace tarlok {
 
 namespace {
 
-const QString kTripPending = QStringLiteral("Wprowadzany przejazd nie został zapisany - zapisz go "
-                                            "przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anuluj\".");
-const QString kCostPending = QStringLiteral("Wprowadzany koszt nie został zapisany - zapisz go przyciskiem "
-                                            "\"Zapisz\" albo anuluj przyciskiem \"Anulij\".");
 const QString kVehiclePending =
     QStringLiteral("Wprowadzany pojazd nie został zapisany - zapisz go przyciskiem "
                    "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\" w formatce POJAZDY.");
@@ -48,45 +46,17 @@ const QString kVehicleWithoutNumber =
 const QString kBrowseOnly = QStringLiteral("W widoku \"Wszystko\" zapisy można tylko przeglądać - wybierz "
                                            "miesiąc, aby dodać lub poprawić zapis.");
 
-Table* makeTable(Database& database, QObject* owner, const char* objectName, const TableDef& def) {
-    auto* table = new Table(database, owner);
-    table->setObjectName(QString::fromLatin1(objectName));
-    table->setDatabaseName(QString::fromLatin1(Database::kAlias));
-    table->setTableName(def.fileName());
-    table->setExpectedFields(def.fields);
-    return table;
-}
-
-// The application-wide wheel hook: every wheel step becomes an Up or Down key for the focused
-// control, so grids move one row per step.
-class WheelToArrows : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Wheel)
-            return false;
-        auto* wheel = static_cast<QWheelEvent*>(event);
-        const int delta = wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
-        QObject* target = QApplication::focusWidget();
-        if (!target)
-            target = watched;
-        const int key = delta > 0 ? Qt::Key_Up : Qt::Key_Down;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-        QApplication::sendEvent(target, &release);
-        return true;
-    }
-};
-
 } // namespace
 
 // ---------------------------------------------------------------- creation
 
 TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
-    : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TEwidencja_przejazdow>()) {
+    : QWidget(nullptr, Qt::Window), TablePojazdy(forms.context.data().TablePojazdy),
+      TablePrzejazdy(forms.context.data().TablePrzejazdy), TableKoszty(forms.context.data().TableKoszty),
+      TableStawki(forms.context.data().TableStawki), TableOkresy(forms.context.data().TableOkresy),
+      TableTrasy(forms.context.data().TableTrasy), TableWydatki(forms.context.data().TableWydatki),
+      TableCelWyjazdu(forms.context.data().TableCelWyjazdu), m_forms(forms), m_data(forms.context.data()),
+      m_ui(std::make_unique<Ui::TEwidencja_przejazdow>()) {
     setObjectName(QStringLiteral("Ewidencja_przejazdow"));
     m_ui->setupUi(this);
     setFixedSize(963, 765);
@@ -94,7 +64,9 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     setupGrids();
     connectHandlers();
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
-    qApp->installEventFilter(new WheelToArrows(this));
+    connect(&m_data, &SharedData::periodAdded, this, [this](int year, int month, const QDate& date) {
+        runAction(m_forms.context.dialogs, [&] { periodAdded(year, month, date); });
+    });
 
     // Only the periods' years and months are listed: what is typed is a choice, never a new entry.
     m_ui->ComboBoxRok->setInsertPolicy(QComboBox::NoInsert);
@@ -111,57 +83,17 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
         b->setEnabled(false);
 }
 
-TEwidencja_przejazdow::~TEwidencja_przejazdow() = default;
+TEwidencja_przejazdow::~TEwidencja_przejazdow() {
+    // The shared table outlives the window: its calculated field is the costs tab's.
+    TableKoszty->onCalcFields = nullptr;
+}
 
 void TEwidencja_przejazdow::setupTables() {
-    Database& db = m_forms.context.database;
-    TablePojazdy = makeTable(db, this, "TablePojazdy", tables::pojazdy());
-    TablePrzejazdy = makeTable(db, this, "TablePrzejazdy", tables::przejazdy());
-    TableKoszty = makeTable(db, this, "TableKoszty", tables::koszty());
-    TableStawki = makeTable(db, this, "TableStawki", tables::stawki());
-    TableOkresy = makeTable(db, this, "TableOkresy", tables::okresy());
-    TableTrasy = makeTable(db, this, "TableTrasy", tables::trasy());
-    TableWydatki = makeTable(db, this, "TableWydatki", tables::wydatki());
-    TableCelWyjazdu = makeTable(db, this, "TableCelWyjazdu", tables::celWyj());
-
-    TablePojazdy->addCalculatedField(QStringLiteral("Inform_samochod"), FieldType::Alpha, 3);
-    TablePojazdy->addCalculatedField(QStringLiteral("UzywanyString"), FieldType::Alpha, 3);
-    TablePojazdy->onCalcFields = [this](Table& t) {
-        TablePojazdyCalcFields(t);
-    };
-    TablePojazdy->onFilterRecord = [this](Table& t) {
-        return TablePojazdyFilterRecord(t);
-    };
-    TablePojazdy->afterPost = [this](Table& t) {
-        TablePojazdyAfterPost(t);
-    };
-    // A vehicle row is stored only with its number: its trips and costs would otherwise belong to none.
-    TablePojazdy->beforePost = [](Table& t) {
-        if (t.state() == Table::State::Insert && t.isNull(QStringLiteral("NrKol_Pojazdu")))
-            throw EngineError(kVehicleWithoutNumber);
-    };
-    TablePojazdy->setPendingGuard(kVehiclePending);
-
-    const QString byVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
-    TablePrzejazdy->setIndexName(byVehicleAndDate);
-    TablePrzejazdy->setMasterSource(TablePojazdy, QStringLiteral("NrKol_Pojazdu"));
-    TablePrzejazdy->onFilterRecord = [this](Table& t) {
-        return TablePrzejazdyFilterRecord(t);
-    };
-    TablePrzejazdy->setFiltered(true);
-    TablePrzejazdy->setPendingGuard(kTripPending);
-
-    TableKoszty->setIndexName(byVehicleAndDate);
-    TableKoszty->setMasterSource(TablePojazdy, QStringLiteral("NrKol_Pojazdu"));
-    TableKoszty->addCalculatedField(QStringLiteral("WartoscBrutto"), FieldType::Number);
+    // The gross value the costs grid shows follows the tab's "Vat zaliczony w koszty" choice.
     TableKoszty->onCalcFields = [this](Table& t) {
         TableKosztyCalcFields(t);
     };
-    TableKoszty->onFilterRecord = [this](Table& t) {
-        return TableKosztyFilterRecord(t);
-    };
-    TableKoszty->setFiltered(true);
-    TableKoszty->setPendingGuard(kCostPending);
+    applyScopes();
 }
 
 void TEwidencja_przejazdow::setupGrids() {
@@ -343,35 +275,11 @@ void TEwidencja_przejazdow::connectHandlers() {
 // ---------------------------------------------------------------- tables
 
 void TEwidencja_przejazdow::openTables() {
-    for (Table* table : {TableKoszty, TableOkresy, TablePrzejazdy, TableStawki, TableWydatki, TableTrasy,
-                         TablePojazdy, TableCelWyjazdu})
-        table->open();
+    m_data.openTables();
 }
 
 void TEwidencja_przejazdow::closeTables() {
-    for (Table* table : {TablePrzejazdy, TableKoszty, TablePojazdy, TableStawki, TableOkresy, TableTrasy,
-                         TableWydatki, TableCelWyjazdu})
-        table->close();
-}
-
-bool TEwidencja_przejazdow::TablePojazdyFilterRecord(Table& t) {
-    // While the register is hidden (the lump-sum register uses the table) only employees' cars.
-    if (isVisible())
-        return true;
-    return !t.asBool(QStringLiteral("Pojazd_Wlasc"));
-}
-
-void TEwidencja_przejazdow::TablePojazdyCalcFields(Table& t) {
-    t.setValue(QStringLiteral("Inform_samochod"),
-               t.asBool(QStringLiteral("Pojazd_Wlasc")) ? QStringLiteral("Nie") : QStringLiteral("Tak"));
-    t.setValue(QStringLiteral("UzywanyString"),
-               t.asBool(QStringLiteral("Uzywany")) ? QStringLiteral("TAK") : QStringLiteral("NIE"));
-}
-
-void TEwidencja_przejazdow::TablePojazdyAfterPost(Table& t) {
-    m_forms.Pojazdy_firmy->showOwnerChoice(t.asBool(QStringLiteral("Pojazd_Wlasc")));
-    if (t.isNull(QStringLiteral("NrKol_Pojazdu")))
-        m_forms.context.dialogs.message(kVehicleWithoutNumber);
+    m_data.closeTables();
 }
 
 int TEwidencja_przejazdow::selectedYear() const {
@@ -384,52 +292,22 @@ int TEwidencja_przejazdow::selectedYear() const {
     return m_forms.context.clock.today().year();
 }
 
-const TEwidencja_przejazdow::FilterPeriod& TEwidencja_przejazdow::filterPeriod() const {
-    if (m_ui->ComboBoxRok->currentText().isEmpty()) {
+void TEwidencja_przejazdow::takePeriodFromBoxes() {
+    // An empty year box is never left empty: the current year goes into it.
+    if (m_ui->ComboBoxRok->currentText().trimmed().isEmpty()) {
         const QSignalBlocker block(m_ui->ComboBoxRok);
         m_ui->ComboBoxRok->setEditText(QString::number(m_forms.context.clock.today().year()));
     }
-    FilterPeriod& p = m_filterPeriod;
-    const QString yearText = m_ui->ComboBoxRok->currentText();
-    const QString monthText = m_ui->ComboBoxMiesiac->currentText();
-    if (!p.known || p.yearText != yearText || p.monthText != monthText) {
-        p.yearText = yearText;
-        p.monthText = monthText;
-        p.year = selectedYear();
-        p.month = 0;
-        WybranyMiesiac(p.month);
-        p.known = true;
-    }
-    return p;
+    // A month box without a month name shows the current month's rows.
+    int month = m_forms.context.clock.today().month();
+    WybranyMiesiac(month);
+    m_data.setPeriod(selectedYear(), month);
 }
 
-bool TEwidencja_przejazdow::TablePrzejazdyFilterRecord(Table& t) {
-    const FilterPeriod& period = filterPeriod();
-    if (onTripsTab()) {
-        auto [from, to] = ZakresMiesiecy(period.month);
-        if (NarastajacoOdStycznia)
-            from = 1;
-        const qint64 m = t.asInteger(QStringLiteral("Miesiac"));
-        return from <= m && m <= to && t.asInteger(QStringLiteral("Rok")) == period.year;
-    }
-    if (onSummaryTab())
-        return t.asInteger(QStringLiteral("Rok")) == period.year;
-    return true;
-}
-
-bool TEwidencja_przejazdow::TableKosztyFilterRecord(Table& t) {
-    const FilterPeriod& period = filterPeriod();
-    if (onCostsTab()) {
-        const int month = period.monthText.isEmpty() ? m_forms.context.clock.today().month() : period.month;
-        auto [from, to] = ZakresMiesiecy(month);
-        if (NarastajacoOdStycznia)
-            from = 1;
-        const qint64 m = t.asInteger(QStringLiteral("Miesiac"));
-        return from <= m && m <= to && t.asInteger(QStringLiteral("Rok")) == period.year;
-    }
-    if (onSummaryTab())
-        return t.asInteger(QStringLiteral("Rok")) == period.year;
-    return true;
+void TEwidencja_przejazdow::applyScopes() {
+    using Scope = SharedData::Scope;
+    m_data.setTripsScope(onTripsTab() ? Scope::Period : onSummaryTab() ? Scope::Year : Scope::All);
+    m_data.setCostsScope(onCostsTab() ? Scope::Period : onSummaryTab() ? Scope::Year : Scope::All);
 }
 
 // ---------------------------------------------------------------- the selected period
@@ -511,6 +389,8 @@ void TEwidencja_przejazdow::fillPeriodLists() {
 }
 
 void TEwidencja_przejazdow::periodShown() {
+    takePeriodFromBoxes();
+    applyScopes();
     m_shownYear = m_ui->ComboBoxRok->currentText();
     m_shownMonth = m_ui->ComboBoxMiesiac->currentText();
     m_shownTab = m_ui->PageControl1->currentIndex();
@@ -551,21 +431,16 @@ void TEwidencja_przejazdow::restoreShownPeriod() {
     m_ui->ComboBoxRok->setEditText(m_shownYear);
     m_ui->ComboBoxMiesiac->setEditText(m_shownMonth);
     m_ui->PageControl1->setCurrentIndex(m_shownTab);
+    takePeriodFromBoxes();
+    applyScopes();
 }
 
 bool TEwidencja_przejazdow::holdPendingRow() {
-    for (Table* table : {TablePrzejazdy, TableKoszty, TablePojazdy}) {
-        if (!table->isActive() || !table->isEditing())
-            continue;
-        if (table->isModified()) {
-            m_forms.context.dialogs.message(table->pendingGuard());
-            return true;
-        }
-    }
-    for (Table* table : {TablePrzejazdy, TableKoszty})
-        if (table->isActive())
-            table->cancel();
-    return false;
+    const QString held = m_data.heldPendingRow();
+    if (held.isEmpty())
+        return false;
+    m_forms.context.dialogs.message(held);
+    return true;
 }
 
 void TEwidencja_przejazdow::OdblokujZakladki() {
@@ -681,6 +556,7 @@ void TEwidencja_przejazdow::ComboBoxMiesiacChange() {
 }
 
 void TEwidencja_przejazdow::monthChanged() {
+    takePeriodFromBoxes();
     if (!TablePojazdy->isActive())
         return;
     const int m = WybranyMiesiac();
@@ -767,6 +643,7 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
             m_ui->ComboBoxMiesiac->setEditText(monthText);
             if (TableOkresy->locate(QStringLiteral("Miesiac"), {remembered}))
                 m_ui->ComboBoxMiesiac->setEditText(months::name(remembered));
+            takePeriodFromBoxes();
             if (onCostsTab())
                 TableKoszty->refresh();
             else if (onTripsTab())
@@ -776,6 +653,7 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
             const QSignalBlocker block(yearBox);
             yearBox->setEditText(QString::number(today));
         }
+        takePeriodFromBoxes();
         if (onSummaryTab())
             WyliczZestawienie();
         // The sums under the grid follow the year shown.
@@ -804,6 +682,7 @@ void TEwidencja_przejazdow::PageControl1Change() {
         restoreShownPeriod();
         return;
     }
+    applyScopes();
     runAction(m_forms.context.dialogs, [&] {
         if (!TablePojazdy->isActive())
             return;
@@ -844,6 +723,107 @@ void TEwidencja_przejazdow::PageControl1Change() {
         }
     });
     periodShown();
+}
+
+// ---------------------------------------------------------------- opening
+
+void TEwidencja_przejazdow::openFromMainWindow() {
+    AppContext& ctx = m_forms.context;
+    const QDate today = ctx.clock.today();
+    auto* ui = m_ui.get();
+    openTables();
+    {
+        const QSignalBlocker blockMonth(ui->ComboBoxMiesiac);
+        const QSignalBlocker blockTab(ui->PageControl1);
+        if (today.month() < ui->ComboBoxMiesiac->count())
+            ui->ComboBoxMiesiac->setCurrentIndex(today.month());
+        ui->DataKosztu->setDate(today);
+        ui->PageControl1->setCurrentWidget(ui->Koszty);
+    }
+    fillPeriodLists();
+    const int m = WybranyMiesiac();
+    OpisySumKosztow(m);
+    SumyKosztow(m);
+    SumyVat(m);
+
+    ctx.schema = schema::readState(ctx.database, ctx.dataFolder());
+    if (ctx.schema.parametersPresent) {
+        for (QWidget* w : {static_cast<QWidget*>(ui->RadioGroupCoPodajemy),
+                           static_cast<QWidget*>(ui->LabelStanLIcznikaPrzed),
+                           static_cast<QWidget*>(ui->DBEditStanLicznikaPrzed)})
+            w->setVisible(ctx.schema.costsUpgraded);
+    }
+    applyCostEntryMode();
+    ui->RadioGroupPrzeliczanieVat->setItemIndex(0);
+    ui->DBEditVatZalProcent->setVisible(false);
+    ui->LabelProcVatZaliczony->setVisible(false);
+    ui->RadioGroupVatZaliczony->setVisible(true);
+    ui->RadioGroup1CoPodajemy->setItemIndex(0);
+    ui->DBEditStanLicznikaKoncowy->setReadOnly(false);
+    ui->DBEditStanLicznikaKoncowy->setEnabled(true);
+    ui->DBEditStanLicznikaKoncowy->setFlat(false);
+    ui->DBIloscKm->setReadOnly(true);
+    ui->DBIloscKm->setEnabled(false);
+    ui->DBIloscKm->setFlat(true);
+
+    show();
+    raise();
+    if (TableKoszty->isActive())
+        TableKoszty->refresh();
+    TableOkresy->last();
+    const QDate periodDate = TableOkresy->asDate(QStringLiteral("Data"));
+    if (periodDate > QDate(1990, 12, 30))
+        ui->DataKosztu->setDate(periodDate);
+    if (!TableKoszty->isEmpty()) {
+        SpalanieSrednie();
+        SpalanieAktualne();
+        TableKoszty->first();
+        TableKoszty->refresh();
+        PokazPolaVat();
+    }
+    ui->EditWartoscZaliczona->clear();
+    ui->EditVatNiezaliczony->clear();
+}
+
+void TEwidencja_przejazdow::showFirstPeriod() {
+    m_ui->DataKosztu->setDate(m_forms.context.clock.today());
+    {
+        const QSignalBlocker blockTab(m_ui->PageControl1);
+        m_ui->PageControl1->setCurrentWidget(m_ui->Koszty);
+    }
+    applyScopes();
+    show();
+    raise();
+    if (TableKoszty->isActive())
+        TableKoszty->refresh();
+    m_ui->EditWartoscZaliczona->clear();
+    m_ui->EditVatNiezaliczony->clear();
+}
+
+void TEwidencja_przejazdow::periodAdded(int year, int, const QDate& date) {
+    // The lists are made again from the periods table: the year list gains a new year, the month list
+    // holds the months of the new period's year (whatever year was shown), and the boxes show it.
+    fillPeriodLists();
+    {
+        const QSignalBlocker blockYear(m_ui->ComboBoxRok);
+        const QString yearText = QString::number(year);
+        if (m_ui->ComboBoxRok->findText(yearText) < 0)
+            m_ui->ComboBoxRok->addItem(yearText); // a year beyond the list's range is listed too
+        m_ui->ComboBoxRok->setEditText(yearText);
+    }
+    periodShown();
+    for (Table* table : {TableKoszty, TablePrzejazdy})
+        if (table->isActive())
+            table->refresh();
+    m_ui->DataPrzejazdu->setDate(date);
+    m_ui->DataKosztu->setDate(date);
+    m_ui->EditWartoscZaliczona->clear();
+    if (!TablePojazdy->isActive())
+        return;
+    const int month = WybranyMiesiac();
+    OpisySumPrzejazdow(month);
+    OpisySumKosztow(month);
+    SumyKosztow(month);
 }
 
 void TEwidencja_przejazdow::zamknijClick() {
@@ -896,19 +876,30 @@ void TEwidencja_przejazdow::NowyOkresClick() {
 }
 
 void TEwidencja_przejazdow::WydatkiClick() {
-    m_forms.Jaki_Wydatek->openWindow(false);
+    showExpenseKindChoice(m_forms.Jaki_Wydatek->openWindow(false));
 }
 
 void TEwidencja_przejazdow::Kart_WydatkiClick() {
-    m_forms.Jaki_Wydatek->openWindow(true);
+    showExpenseKindChoice(m_forms.Jaki_Wydatek->openWindow(true));
+}
+
+void TEwidencja_przejazdow::showExpenseKindChoice(const TJaki_Wydatek::Choice& choice) {
+    // The fuel fields follow the kind chosen last; a kind taken into the cost shows the VAT fields.
+    if (choice.fuel)
+        showFuelFields(*choice.fuel);
+    if (choice.taken)
+        PokazPolaVat();
 }
 
 void TEwidencja_przejazdow::CelWyjClick() {
-    m_forms.Cel_Wyjazdu->openWindow(false);
+    if (m_forms.Cel_Wyjazdu->openWindow(false))
+        m_ui->PageControl1->setCurrentWidget(m_ui->Koszty);
 }
 
 void TEwidencja_przejazdow::Kartoteka_CelowClick() {
-    m_forms.Cel_Wyjazdu->openWindow(true);
+    // Left by "Wyjście", the purposes window brings the costs tab (a changed trip keeps the tab).
+    if (m_forms.Cel_Wyjazdu->openWindow(true))
+        m_ui->PageControl1->setCurrentWidget(m_ui->Koszty);
 }
 
 void TEwidencja_przejazdow::KierowcyClick() {

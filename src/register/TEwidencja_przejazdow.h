@@ -1,5 +1,8 @@
 #pragma once
 
+#include "reference/TJaki_Wydatek.h"
+
+#include <QDate>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -14,12 +17,12 @@ class TEwidencja_przejazdow;
 namespace tarlok {
 
 class Forms;
+class SharedData;
 class Table;
 
 // The register window: the vehicles, the chosen period (year and month) and, on three tabs, the costs
-// and the trips of the current vehicle in that period and the summary of its year. It owns the eight
-// tables that the reference windows, the printouts and the other subsystems share, so there is one
-// current vehicle in the whole program.
+// and the trips of the current vehicle in that period and the summary of its year. It works on the
+// shared tables of the data object and sets the chosen period there.
 class TEwidencja_przejazdow : public QWidget {
     Q_OBJECT
 
@@ -29,20 +32,26 @@ public:
 
     Ui::TEwidencja_przejazdow* ui() const { return m_ui.get(); }
 
-    Table* TablePojazdy;
-    Table* TablePrzejazdy;
-    Table* TableKoszty;
-    Table* TableStawki;
-    Table* TableOkresy;
-    Table* TableTrasy;
-    Table* TableWydatki;
-    Table* TableCelWyjazdu;
+    // The shared tables, as the data object holds them (the register owns none of them).
+    Table* const TablePojazdy;
+    Table* const TablePrzejazdy;
+    Table* const TableKoszty;
+    Table* const TableStawki;
+    Table* const TableOkresy;
+    Table* const TableTrasy;
+    Table* const TableWydatki;
+    Table* const TableCelWyjazdu;
 
     // --- state kept between actions ---
     bool NowyPrzejazd = false;               // a trip was started with "Nowy przejazd"
     bool NowyKoszt = false;                  // a cost was started with "Nowy koszt" or "Edytuj koszt"
-    bool NarastajacoOdStycznia = false;      // the period filters admit January to the chosen month
     std::array<double, 13> VatMiesiecznie{}; // VAT counted into costs, by month [1..12]
+
+    // "EWIDENCJA" of the main window: the tables opened, the newest period shown on the costs tab, the
+    // entry modes of both tabs set back, and the window shown.
+    void openFromMainWindow();
+    // After the first period was opened: the window shown on the costs tab.
+    void showFirstPeriod();
 
     // --- the selected period ---
     // The month index of the month box: 1..12 for a month name, 0 for "Wszystko"; any other text
@@ -59,8 +68,8 @@ public:
     // Fills the year list (years with periods within 25 years back and 24 ahead) and the month list of
     // the newest period's year, and shows the newest period.
     void fillPeriodLists();
-    // Opens the tables that are closed: costs, periods, trips, rates, expense kinds, routes, vehicles,
-    // purposes.
+    // Opens the shared tables that are closed: costs, periods, trips, rates, expense kinds, routes,
+    // vehicles, purposes.
     void openTables();
     void closeTables();
     // Enables the tabs for a vehicle in use (or with "Aktywne dla poj. nieużywanych" ticked).
@@ -172,11 +181,6 @@ private:
     void setupTables();
     void setupGrids();
     void connectHandlers();
-    bool TablePojazdyFilterRecord(Table& table);
-    bool TablePrzejazdyFilterRecord(Table& table);
-    bool TableKosztyFilterRecord(Table& table);
-    void TablePojazdyCalcFields(Table& table);
-    void TablePojazdyAfterPost(Table& table);
     void TableKosztyCalcFields(Table& table);
     // The steps shared by every way of selecting a vehicle; `busy` shows the busy button while the
     // summary is computed.
@@ -222,19 +226,18 @@ private:
     // of the whole year.
     void recomputeCosts(int year, int fromMonth, int toMonth, bool monthPasses, bool fuelPass, bool yearPass);
 
-    // The year and month the period filters admit, read from the boxes once per change of their texts
-    // (the filters run for every row of the vehicle).
-    struct FilterPeriod {
-        QString yearText;
-        QString monthText;
-        int year = 0;
-        int month = 0;
-        bool known = false;
-    };
-    const FilterPeriod& filterPeriod() const;
-    mutable FilterPeriod m_filterPeriod;
+    // What the expense-kinds window leaves for the costs tab.
+    void showExpenseKindChoice(const TJaki_Wydatek::Choice& choice);
+    // The year and month of the boxes become the chosen period of the shared data.
+    void takePeriodFromBoxes();
+    // The rows the trips and costs filters admit follow the tab shown.
+    void applyScopes();
+    // A new period was stored (here, in the main window or in the first-period window): the lists hold
+    // it and the window shows it.
+    void periodAdded(int year, int month, const QDate& date);
 
     Forms& m_forms;
+    SharedData& m_data;
     std::unique_ptr<Ui::TEwidencja_przejazdow> m_ui;
     int m_shownTab = 0;
     QString m_shownYear;

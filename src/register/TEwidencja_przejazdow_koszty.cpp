@@ -3,11 +3,11 @@
 // vehicle's costs, and the sums under the grid and the fuel consumption follow.
 #include "TEwidencja_przejazdow.h"
 
-#include "CostCalc.h"
+#include "calc/CostCalc.h"
 #include "SumLabels.h"
-#include "app/Actions.h"
-#include "app/AppContext.h"
-#include "app/Forms.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "common/Limits.h"
 #include "common/Money.h"
 #include "common/Months.h"

@@ -5,7 +5,7 @@
 #include "common/Money.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
-#include "register/SummaryCalc.h"
+#include "calc/SummaryCalc.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
 

@@ -3,7 +3,7 @@
 #include "EngineError.h"
 #include "LocalSql.h"
 #include "Table.h"
-#include "platform/Paths.h"
+#include "common/Paths.h"
 
 #include <QDir>
 #include <QFile>

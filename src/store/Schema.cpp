@@ -2,9 +2,37 @@
 
 #include "Database.h"
 #include "EngineError.h"
+#include "Table.h"
 #include "Tables.h"
+#include "common/Paths.h"
+
+#include <QFileInfo>
 
 namespace tarlok::schema {
+
+SchemaState readState(Database& database, const QString& folder) {
+    SchemaState s;
+    s.deadlinesPresent = paths::fileExists(database.tablePath(folder, QStringLiteral("Terminy.db")));
+    if (!QFileInfo(database.tablePath(folder, QStringLiteral("Parametry.db"))).isFile())
+        return s;
+    s.parametersPresent = true;
+    Table parameters(database);
+    parameters.setDatabaseName(folder);
+    parameters.setTableName(QStringLiteral("Parametry"));
+    parameters.open();
+    s.tripsUpgraded = parameters.asBool(QStringLiteral("RozszerzonoTabPrzejazdy"));
+    s.costsUpgraded = parameters.asBool(QStringLiteral("RozszerzonoTabKoszty"));
+    s.vehiclesUpgraded = parameters.asBool(QStringLiteral("RozszerzonoTabPojazdy"));
+    s.driversPresent = parameters.asBool(QStringLiteral("JestTabKierowcy"));
+    s.ownerPresent = parameters.asBool(QStringLiteral("JestTabWlasciciel"));
+    if (s.deadlinesPresent && !parameters.asBool(QStringLiteral("JestTabTerminy"))) {
+        parameters.edit();
+        parameters.setValue(QStringLiteral("JestTabTerminy"), true);
+        parameters.post();
+    }
+    s.deadlinesUpgraded = parameters.asBool(QStringLiteral("RozszerzonoTabTerminy"));
+    return s;
+}
 
 QString alterStatement(Upgrade upgrade) {
     switch (upgrade) {

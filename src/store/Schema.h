@@ -7,11 +7,30 @@
 #include <vector>
 
 namespace tarlok {
+
 class Database;
-}
+
+// The eight yes/no schema states of the run, cleared at the start of every schema check.
+struct SchemaState {
+    bool parametersPresent = false; // Parametry.db exists
+    bool tripsUpgraded = false;     // RozszerzonoTabPrzejazdy
+    bool costsUpgraded = false;     // RozszerzonoTabKoszty
+    bool vehiclesUpgraded = false;  // RozszerzonoTabPojazdy
+    bool driversPresent = false;    // JestTabKierowcy
+    bool ownerPresent = false;      // JestTabWlasciciel
+    bool deadlinesPresent = false;  // Terminy.db exists
+    bool deadlinesUpgraded = false; // RozszerzonoTabTerminy
+    void clear() { *this = SchemaState(); }
+};
+
+} // namespace tarlok
 
 // Creation of a new data folder and the upgrades that add the later fields.
 namespace tarlok::schema {
+
+// Reads the eight schema states of `folder`: the flags of its parameters table and whether its deadlines
+// file exists; stores JestTabTerminy when that file exists.
+SchemaState readState(Database& database, const QString& folder);
 
 enum class Upgrade { Trips, Costs, Vehicles, Deadlines };
 

@@ -4,7 +4,7 @@
 #include "support/TestApp.h"
 
 #include "common/Error.h"
-#include "register/CostCalc.h"
+#include "calc/CostCalc.h"
 
 #include <QTest>
 

@@ -4,12 +4,12 @@
 // its month as it was, and what was there was consistent).
 #include "support/TestApp.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/Application.h"
-#include "app/Forms.h"
+#include "core/Forms.h"
 #include "app/TMeniProgramu.h"
 #include "common/Months.h"
-#include "platform/Paths.h"
+#include "common/Paths.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Sqlite.h"
 #include "store/Table.h"

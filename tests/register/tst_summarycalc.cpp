@@ -1,7 +1,7 @@
 // The yearly summary's figures: counted costs capped, cumulatively, by the value of the trips.
 #include "support/TestApp.h"
 
-#include "register/SummaryCalc.h"
+#include "calc/SummaryCalc.h"
 
 using namespace tarlok;
 using namespace tarlok::summary;

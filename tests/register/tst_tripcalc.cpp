@@ -1,7 +1,7 @@
 // The figures of the mileage register without a window. Expected values are worked out by hand.
 #include "support/TestApp.h"
 
-#include "register/TripCalc.h"
+#include "calc/TripCalc.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
 
-#include "platform/Paths.h"
+#include "common/Paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "app/Application.h"
-#include "app/Forms.h"
+#include "core/Forms.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QWidget>
+
 #include <memory>
 #include <vector>
-
-class QWidget;
 
 namespace tarlok {
 
@@ -22,9 +22,10 @@ class TParametry1;
 class TKierowcy1;
 class TWlascicielPodatnik;
 
-// The window registry: every window of the program, created once at start-up in a fixed order and kept
-// for the whole run, so that windows reach each other's tables and controls. A window receives the
-// registry in its constructor and may use the windows created after it only once start-up is done.
+// The window registry: every window of the program, created once at start-up in a fixed order (by the
+// application) and kept for the whole run, so that one window can open or ask another through that
+// window's methods. A window receives the registry in its constructor and may use the windows created
+// after it only once start-up is done.
 class Forms {
 public:
     explicit Forms(AppContext& context);
@@ -48,9 +49,14 @@ public:
     TKierowcy1* Kierowcy1 = nullptr;
     TWlascicielPodatnik* WlascicielPodatnik = nullptr;
 
-private:
-    template <class Window> Window* create();
+    // Keeps a window for the run; windows are destroyed in the reverse order of adoption.
+    template <class Window> Window* adopt(std::unique_ptr<Window> window) {
+        Window* raw = window.get();
+        m_windows.push_back(std::move(window));
+        return raw;
+    }
 
+private:
     std::vector<std::unique_ptr<QWidget>> m_windows; // in creation order
 };
 

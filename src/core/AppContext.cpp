@@ -1,7 +1,7 @@
 #include "AppContext.h"
 
 #include "platform/Help.h"
-#include "platform/Paths.h"
+#include "common/Paths.h"
 
 namespace tarlok {
 

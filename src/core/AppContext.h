@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Schema.h"
+
 #include <QString>
 
 namespace tarlok {
@@ -9,20 +11,7 @@ class Database;
 class Dialogs;
 class Help;
 class Shell;
-
-// The eight yes/no schema states of the run, cleared at the start of every schema check.
-struct SchemaState {
-    bool parametersPresent = false; // Parametry.db exists
-    bool tripsUpgraded = false;     // RozszerzonoTabPrzejazdy
-    bool costsUpgraded = false;     // RozszerzonoTabKoszty
-    bool vehiclesUpgraded = false;  // RozszerzonoTabPojazdy
-    bool driversPresent = false;    // JestTabKierowcy
-    bool ownerPresent = false;      // JestTabWlasciciel
-    bool deadlinesPresent = false;  // Terminy.db exists
-    bool deadlinesUpgraded = false; // RozszerzonoTabTerminy
-
-    void clear() { *this = SchemaState(); }
-};
+class SharedData;
 
 // What every window reaches besides the other windows: the platform, the table engine and the few
 // values the program keeps for the run. A test builds its own.
@@ -35,6 +24,10 @@ struct AppContext {
     // The drive prefix of the run (the folder that holds "tarlok/dane_pojazdy").
     QString drivePrefix;
     SchemaState schema;
+    // The shared tables and the chosen period, owned by the application (set before any window exists).
+    SharedData* shared = nullptr;
+
+    SharedData& data() const { return *shared; }
 
     // The data folder: the prefix + "tarlok/dane_pojazdy", matched without regard to case.
     QString dataFolder() const;

@@ -1,0 +1,14 @@
+#include "Forms.h"
+
+namespace tarlok {
+
+Forms::Forms(AppContext& ctx) : context(ctx) {
+}
+
+Forms::~Forms() {
+    // Later windows go first: they may hold tables linked to earlier ones.
+    while (!m_windows.empty())
+        m_windows.pop_back();
+}
+
+} // namespace tarlok
