@@ -1,10 +1,10 @@
 #include "TMeniProgramu.h"
 
+#include "app/TParametry1.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
-#include "app/TParametry1.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"

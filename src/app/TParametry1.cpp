@@ -1,11 +1,11 @@
 #include "TParametry1.h"
 
+#include "common/Paths.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
-#include "deadlines/TOpcjeDlaTerminow.h"
-#include "common/Paths.h"
 #include "data/SharedData.h"
+#include "deadlines/TOpcjeDlaTerminow.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -214,8 +214,8 @@ void TParametry1::upgrade(schema::Upgrade upgrade, Table* registerTable, const c
 
 void TParametry1::RozszerzTablicePrzejazdyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Trips, m_forms.context.data().TablePrzejazdy,
-                "RozszerzonoTabPrzejazdy", m_forms.context.schema.tripsUpgraded,
+        upgrade(schema::Upgrade::Trips, m_forms.context.data().TablePrzejazdy, "RozszerzonoTabPrzejazdy",
+                m_forms.context.schema.tripsUpgraded,
                 QStringLiteral("TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTablicePrzejazdy);
     });
@@ -231,8 +231,8 @@ void TParametry1::RozszerzTabliceKosztyClick() {
 
 void TParametry1::RozszerzTablicePojazdyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Vehicles, m_forms.context.data().TablePojazdy,
-                "RozszerzonoTabPojazdy", m_forms.context.schema.vehiclesUpgraded,
+        upgrade(schema::Upgrade::Vehicles, m_forms.context.data().TablePojazdy, "RozszerzonoTabPojazdy",
+                m_forms.context.schema.vehiclesUpgraded,
                 QStringLiteral("TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTablicePojazdy);
     });

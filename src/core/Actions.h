@@ -4,7 +4,11 @@
 #include "platform/Dialogs.h"
 #include "store/EngineError.h"
 
+#include <QObject>
+
 #include <exception>
+#include <functional>
+#include <type_traits>
 
 namespace tarlok {
 
@@ -20,6 +24,22 @@ template <class Body> void runAction(Dialogs& dialogs, Body&& body) {
         dialogs.message(
             QStringLiteral("Nieoczekiwany błąd programu: %1").arg(QString::fromLocal8Bit(e.what())));
     }
+}
+
+// Connects `signal` of `sender` to the handler `slot` of `receiver` so that the handler always runs as
+// one user action inside runAction: no error of a handler reaches the event loop. A handler takes the
+// signal's arguments or none.
+template <class Sender, class Signal, class Receiver, class Slot>
+QMetaObject::Connection connectAction(Dialogs& dialogs, const Sender* sender, Signal signal,
+                                      Receiver* receiver, Slot slot) {
+    return QObject::connect(sender, signal, receiver, [&dialogs, receiver, slot](auto&&... args) {
+        runAction(dialogs, [&] {
+            if constexpr (std::is_invocable_v<Slot, Receiver*, decltype(args)...>)
+                std::invoke(slot, receiver, std::forward<decltype(args)>(args)...);
+            else
+                std::invoke(slot, receiver);
+        });
+    });
 }
 
 } // namespace tarlok

@@ -1,7 +1,7 @@
 #include "AppContext.h"
 
-#include "platform/Help.h"
 #include "common/Paths.h"
+#include "platform/Help.h"
 
 namespace tarlok {
 

@@ -6,12 +6,12 @@
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
-#include "store/Schema.h"
+#include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
-#include "data/SharedData.h"
 #include "store/EngineError.h"
+#include "store/Schema.h"
 #include "store/Table.h"
 #include "ui_TJaki_Wydatek.h"
 #include "widgets/DataLink.h"
@@ -178,8 +178,7 @@ void TJaki_Wydatek::WprowadzClick() {
 void TJaki_Wydatek::DBGrid1DblClick() {
     runAction(m_forms.context.dialogs, [&] {
         Table* table = kinds();
-        m_choice.fuel =
-            table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
+        m_choice.fuel = table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
         showVatBox();
         takeKind();
     });

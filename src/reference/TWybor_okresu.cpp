@@ -3,14 +3,14 @@
 #include "TWybor_okresu.h"
 
 #include "PeriodRules.h"
+#include "common/Months.h"
+#include "common/Numbers.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
-#include "common/Months.h"
-#include "common/Numbers.h"
+#include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "data/SharedData.h"
 #include "store/Table.h"
 #include "ui_TWybor_okresu.h"
 

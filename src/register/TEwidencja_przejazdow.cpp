@@ -3,14 +3,14 @@
 // their own.
 #include "TEwidencja_przejazdow.h"
 
+#include "common/Months.h"
+#include "common/Numbers.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
-#include "common/Months.h"
-#include "common/Numbers.h"
+#include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "data/SharedData.h"
 #include "platform/Help.h"
 #include "reference/TCel_Wyjazdu.h"
 #include "reference/TJaki_Wydatek.h"
@@ -20,8 +20,8 @@
 #include "reference/TStawki_poj.h"
 #include "reference/TTrasy.h"
 #include "store/Database.h"
-#include "store/Schema.h"
 #include "store/EngineError.h"
+#include "store/Schema.h"
 #include "store/Table.h"
 #include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
@@ -205,71 +205,106 @@ void TEwidencja_przejazdow::setupGrids() {
 
 void TEwidencja_przejazdow::connectHandlers() {
     auto* ui = m_ui.get();
-    connect(ui->ComboBoxRok, &QComboBox::activated, this, &TEwidencja_przejazdow::ComboBoxRokChange);
+    Dialogs& dialogs = m_forms.context.dialogs;
+    connectAction(dialogs, ui->ComboBoxRok, &QComboBox::activated, this,
+                  &TEwidencja_przejazdow::ComboBoxRokChange);
     connect(ui->ComboBoxRok->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         if (m_ui->ComboBoxRok->currentText() != m_shownYear)
             ComboBoxRokChange();
     });
-    connect(ui->ComboBoxMiesiac, &QComboBox::activated, this, &TEwidencja_przejazdow::ComboBoxMiesiacClick);
+    connectAction(dialogs, ui->ComboBoxMiesiac, &QComboBox::activated, this,
+                  &TEwidencja_przejazdow::ComboBoxMiesiacClick);
     connect(ui->ComboBoxMiesiac->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         if (m_ui->ComboBoxMiesiac->currentText() != m_shownMonth)
             ComboBoxMiesiacChange();
     });
-    connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TEwidencja_przejazdow::PageControl1Change);
+    connectAction(dialogs, ui->PageControl1, &QTabWidget::currentChanged, this,
+                  &TEwidencja_przejazdow::PageControl1Change);
 
-    connect(ui->DBGridPojazdy, &DbGrid::cellClick, this, &TEwidencja_przejazdow::DBGridPojazdyCellClick);
-    connect(ui->DBGridPojazdy, &DbGrid::dblClick, this, &TEwidencja_przejazdow::DBGridPojazdyDblClick);
-    connect(ui->DBGridPojazdy, &DbGrid::keyDown, this, &TEwidencja_przejazdow::DBGridPojazdyKeyDown);
-    connect(ui->DBGridPojazdy, &DbGrid::keyUp, this, &TEwidencja_przejazdow::DBGridPojazdyKeyUp);
-    connect(ui->DBGridPojazdy, &DbGrid::exit, this, &TEwidencja_przejazdow::DBGridPojazdyExit);
-    connect(ui->CheckBoxOdblokuj, &QCheckBox::clicked, this, &TEwidencja_przejazdow::CheckBoxOdblokujClick);
+    connectAction(dialogs, ui->DBGridPojazdy, &DbGrid::cellClick, this,
+                  &TEwidencja_przejazdow::DBGridPojazdyCellClick);
+    connectAction(dialogs, ui->DBGridPojazdy, &DbGrid::dblClick, this,
+                  &TEwidencja_przejazdow::DBGridPojazdyDblClick);
+    connectAction(dialogs, ui->DBGridPojazdy, &DbGrid::keyDown, this,
+                  &TEwidencja_przejazdow::DBGridPojazdyKeyDown);
+    connectAction(dialogs, ui->DBGridPojazdy, &DbGrid::keyUp, this,
+                  &TEwidencja_przejazdow::DBGridPojazdyKeyUp);
+    connectAction(dialogs, ui->DBGridPojazdy, &DbGrid::exit, this, &TEwidencja_przejazdow::DBGridPojazdyExit);
+    connectAction(dialogs, ui->CheckBoxOdblokuj, &QCheckBox::clicked, this,
+                  &TEwidencja_przejazdow::CheckBoxOdblokujClick);
 
-    connect(ui->zamknij, &QPushButton::clicked, this, &TEwidencja_przejazdow::zamknijClick);
-    connect(ui->DodajPojazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::DodajPojazdClick);
-    connect(ui->DodajTrase, &QPushButton::clicked, this, &TEwidencja_przejazdow::DodajTraseClick);
-    connect(ui->Kartoteka_Tras, &QPushButton::clicked, this, &TEwidencja_przejazdow::Kartoteka_TrasClick);
-    connect(ui->Stawki, &QPushButton::clicked, this, &TEwidencja_przejazdow::StawkiClick);
-    connect(ui->NowyOkres, &QPushButton::clicked, this, &TEwidencja_przejazdow::NowyOkresClick);
-    connect(ui->Wydatki, &QPushButton::clicked, this, &TEwidencja_przejazdow::WydatkiClick);
-    connect(ui->Kart_Wydatki, &QPushButton::clicked, this, &TEwidencja_przejazdow::Kart_WydatkiClick);
-    connect(ui->CelWyj, &QPushButton::clicked, this, &TEwidencja_przejazdow::CelWyjClick);
-    connect(ui->Kartoteka_Celow, &QPushButton::clicked, this, &TEwidencja_przejazdow::Kartoteka_CelowClick);
-    connect(ui->Kierowcy, &QPushButton::clicked, this, &TEwidencja_przejazdow::KierowcyClick);
+    connectAction(dialogs, ui->zamknij, &QPushButton::clicked, this, &TEwidencja_przejazdow::zamknijClick);
+    connectAction(dialogs, ui->DodajPojazd, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::DodajPojazdClick);
+    connectAction(dialogs, ui->DodajTrase, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::DodajTraseClick);
+    connectAction(dialogs, ui->Kartoteka_Tras, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::Kartoteka_TrasClick);
+    connectAction(dialogs, ui->Stawki, &QPushButton::clicked, this, &TEwidencja_przejazdow::StawkiClick);
+    connectAction(dialogs, ui->NowyOkres, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::NowyOkresClick);
+    connectAction(dialogs, ui->Wydatki, &QPushButton::clicked, this, &TEwidencja_przejazdow::WydatkiClick);
+    connectAction(dialogs, ui->Kart_Wydatki, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::Kart_WydatkiClick);
+    connectAction(dialogs, ui->CelWyj, &QPushButton::clicked, this, &TEwidencja_przejazdow::CelWyjClick);
+    connectAction(dialogs, ui->Kartoteka_Celow, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::Kartoteka_CelowClick);
+    connectAction(dialogs, ui->Kierowcy, &QPushButton::clicked, this, &TEwidencja_przejazdow::KierowcyClick);
     connect(ui->KartotekaKierowcow, &QPushButton::clicked, this,
             &TEwidencja_przejazdow::KartotekaKierowcowClick);
-    connect(ui->Pomoc_glowna, &QPushButton::clicked, this, &TEwidencja_przejazdow::Pomoc_glownaClick);
-    connect(ui->Pomoc_koszty, &QPushButton::clicked, this, &TEwidencja_przejazdow::Pomoc_kosztyClick);
-    connect(ui->Pomoc, &QPushButton::clicked, this, &TEwidencja_przejazdow::PomocClick);
+    connectAction(dialogs, ui->Pomoc_glowna, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::Pomoc_glownaClick);
+    connectAction(dialogs, ui->Pomoc_koszty, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::Pomoc_kosztyClick);
+    connectAction(dialogs, ui->Pomoc, &QPushButton::clicked, this, &TEwidencja_przejazdow::PomocClick);
 
-    connect(ui->DodajPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::DodajPrzejazdClick);
-    connect(ui->EdytujPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::EdytujPrzejazdClick);
-    connect(ui->ZapiszPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::ZapiszPrzejazdClick);
-    connect(ui->AnulujPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::AnulujPrzejazdClick);
-    connect(ui->UsunPrzejazd, &QPushButton::clicked, this, &TEwidencja_przejazdow::UsunPrzejazdClick);
+    connectAction(dialogs, ui->DodajPrzejazd, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::DodajPrzejazdClick);
+    connectAction(dialogs, ui->EdytujPrzejazd, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::EdytujPrzejazdClick);
+    connectAction(dialogs, ui->ZapiszPrzejazd, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::ZapiszPrzejazdClick);
+    connectAction(dialogs, ui->AnulujPrzejazd, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::AnulujPrzejazdClick);
+    connectAction(dialogs, ui->UsunPrzejazd, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::UsunPrzejazdClick);
     connect(ui->UsunNiepoprwaneRekordy, &QPushButton::clicked, this,
             &TEwidencja_przejazdow::UsunNiepoprwaneRekordyClick);
     connect(ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this,
             &TEwidencja_przejazdow::RadioGroup1CoPodajemyClick);
-    connect(ui->DBIloscKm, &DbEdit::clicked, this, &TEwidencja_przejazdow::DBIloscKmClick);
-    connect(ui->DBIloscKm, &DbEdit::exited, this, &TEwidencja_przejazdow::DBIloscKmExit);
-    connect(ui->DataPrzejazdu, &DbDateEdit::changed, this, &TEwidencja_przejazdow::DataPrzejazduChange);
-    connect(ui->DBGridPrzejazdy, &DbGrid::cellClick, this, &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
-    connect(ui->DBGridPrzejazdy, &DbGrid::dblClick, this, &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
-    connect(ui->DBGridPrzejazdy, &DbGrid::keyDown, this, &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
-    connect(ui->DBGridPrzejazdy, &DbGrid::keyUp, this, &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+    connectAction(dialogs, ui->DBIloscKm, &DbEdit::clicked, this, &TEwidencja_przejazdow::DBIloscKmClick);
+    connectAction(dialogs, ui->DBIloscKm, &DbEdit::exited, this, &TEwidencja_przejazdow::DBIloscKmExit);
+    connectAction(dialogs, ui->DataPrzejazdu, &DbDateEdit::changed, this,
+                  &TEwidencja_przejazdow::DataPrzejazduChange);
+    connectAction(dialogs, ui->DBGridPrzejazdy, &DbGrid::cellClick, this,
+                  &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+    connectAction(dialogs, ui->DBGridPrzejazdy, &DbGrid::dblClick, this,
+                  &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+    connectAction(dialogs, ui->DBGridPrzejazdy, &DbGrid::keyDown, this,
+                  &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+    connectAction(dialogs, ui->DBGridPrzejazdy, &DbGrid::keyUp, this,
+                  &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
 
-    connect(ui->DodajKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::DodajKosztClick);
-    connect(ui->EdytujKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::EdytujKosztClick);
-    connect(ui->ZapiszKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::ZapiszKosztClick);
-    connect(ui->AnulujKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::AnulujKosztClick);
-    connect(ui->UsunKoszt, &QPushButton::clicked, this, &TEwidencja_przejazdow::UsunKosztClick);
+    connectAction(dialogs, ui->DodajKoszt, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::DodajKosztClick);
+    connectAction(dialogs, ui->EdytujKoszt, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::EdytujKosztClick);
+    connectAction(dialogs, ui->ZapiszKoszt, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::ZapiszKosztClick);
+    connectAction(dialogs, ui->AnulujKoszt, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::AnulujKosztClick);
+    connectAction(dialogs, ui->UsunKoszt, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::UsunKosztClick);
     connect(ui->RadioGroupPrzeliczanieVat, &RadioGroup::clicked, this,
             &TEwidencja_przejazdow::RadioGroupPrzeliczanieVatClick);
     connect(ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this,
             &TEwidencja_przejazdow::RadioGroupCoPodajemyClick);
-    connect(ui->DBGridKoszty, &DbGrid::cellClick, this, &TEwidencja_przejazdow::DBGridKosztyCellClick);
-    connect(ui->DBGridKoszty, &DbGrid::keyDown, this, &TEwidencja_przejazdow::DBGridKosztyKeyDown);
-    connect(ui->DBGridKoszty, &DbGrid::keyUp, this, &TEwidencja_przejazdow::DBGridKosztyKeyDown);
+    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::cellClick, this,
+                  &TEwidencja_przejazdow::DBGridKosztyCellClick);
+    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyDown, this,
+                  &TEwidencja_przejazdow::DBGridKosztyKeyDown);
+    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyUp, this,
+                  &TEwidencja_przejazdow::DBGridKosztyKeyDown);
 }
 
 // ---------------------------------------------------------------- tables
