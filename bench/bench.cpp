@@ -5,14 +5,14 @@
 //   tarlok_bench [folder]     (default: $TMPDIR/tarlok-bench; generated on first use)
 #include "Generator.h"
 
-#include "core/AppContext.h"
 #include "app/Application.h"
-#include "core/Forms.h"
 #include "app/TMeniProgramu.h"
 #include "common/Months.h"
+#include "common/Paths.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
-#include "common/Paths.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
 #include "register/TEwidencja_przejazdow.h"

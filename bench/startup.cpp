@@ -1,9 +1,9 @@
 // Starts the program on a data folder and ends as soon as the main window has been shown: the
 // benchmark times this process from its start to its end.
-#include "core/AppContext.h"
 #include "app/Application.h"
-#include "core/Forms.h"
 #include "app/TMeniProgramu.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"

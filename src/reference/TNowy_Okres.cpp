@@ -30,13 +30,13 @@ void TNowy_Okres::prepare() {
     m_year = 0;
     m_month = 0;
     m_ui->LabelNowyOkres->clear();
-    SharedData& data = m_forms.context.data();
+    SharedData& shared = m_forms.context.data();
     // A trip or cost being entered in the register is saved or cancelled first.
-    if (const QString held = data.heldPendingRow(); !held.isEmpty()) {
+    if (const QString held = shared.heldPendingRow(); !held.isEmpty()) {
         m_forms.context.dialogs.message(held);
         throw Abort();
     }
-    Table* periodsTable = data.TableOkresy;
+    Table* periodsTable = shared.TableOkresy;
     periodsTable->open();
     periodsTable->last();
     if (periodsTable->isEmpty() || periodsTable->isNull(QStringLiteral("Rok")) ||

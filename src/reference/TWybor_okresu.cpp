@@ -84,9 +84,9 @@ void TWybor_okresu::Wprowadz_okresClick() {
 
         // The shared tables first: a table that cannot be opened leaves nothing stored. The register
         // follows the new period (the main window then shows it).
-        SharedData& data = m_forms.context.data();
-        data.openTables();
-        data.addPeriod(year, month, date);
+        SharedData& shared = m_forms.context.data();
+        shared.openTables();
+        shared.addPeriod(year, month, date);
         stored = true;
     });
     if (stored)
