@@ -51,7 +51,9 @@ private:
 namespace layout {
 
 inline const QString kTimes = QStringLiteral("Times New Roman");
-inline const QString kTimesCE = QStringLiteral("Times New Roman CE");
+// "Times New Roman CE", the Central European variant of Times New Roman: the face itself, whose
+// metric-compatible stand-in holds the Polish letters.
+inline const QString kTimesCE = QStringLiteral("Times New Roman");
 inline const QString kArial = QStringLiteral("Arial");
 
 report::Font font(const QString& family, double points, bool bold = false, bool italic = false);

@@ -110,8 +110,6 @@ TFormularzWydrukow::TFormularzWydrukow(Forms& forms)
     : m_forms(forms), m_ui(std::make_unique<Ui::TFormularzWydrukow>()) {
     m_ui->setupUi(this);
     setModal(true);
-    // The trip register's rows are printed in the Central European face, which is Times New Roman.
-    QFont::insertSubstitution(QStringLiteral("Times New Roman CE"), QStringLiteral("Times New Roman"));
     QFont vehicleFont(QStringLiteral("Arial"));
     vehicleFont.setBold(true);
     vehicleFont.setPixelSize(16);
