@@ -127,7 +127,9 @@ TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& dat
     columnRules(detail, kColumns, kDetailHeight, false);
     detail.rule(QLine(0, kDetailHeight, kColumns.back(), kDetailHeight));
     detail.rowNumber(cell(kColumns[0], kColumns[1], 24)).setAlign(Align::Right);
-    detail.field(cell(kColumns[1], kColumns[2], 24), QStringLiteral("Data")).setAlign(Align::Centre);
+    // The date takes the whole width of its narrow column.
+    detail.field({kColumns[1] + 2, 24, kColumns[2] - kColumns[1] - 4, 0}, QStringLiteral("Data"))
+        .setAlign(Align::Centre);
     detail.field(cell(kColumns[2], kColumns[3], 24), QStringLiteral("Trasa"));
     detail.field(cell(kColumns[3], kColumns[4], 24), QStringLiteral("Cel_Wyj"));
     detail.field(cell(kColumns[4], kColumns[5], 24), QStringLiteral("Kilometry")).setAlign(Align::Right);

@@ -63,7 +63,7 @@ TWydruk_Rachunkow::TWydruk_Rachunkow(Database& database, Table& vehicles)
                  {5, 42, QStringLiteral("ZALICZONE"), head},
                  {5, 78, QStringLiteral("[zł]"), unit},
                  {6, 6, QStringLiteral("UWAGI"), head},
-                 {6, 42, QStringLiteral("(stan licz.)"), head},
+                 {6, 42, QStringLiteral("(stan licz.)"), unit},
                  {6, 78, QStringLiteral("[km]"), unit}});
 
     report::Band& detail = r.detail();
