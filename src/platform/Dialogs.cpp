@@ -5,8 +5,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 namespace tarlok {
@@ -49,7 +49,7 @@ int WidgetDialogs::showModal(QWidget* window) {
 }
 
 QString WidgetDialogs::askSaveFileName(const QString& caption, const QString& suggestedName,
-                                      const QString& filter) {
+                                       const QString& filter) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName, filter);
 }
 

@@ -90,7 +90,7 @@ private slots:
                  (QStringList{"1000", "1", "5.04.2024", "Kraków - Łódź", "Spotkanie z klientem", "100",
                               "Nowak", "Anna", "1100"}));
         QVERIFY(all.contains(QStringLiteral("Wiśniewski")));
-        QVERIFY(!all.contains("1300")); // May
+        QVERIFY(!all.contains("1300"));                                        // May
         QCOMPARE(all.value(all.lastIndexOf("250") + 1), QStringLiteral("km")); // the summary
         QCOMPARE(joined(all, "Potwierdzam"), Vat::kConfirmation.arg("miesiąc Kwiecień 2024 roku"));
         QVERIFY(all.contains("(data)"));
