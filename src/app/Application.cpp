@@ -19,6 +19,7 @@
 #include "reference/TWlascicielPodatnik.h"
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "reports/TFormularzWydrukow.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Schema.h"
@@ -64,6 +65,7 @@ protected:
 // Every window of the program, once, in the order in which windows may rely on each other being there.
 void createWindows(Forms& forms) {
     forms.MeniProgramu = forms.adopt(std::make_unique<TMeniProgramu>(forms));
+    forms.FormularzWydrukow = forms.adopt(std::make_unique<TFormularzWydrukow>(forms));
     forms.Ewidencja_przejazdow = forms.adopt(std::make_unique<TEwidencja_przejazdow>(forms));
     forms.Cel_Wyjazdu = forms.adopt(std::make_unique<TCel_Wyjazdu>(forms));
     forms.Nowy_Okres = forms.adopt(std::make_unique<TNowy_Okres>(forms));

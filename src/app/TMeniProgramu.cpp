@@ -19,6 +19,7 @@
 #include "reference/TWlascicielPodatnik.h"
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "reports/engine/Output.h"
 #include "store/Table.h"
 #include "ui_TMeniProgramu.h"
 
@@ -245,9 +246,9 @@ void TMeniProgramu::Kierowcy1Click() {
 }
 
 void TMeniProgramu::Ustawieniedrukarki1Click() {
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>();
-    QPrintDialog dialog(m_printer.get(), this);
+    if (!m_forms.context.output)
+        return;
+    QPrintDialog dialog(&m_forms.context.output->printer(), this);
     dialog.setWindowTitle(QStringLiteral("Ustawienie drukarki"));
     m_forms.context.dialogs.showModal(&dialog);
 }

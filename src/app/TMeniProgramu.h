@@ -3,8 +3,6 @@
 #include <QMainWindow>
 #include <memory>
 
-class QPrinter;
-
 namespace Ui {
 class TMeniProgramu;
 }
@@ -58,7 +56,6 @@ private:
 
     Forms& m_forms;
     std::unique_ptr<Ui::TMeniProgramu> m_ui;
-    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace tarlok

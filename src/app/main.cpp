@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/HelpWindow.h"
 #include "platform/Shell.h"
+#include "reports/engine/Output.h"
 #include "store/Database.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
     tarlok::DesktopShell shell;
     tarlok::Database database;
     tarlok::AppContext context{clock, dialogs, help, shell, database, tarlok::paths::drivePrefix(), {}};
+    tarlok::report::PrinterOutput output(dialogs);
+    context.output = &output;
 
     tarlok::Application tarlok(context);
     if (!tarlok.start())

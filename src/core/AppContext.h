@@ -12,6 +12,9 @@ class Dialogs;
 class Help;
 class Shell;
 class SharedData;
+namespace report {
+class Output;
+}
 
 // What every window reaches besides the other windows: the platform, the table engine and the few
 // values the program keeps for the run. A test builds its own.
@@ -26,6 +29,10 @@ struct AppContext {
     SchemaState schema;
     // The shared tables and the chosen period, owned by the application (set before any window exists).
     SharedData* shared = nullptr;
+
+    // Where the reports go: the printer chosen in the printer set-up and the preview (set by main, or
+    // by a test).
+    report::Output* output = nullptr;
 
     SharedData& data() const { return *shared; }
 

@@ -21,6 +21,7 @@ class TOpcjeDlaTerminow;
 class TParametry1;
 class TKierowcy1;
 class TWlascicielPodatnik;
+class TFormularzWydrukow;
 
 // The window registry: every window of the program, created once at start-up in a fixed order (by the
 // application) and kept for the whole run, so that one window can open or ask another through that
@@ -48,6 +49,7 @@ public:
     TParametry1* Parametry1 = nullptr;
     TKierowcy1* Kierowcy1 = nullptr;
     TWlascicielPodatnik* WlascicielPodatnik = nullptr;
+    TFormularzWydrukow* FormularzWydrukow = nullptr;
 
     // Keeps a window for the run; windows are destroyed in the reverse order of adoption.
     template <class Window> Window* adopt(std::unique_ptr<Window> window) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -45,6 +46,11 @@ int WidgetDialogs::showModal(QWidget* window) {
     if (guard)
         guard->setWindowModality(Qt::NonModal);
     return 0;
+}
+
+QString WidgetDialogs::askSaveFileName(const QString& caption, const QString& suggestedName,
+                                       const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName, filter);
 }
 
 } // namespace tarlok

@@ -23,6 +23,10 @@ public:
     virtual bool question(const QString& text, const QString& caption) = 0;
     // Shows `window` modally and returns when it is closed; the result is the dialog's result code.
     virtual int showModal(QWidget* window) = 0;
+    // Asks for the name of a file to write: a caption, a suggested name (a folder may stand before
+    // it) and a filter such as "Pliki PDF (*.pdf)". Empty when the user cancels.
+    virtual QString askSaveFileName(const QString& caption, const QString& suggestedName,
+                                    const QString& filter) = 0;
 };
 
 // Production dialogs: QMessageBox and QDialog::exec().
@@ -33,6 +37,8 @@ public:
     void messageBox(const QString& text, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
     int showModal(QWidget* window) override;
+    QString askSaveFileName(const QString& caption, const QString& suggestedName,
+                            const QString& filter) override;
 
 private:
     QString m_title;

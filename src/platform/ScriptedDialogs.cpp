@@ -60,4 +60,10 @@ QStringList ScriptedDialogs::texts() const {
     return list;
 }
 
+QString ScriptedDialogs::askSaveFileName(const QString& caption, const QString& suggestedName,
+                                         const QString& filter) {
+    m_saveRequests.append(SaveRequest{caption, suggestedName, filter});
+    return m_saveNames.isEmpty() ? QString() : m_saveNames.dequeue();
+}
+
 } // namespace tarlok

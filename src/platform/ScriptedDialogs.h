@@ -29,6 +29,8 @@ public:
     void messageBox(const QString& text, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
     int showModal(QWidget* window) override;
+    QString askSaveFileName(const QString& caption, const QString& suggestedName,
+                            const QString& filter) override;
 
     // Questions are answered from this queue; an empty queue answers No and counts an unanswered one.
     void answer(bool yes) { m_answers.enqueue(yes); }
@@ -42,6 +44,15 @@ public:
     // When true (the default), a modal window is hidden again after its script (or at once when it
     // has no script), as if the user had closed it.
     void setCloseModalWindows(bool close) { m_closeModal = close; }
+
+    // File names to save are answered from this queue; an empty queue answers "" (cancelled).
+    void answerSaveFileName(const QString& fileName) { m_saveNames.enqueue(fileName); }
+    struct SaveRequest {
+        QString caption;
+        QString suggestedName;
+        QString filter;
+    };
+    const QList<SaveRequest>& saveRequests() const { return m_saveRequests; }
 
     const QList<Record>& messages() const { return m_messages; }
     QStringList texts() const;
@@ -61,6 +72,8 @@ private:
     QString m_title;
     QList<Record> m_messages;
     QQueue<bool> m_answers;
+    QQueue<QString> m_saveNames;
+    QList<SaveRequest> m_saveRequests;
     int m_unanswered = 0;
     QMap<QString, QQueue<std::function<void(QWidget*)>>> m_scripts;
     QStringList m_modalShows;

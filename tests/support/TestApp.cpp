@@ -23,6 +23,7 @@ TestApp::TestApp(const QDateTime& now)
                                                                     database, QString(), {}} {
     usePolishLocale();
     m_context.drivePrefix = m_dir.path();
+    m_context.output = &output;
     database.setAlias(QString::fromLatin1(Database::kAlias), m_context.dataFolder());
     m_app = std::make_unique<Application>(m_context);
 }

@@ -7,6 +7,7 @@
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
+#include "RecordingOutput.h"
 #include "store/Database.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ public:
     RecordingHelp help;
     RecordingShell shell;
     Database database;
+    RecordingOutput output; // every report printed or previewed
 
     // --- rows in the files, through a table object of their own ---
     // Appends one row to a table of the data folder ("Pojazdy.db" or "Pojazdy"); returns its rowid.

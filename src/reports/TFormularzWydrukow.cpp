@@ -1,0 +1,515 @@
+#include "TFormularzWydrukow.h"
+
+#include "TWydruk_Ewidencja.h"
+#include "TWydruk_EwidencjaPrzebieguDlaVat.h"
+#include "TWydruk_Koszty.h"
+#include "TWydruk_Rachunkow.h"
+#include "calc/DeductibleCosts.h"
+#include "calc/VehicleRows.h"
+#include "common/Months.h"
+#include "common/Numbers.h"
+#include "common/Paths.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "reports/engine/Output.h"
+#include "store/Database.h"
+#include "store/Table.h"
+#include "ui_TFormularzWydrukow.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <array>
+
+namespace tarlok {
+
+namespace {
+
+const QString kVatChoice = QStringLiteral("Ewidencja przebiegu Pojazdu dla celów VAT");
+const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
+
+// Closes a report's own table when the run leaves, however it leaves.
+class TableGuard {
+public:
+    explicit TableGuard(ReportForm& form) : m_form(form) { m_form.openTable(); }
+    ~TableGuard() { m_form.closeTable(); }
+    TableGuard(const TableGuard&) = delete;
+    TableGuard& operator=(const TableGuard&) = delete;
+
+private:
+    ReportForm& m_form;
+};
+
+// The month totals (WartoscSuma of each month's first row) of a vehicle in a year, read through
+// table objects of their own: no window's table moves. A month without rows gives 0.
+std::array<double, 13> monthTotals(Database& database, const QString& tableFile, qint64 vehicle, int year) {
+    std::array<double, 13> totals{};
+    std::array<bool, 13> seen{};
+    VehicleRows rows(database, tableFile, kByVehicleAndDate, vehicle);
+    Table* t = rows.table();
+    if (!t)
+        return totals;
+    for (t->first(); !t->eof(); t->next()) {
+        const qint64 month = t->asInteger(QStringLiteral("Miesiac"));
+        if (t->asInteger(QStringLiteral("Rok")) != year || month < 1 || month > 12 || seen[size_t(month)])
+            continue;
+        seen[size_t(month)] = true;
+        totals[size_t(month)] = t->asFloat(QStringLiteral("WartoscSuma"));
+    }
+    return totals;
+}
+
+struct Owner {
+    QString nazwisko, imie, skrot, adres, nip;
+    bool complete() const {
+        return !nazwisko.isEmpty() && !imie.isEmpty() && !skrot.isEmpty() && !adres.isEmpty() &&
+               !nip.isEmpty();
+    }
+};
+
+// The owner and taxpayer of Wlasciciel.db; a missing file holds no owner data.
+Owner readOwner(Database& database) {
+    Owner owner;
+    const QString file = QStringLiteral("Wlasciciel.db");
+    if (!paths::fileExists(paths::fileIn(database.dataFolder(), file)))
+        return owner;
+    Table t(database);
+    t.setDatabaseName(QString::fromLatin1(Database::kAlias));
+    t.setTableName(file);
+    t.open();
+    if (!t.isEmpty()) {
+        t.first();
+        owner = Owner{
+            t.asString(QStringLiteral("Nazwisko")).trimmed(), t.asString(QStringLiteral("Imie")).trimmed(),
+            t.asString(QStringLiteral("NazwaFirmySkrot")).trimmed(),
+            t.asString(QStringLiteral("AdresFirmy")).trimmed(), t.asString(QStringLiteral("Nip")).trimmed()};
+    }
+    return owner;
+}
+
+QString monthText(int month) {
+    return month >= 1 && month <= 12 ? months::name(month) : months::kAll;
+}
+
+QString reading(const QVariant& value) {
+    return value.isNull() ? QString() : numbers::integer(value.toLongLong());
+}
+
+} // namespace
+
+const QString TFormularzWydrukow::kNoTripsForVat =
+    QStringLiteral("Brak przejazdów pojazdu w wybranym okresie - ewidencja przebiegu pojazdu dla celów VAT "
+                   "nie zostanie wydrukowana.");
+
+TFormularzWydrukow::TFormularzWydrukow(Forms& forms)
+    : m_forms(forms), m_ui(std::make_unique<Ui::TFormularzWydrukow>()) {
+    m_ui->setupUi(this);
+    setModal(true);
+    QFont vehicleFont(QStringLiteral("Arial"));
+    vehicleFont.setBold(true);
+    vehicleFont.setPixelSize(16);
+    m_ui->LabelWybranyPojazd->setFont(vehicleFont);
+    m_ui->ComboBoxRok->setInsertPolicy(QComboBox::NoInsert);
+    m_ui->ComboBoxMiesiac->setInsertPolicy(QComboBox::NoInsert);
+
+    AppContext& ctx = forms.context;
+    Table& vehicles = *ctx.data().TablePojazdy;
+    m_ewidencja = std::make_unique<TWydruk_Ewidencja>(ctx.database, vehicles);
+    m_koszty = std::make_unique<TWydruk_Koszty>(ctx.database, vehicles);
+    m_rachunkow = std::make_unique<TWydruk_Rachunkow>(ctx.database, vehicles);
+    m_vat = std::make_unique<TWydruk_EwidencjaPrzebieguDlaVat>(ctx.database, vehicles);
+    m_ewidencja->report().setClock(&ctx.clock);
+    m_koszty->report().setClock(&ctx.clock);
+    m_rachunkow->report().setClock(&ctx.clock);
+    m_vat->report().setClock(&ctx.clock);
+    m_ewidencja->TablePrzejazdy1->onFilterRecord = [this](Table& t) {
+        return TWydruk_Ewidencja_TablePrzejazdy1FilterRecord(t);
+    };
+    m_koszty->TableKoszty1->onFilterRecord = [this](Table& t) {
+        return TWydruk_Koszty_TableKoszty1FilterRecord(t);
+    };
+    m_rachunkow->TableKoszty1->onFilterRecord = [this](Table& t) {
+        return TWydruk_Rachunkow_TableKoszty1FilterRecord(t);
+    };
+    m_vat->Table1Przejazdy->onFilterRecord = [this](Table& t) {
+        return TWydruk_EwidencjaPrzebieguDlaVat_Table1PrzejazdyFilterRecord(t);
+    };
+
+    Dialogs& dialogs = ctx.dialogs;
+    connectAction(dialogs, m_ui->Drukuj, &QPushButton::clicked, this, &TFormularzWydrukow::DrukujClick);
+    connectAction(dialogs, m_ui->Zamknij, &QPushButton::clicked, this, &TFormularzWydrukow::ZamknijClick);
+    connectAction(dialogs, m_ui->CheckBoxZwiekszCzcionkeWydruku, &QCheckBox::clicked, this,
+                  &TFormularzWydrukow::CheckBoxZwiekszCzcionkeWydrukuClick);
+    connectAction(dialogs, m_ui->ComboBoxRok, &QComboBox::activated, this,
+                  &TFormularzWydrukow::ComboBoxRokChange);
+    connectAction(dialogs, m_ui->ComboBoxRok->lineEdit(), &QLineEdit::editingFinished, this,
+                  &TFormularzWydrukow::ComboBoxRokChange);
+}
+
+TFormularzWydrukow::~TFormularzWydrukow() = default;
+
+// ------------------------------------------------------------------ opened by the register
+
+void TFormularzWydrukow::prepare(const QComboBox& yearBox, const QComboBox& monthBox) {
+    Table& vehicles = *m_forms.context.data().TablePojazdy;
+    m_ui->LabelWybranyPojazd->setText(vehicles.isActive() && !vehicles.isEmpty()
+                                          ? vehicles.asString(QStringLiteral("Dane_Poj_Wszystko"))
+                                          : QString());
+    auto copy = [](const QComboBox& from, QComboBox* to) {
+        const QSignalBlocker block(to);
+        to->clear();
+        for (int i = 0; i < from.count(); ++i)
+            to->addItem(from.itemText(i));
+        to->setCurrentIndex(from.findText(from.currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        to->setEditText(from.currentText());
+    };
+    copy(yearBox, m_ui->ComboBoxRok);
+    copy(monthBox, m_ui->ComboBoxMiesiac);
+    m_ui->CheckBoxDrukarka->setChecked(false);
+    // The fourth choice still selects the VAT report when its caption is blank.
+    m_ui->RadioGroupJakieZestawienie->button(EwidencjaDlaVat)
+        ->setText(m_forms.context.schema.parametersPresent ? kVatChoice : QString());
+}
+
+void TFormularzWydrukow::openFromRegister(const QComboBox& yearBox, const QComboBox& monthBox) {
+    prepare(yearBox, monthBox);
+    m_forms.context.dialogs.showModal(this);
+}
+
+void TFormularzWydrukow::runTripRegister() {
+    runAction(m_forms.context.dialogs, [&] {
+        if (refuseWhilePending())
+            return;
+        prepareRun();
+        const SharedData::Period p = m_forms.context.data().period();
+        runEwidencja(QStringLiteral("Za miesiąc %1 %2r.").arg(monthText(p.month)).arg(p.year));
+    });
+}
+
+void TFormularzWydrukow::runCostStatement() {
+    runAction(m_forms.context.dialogs, [&] {
+        if (refuseWhilePending())
+            return;
+        prepareRun();
+        const SharedData::Period p = m_forms.context.data().period();
+        runKoszty(QStringLiteral("Za miesiąc %1 %2r.").arg(monthText(p.month)).arg(p.year));
+    });
+}
+
+// ------------------------------------------------------------------ handlers
+
+void TFormularzWydrukow::ComboBoxRokChange() {
+    AppContext& ctx = m_forms.context;
+    QComboBox* yearBox = m_ui->ComboBoxRok;
+    const QString text = yearBox->currentText().trimmed();
+    if (!numbers::isInteger(text)) {
+        if (!text.isEmpty())
+            ctx.dialogs.message(QStringLiteral("Nieprawidłowa wartość roku"));
+        const QSignalBlocker block(yearBox);
+        yearBox->setEditText(QString::number(ctx.clock.today().year()));
+    }
+    const qint64 year = numbers::parseInteger(yearBox->currentText().trimmed());
+
+    QComboBox* monthBox = m_ui->ComboBoxMiesiac;
+    const QSignalBlocker block(monthBox);
+    const QString shown = monthBox->currentText();
+    while (monthBox->count() > 1)
+        monthBox->removeItem(1);
+    // The opened periods in the order they were opened, read through a table of their own.
+    Table periods(ctx.database);
+    periods.setDatabaseName(QString::fromLatin1(Database::kAlias));
+    periods.setTableName(QStringLiteral("Okresy.db"));
+    periods.open();
+    for (periods.first(); !periods.eof(); periods.next()) {
+        if (!periods.isNull(QStringLiteral("Rok")) && periods.asInteger(QStringLiteral("Rok")) == year)
+            monthBox->addItem(months::name(int(periods.asInteger(QStringLiteral("Miesiac")))));
+    }
+    monthBox->setEditText(shown);
+}
+
+void TFormularzWydrukow::CheckBoxZwiekszCzcionkeWydrukuClick() {
+    m_ewidencja->setDataPointSize(m_ui->CheckBoxZwiekszCzcionkeWydruku->isChecked() ? 8 : 7);
+}
+
+void TFormularzWydrukow::ZamknijClick() {
+    reject();
+}
+
+void TFormularzWydrukow::DrukujClick() {
+    if (refuseWhilePending())
+        return;
+    prepareRun();
+    QString yearText = m_ui->ComboBoxRok->currentText().trimmed();
+    if (yearText.isEmpty()) {
+        yearText = QString::number(m_forms.context.clock.today().year());
+        const QSignalBlocker block(m_ui->ComboBoxRok);
+        m_ui->ComboBoxRok->setEditText(yearText);
+    }
+    const QString monthText = m_ui->ComboBoxMiesiac->currentText();
+    const QString caption =
+        QStringLiteral("Za miesiąc ") + monthText + QLatin1Char(' ') + yearText + QStringLiteral("r.");
+    switch (chosen()) {
+    case Ewidencja:
+        runEwidencja(caption);
+        break;
+    case Koszty:
+        runKoszty(caption);
+        break;
+    case Rachunkow:
+        runRachunkow(caption, monthText, yearText);
+        break;
+    case EwidencjaDlaVat:
+        runEwidencjaDlaVat();
+        break;
+    default:
+        break;
+    }
+}
+
+// ------------------------------------------------------------------ filters
+
+SharedData::Period TFormularzWydrukow::filterPeriod() {
+    SharedData& data = m_forms.context.data();
+    if (!isVisible())
+        return data.period();
+    QComboBox* yearBox = m_ui->ComboBoxRok;
+    const int today = m_forms.context.clock.today().year();
+    if (yearBox->currentText().trimmed().isEmpty()) {
+        const QSignalBlocker block(yearBox);
+        yearBox->setEditText(QString::number(today));
+    }
+    const QString yearText = yearBox->currentText().trimmed();
+    SharedData::Period p;
+    p.year = numbers::isInteger(yearText) ? int(numbers::parseInteger(yearText)) : today;
+    // Any other text than a month name or "Wszystko" leaves the register's month.
+    const QString month = m_ui->ComboBoxMiesiac->currentText();
+    if (month == months::kAll)
+        p.month = 0;
+    else
+        p.month = months::number(month).value_or(data.period().month);
+    return p;
+}
+
+bool TFormularzWydrukow::admits(Table& table, bool inEffect) {
+    if (!inEffect)
+        return true;
+    const SharedData::Period p = filterPeriod();
+    const int from = p.month == 0 ? 1 : p.month;
+    const int to = p.month == 0 ? 12 : p.month;
+    const qint64 month = table.asInteger(QStringLiteral("Miesiac"));
+    return from <= month && month <= to && table.asInteger(QStringLiteral("Rok")) == p.year;
+}
+
+bool TFormularzWydrukow::TWydruk_Ewidencja_TablePrzejazdy1FilterRecord(Table& table) {
+    const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
+    return admits(table, tripsPage || (isVisible() && chosen() == Ewidencja));
+}
+
+bool TFormularzWydrukow::TWydruk_Koszty_TableKoszty1FilterRecord(Table& table) {
+    // The register's month box always holds a month or "Wszystko": its chosen period has one.
+    const bool costsPage = m_forms.context.data().costsScope() == SharedData::Scope::Period;
+    return admits(table, costsPage || (isVisible() && chosen() == Koszty));
+}
+
+bool TFormularzWydrukow::TWydruk_Rachunkow_TableKoszty1FilterRecord(Table& table) {
+    const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
+    return admits(table, tripsPage || (isVisible() && chosen() == Rachunkow));
+}
+
+bool TFormularzWydrukow::TWydruk_EwidencjaPrzebieguDlaVat_Table1PrzejazdyFilterRecord(Table& table) {
+    const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
+    return admits(table, tripsPage || (isVisible() && chosen() == EwidencjaDlaVat));
+}
+
+// ------------------------------------------------------------------ running a report
+
+int TFormularzWydrukow::chosen() const {
+    return m_ui->RadioGroupJakieZestawienie->itemIndex();
+}
+
+bool TFormularzWydrukow::refuseWhilePending() {
+    const QString held = m_forms.context.data().heldPendingRow();
+    if (held.isEmpty())
+        return false;
+    m_forms.context.dialogs.message(held);
+    return true;
+}
+
+void TFormularzWydrukow::prepareRun() {
+    Table& vehicles = *m_forms.context.data().TablePojazdy;
+    if (!vehicles.isActive())
+        vehicles.open();
+    qputenv("TMP", QDir::toNativeSeparators(QDir::currentPath()).toLocal8Bit());
+    const bool shown = !m_ui->CheckBoxSchowajDanePojazdy->isChecked();
+    m_ewidencja->setShown({"QRLabelNrPojazdu", "QRlabelNumerRejestracyjny"}, shown);
+    m_koszty->setShown(
+        {"QRLabelNrPojazdu", "QRlabelNumerRejestracyjny", "QRLabelMarka", "QRLabelJakiSamochod"}, shown);
+    m_rachunkow->setShown(
+        {"QRLabelNrPojazdu", "QRlabelNumerRejestracyjny", "QRLabelMarka", "QRlabelMarkaPojazdu"}, shown);
+}
+
+void TFormularzWydrukow::fillVehicleHeading(ReportForm& form, const QString& periodCaption, bool capacity,
+                                            bool make) {
+    Table& vehicles = *m_forms.context.data().TablePojazdy;
+    auto field = [&](const char* name) {
+        return vehicles.isEmpty() ? QString() : vehicles.asString(QString::fromLatin1(name));
+    };
+    form.setCaption(QStringLiteral("QRLabelWlasciciel"), field("Wlasciciel"));
+    form.setCaption(QStringLiteral("QRLabelAdresWlasciciela"), field("Adr_Wlasciciela"));
+    form.setCaption(QStringLiteral("QRLabelZaMiesiac"), periodCaption);
+    form.setCaption(QStringLiteral("QRlabelNumerRejestracyjny"), field("Nr_Rej"));
+    if (capacity)
+        form.setCaption(QStringLiteral("QRlabelPojemnoscSilnika"),
+                        field("Pojemnosc") + QStringLiteral(" cm3"));
+    if (make)
+        form.setCaption(QStringLiteral("QRLabelJakiSamochod"), field("Marka_Poj"));
+}
+
+void TFormularzWydrukow::runEwidencja(const QString& periodCaption) {
+    CheckBoxZwiekszCzcionkeWydrukuClick();
+    fillVehicleHeading(*m_ewidencja, periodCaption, true, false);
+    report::Document document;
+    {
+        const TableGuard open(*m_ewidencja);
+        document = m_ewidencja->layout();
+    }
+    send(document, *m_ewidencja);
+}
+
+void TFormularzWydrukow::runKoszty(const QString& periodCaption) {
+    fillVehicleHeading(*m_koszty, periodCaption, false, true);
+    report::Document document;
+    {
+        const TableGuard open(*m_koszty);
+        document = m_koszty->layout();
+    }
+    send(document, *m_koszty);
+}
+
+void TFormularzWydrukow::runRachunkow(const QString& periodCaption, const QString& monthText,
+                                      const QString& yearText) {
+    TWydruk_Rachunkow& form = *m_rachunkow;
+    form.setCaption(QStringLiteral("QRLabelRazemZaMiesiac_String"),
+                    QStringLiteral("Razem wydatki za aktualny miesiąc  (") + monthText + QLatin1Char(' ') +
+                        yearText + QStringLiteral("r.") + QStringLiteral(")"));
+    form.setCaption(QStringLiteral("QRLabelRazem2_string"),
+                    QStringLiteral("Wydatki poniesione w poprzednich miesiacach"));
+    form.setCaption(QStringLiteral("QRLabelRazem_z_aktualnym"),
+                    QStringLiteral("Razem z aktualnym miesiącem tj. ") + monthText +
+                        QStringLiteral(" włącznie"));
+    form.setCaption(
+        QStringLiteral("QRLabelKwotaZaliczonaWyd_String"),
+        QStringLiteral("Kwota wydatków do zaliczenia w ciężar kosztów aktualnego miesiąca (m-c ") +
+            monthText + QStringLiteral(")"));
+    fillVehicleHeading(form, periodCaption, false, false);
+    Table& vehicles = *m_forms.context.data().TablePojazdy;
+    form.setCaption(QStringLiteral("QRlabelMarkaPojazdu"),
+                    vehicles.isEmpty() ? QString() : vehicles.asString(QStringLiteral("Marka_Poj")));
+
+    // The month totals of the year, read without moving the register's tables.
+    const SharedData::Period p = filterPeriod();
+    const qint64 vehicle = vehicles.isEmpty() ? 0 : vehicles.asInteger(QStringLiteral("NrKol_Pojazdu"));
+    Database& database = m_forms.context.database;
+    const auto costs = monthTotals(database, QStringLiteral("Koszty.db"), vehicle, p.year);
+    const auto trips = monthTotals(database, QStringLiteral("Przejazdy.db"), vehicle, p.year);
+    const deductible::Figures f = deductible::figures(costs, trips, p.month);
+    const QStringList labels = TWydruk_Rachunkow::amountLabels();
+    const double values[] = {f.before, f.costs, f.trips, f.cap, f.capBefore, f.deductible};
+    for (int i = 0; i < 6; ++i)
+        form.setCaption(labels[i], numbers::grouped(values[i], 10, 2));
+
+    report::Document document;
+    {
+        const TableGuard open(form);
+        document = form.layout();
+    }
+    send(document, form);
+}
+
+void TFormularzWydrukow::runEwidencjaDlaVat() {
+    TWydruk_EwidencjaPrzebieguDlaVat& form = *m_vat;
+    AppContext& ctx = m_forms.context;
+    Table& vehicles = *ctx.data().TablePojazdy;
+    const SharedData::Period p = filterPeriod();
+
+    const Owner owner = readOwner(ctx.database);
+    form.setCaption(QStringLiteral("QRLabelNazwisko_Imie_Nazwa_adres"),
+                    owner.complete()
+                        ? owner.skrot + QLatin1Char(' ') + owner.nazwisko + QLatin1Char(' ') + owner.imie +
+                              QLatin1Char(' ') + owner.adres + QStringLiteral(" Nip:") + owner.nip
+                        : TWydruk_EwidencjaPrzebieguDlaVat::kTaxpayerLayoutText);
+    QString signer = (owner.imie + QLatin1Char(' ') + owner.nazwisko).trimmed();
+    if (signer.isEmpty())
+        signer = owner.skrot;
+    if (signer.isEmpty() && !vehicles.isEmpty())
+        signer = vehicles.asString(QStringLiteral("Wlasciciel")).trimmed();
+    form.setCaption(QStringLiteral("QRLabelPodatnikPodpis"), signer);
+    form.setCaption(QStringLiteral("QRLabelRejestracja"),
+                    vehicles.isEmpty() ? QString() : vehicles.asString(QStringLiteral("Nr_rej")));
+    form.setCaption(QStringLiteral("QRLabelDzienRoz"), QStringLiteral("1"));
+    form.setCaption(QStringLiteral("QRLabelPotwierdzenie"),
+                    TWydruk_EwidencjaPrzebieguDlaVat::kConfirmation.arg(
+                        TWydruk_EwidencjaPrzebieguDlaVat::confirmationPeriod(p.year, p.month)));
+
+    report::Document document;
+    {
+        const TableGuard open(form);
+        // The readings, the last day and the kilometres come from the report's own rows.
+        Table& t = *form.Table1Przejazdy;
+        QVariant firstReading, lastReading;
+        qint64 km = 0, lastYear = 0, lastMonth = 0;
+        int count = 0;
+        for (t.first(); !t.eof(); t.next()) {
+            if (count++ == 0)
+                firstReading = t.value(QStringLiteral("StanLicznikaPrzed"));
+            lastReading = t.value(QStringLiteral("StanLicznikaPo"));
+            lastYear = t.asInteger(QStringLiteral("Rok"));
+            lastMonth = t.asInteger(QStringLiteral("Miesiac"));
+            km += t.asInteger(QStringLiteral("Kilometry"));
+        }
+        if (count == 0) {
+            ctx.dialogs.messageBox(kNoTripsForVat, QStringLiteral("Informacja"));
+            return;
+        }
+        form.setCaption(QStringLiteral("QRLabelStanLicznikaNaPoczMiesiaca"), reading(firstReading));
+        form.setCaption(QStringLiteral("QRLabelStanLicznikaNaKonMiesiaca"), reading(lastReading));
+        form.setCaption(QStringLiteral("QRLabelLicznikKoniecMc"), reading(lastReading));
+        form.setCaption(QStringLiteral("QRLabelDzienZakon"),
+                        numbers::integer(months::daysInMonth(int(lastYear), int(lastMonth))));
+        form.setCaption(QStringLiteral("QRLabelKilometryRazem"), numbers::integer(km));
+        document = form.layout();
+    }
+    send(document, form);
+}
+
+void TFormularzWydrukow::send(const report::Document& document, const ReportForm& form) {
+    AppContext& ctx = m_forms.context;
+    if (!ctx.output)
+        return;
+    if (m_ui->CheckBoxDrukarka->isChecked()) {
+        if (!ctx.output->print(document))
+            ctx.dialogs.messageBox(QStringLiteral("Wydruk nie powiódł się - sprawdź drukarkę."),
+                                   QStringLiteral("Błąd"));
+        return;
+    }
+    report::PreviewOptions options;
+    options.windowTitle = form.windowTitle();
+    const QString suggested = QDir::current().filePath(document.title + QStringLiteral(".pdf"));
+    options.askPdfFileName = [&dialogs = ctx.dialogs, suggested] {
+        return dialogs.askSaveFileName(QStringLiteral("Zapisz jako PDF"), suggested,
+                                       QStringLiteral("Pliki PDF (*.pdf)"));
+    };
+    options.pdfFailed = [&dialogs = ctx.dialogs](const QString& fileName) {
+        dialogs.messageBox(
+            QStringLiteral("Nie można zapisać pliku \"%1\".").arg(QDir::toNativeSeparators(fileName)),
+            QStringLiteral("Błąd"));
+    };
+    ctx.output->preview(document, options);
+}
+
+} // namespace tarlok

@@ -1,0 +1,406 @@
+// The print window and the trip register, cost statement and statement of bills, driven as the user
+// does: the register opened on a vehicle, "Formularz Wydruków" with its year, month, report choice and
+// options, "Drukuj"; what was sent to the printer or the preview is read back. Amounts worked by hand.
+#include "PrintoutFixture.h"
+
+#include "data/SharedData.h"
+#include "reports/TWydruk_Ewidencja.h"
+#include "store/Table.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace tarlok;
+using namespace tarlok::test;
+
+namespace {
+
+// The left edge of the trip register's LP column on the sheet: margin 10 mm + 1 mm.
+constexpr double kLpLeft = 110.0;
+
+QString runTool(const QString& tool, const QStringList& args) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return QString();
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(-1);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Three May trips of vehicle 1 at 0.8358 zł/km: 120 km = 100,30 zł, 35 km = 29,25 zł (29,253),
+// 250 km = 208,95 zł; together 405 km and 338,50 zł. An April trip and a trip of vehicle 2 stay out.
+void threeMayTrips(TestApp& app) {
+    addTrip(app, QDate(2024, 5, 6), 120, 0.8358, 100.30, {{"Pom1", QStringLiteral("Umowa 7/2024")}});
+    addTrip(app, QDate(2024, 5, 13), 35, 0.8358, 29.25);
+    addTrip(app, QDate(2024, 5, 27), 250, 0.8358, 208.95);
+    addTrip(app, QDate(2024, 4, 29), 77, 0.8358, 64.36);
+    addTrip(app, QDate(2024, 5, 7), 99, 0.5214, 51.62, {}, 2);
+}
+
+} // namespace
+
+class PrintoutsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ------------------------------------------------------------------ trip register (report 0)
+
+    void tripRegisterListsTheMonthWithItsSums() {
+        auto app = firm();
+        threeMayTrips(*app);
+        printFromWindow(*app, {0, QStringLiteral("Maj"), QStringLiteral("2024"), {}});
+
+        QCOMPARE(app->output.count(), 1);
+        const auto& sent = app->output.last();
+        QVERIFY(!sent.printed);
+        QCOMPARE(sent.title, QStringLiteral("EWIDENCJA PRZEBIEGU POJAZDU"));
+        QCOMPARE(sent.document.title, QStringLiteral("Przebieg_Pojazdu_Ewidencja"));
+        QCOMPARE(sent.document.pageCount(), 1);
+        const QStringList all = texts(sent.document);
+        QVERIFY(all.contains("Ewidencja przebiegu pojazdu"));
+        QVERIFY(all.contains("Jan Kowalski"));
+        QVERIFY(all.contains("ul. Długa 5, 30-001 Kraków"));
+        QVERIFY(all.contains("Za miesiąc Maj 2024r."));
+        QVERIFY(followedBy(all, "Numer rejestracyjny pojazdu:", "KR 1234A"));
+        QVERIFY(followedBy(all, "Pojemność silnika:", "1400 cm3"));
+        QCOMPARE(column(sent.document.pages[0], kLpLeft), (QStringList{"LP", "1", "2", "3"}));
+        QVERIFY(all.contains("120,00"));
+        QVERIFY(all.contains("Umowa 7/2024"));
+        QCOMPARE(all.count("0,8358"), 4); // three rows and the last row's rate in the summary
+        QVERIFY(!all.contains("77,00"));  // April
+        QVERIFY(!all.contains("99,00"));  // vehicle 2
+        // Razem, the kilometres, the last rate, the amounts.
+        const qsizetype razem = all.indexOf("Razem");
+        QVERIFY(razem > 0);
+        QCOMPARE(all.mid(razem, 4), (QStringList{"Razem", "405,00", "0,8358", "338,50"}));
+        QVERIFY(all.contains("Strona 1 z 1"));
+    }
+
+    // 200 trips of 10 km (8,36 zł each). Page 1: rows from 10 + 40 (title) + 9 (header) = 59 mm to
+    // 297 - 10 - 4 (footer) = 283 mm, 7,2 mm each: 31 rows. Later pages from 19 mm: 36 rows. So
+    // 31 + 4 x 36 = 175 rows on five pages and rows 176-200 with the summary on page 6.
+    void aLongMonthRunsOverPagesNumberedWithoutLosingRows() {
+        auto app = firm();
+        for (int n = 1; n <= 200; ++n)
+            addTrip(*app, QDate(2024, 5, 1 + (n - 1) / 7), 10, 0.8358, 8.36);
+        printFromWindow(*app, {0, QStringLiteral("Maj"), QStringLiteral("2024"), {}});
+
+        const Document& doc = app->output.last().document;
+        QCOMPARE(doc.pageCount(), 6);
+        QStringList numbers;
+        for (int p = 0; p < doc.pageCount(); ++p) {
+            const QStringList page = doc.pages[p].readingOrder();
+            QVERIFY2(page.contains(QStringLiteral("Strona %1 z 6").arg(p + 1)),
+                     qPrintable(QString::number(p)));
+            QCOMPARE(page.contains("LP"), true); // the table header on every page
+            QStringList lp = column(doc.pages[p], kLpLeft);
+            lp.removeAll("LP");
+            // Every row whole on its page: its number and its kilometres together.
+            QCOMPARE(page.count("10,00"), lp.size());
+            numbers += lp;
+            QCOMPARE(page.contains("Razem"), p == 5);
+        }
+        QCOMPARE(column(doc.pages[0], kLpLeft).last(), QStringLiteral("31"));
+        QStringList expected;
+        for (int n = 1; n <= 200; ++n)
+            expected.append(QString::number(n));
+        QCOMPARE(numbers, expected);
+        const QStringList all = texts(doc);
+        QCOMPARE(all.count("Razem"), 1);
+        QCOMPARE(all.mid(all.indexOf("Razem"), 4), (QStringList{"Razem", "2000,00", "0,8358", "1672,00"}));
+    }
+
+    void theFontOptionSetsTheDataSize_data() {
+        QTest::addColumn<bool>("larger");
+        QTest::addColumn<double>("points");
+        QTest::newRow("as laid out") << false << 7.0;
+        QTest::newRow("Zwiększ czcionkę wydruku danych") << true << 8.0;
+    }
+    void theFontOptionSetsTheDataSize() {
+        QFETCH(bool, larger);
+        QFETCH(double, points);
+        auto app = firm();
+        threeMayTrips(*app);
+        // Checked first, so that the unchecked row proves the size goes back.
+        auto setOption = [larger](Ui::TFormularzWydrukow* ui) {
+            if (!ui->CheckBoxZwiekszCzcionkeWydruku->isChecked())
+                ui->CheckBoxZwiekszCzcionkeWydruku->click();
+            if (!larger)
+                ui->CheckBoxZwiekszCzcionkeWydruku->click();
+        };
+        printFromWindow(*app, {0, QStringLiteral("Maj"), QStringLiteral("2024"), setOption});
+        const report::Page& page = app->output.last().document.pages[0];
+        for (const QString& text :
+             {QStringLiteral("120,00"), QStringLiteral("Kraków - Łódź"), QStringLiteral("100,30")})
+            QCOMPARE(page.find(text)->font.points, points);
+        QCOMPARE(page.find("405,00")->font.points, 8.0); // the summary keeps its size
+        QCOMPARE(page.find("OPIS TRASY WYJAZDU")->font.points, 8.0);
+    }
+
+    // ------------------------------------------------------------------ options and refusals
+
+    void hidingTheVehicleKeepsTheCapacityLine_data() {
+        QTest::addColumn<int>("report");
+        QTest::addColumn<QStringList>("hidden");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("trip register") << 0 << QStringList{"Numer rejestracyjny pojazdu:", "KR 1234A"}
+                                       << QStringList{"Pojemność silnika:", "1400 cm3", "Jan Kowalski"};
+        QTest::newRow("cost statement")
+            << 1 << QStringList{"Numer rejestracyjny pojazdu:", "KR 1234A", "Marka pojazdu:", "Marka1"}
+            << QStringList{"Jan Kowalski"};
+        QTest::newRow("statement of bills")
+            << 2 << QStringList{"Numer rejestracyjny pojazdu:", "KR 1234A", "Marka pojazdu:", "Marka1"}
+            << QStringList{"Jan Kowalski"};
+    }
+    void hidingTheVehicleKeepsTheCapacityLine() {
+        QFETCH(int, report);
+        QFETCH(QStringList, hidden);
+        QFETCH(QStringList, kept);
+        auto app = firm();
+        threeMayTrips(*app);
+        auto hide = [](Ui::TFormularzWydrukow* ui) {
+            ui->CheckBoxSchowajDanePojazdy->click();
+        };
+        printFromWindow(*app, {report, QStringLiteral("Maj"), QStringLiteral("2024"), hide});
+        QStringList all = texts(app->output.last().document);
+        for (const QString& text : hidden)
+            QVERIFY2(!all.contains(text), qPrintable(text));
+        for (const QString& text : kept)
+            QVERIFY2(all.contains(text), qPrintable(text));
+
+        // Unchecked again: the next run shows them.
+        printFromWindow(*app, {report, QStringLiteral("Maj"), QStringLiteral("2024"), hide});
+        all = texts(app->output.last().document);
+        for (const QString& text : hidden + kept)
+            QVERIFY2(all.contains(text), qPrintable(text));
+    }
+
+    void aYearThatIsNoNumberIsReplacedByTheCurrentYear() {
+        auto app = firm({{2023, 11}, {2024, 4}, {2024, 5}});
+        auto typeYear = [&](Ui::TFormularzWydrukow* ui) {
+            ui->ComboBoxRok->setEditText("20x4");
+            emit ui->ComboBoxRok->lineEdit()->editingFinished(); // the user leaves the box
+            QCOMPARE(app->dialogs.texts(), QStringList{"Nieprawidłowa wartość roku"});
+            QCOMPARE(ui->ComboBoxRok->currentText(), QStringLiteral("2024"));
+            QStringList months;
+            for (int i = 0; i < ui->ComboBoxMiesiac->count(); ++i)
+                months.append(ui->ComboBoxMiesiac->itemText(i));
+            QCOMPARE(months, (QStringList{"Wszystko", "Kwiecień", "Maj"}));
+            // Another year lists its own months.
+            ui->ComboBoxRok->setEditText("2023");
+            emit ui->ComboBoxRok->lineEdit()->editingFinished();
+            QCOMPARE(ui->ComboBoxMiesiac->count(), 2);
+            QCOMPARE(ui->ComboBoxMiesiac->itemText(1), QStringLiteral("Listopad"));
+            ui->ComboBoxRok->setEditText("2024");
+        };
+        threeMayTrips(*app);
+        printFromWindow(*app, {0, QStringLiteral("Maj"), QString(), typeYear});
+        QVERIFY(texts(app->output.last().document).contains("Za miesiąc Maj 2024r."));
+    }
+
+    void thePrintWindowCopiesTheRegistersPeriodAndVehicle() {
+        auto app = firm({{2023, 11}, {2024, 4}, {2024, 5}});
+        app->forms().FormularzWydrukow->ui()->CheckBoxDrukarka->setChecked(true);
+        app->dialogs.onModal("tarlok::TFormularzWydrukow", [&](QWidget* window) {
+            auto* ui = app->forms().FormularzWydrukow->ui();
+            QVERIFY(window->isVisible());
+            QCOMPARE(ui->LabelWybranyPojazd->text(), QStringLiteral("KR 1234A Marka1 Auto1 poj. 1400"));
+            QCOMPARE(ui->ComboBoxRok->currentText(), QStringLiteral("2024"));
+            QCOMPARE(ui->ComboBoxRok->count(), 2);
+            QCOMPARE(ui->ComboBoxMiesiac->currentText(), QStringLiteral("Maj"));
+            QCOMPARE(ui->ComboBoxMiesiac->count(), 3);
+            QVERIFY(!ui->CheckBoxDrukarka->isChecked());
+            QCOMPARE(ui->RadioGroupJakieZestawienie->button(3)->text(),
+                     app->context().schema.parametersPresent
+                         ? QStringLiteral("Ewidencja przebiegu Pojazdu dla celów VAT")
+                         : QString());
+            QTest::mouseClick(ui->Zamknij, Qt::LeftButton);
+            QVERIFY(!window->isVisible());
+        });
+        app->forms().FormularzWydrukow->openFromRegister(*app->reg().ui()->ComboBoxRok,
+                                                         *app->reg().ui()->ComboBoxMiesiac);
+        QCOMPARE(app->output.count(), 0);
+    }
+
+    void aChangedPendingTripRefusesEveryReport_data() {
+        QTest::addColumn<int>("report");
+        for (int r = 0; r < 4; ++r)
+            QTest::addRow("report %d", r) << r;
+    }
+    void aChangedPendingTripRefusesEveryReport() {
+        QFETCH(int, report);
+        auto app = firm();
+        threeMayTrips(*app);
+        auto& reg = app->reg();
+        reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
+        reg.DodajPrzejazdClick();
+        reg.TablePrzejazdy->setValue("Trasa", QStringLiteral("Kraków - Tarnów"));
+        app->dialogs.clear();
+        printFromWindow(*app, {report, QStringLiteral("Maj"), QStringLiteral("2024"), {}});
+        QCOMPARE(
+            app->dialogs.texts(),
+            QStringList{"Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
+                        "anuluj przyciskiem \"Anuluj\"."});
+        QCOMPARE(app->output.count(), 0);
+        QVERIFY(reg.TablePrzejazdy->isEditing());
+    }
+
+    // ------------------------------------------------------------------ cost statement (report 1)
+
+    void costStatementFromTheRegistersCostsTab() {
+        auto app = firm();
+        addCost(*app, QDate(2024, 5, 6), "FV 12/2024", QStringLiteral("Paliwo"), 150.40,
+                {{"Uwagi", "stan 10120"}});
+        addCost(*app, QDate(2024, 5, 20), "FV 20/2024", QStringLiteral("Myjnia"), 49.60);
+        addCost(*app, QDate(2024, 4, 20), "FV 9/2024", QStringLiteral("Olej"), 80.00);
+        auto& reg = app->reg();
+        reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Koszty);
+        app->forms().FormularzWydrukow->ui()->CheckBoxDrukarka->setChecked(true);
+        app->forms().FormularzWydrukow->runCostStatement();
+
+        QCOMPARE(app->output.count(), 1);
+        QVERIFY(app->output.last().printed);
+        const QStringList all = texts(app->output.last().document);
+        QVERIFY(all.contains("Zestawienie poniesionych wydatków"));
+        QVERIFY(all.contains("w związku z używaniem pojazdu do celów działalnosci gospodarczej"));
+        QVERIFY(all.contains("Za miesiąc Maj 2024r."));
+        QVERIFY(followedBy(all, "Marka pojazdu:", "Marka1"));
+        QVERIFY(all.contains("FV 12/2024"));
+        QVERIFY(all.contains("stan 10120"));
+        QVERIFY(!all.contains("FV 9/2024"));
+        QVERIFY(followedBy(all, "RAZEM", "200,00"));
+        // The register's tables are left open and where they were.
+        QVERIFY(reg.TableKoszty->isActive());
+        QVERIFY(reg.TablePojazdy->isActive());
+        QVERIFY(reg.TablePrzejazdy->isActive());
+    }
+
+    void aMonthWithoutRowsPrintsTitleEmptyTableAndZeroSums() {
+        auto app = firm();
+        printFromWindow(*app, {0, QStringLiteral("Kwiecień"), QStringLiteral("2024"), {}});
+        QStringList all = texts(app->output.last().document);
+        QVERIFY(all.contains("Ewidencja przebiegu pojazdu"));
+        // No last row: no rate.
+        QCOMPARE(all.mid(all.indexOf("Razem"), 4), (QStringList{"Razem", "0,00", "", "0,00"}));
+        printFromWindow(*app, {1, QStringLiteral("Kwiecień"), QStringLiteral("2024"), {}});
+        all = texts(app->output.last().document);
+        QVERIFY(followedBy(all, "RAZEM", "0,00"));
+    }
+
+    // Each run reads its table afresh: a trip stored after a run is on the next one.
+    void eachRunReadsTheRowsAsTheyAreNow() {
+        auto app = firm();
+        threeMayTrips(*app);
+        auto& reg = app->reg();
+        reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
+        app->forms().FormularzWydrukow->runTripRegister();
+        QCOMPARE(column(app->output.last().document.pages[0], kLpLeft).size(), 4);
+        addTrip(*app, QDate(2024, 5, 30), 12, 0.8358, 10.03);
+        app->forms().FormularzWydrukow->runTripRegister();
+        QCOMPARE(column(app->output.last().document.pages[0], kLpLeft).size(), 5);
+        QVERIFY(reg.TablePrzejazdy->isActive());
+        QVERIFY(!app->forms().FormularzWydrukow->Wydruk_Ewidencja().TablePrzejazdy1->isActive());
+    }
+
+    // ------------------------------------------------------------------ statement of bills (report 2)
+
+    void statementOfBills_data() {
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QList<double>>("costs"); // January to March
+        QTest::addColumn<QList<double>>("trips");
+        QTest::addColumn<QStringList>("amounts"); // lines 2 to 7
+        QTest::addColumn<QString>("listedSum");
+        QTest::addColumn<int>("listed");
+        QTest::newRow("March") << "Marzec" << QList<double>{400, 300, 500} << QList<double>{350, 350, 350}
+                               << QStringList{"700,00", "1200,00", "1050,00", "1050,00", "700,00", "350,00"}
+                               << "500,00" << 1;
+        QTest::newRow("January") << "Styczeń" << QList<double>{500, 300, 500} << QList<double>{400, 350, 350}
+                                 << QStringList{"0,00", "500,00", "400,00", "400,00", "0,00", "400,00"}
+                                 << "500,00" << 1;
+        QTest::newRow("Wszystko") << "Wszystko" << QList<double>{400, 300, 500}
+                                  << QList<double>{350, 350, 350}
+                                  << QStringList{"0,00", "0,00", "0,00", "0,00", "0,00", "0,00"} << "1200,00"
+                                  << 3;
+    }
+    void statementOfBills() {
+        QFETCH(QString, month);
+        QFETCH(QList<double>, costs);
+        QFETCH(QList<double>, trips);
+        QFETCH(QStringList, amounts);
+        QFETCH(QString, listedSum);
+        QFETCH(int, listed);
+        auto app = firm({{2024, 1}, {2024, 2}, {2024, 3}});
+        for (int k = 1; k <= 3; ++k) {
+            addCost(*app, QDate(2024, k, 10), QStringLiteral("R %1").arg(k), QStringLiteral("Naprawa"),
+                    costs[k - 1], {{"WartoscSuma", costs[k - 1]}});
+            addTrip(*app, QDate(2024, k, 12), 100, 0.8358, trips[k - 1], {{"WartoscSuma", trips[k - 1]}});
+        }
+        addCost(*app, QDate(2023, 3, 10), "R 2023", QStringLiteral("Naprawa"), 999, {{"WartoscSuma", 999}});
+        auto& reg = app->reg();
+        const int costRow = reg.TableKoszty->recNo();
+        printFromWindow(*app, {2, month, QStringLiteral("2024"), {}});
+
+        QCOMPARE(app->output.last().title, QStringLiteral("ZESTAWIENIE RACHUNKÓW - KOSZTY ZALICZONE"));
+        const QStringList all = texts(app->output.last().document);
+        QVERIFY(all.contains("Zestawienie rachunków"));
+        QVERIFY(followedBy(all, "Marka pojazdu:", "Marka1"));
+        QCOMPARE(all.count("Naprawa"), listed);
+        QVERIFY(!all.contains("R 2023"));
+        QVERIFY(followedBy(all, QStringLiteral("Razem wydatki za aktualny miesiąc  (%1 2024r.)").arg(month),
+                           listedSum));
+        const QStringList lines{
+            "Wydatki poniesione w poprzednich miesiacach",
+            QStringLiteral("Razem z aktualnym miesiącem tj. %1 włącznie").arg(month),
+            "Kwota wynikająca z ewidencji przebiegu pojazdu od początku roku",
+            "Limit wydatków, które mogą być zaliczone w ciężar kosztów od początku roku",
+            "Kwota wydatków zaliczonych w ciężar kosztów w poprzednich miesiącach",
+            QStringLiteral("Kwota wydatków do zaliczenia w ciężar kosztów aktualnego miesiąca (m-c %1)")
+                .arg(month)};
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(followedBy(all, lines[i], amounts[i]), qPrintable(lines[i]));
+        // The month totals were read without moving the register's rows.
+        QCOMPARE(reg.TableKoszty->recNo(), costRow);
+        QVERIFY(reg.TableKoszty->isActive());
+    }
+
+    // ------------------------------------------------------------------ PDF
+
+    void savedAsPdfFromThePreview() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
+            QStandardPaths::findExecutable("pdffonts").isEmpty())
+            QSKIP("poppler-utils (pdftotext, pdffonts) are not installed");
+        auto app = firm();
+        threeMayTrips(*app);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("ewidencja.pdf");
+        app->dialogs.answerSaveFileName(file);
+        printFromWindow(*app, {0, QStringLiteral("Maj"), QStringLiteral("2024"), {}});
+        QCOMPARE(app->output.saveLastAsPdf(), file);
+        QCOMPARE(app->dialogs.saveRequests().size(), 1);
+        QCOMPARE(app->dialogs.saveRequests()[0].caption, QStringLiteral("Zapisz jako PDF"));
+        QVERIFY(QFileInfo::exists(file));
+
+        const QString text = runTool("pdftotext", {"-layout", file, "-"});
+        QVERIFY(text.contains("Ewidencja przebiegu pojazdu"));
+        QVERIFY(text.contains(QStringLiteral("Nazwisko i imię właściciela")));
+        QVERIFY(text.contains(QStringLiteral("Kraków - Łódź")));
+        QVERIFY(text.contains("120,00"));
+        QVERIFY(text.contains("338,50"));
+        const QString fonts = runTool("pdffonts", {file});
+        QStringList embedded;
+        for (const QString& line : fonts.split('\n')) {
+            if (line.contains("Liberation") && line.contains(QRegularExpression("\\byes\\b")))
+                embedded.append(line.section(' ', 0, 0));
+        }
+        QVERIFY2(std::any_of(embedded.begin(), embedded.end(),
+                             [](auto& f) { return f.contains("LiberationSerif"); }),
+                 qPrintable(fonts));
+        QVERIFY2(!fonts.contains("DejaVu"), qPrintable(fonts));
+    }
+};
+
+TARLOK_TEST_MAIN(PrintoutsTest)
+#include "tst_printouts.moc"
