@@ -57,7 +57,7 @@ double timeMs(const std::function<void()>& action, const std::function<void()>& 
     return median(runs);
 }
 
-void report(const char* action, double ms, double baseline) {
+void printFigure(const char* action, double ms, double baseline) {
     QTextStream out(stdout);
     out << QStringLiteral("%1 %2 ms   baseline %3 ms   ratio %4\n")
                .arg(QString::fromLatin1(action), -34)
@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
                         << options.costsPerMonth << " costs a vehicle a month.\n";
 
     // Start-up to the main window shown, against a bare Qt window shown by a program beside it.
-    report("start-up to the main window", processMs(dir + QStringLiteral("/bench_startup"), {drive}),
+    printFigure("start-up to the main window", processMs(dir + QStringLiteral("/bench_startup"), {drive}),
            processMs(dir + QStringLiteral("/bench_bare_window"), {}));
 
     FixedClock clock(QDateTime(bench::benchDay(options), QTime(10, 0)));
@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
         others.read(QStringLiteral("SELECT * FROM Pojazdy"));
         readVehicle(1);
     });
-    report("opening the register", open, openBase);
+    printFigure("opening the register", open, openBase);
 
     // Switching the vehicle: a click on another row of the vehicle grid.
     int row = 0;
@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
         reg.TablePojazdy->moveTo(row);
         reg.DBGridPojazdyCellClick();
     });
-    report("switching vehicle", vehicle, timeMs([&] { readVehicle(2); }));
+    printFigure("switching vehicle", vehicle, timeMs([&] { readVehicle(2); }));
 
     // Switching the month on the trips tab.
     ui->PageControl1->setCurrentWidget(ui->Przejazdy);
@@ -209,7 +209,7 @@ int main(int argc, char** argv) {
         ui->ComboBoxMiesiac->setEditText(months::name(month));
         reg.ComboBoxMiesiacClick();
     });
-    report("switching month", monthSwitch, timeMs([&] { readVehicle(1); }));
+    printFigure("switching month", monthSwitch, timeMs([&] { readVehicle(1); }));
     ui->ComboBoxMiesiac->setEditText(months::name(12));
     reg.ComboBoxMiesiacClick();
     reg.TablePojazdy->moveTo(0);
@@ -257,14 +257,14 @@ int main(int argc, char** argv) {
                    ui->DBEditStanLicznikaKoncowy->setTextSilently(QString::number(odometer));
                    ui->DBEditStanLicznikaKoncowy->updateRecord();
                });
-    report("saving a trip in a full month", tripSave, timeMs([&] { tripWrites(true); }));
+    printFigure("saving a trip in a full month", tripSave, timeMs([&] { tripWrites(true); }));
 
     // Deleting a trip of a full month.
     const double tripDelete = timeMs([&] {
         dialogs.answerYes();
         reg.UsunPrzejazdClick();
     });
-    report("deleting a trip", tripDelete, timeMs([&] { tripWrites(false); }));
+    printFigure("deleting a trip", tripDelete, timeMs([&] { tripWrites(false); }));
 
     // Saving a cost in a full month.
     ui->PageControl1->setCurrentWidget(ui->Koszty);
@@ -290,7 +290,7 @@ int main(int argc, char** argv) {
                    ui->DBWartoscKosztu->updateRecord();
                    reg.TableKoszty->setValue(QStringLiteral("Pom3"), 23);
                });
-    report(
+    printFigure(
         "saving a cost in a full month", costSave, timeMs([&] {
             costs.exec("BEGIN IMMEDIATE");
             costs.exec(

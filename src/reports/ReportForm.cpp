@@ -64,9 +64,9 @@ QRect cell(int left, int right, int y, int height) {
 void tableHeader(Band& band, const std::vector<int>& bounds, int height, double ruleWidth,
                  const std::vector<HeaderText>& texts) {
     band.setHeight(height);
-    const int right = bounds.back();
-    band.rule(QLine(0, 0, right, 0), ruleWidth);
-    band.rule(QLine(0, height, right, height), ruleWidth);
+    const int tableRight = bounds.back();
+    band.rule(QLine(0, 0, tableRight, 0), ruleWidth);
+    band.rule(QLine(0, height, tableRight, height), ruleWidth);
     for (int x : bounds)
         band.rule(QLine(x, 0, x, height));
     // A text wider than its column: the only text of the column is broken into lines from the top;

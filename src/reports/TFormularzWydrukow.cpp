@@ -274,9 +274,9 @@ void TFormularzWydrukow::DrukujClick() {
 // ------------------------------------------------------------------ filters
 
 SharedData::Period TFormularzWydrukow::filterPeriod() {
-    SharedData& data = m_forms.context.data();
+    SharedData& shared = m_forms.context.data();
     if (!isVisible())
-        return data.period();
+        return shared.period();
     QComboBox* yearBox = m_ui->ComboBoxRok;
     const int today = m_forms.context.clock.today().year();
     if (yearBox->currentText().trimmed().isEmpty()) {
@@ -291,7 +291,7 @@ SharedData::Period TFormularzWydrukow::filterPeriod() {
     if (month == months::kAll)
         p.month = 0;
     else
-        p.month = months::number(month).value_or(data.period().month);
+        p.month = months::number(month).value_or(shared.period().month);
     return p;
 }
 
