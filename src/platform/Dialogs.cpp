@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 namespace tarlok {

@@ -1375,4 +1375,158 @@ void Table::emitRowUpdated(int row) {
         emit rowUpdated(row);
 }
 
+// ---------------------------------------------------------------- guards for a walk
+
+namespace {
+
+std::vector<qint64> sortedRowids(std::vector<qint64> rowids) {
+    std::sort(rowids.begin(), rowids.end());
+    return rowids;
+}
+
+bool holds(const std::vector<qint64>& sorted, qint64 rowid) {
+    return std::binary_search(sorted.begin(), sorted.end(), rowid);
+}
+
+} // namespace
+
+bool Table::rowsCurrent() const {
+    return m_generation == m_connection->generation() && masterValues() == m_rangeValues;
+}
+
+void Table::showFromTop() {
+    setPosition(m_view.empty() ? -1 : 0);
+    m_bof = true;
+    m_eof = m_view.empty();
+    emitViewReset();
+    afterMove();
+}
+
+Table::QuietControls::QuietControls(Table& table) : m_table(table) {
+    m_table.disableControls();
+}
+
+Table::QuietControls::~QuietControls() {
+    try {
+        m_table.enableControls();
+    } catch (...) {
+        // The count is down already; a detail that failed to follow is read again at the master's next
+        // move.
+    }
+}
+
+Table::TemporaryView::TemporaryView(Table& table, std::function<bool(Table&)> admit, Scope scope)
+    : m_table(table), m_scope(scope) {
+    // A pending row is stored, dropped or refused before anything is remembered or switched.
+    table.prepareMove();
+    m_filter = table.onFilterRecord;
+    m_filtered = table.m_filtered;
+    m_shown = sortedRowids(table.m_view);
+    m_range = sortedRowids(table.m_keys);
+    m_rangeValues = table.m_rangeValues;
+    m_current = table.rowid();
+    m_pos = table.m_pos;
+    m_bof = table.m_bof;
+    m_eof = table.m_eof;
+    m_master = table.m_master;
+    m_masterFields = table.m_masterFields;
+    m_indexName = table.m_indexName;
+    try {
+        table.onFilterRecord = std::move(admit);
+        table.m_filtered = bool(table.onFilterRecord);
+        if (scope == Scope::WholeFile) {
+            if (m_master) {
+                m_detailPlace = int(m_master->m_details.indexOf(&table));
+                m_master->m_details.removeAll(&table);
+            }
+            table.m_master = nullptr;
+            table.m_masterFields.clear();
+            table.loadIndex(QString());
+            table.requery();
+        } else if (table.rowsCurrent()) {
+            table.rebuildView();
+        } else {
+            table.requery();
+        }
+        table.showFromTop();
+    } catch (...) {
+        restoreSettings();
+        try {
+            restoreRows();
+        } catch (...) {
+            table.m_generation = std::numeric_limits<quint64>::max(); // read again at the next refresh
+        }
+        throw;
+    }
+}
+
+Table::TemporaryView::~TemporaryView() {
+    try {
+        if (m_table.isEditing())
+            m_table.cancel(); // the walk's own row, left by a failure
+    } catch (...) {
+        // A control's failure to show the dropped row; the row is dropped all the same.
+    }
+    try {
+        restoreSettings();
+        restoreRows();
+    } catch (...) {
+        m_table.m_generation = std::numeric_limits<quint64>::max(); // read again at the next refresh
+    }
+}
+
+// The filter, the flag, the master link and the index name: no reading, so they hold whatever follows.
+void Table::TemporaryView::restoreSettings() {
+    if (m_settingsRestored)
+        return;
+    m_settingsRestored = true;
+    Table& t = m_table;
+    t.onFilterRecord = m_filter;
+    t.m_filtered = m_filtered;
+    if (m_scope != Scope::WholeFile)
+        return;
+    if (t.m_master)
+        t.m_master->m_details.removeAll(&t);
+    t.m_master = m_master;
+    t.m_masterFields = m_masterFields;
+    if (m_master && !m_master->m_details.contains(&t))
+        m_master->m_details.insert(std::clamp(m_detailPlace, 0, int(m_master->m_details.size())), &t);
+    t.m_indexName = m_indexName;
+}
+
+void Table::TemporaryView::restoreRows() {
+    Table& t = m_table;
+    if (!t.isActive())
+        return;
+    if (m_scope == Scope::WholeFile) {
+        // Linked before reading, so that only the master's rows are read again, once.
+        t.loadIndex(m_indexName);
+        t.requery();
+    } else if (!t.rowsCurrent()) {
+        t.requery();
+    }
+    if (t.m_filtered && t.onFilterRecord && t.m_rangeValues == m_rangeValues) {
+        // The rows shown before, by number; only a row new to the range is judged by the filter.
+        std::vector<qint64> view;
+        view.reserve(m_shown.size());
+        for (qint64 rowid : t.m_keys) {
+            if (holds(m_shown, rowid) || (!holds(m_range, rowid) && t.accepts(t.fetch(rowid))))
+                view.push_back(rowid);
+        }
+        t.m_view = std::move(view);
+    } else {
+        t.rebuildView();
+    }
+    const int index = m_current != 0 ? t.viewIndexOf(m_current) : -1;
+    t.setPosition(index >= 0 ? index : m_pos);
+    if (index >= 0) {
+        t.m_bof = m_bof;
+        t.m_eof = m_eof;
+    } else {
+        t.m_bof = t.m_eof = t.m_view.empty();
+    }
+    t.emitViewReset();
+    t.afterMove();
+}
+
 } // namespace tarlok

@@ -177,6 +177,67 @@ public:
     // width, an empty text made empty. Throws EngineError.
     static QVariant normalise(const FieldDef& def, const QVariant& value, const QString& tableName);
 
+    // --- guards for a walk over the rows ---
+
+    // Keeps the controls bound to a table still for its lifetime: they show the result once at the end.
+    // Guards nest; the controls follow the table again when the outermost one ends.
+    class QuietControls {
+    public:
+        explicit QuietControls(Table& table);
+        ~QuietControls(); // never throws: controls that fail to follow read the table at its next move
+        QuietControls(const QuietControls&) = delete;
+        QuietControls& operator=(const QuietControls&) = delete;
+
+    private:
+        Table& m_table;
+    };
+
+    // The rows a TemporaryView walks over: the range (the master's rows, on the table's index), or every
+    // row of the file in the stored order, with no master link and no index.
+    enum class Scope { Range, WholeFile };
+
+    // For its lifetime the table shows the rows of `scope` that `admit` accepts (every row of the scope
+    // when `admit` is empty), the cursor on the first. Afterwards, also when the walk throws, the table
+    // has again its record filter, its filtered flag, its master link and index, and the rows it showed
+    // before: they are remembered by number, so the record filter need not judge them again (only rows
+    // added during the walk are judged). The cursor is back on the row it was on, by the row's key (the
+    // autoincrement field, which is the rowid, or the rowid of a table without one), or at its place
+    // when that row is gone. A row still pending at the end is the walk's own, left by a failure: it is
+    // dropped.
+    //
+    // A pending row is stored or dropped as a move would before anything is switched; a pending guard
+    // (of the table or a detail) refuses with PendingRowError and leaves everything as it was. Guards
+    // nest. Combine with QuietControls (declared first) to keep the controls still during the walk.
+    class TemporaryView {
+    public:
+        explicit TemporaryView(Table& table, std::function<bool(Table&)> admit = {},
+                               Scope scope = Scope::Range);
+        ~TemporaryView(); // never throws: a view that fails to come back is read again at the next refresh
+        TemporaryView(const TemporaryView&) = delete;
+        TemporaryView& operator=(const TemporaryView&) = delete;
+
+    private:
+        void restoreSettings();
+        void restoreRows();
+
+        Table& m_table;
+        Scope m_scope;
+        std::function<bool(Table&)> m_filter;
+        bool m_filtered = false;
+        std::vector<qint64> m_shown; // rowids of the view before, sorted
+        std::vector<qint64> m_range; // rowids of the range before, sorted
+        QVariantList m_rangeValues;  // the master values the range was read for
+        qint64 m_current = 0;        // the row under the cursor (0 for none)
+        int m_pos = -1;
+        bool m_bof = true;
+        bool m_eof = true;
+        Table* m_master = nullptr;
+        QStringList m_masterFields;
+        int m_detailPlace = -1; // the table's place among its master's details
+        QString m_indexName;
+        bool m_settingsRestored = false;
+    };
+
 signals:
     void stateChanged();
     // The current record changed: moved, posted, cancelled or a field set.
@@ -221,6 +282,9 @@ private:
     int viewIndexOf(qint64 rowid) const;
     bool sameOrderKey(const Record& a, const Record& b) const;
 
+    // Whether the rows held are those of the file and of the master's current row.
+    bool rowsCurrent() const;
+    void showFromTop();
     void prepareMove();
     void prepareMasterMove();
     void afterMove();

@@ -7,397 +7,419 @@ namespace {
 using T = FieldType;
 constexpr FieldOrigin Up = FieldOrigin::Upgrade;
 
-FieldDef f(const char* name, FieldType type, int size = 0, FieldOrigin origin = FieldOrigin::Base) {
-    return FieldDef{QString::fromLatin1(name), type, size, origin};
+FieldDef f(const QString& name, FieldType type, int size = 0, FieldOrigin origin = FieldOrigin::Base) {
+    return FieldDef{name, type, size, origin};
 }
-FieldDef a(const char* name, int size, FieldOrigin origin = FieldOrigin::Base) {
+FieldDef a(const QString& name, int size, FieldOrigin origin = FieldOrigin::Base) {
     return f(name, T::Alpha, size, origin);
 }
-FieldDef u(const char* name, FieldType type, int size = 0) {
+FieldDef u(const QString& name, FieldType type, int size = 0) {
     return f(name, type, size, Up);
 }
 
-IndexDef primary() {
-    return IndexDef{QString(), {QStringLiteral("NrKol")}, true, true, false};
+IndexDef primary(const QString& key) {
+    return IndexDef{QString(), {key}, true, true, false};
 }
 IndexDef secondary(const char* name, QStringList fields, bool caseInsensitive = true) {
     return IndexDef{QString::fromLatin1(name), std::move(fields), false, false, caseInsensitive};
 }
 
-// Appends `prefix` + first..last of one type: Pom7..Pom10, Parametr1..Parametr5.
-void series(std::vector<FieldDef>& fields, const char* prefix, int first, int last, FieldType type,
-            int size = 0) {
-    for (int i = first; i <= last; ++i)
-        fields.push_back(
-            FieldDef{QString::fromLatin1(prefix) + QString::number(i), type, size, FieldOrigin::Base});
-}
-
 TableDef makePojazdy() {
+    namespace F = fields::pojazdy;
     TableDef t{QStringLiteral("Pojazdy"), {}, {}};
     t.fields = {
-        f("NrKol", T::AutoInc),
-        f("NrKol_Pojazdu", T::Integer),
-        f("Data", T::Date),
-        a("Nazwa_Poj", 25),
-        a("Marka_Poj", 25),
-        a("Nr_rej", 15),
-        a("Dane_Poj_Wszystko", 70),
-        a("Wlasciciel", 40),
-        f("Pojemnosc", T::Integer),
-        a("Adr_Wlasciciela", 50),
-        f("Pojazd_Wlasc", T::Logical),
-        f("Uzywany", T::Logical),
-        a("Uwagi", 50),
-        a("Pom1", 50),
-        f("Pom2", T::Number),
-        f("Pom3", T::Integer),
-        u("ImiePodatnika", T::Alpha, 20),
-        u("NazwiskoPodatnika", T::Alpha, 35),
-        u("StanPoczLIcznika", T::Integer),
-        u("StanAktLicznika", T::Integer),
-        u("StanLicznikaPo", T::Integer),
-        u("CoIleKmSerwis", T::Integer),
-        u("DataOstSerwisu", T::Date),
-        u("IloscPrzejKilometrow", T::Integer),
-        u("IloscKmDoInfPrzed", T::Integer),
-        u("IloscKmDoInfPo", T::Integer),
-        u("Pom4", T::Logical),
-        u("Pom5", T::Logical),
-        u("Pom6", T::Integer),
-        u("Pom7", T::Integer),
-        u("Pom8", T::Integer),
-        u("Pom9", T::Alpha, 100),
-        u("Pom10", T::Alpha, 70),
-        u("Pom11", T::Number),
-        u("Pom12", T::Number),
-        u("pom13", T::Integer),
+        f(F::NrKol, T::AutoInc),
+        f(F::NrKol_Pojazdu, T::Integer),
+        f(F::Data, T::Date),
+        a(F::Nazwa_Poj, 25),
+        a(F::Marka_Poj, 25),
+        a(F::Nr_rej, 15),
+        a(F::Dane_Poj_Wszystko, 70),
+        a(F::Wlasciciel, 40),
+        f(F::Pojemnosc, T::Integer),
+        a(F::Adr_Wlasciciela, 50),
+        f(F::Pojazd_Wlasc, T::Logical),
+        f(F::Uzywany, T::Logical),
+        a(F::Uwagi, 50),
+        a(F::Pom1, 50),
+        f(F::Pom2, T::Number),
+        f(F::Pom3, T::Integer),
+        u(F::ImiePodatnika, T::Alpha, 20),
+        u(F::NazwiskoPodatnika, T::Alpha, 35),
+        u(F::StanPoczLIcznika, T::Integer),
+        u(F::StanAktLicznika, T::Integer),
+        u(F::StanLicznikaPo, T::Integer),
+        u(F::CoIleKmSerwis, T::Integer),
+        u(F::DataOstSerwisu, T::Date),
+        u(F::IloscPrzejKilometrow, T::Integer),
+        u(F::IloscKmDoInfPrzed, T::Integer),
+        u(F::IloscKmDoInfPo, T::Integer),
+        u(F::Pom4, T::Logical),
+        u(F::Pom5, T::Logical),
+        u(F::Pom6, T::Integer),
+        u(F::Pom7, T::Integer),
+        u(F::Pom8, T::Integer),
+        u(F::Pom9, T::Alpha, 100),
+        u(F::Pom10, T::Alpha, 70),
+        u(F::Pom11, T::Number),
+        u(F::Pom12, T::Number),
+        u(F::pom13, T::Integer),
     };
-    t.indexes = {primary()};
+    t.indexes = {primary(F::NrKol)};
     return t;
 }
 
 TableDef makePrzejazdy() {
+    namespace F = fields::przejazdy;
     TableDef t{QStringLiteral("Przejazdy"), {}, {}};
     t.fields = {
-        f("NrKol", T::AutoInc),
-        f("NrKol_Pojazdu", T::Integer),
-        f("Rok", T::Integer),
-        f("Miesiac", T::Integer),
-        f("Data", T::Date),
-        a("Pojazd", 25),
-        a("Trasa", 40),
-        a("Cel_Wyj", 50),
-        f("Kilometry", T::Integer),
-        f("Kilometry_Narastajaca", T::Integer),
-        f("Kilometry_NarastajacaRok", T::Integer),
-        f("KilometrySuma", T::Integer),
-        f("Stawka", T::Number),
-        f("Wartosc", T::Number),
-        f("Wartosc_Narastajaco", T::Number),
-        f("Wartosc_NarastajacoRok", T::Number),
-        f("WartoscSuma", T::Number),
-        a("Uwagi", 50),
-        a("Pom1", 50),
-        f("Pom2", T::Number),
-        f("Pom3", T::Integer),
-        u("Imie", T::Alpha, 20),
-        u("Nazwisko", T::Alpha, 35),
-        u("StanLicznika", T::Integer),
-        u("IloscPrzejKilometrow", T::Integer),
-        u("StanLicznikaPrzed", T::Integer),
-        u("StanLicznikaPo", T::Integer),
-        u("StanLicznikaSerwis", T::Integer),
-        u("Pom4", T::Logical),
-        u("Pom5", T::Logical),
-        u("Pom6", T::Logical),
-        u("Pom7", T::Number),
-        u("Pom8", T::Alpha, 80),
-        u("Pom9", T::Alpha, 100),
-        u("Pom10", T::Alpha, 70),
-        u("Pom11", T::Number),
-        u("Pom12", T::Alpha, 150),
-        u("pom13", T::Integer),
+        f(F::NrKol, T::AutoInc),
+        f(F::NrKol_Pojazdu, T::Integer),
+        f(F::Rok, T::Integer),
+        f(F::Miesiac, T::Integer),
+        f(F::Data, T::Date),
+        a(F::Pojazd, 25),
+        a(F::Trasa, 40),
+        a(F::Cel_Wyj, 50),
+        f(F::Kilometry, T::Integer),
+        f(F::Kilometry_Narastajaca, T::Integer),
+        f(F::Kilometry_NarastajacaRok, T::Integer),
+        f(F::KilometrySuma, T::Integer),
+        f(F::Stawka, T::Number),
+        f(F::Wartosc, T::Number),
+        f(F::Wartosc_Narastajaco, T::Number),
+        f(F::Wartosc_NarastajacoRok, T::Number),
+        f(F::WartoscSuma, T::Number),
+        a(F::Uwagi, 50),
+        a(F::Pom1, 50),
+        f(F::Pom2, T::Number),
+        f(F::Pom3, T::Integer),
+        u(F::Imie, T::Alpha, 20),
+        u(F::Nazwisko, T::Alpha, 35),
+        u(F::StanLicznika, T::Integer),
+        u(F::IloscPrzejKilometrow, T::Integer),
+        u(F::StanLicznikaPrzed, T::Integer),
+        u(F::StanLicznikaPo, T::Integer),
+        u(F::StanLicznikaSerwis, T::Integer),
+        u(F::Pom4, T::Logical),
+        u(F::Pom5, T::Logical),
+        u(F::Pom6, T::Logical),
+        u(F::Pom7, T::Number),
+        u(F::Pom8, T::Alpha, 80),
+        u(F::Pom9, T::Alpha, 100),
+        u(F::Pom10, T::Alpha, 70),
+        u(F::Pom11, T::Number),
+        u(F::Pom12, T::Alpha, 150),
+        u(F::pom13, T::Integer),
     };
-    t.indexes = {primary(), secondary("NrKol_Pojazdu_DataInd",
-                                      {QStringLiteral("NrKol_Pojazdu"), QStringLiteral("Data")})};
+    t.indexes = {primary(F::NrKol), secondary("NrKol_Pojazdu_DataInd", {F::NrKol_Pojazdu, F::Data})};
     return t;
 }
 
 TableDef makeKoszty() {
+    namespace F = fields::koszty;
     TableDef t{QStringLiteral("Koszty"), {}, {}};
     t.fields = {
-        f("NrKol", T::AutoInc),
-        f("NrKol_Pojazdu", T::Integer),
-        f("Rok", T::Integer),
-        f("Miesiac", T::Integer),
-        f("Data", T::Date),
-        a("Pojazd", 25),
-        a("Nr_Rachunku", 20),
-        a("Rodzaj_Wyd", 25),
-        f("Wartosc", T::Number),
-        f("Wartosc_Narastajaca", T::Number),
-        f("Wartosc_NarastajacaRok", T::Number),
-        f("WartoscSuma", T::Number),
-        f("SumaWartPaliwo", T::Number),
-        f("SumaIloscPaliwo", T::Number),
-        f("IloscPaliwa", T::Number),
-        f("Wartosc_Zaliczona", T::Number),
-        f("CzyPaliwo", T::Logical),
-        a("Uwagi", 50),
-        a("Pom1", 50),
-        f("Pom2", T::Number),
-        f("Pom3", T::Integer),
-        u("Imie", T::Alpha, 20),
-        u("Nazwisko", T::Alpha, 35),
-        u("StanLicznikaPrzed", T::Integer),
-        u("StanLicznikaPo", T::Integer),
-        u("StanLicznika", T::Integer),
-        u("VatProcent", T::Integer),
-        u("VatZaliczonyProcent", T::Integer),
-        u("VatNieZaliczony", T::Number),
-        u("VatWartosc", T::Number),
-        u("VatZaliczony", T::Number),
-        u("VatSumaryczny", T::Number),
-        u("IloscPrzejKilometrow", T::Integer),
-        u("WartBrutto", T::Number),
-        u("Pom4", T::Logical),
-        u("Pom5", T::Logical),
-        u("Pom6", T::Logical),
-        u("Pom7", T::Number),
-        u("Pom8", T::Alpha, 80),
-        u("Pom9", T::Alpha, 100),
-        u("Pom10", T::Alpha, 70),
-        u("Pom11", T::Number),
-        u("Pom12", T::Alpha, 150),
-        u("pom13", T::Integer),
+        f(F::NrKol, T::AutoInc),
+        f(F::NrKol_Pojazdu, T::Integer),
+        f(F::Rok, T::Integer),
+        f(F::Miesiac, T::Integer),
+        f(F::Data, T::Date),
+        a(F::Pojazd, 25),
+        a(F::Nr_Rachunku, 20),
+        a(F::Rodzaj_Wyd, 25),
+        f(F::Wartosc, T::Number),
+        f(F::Wartosc_Narastajaca, T::Number),
+        f(F::Wartosc_NarastajacaRok, T::Number),
+        f(F::WartoscSuma, T::Number),
+        f(F::SumaWartPaliwo, T::Number),
+        f(F::SumaIloscPaliwo, T::Number),
+        f(F::IloscPaliwa, T::Number),
+        f(F::Wartosc_Zaliczona, T::Number),
+        f(F::CzyPaliwo, T::Logical),
+        a(F::Uwagi, 50),
+        a(F::Pom1, 50),
+        f(F::Pom2, T::Number),
+        f(F::Pom3, T::Integer),
+        u(F::Imie, T::Alpha, 20),
+        u(F::Nazwisko, T::Alpha, 35),
+        u(F::StanLicznikaPrzed, T::Integer),
+        u(F::StanLicznikaPo, T::Integer),
+        u(F::StanLicznika, T::Integer),
+        u(F::VatProcent, T::Integer),
+        u(F::VatZaliczonyProcent, T::Integer),
+        u(F::VatNieZaliczony, T::Number),
+        u(F::VatWartosc, T::Number),
+        u(F::VatZaliczony, T::Number),
+        u(F::VatSumaryczny, T::Number),
+        u(F::IloscPrzejKilometrow, T::Integer),
+        u(F::WartBrutto, T::Number),
+        u(F::Pom4, T::Logical),
+        u(F::Pom5, T::Logical),
+        u(F::Pom6, T::Logical),
+        u(F::Pom7, T::Number),
+        u(F::Pom8, T::Alpha, 80),
+        u(F::Pom9, T::Alpha, 100),
+        u(F::Pom10, T::Alpha, 70),
+        u(F::Pom11, T::Number),
+        u(F::Pom12, T::Alpha, 150),
+        u(F::pom13, T::Integer),
     };
-    t.indexes = {primary(), secondary("NrKol_Pojazdu_DataInd",
-                                      {QStringLiteral("NrKol_Pojazdu"), QStringLiteral("Data")})};
+    t.indexes = {primary(F::NrKol), secondary("NrKol_Pojazdu_DataInd", {F::NrKol_Pojazdu, F::Data})};
     return t;
 }
 
 TableDef makeWydatki() {
+    namespace F = fields::wydatki;
     TableDef t{QStringLiteral("Wydatki"), {}, {}};
-    t.fields = {f("Data", T::Timestamp), a("Wydatek", 50),     f("CzyPaliwo", T::Logical),
-                a("Pom1", 50),           f("Pom2", T::Number), f("Pom3", T::Integer)};
+    t.fields = {f(F::Data, T::Timestamp), a(F::Wydatek, 50),     f(F::CzyPaliwo, T::Logical),
+                a(F::Pom1, 50),           f(F::Pom2, T::Number), f(F::Pom3, T::Integer)};
     return t;
 }
 
 TableDef makeCelWyj() {
+    namespace F = fields::celWyj;
     TableDef t{QStringLiteral("Cel_Wyj"), {}, {}};
-    t.fields = {a("Cel_Wyjazdu", 50), a("Pom1", 50), f("Pom2", T::Number), f("Pom3", T::Integer)};
+    t.fields = {a(F::Cel_Wyjazdu, 50), a(F::Pom1, 50), f(F::Pom2, T::Number), f(F::Pom3, T::Integer)};
     return t;
 }
 
 TableDef makeTrasy() {
+    namespace F = fields::trasy;
     TableDef t{QStringLiteral("Trasy"), {}, {}};
-    t.fields = {a("Trasa", 50), f("Kilometry", T::Integer), a("Uwagi", 50),
-                a("Pom1", 50),  f("Pom2", T::Number),       f("Pom3", T::Integer)};
+    t.fields = {a(F::Trasa, 50), f(F::Kilometry, T::Integer), a(F::Uwagi, 50),
+                a(F::Pom1, 50),  f(F::Pom2, T::Number),       f(F::Pom3, T::Integer)};
     return t;
 }
 
 TableDef makeStawki() {
+    namespace F = fields::stawki;
     TableDef t{QStringLiteral("Stawki"), {}, {}};
-    t.fields = {f("Data", T::Date),
-                f("Stawka_do_900", T::Number),
-                f("Stawka_po_900", T::Number),
-                f("Stawka_inna", T::Number),
-                a("Uwagi", 50),
-                a("Pom1", 50),
-                f("Pom2", T::Number),
-                f("Pom3", T::Integer)};
+    t.fields = {f(F::Data, T::Date),
+                f(F::Stawka_do_900, T::Number),
+                f(F::Stawka_po_900, T::Number),
+                f(F::Stawka_inna, T::Number),
+                a(F::Uwagi, 50),
+                a(F::Pom1, 50),
+                f(F::Pom2, T::Number),
+                f(F::Pom3, T::Integer)};
     return t;
 }
 
 TableDef makeOkresy() {
+    namespace F = fields::okresy;
     TableDef t{QStringLiteral("Okresy"), {}, {}};
-    t.fields = {f("NrKol", T::AutoInc),
-                f("Rok", T::Integer),
-                f("Miesiac", T::Integer),
-                f("Data", T::Date),
-                f("Koszty_Wartosc", T::Number),
-                f("Przejazd_Wartosc", T::Number),
-                f("Przejazd_Kilometry", T::Integer),
-                a("Pom1", 50),
-                f("Pom2", T::Number),
-                f("Pom3", T::Integer)};
-    t.indexes = {primary()};
+    t.fields = {f(F::NrKol, T::AutoInc),
+                f(F::Rok, T::Integer),
+                f(F::Miesiac, T::Integer),
+                f(F::Data, T::Date),
+                f(F::Koszty_Wartosc, T::Number),
+                f(F::Przejazd_Wartosc, T::Number),
+                f(F::Przejazd_Kilometry, T::Integer),
+                a(F::Pom1, 50),
+                f(F::Pom2, T::Number),
+                f(F::Pom3, T::Integer)};
+    t.indexes = {primary(F::NrKol)};
     return t;
 }
 
 TableDef makeKierowcy() {
+    namespace F = fields::kierowcy;
     TableDef t{QStringLiteral("Kierowcy"), {}, {}};
-    t.fields = {f("NrKol", T::AutoInc),
-                f("NrKol_Pojazdu", T::Integer),
-                f("DataPrzyjecia", T::Date),
-                f("DataZwolnienia", T::Date),
-                a("Imie", 20),
-                a("Nazwisko", 30),
-                f("IloscPrzejKm", T::Integer),
-                a("ImieNazwisko", 55),
-                a("Adres", 100),
-                a("Telefon", 25),
-                a("mail", 40)};
-    series(t.fields, "Parametr", 1, 5, T::Logical);
-    t.fields.insert(t.fields.end(), {a("Pom1", 100), a("Pom2", 50), a("Pom3", 50), a("Pom4", 50),
-                                     a("Pom5", 150), a("Pom6", 50)});
-    series(t.fields, "Pom", 7, 10, T::Date);
-    series(t.fields, "Pom", 11, 14, T::Integer);
-    series(t.fields, "Pom", 15, 16, T::Number);
-    t.indexes = {primary(), secondary("NrKolInd", {QStringLiteral("NrKol")}),
-                 secondary("NrKol_PojazduInd", {QStringLiteral("NrKol_Pojazdu")}),
-                 secondary("NazwiskoInd", {QStringLiteral("Nazwisko")})};
+    t.fields = {f(F::NrKol, T::AutoInc),
+                f(F::NrKol_Pojazdu, T::Integer),
+                f(F::DataPrzyjecia, T::Date),
+                f(F::DataZwolnienia, T::Date),
+                a(F::Imie, 20),
+                a(F::Nazwisko, 30),
+                f(F::IloscPrzejKm, T::Integer),
+                a(F::ImieNazwisko, 55),
+                a(F::Adres, 100),
+                a(F::Telefon, 25),
+                a(F::mail, 40)};
+    t.fields.insert(t.fields.end(),
+                    {f(F::Parametr1, T::Logical), f(F::Parametr2, T::Logical), f(F::Parametr3, T::Logical),
+                     f(F::Parametr4, T::Logical), f(F::Parametr5, T::Logical)});
+    t.fields.insert(t.fields.end(), {a(F::Pom1, 100), a(F::Pom2, 50), a(F::Pom3, 50), a(F::Pom4, 50),
+                                     a(F::Pom5, 150), a(F::Pom6, 50)});
+    t.fields.insert(t.fields.end(),
+                    {f(F::Pom7, T::Date), f(F::Pom8, T::Date), f(F::Pom9, T::Date), f(F::Pom10, T::Date)});
+    t.fields.insert(t.fields.end(), {f(F::Pom11, T::Integer), f(F::Pom12, T::Integer),
+                                     f(F::Pom13, T::Integer), f(F::Pom14, T::Integer)});
+    t.fields.insert(t.fields.end(), {f(F::Pom15, T::Number), f(F::Pom16, T::Number)});
+    t.indexes = {primary(F::NrKol), secondary("NrKolInd", {F::NrKol}),
+                 secondary("NrKol_PojazduInd", {F::NrKol_Pojazdu}), secondary("NazwiskoInd", {F::Nazwisko})};
     return t;
 }
 
 TableDef makeWlasciciel() {
+    namespace F = fields::wlasciciel;
     TableDef t{QStringLiteral("Wlasciciel"), {}, {}};
-    t.fields = {f("NrKol", T::AutoInc), a("Imie", 20),
-                a("Nazwisko", 30),      f("DataPowstania", T::Date),
-                a("NazwaFirmy", 100),   a("NazwaFirmySkrot", 35),
-                a("AdresFirmy", 100),   a("Nip", 20),
-                a("Nip1", 20),          a("Regon", 30),
-                a("WWW", 80),           a("mail", 100),
-                a("Fax", 30),           a("Telefon", 25),
-                a("Telefon1", 25),      a("mail1", 40),
-                a("Bank", 100),         a("konto", 50),
-                a("Bank1", 100),        a("Konto1", 50)};
-    series(t.fields, "Parametr", 1, 5, T::Logical);
-    t.fields.insert(t.fields.end(), {a("Pom1", 100), a("Pom2", 50), a("Pom3", 50), a("Pom4", 50),
-                                     a("Pom5", 150), a("Pom6", 50)});
-    series(t.fields, "Pom", 7, 10, T::Date);
-    series(t.fields, "Pom", 11, 14, T::Integer);
-    series(t.fields, "Pom", 15, 16, T::Number);
-    t.indexes = {primary(), secondary("NrKolInd", {QStringLiteral("NrKol")})};
+    t.fields = {f(F::NrKol, T::AutoInc), a(F::Imie, 20),
+                a(F::Nazwisko, 30),      f(F::DataPowstania, T::Date),
+                a(F::NazwaFirmy, 100),   a(F::NazwaFirmySkrot, 35),
+                a(F::AdresFirmy, 100),   a(F::Nip, 20),
+                a(F::Nip1, 20),          a(F::Regon, 30),
+                a(F::WWW, 80),           a(F::mail, 100),
+                a(F::Fax, 30),           a(F::Telefon, 25),
+                a(F::Telefon1, 25),      a(F::mail1, 40),
+                a(F::Bank, 100),         a(F::konto, 50),
+                a(F::Bank1, 100),        a(F::Konto1, 50)};
+    t.fields.insert(t.fields.end(),
+                    {f(F::Parametr1, T::Logical), f(F::Parametr2, T::Logical), f(F::Parametr3, T::Logical),
+                     f(F::Parametr4, T::Logical), f(F::Parametr5, T::Logical)});
+    t.fields.insert(t.fields.end(), {a(F::Pom1, 100), a(F::Pom2, 50), a(F::Pom3, 50), a(F::Pom4, 50),
+                                     a(F::Pom5, 150), a(F::Pom6, 50)});
+    t.fields.insert(t.fields.end(),
+                    {f(F::Pom7, T::Date), f(F::Pom8, T::Date), f(F::Pom9, T::Date), f(F::Pom10, T::Date)});
+    t.fields.insert(t.fields.end(), {f(F::Pom11, T::Integer), f(F::Pom12, T::Integer),
+                                     f(F::Pom13, T::Integer), f(F::Pom14, T::Integer)});
+    t.fields.insert(t.fields.end(), {f(F::Pom15, T::Number), f(F::Pom16, T::Number)});
+    t.indexes = {primary(F::NrKol), secondary("NrKolInd", {F::NrKol})};
     return t;
 }
 
 TableDef makeParametry() {
+    namespace F = fields::parametry;
     TableDef t{QStringLiteral("Parametry"), {}, {}};
-    for (const char* name : {"JestTabParametry",
-                             "RozszerzonoTabPrzejazdy",
-                             "RozszerzonoTabKoszty",
-                             "RozszerzonoTabTerminy",
-                             "UtworzonoTabKierowcy",
-                             "UtworzonoTabWlasciciel",
-                             "RozszerzonoTabStawki",
-                             "RozszerzonoTabTrasy",
-                             "RozszerzonoTabPojazdy",
-                             "RozszerzonoTabCele",
-                             "RozszerzonoTabRyczalt",
-                             "JestTabKierowcy",
-                             "JestTabWlasciciel",
-                             "JestTabTerminy",
-                             "PokazOC",
-                             "PokazAC",
-                             "PokazPrzegTech",
-                             "PokazPrzegGwar",
-                             "PokazNapPojazdu",
-                             "PokazWymOlejuWyp",
-                             "PokazWaznoscDok",
-                             "PokazInne",
-                             "PokazStanLicznika",
-                             "PokazIloscKm",
-                             "PokazPlynySerwisowe",
-                             "PokazKlimatyzacja",
-                             "PokazAutoSerwis"})
-        t.fields.push_back(f(name, T::Logical));
-    series(t.fields, "Parametr", 1, 16, T::Logical);
-    series(t.fields, "Data", 1, 6, T::Date);
+    t.fields = {f(F::JestTabParametry, T::Logical),
+                f(F::RozszerzonoTabPrzejazdy, T::Logical),
+                f(F::RozszerzonoTabKoszty, T::Logical),
+                f(F::RozszerzonoTabTerminy, T::Logical),
+                f(F::UtworzonoTabKierowcy, T::Logical),
+                f(F::UtworzonoTabWlasciciel, T::Logical),
+                f(F::RozszerzonoTabStawki, T::Logical),
+                f(F::RozszerzonoTabTrasy, T::Logical),
+                f(F::RozszerzonoTabPojazdy, T::Logical),
+                f(F::RozszerzonoTabCele, T::Logical),
+                f(F::RozszerzonoTabRyczalt, T::Logical),
+                f(F::JestTabKierowcy, T::Logical),
+                f(F::JestTabWlasciciel, T::Logical),
+                f(F::JestTabTerminy, T::Logical),
+                f(F::PokazOC, T::Logical),
+                f(F::PokazAC, T::Logical),
+                f(F::PokazPrzegTech, T::Logical),
+                f(F::PokazPrzegGwar, T::Logical),
+                f(F::PokazNapPojazdu, T::Logical),
+                f(F::PokazWymOlejuWyp, T::Logical),
+                f(F::PokazWaznoscDok, T::Logical),
+                f(F::PokazInne, T::Logical),
+                f(F::PokazStanLicznika, T::Logical),
+                f(F::PokazIloscKm, T::Logical),
+                f(F::PokazPlynySerwisowe, T::Logical),
+                f(F::PokazKlimatyzacja, T::Logical),
+                f(F::PokazAutoSerwis, T::Logical)};
     t.fields.insert(t.fields.end(),
-                    {f("InformujPrzed", T::Integer), f("InformujPo", T::Integer),
-                     f("KoniecInformacji", T::Integer), f("Informacje", T::Memo),
-                     f("KosztyCalkowite", T::Number), f("KosztyCalkowite1", T::Number),
-                     f("KosztyCalkowite2", T::Number), f("Pom1", T::Integer), f("Pom2", T::Integer)});
-    series(t.fields, "Pom", 3, 10, T::Number);
+                    {f(F::Parametr1, T::Logical), f(F::Parametr2, T::Logical), f(F::Parametr3, T::Logical),
+                     f(F::Parametr4, T::Logical), f(F::Parametr5, T::Logical), f(F::Parametr6, T::Logical),
+                     f(F::Parametr7, T::Logical), f(F::Parametr8, T::Logical), f(F::Parametr9, T::Logical),
+                     f(F::Parametr10, T::Logical), f(F::Parametr11, T::Logical), f(F::Parametr12, T::Logical),
+                     f(F::Parametr13, T::Logical), f(F::Parametr14, T::Logical), f(F::Parametr15, T::Logical),
+                     f(F::Parametr16, T::Logical)});
+    t.fields.insert(t.fields.end(), {f(F::Data1, T::Date), f(F::Data2, T::Date), f(F::Data3, T::Date),
+                                     f(F::Data4, T::Date), f(F::Data5, T::Date), f(F::Data6, T::Date)});
     t.fields.insert(t.fields.end(),
-                    {a("Pom11", 100), a("Pom12", 50), f("Pom13", T::Number), f("Pom14", T::Integer),
-                     a("Pom15", 150), a("Pom16", 50), f("Pom17", T::Number), f("Pom18", T::Integer)});
+                    {f(F::InformujPrzed, T::Integer), f(F::InformujPo, T::Integer),
+                     f(F::KoniecInformacji, T::Integer), f(F::Informacje, T::Memo),
+                     f(F::KosztyCalkowite, T::Number), f(F::KosztyCalkowite1, T::Number),
+                     f(F::KosztyCalkowite2, T::Number), f(F::Pom1, T::Integer), f(F::Pom2, T::Integer)});
+    t.fields.insert(t.fields.end(), {f(F::Pom3, T::Number), f(F::Pom4, T::Number), f(F::Pom5, T::Number),
+                                     f(F::Pom6, T::Number), f(F::Pom7, T::Number), f(F::Pom8, T::Number),
+                                     f(F::Pom9, T::Number), f(F::Pom10, T::Number)});
+    t.fields.insert(t.fields.end(),
+                    {a(F::Pom11, 100), a(F::Pom12, 50), f(F::Pom13, T::Number), f(F::Pom14, T::Integer),
+                     a(F::Pom15, 150), a(F::Pom16, 50), f(F::Pom17, T::Number), f(F::Pom18, T::Integer)});
     return t;
 }
 
 TableDef makeTerminy() {
+    namespace F = fields::terminy;
     TableDef t{QStringLiteral("Terminy"), {}, {}};
-    t.fields = {f("NrKol", T::AutoInc),
-                f("NrKol_Pojazdu", T::Integer),
-                f("Rok", T::Integer),
-                f("Miesiac", T::Short),
-                f("TerminOC", T::Date),
-                f("TerminAC", T::Date),
-                f("TerminPrzegTechnicznego", T::Date),
-                f("TerminPrzegGwarancyjnego", T::Date),
-                f("TerminNaprawy", T::Date),
-                f("TerminWymianyWyposazenia", T::Date),
-                f("TerminWaznosciDokumentu", T::Date),
-                f("TerminWaznosciInny", T::Date),
-                f("SprawdzOC", T::Logical),
-                f("SprawdzAC", T::Logical),
-                f("SprawdzPrzegTechniczny", T::Logical),
-                f("SprawdzPrzegGwarancyjny", T::Logical),
-                f("SprawdzTermNaprawy", T::Logical),
-                f("SprawdzTermWymiany", T::Logical),
-                f("SprawdzTermWazDokumentu", T::Logical),
-                f("SprawdzTermWazInny", T::Logical),
-                f("KosztAC", T::Number),
-                f("KosztOC", T::Number),
-                f("KosztPrzegTech", T::Number),
-                f("KosztPrzegGwar", T::Number),
-                f("KosztNapraw", T::Number),
-                f("InformujPrzed", T::Integer),
-                f("InformujPo", T::Integer),
-                f("KoniecInformacji", T::Integer),
-                f("Informacje", T::Memo),
-                f("KosztyCalkowite", T::Number),
-                f("KosztyCalkowite1", T::Number),
-                f("KosztyCalkowite2", T::Number)};
-    series(t.fields, "Termin", 1, 5, T::Date);
-    series(t.fields, "Parametr", 1, 5, T::Logical);
+    t.fields = {f(F::NrKol, T::AutoInc),
+                f(F::NrKol_Pojazdu, T::Integer),
+                f(F::Rok, T::Integer),
+                f(F::Miesiac, T::Short),
+                f(F::TerminOC, T::Date),
+                f(F::TerminAC, T::Date),
+                f(F::TerminPrzegTechnicznego, T::Date),
+                f(F::TerminPrzegGwarancyjnego, T::Date),
+                f(F::TerminNaprawy, T::Date),
+                f(F::TerminWymianyWyposazenia, T::Date),
+                f(F::TerminWaznosciDokumentu, T::Date),
+                f(F::TerminWaznosciInny, T::Date),
+                f(F::SprawdzOC, T::Logical),
+                f(F::SprawdzAC, T::Logical),
+                f(F::SprawdzPrzegTechniczny, T::Logical),
+                f(F::SprawdzPrzegGwarancyjny, T::Logical),
+                f(F::SprawdzTermNaprawy, T::Logical),
+                f(F::SprawdzTermWymiany, T::Logical),
+                f(F::SprawdzTermWazDokumentu, T::Logical),
+                f(F::SprawdzTermWazInny, T::Logical),
+                f(F::KosztAC, T::Number),
+                f(F::KosztOC, T::Number),
+                f(F::KosztPrzegTech, T::Number),
+                f(F::KosztPrzegGwar, T::Number),
+                f(F::KosztNapraw, T::Number),
+                f(F::InformujPrzed, T::Integer),
+                f(F::InformujPo, T::Integer),
+                f(F::KoniecInformacji, T::Integer),
+                f(F::Informacje, T::Memo),
+                f(F::KosztyCalkowite, T::Number),
+                f(F::KosztyCalkowite1, T::Number),
+                f(F::KosztyCalkowite2, T::Number)};
+    t.fields.insert(t.fields.end(), {f(F::Termin1, T::Date), f(F::Termin2, T::Date), f(F::Termin3, T::Date),
+                                     f(F::Termin4, T::Date), f(F::Termin5, T::Date)});
     t.fields.insert(t.fields.end(),
-                    {a("Pom1", 100), a("Pom2", 50), f("Pom3", T::Number), f("Pom4", T::Integer),
-                     a("Pom5", 150), a("Pom6", 50), f("Pom7", T::Number), f("Pom8", T::Integer)});
-    t.fields.insert(t.fields.end(), {u("CoIlecKmSerwis", T::Integer), u("IleKmDoInf", T::Integer),
-                                     u("StanLicznika", T::Integer), u("IloscKmDoInfPrzed", T::Integer),
-                                     u("IloscKmDoInfPo", T::Integer), u("StanLicznikaPo", T::Integer),
-                                     u("StanLicznikaSerwis", T::Integer), u("CzyInformujemy", T::Logical),
-                                     u("WylaczInform", T::Logical), u("WlaczInform", T::Logical),
-                                     u("KosztySerwis", T::Number), u("Pom9", T::Integer),
-                                     u("Pom10", T::Number), u("Pom11", T::Integer), u("Pom12", T::Number),
-                                     u("Pom13", T::Alpha, 150), u("pom14", T::Integer)});
-    t.indexes = {primary(), secondary("NrKolInd", {QStringLiteral("NrKol")}),
-                 secondary("NrKol_PojazduInd", {QStringLiteral("NrKol_Pojazdu")}),
-                 secondary("NrKol_PojRokInd", {QStringLiteral("NrKol_Pojazdu"), QStringLiteral("Rok")})};
+                    {f(F::Parametr1, T::Logical), f(F::Parametr2, T::Logical), f(F::Parametr3, T::Logical),
+                     f(F::Parametr4, T::Logical), f(F::Parametr5, T::Logical)});
+    t.fields.insert(t.fields.end(),
+                    {a(F::Pom1, 100), a(F::Pom2, 50), f(F::Pom3, T::Number), f(F::Pom4, T::Integer),
+                     a(F::Pom5, 150), a(F::Pom6, 50), f(F::Pom7, T::Number), f(F::Pom8, T::Integer)});
+    t.fields.insert(t.fields.end(), {u(F::CoIlecKmSerwis, T::Integer), u(F::IleKmDoInf, T::Integer),
+                                     u(F::StanLicznika, T::Integer), u(F::IloscKmDoInfPrzed, T::Integer),
+                                     u(F::IloscKmDoInfPo, T::Integer), u(F::StanLicznikaPo, T::Integer),
+                                     u(F::StanLicznikaSerwis, T::Integer), u(F::CzyInformujemy, T::Logical),
+                                     u(F::WylaczInform, T::Logical), u(F::WlaczInform, T::Logical),
+                                     u(F::KosztySerwis, T::Number), u(F::Pom9, T::Integer),
+                                     u(F::Pom10, T::Number), u(F::Pom11, T::Integer), u(F::Pom12, T::Number),
+                                     u(F::Pom13, T::Alpha, 150), u(F::pom14, T::Integer)});
+    t.indexes = {primary(F::NrKol), secondary("NrKolInd", {F::NrKol}),
+                 secondary("NrKol_PojazduInd", {F::NrKol_Pojazdu}),
+                 secondary("NrKol_PojRokInd", {F::NrKol_Pojazdu, F::Rok})};
     return t;
 }
 
 TableDef makeRyczalt() {
+    namespace F = fields::ryczalt;
     TableDef t{QStringLiteral("Ryczalt"), {}, {}};
-    t.fields = {f("NrKol", T::AutoInc),
-                f("NrKol_Pojazdu", T::Integer),
-                f("DataOswiadczenia", T::Date),
-                f("DataWprowadzenia", T::Date),
-                f("Rok", T::Integer),
-                f("Miesiac", T::Short),
-                f("Limit_km", T::Number),
-                f("Ryczalt_zl", T::Number),
-                f("Stawka_km", T::Number),
-                f("Dni_Urlopu", T::Short),
-                f("Dni_Bez_Samochodu", T::Short),
-                f("Inne_Nieobecnosci", T::Short),
-                f("SumaPotracenia", T::Number),
-                f("Naleznosc_Mc", T::Number),
-                f("Naleznosc_Rok", T::Number),
-                f("Naleznosc_wszyscy_Mc", T::Number),
-                f("Naleznosc_Wszyscy_Rok", T::Number)};
-    series(t.fields, "Parametr", 1, 5, T::Logical);
+    t.fields = {f(F::NrKol, T::AutoInc),
+                f(F::NrKol_Pojazdu, T::Integer),
+                f(F::DataOswiadczenia, T::Date),
+                f(F::DataWprowadzenia, T::Date),
+                f(F::Rok, T::Integer),
+                f(F::Miesiac, T::Short),
+                f(F::Limit_km, T::Number),
+                f(F::Ryczalt_zl, T::Number),
+                f(F::Stawka_km, T::Number),
+                f(F::Dni_Urlopu, T::Short),
+                f(F::Dni_Bez_Samochodu, T::Short),
+                f(F::Inne_Nieobecnosci, T::Short),
+                f(F::SumaPotracenia, T::Number),
+                f(F::Naleznosc_Mc, T::Number),
+                f(F::Naleznosc_Rok, T::Number),
+                f(F::Naleznosc_wszyscy_Mc, T::Number),
+                f(F::Naleznosc_Wszyscy_Rok, T::Number)};
     t.fields.insert(t.fields.end(),
-                    {a("Pom1", 100), a("Pom2", 50), f("Pom3", T::Number), f("Pom4", T::Integer),
-                     a("Pom5", 150), a("Pom6", 50), f("Pom7", T::Number), f("Pom8", T::Integer),
-                     f("Pom9", T::Number), f("Pom10", T::Integer), f("Pom11", T::Number),
-                     f("Pom12", T::Integer), f("Pom13", T::Number), f("Pom14", T::Integer)});
-    t.indexes = {primary(), secondary("NrKolInd", {QStringLiteral("NrKol")}),
-                 secondary("NrKol_PojazduInd", {QStringLiteral("NrKol_Pojazdu")}),
-                 secondary("NrKol_PojRokMiesiacInd", {QStringLiteral("NrKol_Pojazdu"), QStringLiteral("Rok"),
-                                                      QStringLiteral("Miesiac")})};
+                    {f(F::Parametr1, T::Logical), f(F::Parametr2, T::Logical), f(F::Parametr3, T::Logical),
+                     f(F::Parametr4, T::Logical), f(F::Parametr5, T::Logical)});
+    t.fields.insert(t.fields.end(),
+                    {a(F::Pom1, 100), a(F::Pom2, 50), f(F::Pom3, T::Number), f(F::Pom4, T::Integer),
+                     a(F::Pom5, 150), a(F::Pom6, 50), f(F::Pom7, T::Number), f(F::Pom8, T::Integer),
+                     f(F::Pom9, T::Number), f(F::Pom10, T::Integer), f(F::Pom11, T::Number),
+                     f(F::Pom12, T::Integer), f(F::Pom13, T::Number), f(F::Pom14, T::Integer)});
+    t.indexes = {primary(F::NrKol), secondary("NrKolInd", {F::NrKol}),
+                 secondary("NrKol_PojazduInd", {F::NrKol_Pojazdu}),
+                 secondary("NrKol_PojRokMiesiacInd", {F::NrKol_Pojazdu, F::Rok, F::Miesiac})};
     return t;
 }
 

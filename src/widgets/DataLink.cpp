@@ -155,7 +155,7 @@ void DataLink::bind(Table* table, const QString& field) {
             connect(table, &Table::stateChanged, this, [this] { notify(Change::State); }),
             connect(table, &Table::viewReset, this, [this] { notify(Change::View); }),
             connect(table, &Table::scrolled, this, [this] { notify(Change::Scroll); }),
-            connect(table, &Table::recordChanged, this, [this] { notify(Change::Record); }),
+            connect(table, &Table::recordChanged, this, [this] { notify(Change::Current); }),
             connect(table, &Table::rowUpdated, this, [this](int row) { notify(Change::Row, row); }),
         };
         m_writerId = table->addRecordWriter([this] { write(); });
@@ -188,7 +188,7 @@ void DataLink::setModified(bool modified) {
 void DataLink::notify(Change change, int row) {
     if (!isEditing())
         m_modified = false; // a typed value does not outlive its edit
-    else if (m_modified && change == Change::Record && value() != m_valueUnderText)
+    else if (m_modified && change == Change::Current && value() != m_valueUnderText)
         m_modified = false; // code set the field: its value replaces what was typed
     if (onChange)
         onChange(change, row);

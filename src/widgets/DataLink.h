@@ -84,7 +84,9 @@ void setErrorHandlerForChildren(QWidget* window, ErrorHandler handler);
 // is editing, and is written through `store` when the table posts or the control asks for it.
 class DataLink : public QObject {
 public:
-    enum class Change { Active, State, View, Scroll, Record, Row };
+    // What the table notified: opened or closed, its state, its rows, the cursor, the current record,
+    // one row.
+    enum class Change { Active, State, View, Scroll, Current, Row };
 
     DataLink() = default;
     ~DataLink() override;

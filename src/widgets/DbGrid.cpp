@@ -410,7 +410,7 @@ void DbGrid::tableChanged(DataLink::Change change, int row) {
     case DataLink::Change::Scroll:
         followTable();
         break;
-    case DataLink::Change::Record:
+    case DataLink::Change::Current:
         m_model->rowChanged(table && table->isActive() ? table->recNo() : -1);
         break;
     case DataLink::Change::Row:

@@ -479,7 +479,9 @@ private slots:
         auto t = openTable("Trips.db", "NrDataInd");
         for (int m = 1; m <= 3; ++m)
             addTrip(*t, 1, QDate(2024, m, 10), QString::number(m));
-        t->onFilterRecord = [](Table& r) { return r.asInteger("Miesiac") == 2; };
+        t->onFilterRecord = [](Table& r) {
+            return r.asInteger("Miesiac") == 2;
+        };
         t->setFiltered(true);
         QCOMPARE(t->recordCount(), 1);
         QCOMPARE(t->rangeCount(), 3);
