@@ -3,7 +3,6 @@
 #include "GridCells.h"
 #include "SumLabels.h"
 #include "TEwidencja_przejazdow.h"
-#include "TableWalks.h"
 #include "calc/CostCalc.h"
 #include "common/Money.h"
 #include "common/Months.h"
@@ -24,8 +23,6 @@
 namespace tarlok {
 
 namespace {
-
-using walks::VehicleCostsWalk;
 
 const QString kVehicleNumber = QStringLiteral("NrKol_Pojazdu");
 const QString kRok = QStringLiteral("Rok");
@@ -248,11 +245,13 @@ void CostsTab::recomputeCosts(int year, int fromMonth, int toMonth, costs::Passe
         return;
     Transaction tx(t);
     {
-        VehicleCostsWalk walk(t);
+        // Every cost of the vehicle in view, the controls still until the end.
+        Table::QuietControls quiet(t);
+        Table::TemporaryView walk(t);
         const CostFields fields(t);
         std::vector<costs::CostRow> rows;
         std::vector<int> places;
-        // With the filter off the view is the whole range: its rows read as stored, by their places.
+        // The view is the whole range: its rows read as stored, by their places.
         for (int i = 0; i < t.rangeCount(); ++i) {
             costs::CostRow row;
             if (fields.read(t.rangeRecord(i), row) && row.year == year) {

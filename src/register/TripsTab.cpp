@@ -3,7 +3,6 @@
 #include "GridCells.h"
 #include "SumLabels.h"
 #include "TEwidencja_przejazdow.h"
-#include "TableWalks.h"
 #include "calc/SaveChecks.h"
 #include "calc/TripCalc.h"
 #include "calc/VehicleRows.h"
@@ -21,7 +20,6 @@
 #include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
 
-#include <QSet>
 #include <algorithm>
 #include <set>
 
@@ -33,9 +31,8 @@ namespace tarlok {
 
 namespace {
 
-using walks::EveryTrip;
-using walks::QuietControls;
-using walks::TripsView;
+using QuietControls = Table::QuietControls;
+using TemporaryView = Table::TemporaryView;
 
 const QString kNrKol = QStringLiteral("NrKol");
 const QString kVehicle = QStringLiteral("NrKol_Pojazdu");
@@ -326,7 +323,7 @@ void TripsTab::tripYearPass(int year) {
     QuietControls quiet(t);
     {
         // The whole year, so that a change in any month leaves every later month right.
-        TripsView wholeYear(t, tripsOfYear(t, year));
+        TemporaryView wholeYear(t, tripsOfYear(t, year));
         writeYearPass(t);
     }
     tx.commit();
@@ -367,7 +364,7 @@ void TripsTab::SumyPrzejazdow(int month) {
         }
     } else {
         QuietControls quiet(t);
-        TripsView wholeYear(t, tripsOfYear(t, year));
+        TemporaryView wholeYear(t, tripsOfYear(t, year));
         totals = totalsInView(t);
     }
     const trips::SumGrid texts = trips::sumGrid(month, totals);
@@ -392,7 +389,7 @@ void TripsTab::updateVehicleOdometer() {
         // The trips table holds every trip of the vehicle already: its rows are read from the latest
         // (by date, then in the order of entry) back to one with a final reading.
         QuietControls quiet(t);
-        TripsView everyTrip(t, {});
+        TemporaryView everyTrip(t);
         const int field = t.fieldIndex(kEnd);
         for (int row = t.recordCount() - 1; row >= 0 && !reading; --row) {
             const QVariant value = t.displayRecord(row).value(field);
@@ -660,7 +657,7 @@ int TripsTab::deleteInvalidTrips() {
         Transaction tx(t);
         {
             QuietControls quiet(t);
-            EveryTrip all(t, TablePojazdy);
+            TemporaryView all(t, {}, Table::Scope::WholeFile);
 
             const int vehicle = t.fieldIndex(kVehicle);
             const int year = t.fieldIndex(kYear);
