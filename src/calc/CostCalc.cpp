@@ -3,6 +3,7 @@
 #include "common/Money.h"
 #include "common/Numbers.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -176,6 +177,77 @@ double countedVatOfMonth(const std::vector<CostRow>& rows, int year, int month) 
             sum = ZaokraglijDoGroszy(sum + r.counted);
     }
     return sum;
+}
+
+std::vector<std::pair<QString, double>> passValues(const CostTotals& totals, bool inRange, Passes passes) {
+    std::vector<std::pair<QString, double>> values;
+    if (passes.testFlag(Pass::Month) && inRange) {
+        values.emplace_back(QStringLiteral("Wartosc_Narastajaca"), totals.monthRunning);
+        values.emplace_back(QStringLiteral("WartoscSuma"), totals.monthTotal);
+    }
+    if (passes.testFlag(Pass::Fuel) && inRange) {
+        values.emplace_back(QStringLiteral("SumaWartPaliwo"), totals.fuelValue);
+        values.emplace_back(QStringLiteral("SumaIloscPaliwo"), totals.fuelLitres);
+    }
+    if (passes.testFlag(Pass::Year))
+        values.emplace_back(QStringLiteral("Wartosc_NarastajacaRok"), totals.yearRunning);
+    return values;
+}
+
+namespace {
+
+QString money(double value) {
+    return numbers::grouped(value, 15, 2);
+}
+
+SumColumn zeros() {
+    SumColumn column;
+    column.fill(QStringLiteral("0"));
+    return column;
+}
+
+} // namespace
+
+SumColumn costSums(int month, int year, const std::vector<CostRow>& rows) {
+    SumColumn texts = zeros();
+    auto total = [&](int from, int to) {
+        double sum = 0;
+        for (int k = from; k <= to; ++k)
+            sum = ZaokraglijDoGroszy(sum + storedMonthTotal(rows, year, k));
+        return sum;
+    };
+    if (month == 1) {
+        texts[1] = numbers::general(total(1, 1));
+    } else if (month >= 2 && month <= 12) {
+        const double before = total(1, month - 1);
+        const double current = total(month, month);
+        texts[0] = money(before);
+        texts[1] = money(current);
+        texts[2] = money(ZaokraglijDoGroszy(before + current));
+    } else if (month == 0) {
+        texts[1] = numbers::general(total(1, 12));
+    }
+    return texts;
+}
+
+VatSums vatSums(int month, int year, const std::vector<CostRow>& rows) {
+    VatSums out;
+    out.texts = zeros();
+    const int last = month == 0 ? 12 : std::clamp(month, 0, 12);
+    double sum = 0;
+    for (int k = 1; k <= last; ++k) {
+        out.monthly[size_t(k)] = countedVatOfMonth(rows, year, k);
+        sum = ZaokraglijDoGroszy(sum + out.monthly[size_t(k)]);
+    }
+    if (month == 1 || month == 0) {
+        out.texts[1] = numbers::general(sum);
+    } else if (month >= 2 && month <= 12) {
+        const double current = out.monthly[size_t(month)];
+        out.texts[0] = money(ZaokraglijDoGroszy(sum - current));
+        out.texts[1] = money(current);
+        out.texts[2] = money(sum);
+    }
+    return out;
 }
 
 } // namespace tarlok::costs

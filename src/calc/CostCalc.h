@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QFlags>
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The calculations of the costs tab: the VAT split of a cost, its odometer and kilometres, the fuel
@@ -112,4 +115,33 @@ double storedMonthTotal(const std::vector<CostRow>& rows, int year, int month);
 // The VAT counted into costs (Pom2) of the rows of a year and month.
 double countedVatOfMonth(const std::vector<CostRow>& rows, int year, int month);
 
+// The passes that rewrite the stored values of a vehicle's costs: the month running values and month
+// totals, the fuel totals of the month, and the running values of the whole year.
+enum class Pass { Month = 1, Fuel = 2, Year = 4 };
+Q_DECLARE_FLAGS(Passes, Pass)
+
+// The fields the passes write into one cost and their values: the month and fuel passes only for a
+// cost whose month lies in the months they cover (`inRange`), the year pass for every cost.
+std::vector<std::pair<QString, double>> passValues(const CostTotals& totals, bool inRange, Passes passes);
+
+// --- the sums under the costs grid ---
+
+// The texts of the one column of a sum grid, by row: row 0 the months before the chosen one, row 1 the
+// chosen month (or the whole year for month 0, "Wszystko"), row 2 both together. Cells that the
+// chosen month leaves unused read "0".
+using SumColumn = std::array<QString, 3>;
+
+// The value sums of a year by the stored month totals (the first row of each month).
+SumColumn costSums(int month, int year, const std::vector<CostRow>& rows);
+
+// The sums of the VAT counted into costs: the months 1..month (all twelve for month 0) each with its
+// own sum, the later months 0, and the texts of the grid (month 0 and 1 show the sum in row 1 alone).
+struct VatSums {
+    std::array<double, 13> monthly{}; // [1..12]
+    SumColumn texts;
+};
+VatSums vatSums(int month, int year, const std::vector<CostRow>& rows);
+
 } // namespace tarlok::costs
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(tarlok::costs::Passes)

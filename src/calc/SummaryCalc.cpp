@@ -84,4 +84,39 @@ double consumption(const std::vector<FuelRow>& rows) {
     return ZaokraglijDoGroszy(litres * 100.0 / double(km));
 }
 
+std::array<MonthTotals, 13> monthTotals(const std::vector<TripRow>& trips, const std::vector<CostRow>& costs,
+                                        int year, bool withConsumption) {
+    std::array<MonthTotals, 13> months{};
+    for (const TripRow& row : trips) {
+        if (row.year != year || row.month < 1 || row.month > 12)
+            continue;
+        MonthTotals& t = months[size_t(row.month)];
+        if (t.hasTrips)
+            continue; // the month's first row carries its totals
+        t.hasTrips = true;
+        t.tripValue = row.valueTotal;
+        t.tripKm = row.kmTotal;
+    }
+    std::array<std::vector<FuelRow>, 13> fuel;
+    for (const CostRow& row : costs) {
+        if (row.year != year || row.month < 1 || row.month > 12)
+            continue;
+        MonthTotals& t = months[size_t(row.month)];
+        t.vat = ZaokraglijDoGroszy(t.vat + row.countedVat);
+        if (row.fuel)
+            fuel[size_t(row.month)].push_back(row.fuelRow);
+        if (t.hasCosts)
+            continue;
+        t.hasCosts = true;
+        t.costValue = row.valueTotal;
+        t.fuelValue = row.fuelValueTotal;
+        t.fuelLitres = row.fuelLitresTotal;
+    }
+    if (withConsumption) {
+        for (int m = 1; m <= 12; ++m)
+            months[size_t(m)].consumption = consumption(fuel[size_t(m)]);
+    }
+    return months;
+}
+
 } // namespace tarlok::summary

@@ -43,4 +43,31 @@ struct FuelRow {
 // have km, rounded to the grosz; 0 without km.
 double consumption(const std::vector<FuelRow>& rows);
 
+// A trip row as the summary reads it: its period and the month totals stored on it.
+struct TripRow {
+    int year = 0;
+    int month = 0;
+    double valueTotal = 0; // WartoscSuma
+    qint64 kmTotal = 0;    // KilometrySuma
+};
+
+// A cost row as the summary reads it: its period, the month totals stored on it, the VAT it counted
+// into costs and its fuel figures.
+struct CostRow {
+    int year = 0;
+    int month = 0;
+    double valueTotal = 0;      // WartoscSuma
+    double fuelValueTotal = 0;  // SumaWartPaliwo
+    double fuelLitresTotal = 0; // SumaIloscPaliwo
+    double countedVat = 0;      // Pom2
+    bool fuel = false;          // CzyPaliwo
+    FuelRow fuelRow;            // IloscPaliwa and Pom1
+};
+
+// The month totals of one year from a vehicle's trip and cost rows (each in the register's order):
+// a month's totals are those stored on its first row; its VAT is the counted VAT of all its costs;
+// its consumption (only `withConsumption`) that of its fuel costs.
+std::array<MonthTotals, 13> monthTotals(const std::vector<TripRow>& trips, const std::vector<CostRow>& costs,
+                                        int year, bool withConsumption);
+
 } // namespace tarlok::summary

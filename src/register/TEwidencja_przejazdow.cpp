@@ -1,7 +1,12 @@
 // The register window: its tables, the vehicle grid, the selected period and the moves between
-// vehicles, months, years and tabs. The trips tab, the costs tab and the summary tab have files of
-// their own.
+// vehicles, months, years and tabs, and the windows opened from it. The trips tab, the costs tab and
+// the summary tab have controllers of their own.
 #include "TEwidencja_przejazdow.h"
+
+#include "CostsTab.h"
+#include "GridCells.h"
+#include "SummaryTab.h"
+#include "TripsTab.h"
 
 #include "common/Months.h"
 #include "common/Numbers.h"
@@ -56,17 +61,26 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
       TableStawki(forms.context.data().TableStawki), TableOkresy(forms.context.data().TableOkresy),
       TableTrasy(forms.context.data().TableTrasy), TableWydatki(forms.context.data().TableWydatki),
       TableCelWyjazdu(forms.context.data().TableCelWyjazdu), m_forms(forms), m_data(forms.context.data()),
-      m_ui(std::make_unique<Ui::TEwidencja_przejazdow>()) {
+      m_ui(std::make_unique<Ui::TEwidencja_przejazdow>()), m_trips(std::make_unique<TripsTab>(*this, forms)),
+      m_costs(std::make_unique<CostsTab>(*this, forms)),
+      m_summary(std::make_unique<SummaryTab>(*this, forms)), NowyPrzejazd(m_trips->newTripStarted()),
+      NowyKoszt(m_costs->newCostStarted()), VatMiesiecznie(m_costs->monthlyVat()) {
     setObjectName(QStringLiteral("Ewidencja_przejazdow"));
     m_ui->setupUi(this);
     setFixedSize(963, 765);
-    setupTables();
-    setupGrids();
+    setupVehicleGrid();
+    m_trips->setupControls();
+    m_costs->setupControls();
+    for (QTableWidget* grid : {m_ui->StringGridKoszty, m_ui->StringGridVat, m_ui->StringGridPrzejazdy}) {
+        for (int c = 0; c < grid->columnCount(); ++c)
+            for (int r = 0; r < grid->rowCount(); ++r)
+                grids::setCell(grid, c, r, QStringLiteral("0"));
+    }
+    applyScopes();
     connectHandlers();
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
-    connect(&m_data, &SharedData::periodAdded, this, [this](int year, int month, const QDate& date) {
-        runAction(m_forms.context.dialogs, [&] { periodAdded(year, month, date); });
-    });
+    connectAction(m_forms.context.dialogs, &m_data, &SharedData::periodAdded, this,
+                  &TEwidencja_przejazdow::periodAdded);
 
     // Only the periods' years and months are listed: what is typed is a choice, never a new entry.
     m_ui->ComboBoxRok->setInsertPolicy(QComboBox::NoInsert);
@@ -75,28 +89,18 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     m_ui->BitBtnProszeCzekac->setVisible(false);
     m_ui->DataKosztu->setDate(m_forms.context.clock.today());
     m_ui->DataPrzejazdu->setDate(m_forms.context.clock.today());
-    applyCostEntryMode();
-    NaglowkiZestawienia();
+    m_costs->applyCostEntryMode();
+    m_summary->NaglowkiZestawienia();
     // The printouts are not part of the program yet.
     for (QPushButton* b :
          {m_ui->ZestawWydrukow, m_ui->DrukujPrzejazdy, m_ui->DrukujKoszty, m_ui->DrukujZestawienie})
         b->setEnabled(false);
 }
 
-TEwidencja_przejazdow::~TEwidencja_przejazdow() {
-    // The shared table outlives the window: its calculated field is the costs tab's.
-    TableKoszty->onCalcFields = nullptr;
-}
+// The tabs go first: they work on the form.
+TEwidencja_przejazdow::~TEwidencja_przejazdow() = default;
 
-void TEwidencja_przejazdow::setupTables() {
-    // The gross value the costs grid shows follows the tab's "Vat zaliczony w koszty" choice.
-    TableKoszty->onCalcFields = [this](Table& t) {
-        TableKosztyCalcFields(t);
-    };
-    applyScopes();
-}
-
-void TEwidencja_przejazdow::setupGrids() {
+void TEwidencja_przejazdow::setupVehicleGrid() {
     auto* ui = m_ui.get();
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
@@ -128,79 +132,8 @@ void TEwidencja_przejazdow::setupGrids() {
         text = used.toBool() ? Qt::black : Qt::red;
     });
 
-    DbGrid* trips = ui->DBGridPrzejazdy;
-    trips->setDataSource(TablePrzejazdy);
-    trips->setInPlaceEditing(true);
-    trips->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 72, left);
-    trips->addColumn(QStringLiteral("Trasa"), QStringLiteral("Trasa"), 108, left);
-    trips->addColumn(QStringLiteral("Cel_Wyj"), QStringLiteral("Cel wyjazdu"), 108, left);
-    trips->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Km"), 42, right);
-    trips->addColumn(QStringLiteral("Kilometry_Narastajaca"), QStringLiteral("Km nar. mc"), 74, right);
-    trips->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 64, right, false,
-                     QStringLiteral("0.00"));
-    trips->addColumn(QStringLiteral("Wartosc_Narastajaco"), QStringLiteral("Wart. nar. mc"), 88, right, false,
-                     QStringLiteral("0.00"));
-    trips->addColumn(QStringLiteral("Kilometry_NarastajacaRok"), QStringLiteral("Km nar. rok"), 76, right);
-    trips->addColumn(QStringLiteral("Wartosc_NarastajacoRok"), QStringLiteral("Wart. nar. rok"), 92, right,
-                     false, QStringLiteral("0.00"));
-    trips->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licznik "), 60, right);
-    trips->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko kierowcy"), 118, left);
-
-    DbGrid* costs = ui->DBGridKoszty;
-    costs->setDataSource(TableKoszty);
-    costs->setInPlaceEditing(false);
-    costs->setRowSelect(true);
-    costs->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 80, left, true);
-    costs->addColumn(QStringLiteral("Nr_Rachunku"), QStringLiteral("Nr dokumentu"), 110, left, true);
-    costs->addColumn(QStringLiteral("Rodzaj_Wyd"), QStringLiteral("Rodzaj wydatku"), 160, left, true);
-    costs->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 82, right, true,
-                     QStringLiteral("0.00"));
-    costs->addColumn(QStringLiteral("Pom2"), QStringLiteral("Vat zal."), 74, right, true,
-                     QStringLiteral("0.00"));
-    costs->addColumn(QStringLiteral("Wartosc_Narastajaca"), QStringLiteral("Wart.nar.mc"), 92, right, true,
-                     QStringLiteral("0.00"));
-    costs->addColumn(QStringLiteral("Wartosc_NarastajacaRok"), QStringLiteral("Wart.nar.rok"), 92, right,
-                     true, QStringLiteral("0.00"));
-    costs->addColumn(QStringLiteral("IloscPaliwa"), QStringLiteral("Paliwo il."), 80, right, true);
-    costs->addColumn(QStringLiteral("SumaIloscPaliwo"), QStringLiteral("Paliwo sum."), 90, right, true);
-
-    // Boxes of the two tabs bound to the current trip and cost.
+    // The vehicle's name above the tabs.
     ui->DBNazwaPojazdu->setDataSource(TablePojazdy, QStringLiteral("Nazwa_Poj"));
-    ui->DBTrasa->setDataSource(TablePrzejazdy, QStringLiteral("Trasa"));
-    ui->DBCelWyjazdu->setDataSource(TablePrzejazdy, QStringLiteral("Cel_Wyj"));
-    ui->DBIloscKm->setDataSource(TablePrzejazdy, QStringLiteral("Kilometry"));
-    ui->DBStawka_km->setDataSource(TablePrzejazdy, QStringLiteral("Stawka"));
-    ui->DBStawka_km->setDisplayPattern(QStringLiteral("0.0000"));
-    ui->DBWartoscPrzejazdu->setDataSource(TablePrzejazdy, QStringLiteral("Wartosc"));
-    ui->DBWartoscPrzejazdu->setDisplayPattern(QStringLiteral("0.00"));
-    ui->DBWartoscPrzejazdu->setReadOnly(true);
-    ui->DBWartoscPrzejazdu->setFlat(true);
-    ui->DBEditStanLIcznikaPoczatkowy->setDataSource(TablePrzejazdy, QStringLiteral("StanLicznikaPrzed"));
-    ui->DBEditStanLicznikaKoncowy->setDataSource(TablePrzejazdy, QStringLiteral("StanLicznikaPo"));
-    ui->DBEditImie->setDataSource(TablePrzejazdy, QStringLiteral("Imie"));
-    ui->DBEditNazwisko->setDataSource(TablePrzejazdy, QStringLiteral("Nazwisko"));
-
-    ui->DBNrDokKosztu->setDataSource(TableKoszty, QStringLiteral("Nr_Rachunku"));
-    ui->DBNazwaWydatku->setDataSource(TableKoszty, QStringLiteral("Rodzaj_Wyd"));
-    ui->DBWartoscKosztu->setDataSource(TableKoszty, QStringLiteral("Wartosc"));
-    ui->DBWartoscKosztu->setDisplayPattern(QStringLiteral("0.00"));
-    ui->DBEditWartoscBrutto->setDataSource(TableKoszty, QStringLiteral("WartBrutto"));
-    ui->DBEditWartoscBrutto->setDisplayPattern(QStringLiteral("0.00"));
-    ui->DBEditWartoscBrutto->setReadOnly(true);
-    ui->DBEditVat->setDataSource(TableKoszty, QStringLiteral("Pom2"));
-    ui->DBEditVat->setDisplayPattern(QStringLiteral("0.00"));
-    ui->DBEditVat->setReadOnly(true);
-    ui->DBEditVatZalProcent->setDataSource(TableKoszty, QStringLiteral("VatZaliczonyProcent"));
-    ui->DBIloscPaliwa->setDataSource(TableKoszty, QStringLiteral("IloscPaliwa"));
-    ui->DBIloscPrzejechanychKm->setDataSource(TableKoszty, QStringLiteral("Pom1"));
-    ui->DBEditStanLicznikaPrzed->setDataSource(TableKoszty, QStringLiteral("StanLicznikaPrzed"));
-    ui->DBEditStanLicznika->setDataSource(TableKoszty, QStringLiteral("Uwagi"));
-
-    for (QTableWidget* grid : {ui->StringGridKoszty, ui->StringGridVat, ui->StringGridPrzejazdy}) {
-        for (int c = 0; c < grid->columnCount(); ++c)
-            for (int r = 0; r < grid->rowCount(); ++r)
-                setCell(grid, c, r, QStringLiteral("0"));
-    }
 }
 
 void TEwidencja_przejazdow::connectHandlers() {
@@ -208,16 +141,12 @@ void TEwidencja_przejazdow::connectHandlers() {
     Dialogs& dialogs = m_forms.context.dialogs;
     connectAction(dialogs, ui->ComboBoxRok, &QComboBox::activated, this,
                   &TEwidencja_przejazdow::ComboBoxRokChange);
-    connect(ui->ComboBoxRok->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        if (m_ui->ComboBoxRok->currentText() != m_shownYear)
-            ComboBoxRokChange();
-    });
+    connectAction(dialogs, ui->ComboBoxRok->lineEdit(), &QLineEdit::editingFinished, this,
+                  &TEwidencja_przejazdow::yearTyped);
     connectAction(dialogs, ui->ComboBoxMiesiac, &QComboBox::activated, this,
                   &TEwidencja_przejazdow::ComboBoxMiesiacClick);
-    connect(ui->ComboBoxMiesiac->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        if (m_ui->ComboBoxMiesiac->currentText() != m_shownMonth)
-            ComboBoxMiesiacChange();
-    });
+    connectAction(dialogs, ui->ComboBoxMiesiac->lineEdit(), &QLineEdit::editingFinished, this,
+                  &TEwidencja_przejazdow::monthTyped);
     connectAction(dialogs, ui->PageControl1, &QTabWidget::currentChanged, this,
                   &TEwidencja_przejazdow::PageControl1Change);
 
@@ -250,61 +179,23 @@ void TEwidencja_przejazdow::connectHandlers() {
     connectAction(dialogs, ui->Kartoteka_Celow, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::Kartoteka_CelowClick);
     connectAction(dialogs, ui->Kierowcy, &QPushButton::clicked, this, &TEwidencja_przejazdow::KierowcyClick);
-    connect(ui->KartotekaKierowcow, &QPushButton::clicked, this,
-            &TEwidencja_przejazdow::KartotekaKierowcowClick);
+    connectAction(dialogs, ui->KartotekaKierowcow, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::KartotekaKierowcowClick);
     connectAction(dialogs, ui->Pomoc_glowna, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::Pomoc_glownaClick);
     connectAction(dialogs, ui->Pomoc_koszty, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::Pomoc_kosztyClick);
     connectAction(dialogs, ui->Pomoc, &QPushButton::clicked, this, &TEwidencja_przejazdow::PomocClick);
+}
 
-    connectAction(dialogs, ui->DodajPrzejazd, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::DodajPrzejazdClick);
-    connectAction(dialogs, ui->EdytujPrzejazd, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::EdytujPrzejazdClick);
-    connectAction(dialogs, ui->ZapiszPrzejazd, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::ZapiszPrzejazdClick);
-    connectAction(dialogs, ui->AnulujPrzejazd, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::AnulujPrzejazdClick);
-    connectAction(dialogs, ui->UsunPrzejazd, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::UsunPrzejazdClick);
-    connect(ui->UsunNiepoprwaneRekordy, &QPushButton::clicked, this,
-            &TEwidencja_przejazdow::UsunNiepoprwaneRekordyClick);
-    connect(ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this,
-            &TEwidencja_przejazdow::RadioGroup1CoPodajemyClick);
-    connectAction(dialogs, ui->DBIloscKm, &DbEdit::clicked, this, &TEwidencja_przejazdow::DBIloscKmClick);
-    connectAction(dialogs, ui->DBIloscKm, &DbEdit::exited, this, &TEwidencja_przejazdow::DBIloscKmExit);
-    connectAction(dialogs, ui->DataPrzejazdu, &DbDateEdit::changed, this,
-                  &TEwidencja_przejazdow::DataPrzejazduChange);
-    connectAction(dialogs, ui->DBGridPrzejazdy, &DbGrid::cellClick, this,
-                  &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
-    connectAction(dialogs, ui->DBGridPrzejazdy, &DbGrid::dblClick, this,
-                  &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
-    connectAction(dialogs, ui->DBGridPrzejazdy, &DbGrid::keyDown, this,
-                  &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
-    connectAction(dialogs, ui->DBGridPrzejazdy, &DbGrid::keyUp, this,
-                  &TEwidencja_przejazdow::DBGridPrzejazdyCellClick);
+void TEwidencja_przejazdow::yearTyped() {
+    if (m_ui->ComboBoxRok->currentText() != m_shownYear)
+        ComboBoxRokChange();
+}
 
-    connectAction(dialogs, ui->DodajKoszt, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::DodajKosztClick);
-    connectAction(dialogs, ui->EdytujKoszt, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::EdytujKosztClick);
-    connectAction(dialogs, ui->ZapiszKoszt, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::ZapiszKosztClick);
-    connectAction(dialogs, ui->AnulujKoszt, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::AnulujKosztClick);
-    connectAction(dialogs, ui->UsunKoszt, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::UsunKosztClick);
-    connect(ui->RadioGroupPrzeliczanieVat, &RadioGroup::clicked, this,
-            &TEwidencja_przejazdow::RadioGroupPrzeliczanieVatClick);
-    connect(ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this,
-            &TEwidencja_przejazdow::RadioGroupCoPodajemyClick);
-    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::cellClick, this,
-                  &TEwidencja_przejazdow::DBGridKosztyCellClick);
-    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyDown, this,
-                  &TEwidencja_przejazdow::DBGridKosztyKeyDown);
-    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyUp, this,
-                  &TEwidencja_przejazdow::DBGridKosztyKeyDown);
+void TEwidencja_przejazdow::monthTyped() {
+    if (m_ui->ComboBoxMiesiac->currentText() != m_shownMonth)
+        ComboBoxMiesiacChange();
 }
 
 // ---------------------------------------------------------------- tables
@@ -444,19 +335,23 @@ bool TEwidencja_przejazdow::refuseBrowseOnly(const Table& table) {
     return true;
 }
 
-bool TEwidencja_przejazdow::refuseVehicleWithoutNumber() {
-    Table& cars = *TablePojazdy;
+QString TEwidencja_przejazdow::vehicleRefusal() const {
+    const Table& cars = *TablePojazdy;
     if (!cars.isActive() || cars.isEmpty())
-        return false; // the callers' own message says to enter a vehicle
-    if (cars.state() == Table::State::Insert) {
-        m_forms.context.dialogs.message(kVehiclePending);
-        return true;
-    }
-    if (cars.isNull(QStringLiteral("NrKol_Pojazdu"))) {
-        m_forms.context.dialogs.message(kVehicleWithoutNumber);
-        return true;
-    }
-    return false;
+        return QString(); // the callers' own message says to enter a vehicle
+    if (cars.state() == Table::State::Insert)
+        return kVehiclePending;
+    if (cars.isNull(QStringLiteral("NrKol_Pojazdu")))
+        return kVehicleWithoutNumber;
+    return QString();
+}
+
+bool TEwidencja_przejazdow::refuseVehicleWithoutNumber() {
+    const QString refusal = vehicleRefusal();
+    if (refusal.isEmpty())
+        return false;
+    m_forms.context.dialogs.message(refusal);
+    return true;
 }
 
 void TEwidencja_przejazdow::restoreShownPeriod() {
@@ -490,19 +385,6 @@ void TEwidencja_przejazdow::OdblokujZakladki() {
         m_ui->PageControl1->setEnabled(used.toBool());
 }
 
-void TEwidencja_przejazdow::setTripButtonsEnabled(bool enabled) {
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->DodajPrzejazd), static_cast<QWidget*>(m_ui->ZapiszPrzejazd),
-          static_cast<QWidget*>(m_ui->AnulujPrzejazd), static_cast<QWidget*>(m_ui->UsunPrzejazd)})
-        w->setEnabled(enabled);
-}
-
-void TEwidencja_przejazdow::setCostButtonsEnabled(bool enabled) {
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->DodajKoszt), static_cast<QWidget*>(m_ui->ZapiszKoszt),
-                       static_cast<QWidget*>(m_ui->AnulujKoszt), static_cast<QWidget*>(m_ui->UsunKoszt)})
-        w->setEnabled(enabled);
-}
-
 void TEwidencja_przejazdow::showBusy(bool shown) {
     m_ui->BitBtnProszeCzekac->setVisible(shown);
     if (shown) {
@@ -511,41 +393,26 @@ void TEwidencja_przejazdow::showBusy(bool shown) {
     }
 }
 
-void TEwidencja_przejazdow::setCell(QTableWidget* grid, int column, int row, const QString& text) {
-    QTableWidgetItem* item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->setItem(row, column, item);
-    }
-    item->setText(text);
-}
-
-QString TEwidencja_przejazdow::cell(const QTableWidget* grid, int column, int row) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
 // ---------------------------------------------------------------- vehicle, month, year, tab
 
 void TEwidencja_przejazdow::selectVehicle(bool busy) {
     if (!TablePojazdy->isActive())
         return;
-    UstawStawke();
+    m_trips->UstawStawke();
     const int m = WybranyMiesiac();
     if (TablePrzejazdy->isActive() && !TablePrzejazdy->isEditing()) {
         if (onTripsTab())
-            SumyPrzejazdow(m);
+            m_trips->SumyPrzejazdow(m);
         if (onCostsTab()) {
-            SumyKosztow(m);
-            SumyVat(m);
+            m_costs->SumyKosztow(m);
+            m_costs->SumyVat(m);
         }
     }
-    SumyVat(m);
+    m_costs->SumyVat(m);
     if (onSummaryTab()) {
         if (busy)
             showBusy(true);
-        WyliczZestawienie();
+        m_summary->WyliczZestawienie();
         showBusy(false);
     }
     OdblokujZakladki();
@@ -595,45 +462,20 @@ void TEwidencja_przejazdow::monthChanged() {
     if (!TablePojazdy->isActive())
         return;
     const int m = WybranyMiesiac();
+    if (onCostsTab())
+        m_costs->monthShown(m);
+    else if (onTripsTab())
+        m_trips->monthShown(m);
+}
+
+QDate TEwidencja_przejazdow::pickerDate(const Table& table) const {
+    const QDate date = table.asDate(QStringLiteral("Data"));
+    if (date.isValid())
+        return date;
     int year = 0;
     int month = 0;
     WybranyOkres(year, month);
-    // A month without rows leaves the picker on the first day of the month.
-    auto pickerDate = [&](Table* table) {
-        const QDate date = table->asDate(QStringLiteral("Data"));
-        if (date.isValid())
-            return date;
-        return m > 0 ? QDate(year, m, 1) : QDate(year, 1, 1);
-    };
-    if (onCostsTab()) {
-        setCostButtonsEnabled(m != 0);
-        TableKoszty->refresh();
-        if (m == 0)
-            PrzeliczKosztyRok();
-        OpisySumKosztow(m);
-        SumyKosztow(m);
-        SumyVat(m);
-        SpalanieSrednie();
-        SpalanieAktualne();
-        TableKoszty->first();
-        PokazPolaVat();
-        TableKoszty->refresh();
-        TableKoszty->first();
-        m_ui->DataKosztu->setDate(pickerDate(TableKoszty));
-        m_ui->EditWartoscZaliczona->setText(
-            TableKoszty->isEmpty() ? QString()
-                                   : numbers::general(TableKoszty->asFloat(QStringLiteral("Wartosc"))));
-    } else if (onTripsTab()) {
-        setTripButtonsEnabled(m != 0);
-        TablePrzejazdy->refresh();
-        if (m == 0)
-            PrzeliczPrzejazdyRok();
-        OpisySumPrzejazdow(m);
-        SumyPrzejazdow(m);
-        TablePrzejazdy->first();
-        TablePrzejazdy->refresh();
-        m_ui->DataPrzejazdu->setDate(pickerDate(TablePrzejazdy));
-    }
+    return month > 0 ? QDate(year, month, 1) : QDate(year, 1, 1);
 }
 
 void TEwidencja_przejazdow::ComboBoxRokChange() {
@@ -690,17 +532,14 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
         }
         takePeriodFromBoxes();
         if (onSummaryTab())
-            WyliczZestawienie();
+            m_summary->WyliczZestawienie();
         // The sums under the grid follow the year shown.
         const int m = WybranyMiesiac();
         if (onTripsTab()) {
-            OpisySumPrzejazdow(m);
-            SumyPrzejazdow(m);
+            m_trips->showSums(m);
         } else if (onCostsTab()) {
-            OpisySumKosztow(m);
-            SumyKosztow(m);
-            SumyVat(m);
-            SpalanieSrednie(); // the consumption of the year shown, not of the one before
+            m_costs->showSums(m);
+            m_costs->SpalanieSrednie(); // the consumption of the year shown, not of the one before
         }
         int year = 0;
         int month = 0;
@@ -722,38 +561,14 @@ void TEwidencja_przejazdow::PageControl1Change() {
         if (!TablePojazdy->isActive())
             return;
         const int m = WybranyMiesiac();
+        m_ui->ComboBoxMiesiac->setEnabled(!onSummaryTab());
         if (onCostsTab()) {
-            m_ui->LabelWartosc->setText(QStringLiteral("Wartość[zł]"));
-            m_ui->ComboBoxMiesiac->setEnabled(true);
-            setCostButtonsEnabled(m != 0);
-            TableKoszty->refresh();
-            if (m == 0)
-                PrzeliczKosztyRok();
-            OpisySumKosztow(m);
-            SumyKosztow(m);
-            SumyVat(m);
+            m_costs->tabShown(m);
         } else if (onTripsTab()) {
-            m_ui->ComboBoxMiesiac->setEnabled(true);
-            setTripButtonsEnabled(m != 0);
-            TablePrzejazdy->refresh();
-            if (m == 0)
-                PrzeliczPrzejazdyRok();
-            UstawStawke();
-            OpisySumPrzejazdow(m);
-            SumyPrzejazdow(m);
-            if (TableOkresy->asDate(QStringLiteral("Data")) > QDate(1990, 12, 30))
-                m_ui->DataPrzejazdu->setDate(TableOkresy->asDate(QStringLiteral("Data")));
-            NowyPrzejazd = false;
+            m_trips->tabShown(m);
         } else {
             showBusy(true);
-            m_ui->ComboBoxMiesiac->setEnabled(false);
-            NaglowkiZestawienia();
-            TablePrzejazdy->refresh();
-            TableKoszty->refresh();
-            if (!TablePojazdy->isEmpty()) {
-                WyliczZestawienie();
-                TablePojazdy->refresh();
-            }
+            m_summary->tabShown();
             showBusy(false);
         }
     });
@@ -776,30 +591,11 @@ void TEwidencja_przejazdow::openFromMainWindow() {
         ui->PageControl1->setCurrentWidget(ui->Koszty);
     }
     fillPeriodLists();
-    const int m = WybranyMiesiac();
-    OpisySumKosztow(m);
-    SumyKosztow(m);
-    SumyVat(m);
+    m_costs->showSums(WybranyMiesiac());
 
     ctx.schema = schema::readState(ctx.database, ctx.dataFolder());
-    if (ctx.schema.parametersPresent) {
-        for (QWidget* w : {static_cast<QWidget*>(ui->RadioGroupCoPodajemy),
-                           static_cast<QWidget*>(ui->LabelStanLIcznikaPrzed),
-                           static_cast<QWidget*>(ui->DBEditStanLicznikaPrzed)})
-            w->setVisible(ctx.schema.costsUpgraded);
-    }
-    applyCostEntryMode();
-    ui->RadioGroupPrzeliczanieVat->setItemIndex(0);
-    ui->DBEditVatZalProcent->setVisible(false);
-    ui->LabelProcVatZaliczony->setVisible(false);
-    ui->RadioGroupVatZaliczony->setVisible(true);
-    ui->RadioGroup1CoPodajemy->setItemIndex(0);
-    ui->DBEditStanLicznikaKoncowy->setReadOnly(false);
-    ui->DBEditStanLicznikaKoncowy->setEnabled(true);
-    ui->DBEditStanLicznikaKoncowy->setFlat(false);
-    ui->DBIloscKm->setReadOnly(true);
-    ui->DBIloscKm->setEnabled(false);
-    ui->DBIloscKm->setFlat(true);
+    m_costs->resetEntryModes();
+    m_trips->resetEntryMode();
 
     show();
     raise();
@@ -809,13 +605,7 @@ void TEwidencja_przejazdow::openFromMainWindow() {
     const QDate periodDate = TableOkresy->asDate(QStringLiteral("Data"));
     if (periodDate > QDate(1990, 12, 30))
         ui->DataKosztu->setDate(periodDate);
-    if (!TableKoszty->isEmpty()) {
-        SpalanieSrednie();
-        SpalanieAktualne();
-        TableKoszty->first();
-        TableKoszty->refresh();
-        PokazPolaVat();
-    }
+    m_costs->showFirstCost();
     ui->EditWartoscZaliczona->clear();
     ui->EditVatNiezaliczony->clear();
 }
@@ -856,9 +646,9 @@ void TEwidencja_przejazdow::periodAdded(int year, int, const QDate& date) {
     if (!TablePojazdy->isActive())
         return;
     const int month = WybranyMiesiac();
-    OpisySumPrzejazdow(month);
-    OpisySumKosztow(month);
-    SumyKosztow(month);
+    m_trips->OpisySumPrzejazdow(month);
+    m_costs->OpisySumKosztow(month);
+    m_costs->SumyKosztow(month);
 }
 
 void TEwidencja_przejazdow::zamknijClick() {
@@ -868,17 +658,17 @@ void TEwidencja_przejazdow::zamknijClick() {
 void TEwidencja_przejazdow::closeEvent(QCloseEvent* event) {
     // A pending row is dropped as "Anuluj" does; the tables are closed with the window.
     closeTables();
-    NowyPrzejazd = false;
-    NowyKoszt = false;
+    m_trips->windowClosed();
+    m_costs->windowClosed();
     QWidget::closeEvent(event);
 }
 
 void TEwidencja_przejazdow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         if (onTripsTab())
-            AnulujPrzejazdClick();
+            m_trips->AnulujPrzejazdClick();
         else if (onCostsTab())
-            AnulujKosztClick();
+            m_costs->AnulujKosztClick();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -921,9 +711,9 @@ void TEwidencja_przejazdow::Kart_WydatkiClick() {
 void TEwidencja_przejazdow::showExpenseKindChoice(const TJaki_Wydatek::Choice& choice) {
     // The fuel fields follow the kind chosen last; a kind taken into the cost shows the VAT fields.
     if (choice.fuel)
-        showFuelFields(*choice.fuel);
+        m_costs->showFuelFields(*choice.fuel);
     if (choice.taken)
-        PokazPolaVat();
+        m_costs->PokazPolaVat();
 }
 
 void TEwidencja_przejazdow::CelWyjClick() {

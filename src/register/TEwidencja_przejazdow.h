@@ -16,13 +16,17 @@ class TEwidencja_przejazdow;
 
 namespace tarlok {
 
+class CostsTab;
 class Forms;
 class SharedData;
+class SummaryTab;
 class Table;
+class TripsTab;
 
 // The register window: the vehicles, the chosen period (year and month) and, on three tabs, the costs
 // and the trips of the current vehicle in that period and the summary of its year. It works on the
-// shared tables of the data object and sets the chosen period there.
+// shared tables of the data object and sets the chosen period there; each tab has a controller of its
+// own, which the window tells when the vehicle, the period or the tab changes.
 class TEwidencja_przejazdow : public QWidget {
     Q_OBJECT
 
@@ -31,6 +35,9 @@ public:
     ~TEwidencja_przejazdow() override;
 
     Ui::TEwidencja_przejazdow* ui() const { return m_ui.get(); }
+    TripsTab& trips() const { return *m_trips; }
+    CostsTab& costs() const { return *m_costs; }
+    SummaryTab& summary() const { return *m_summary; }
 
     // The shared tables, as the data object holds them (the register owns none of them).
     Table* const TablePojazdy;
@@ -41,11 +48,6 @@ public:
     Table* const TableTrasy;
     Table* const TableWydatki;
     Table* const TableCelWyjazdu;
-
-    // --- state kept between actions ---
-    bool NowyPrzejazd = false;               // a trip was started with "Nowy przejazd"
-    bool NowyKoszt = false;                  // a cost was started with "Nowy koszt" or "Edytuj koszt"
-    std::array<double, 13> VatMiesiecznie{}; // VAT counted into costs, by month [1..12]
 
     // "EWIDENCJA" of the main window: the tables opened, the newest period shown on the costs tab, the
     // entry modes of both tabs set back, and the window shown.
@@ -64,6 +66,9 @@ public:
     static std::pair<int, int> ZakresMiesiecy(int month);
     // The year of the year box; the current year when the box holds no whole number.
     int selectedYear() const;
+    // The date of the current row of `table`; for a period without rows, the first day of the month
+    // shown (of January for "Wszystko").
+    QDate pickerDate(const Table& table) const;
 
     // Fills the year list (years with periods within 25 years back and 24 ahead) and the month list of
     // the newest period's year, and shows the newest period.
@@ -82,43 +87,16 @@ public:
     // to save or cancel it first and true is returned. An unchanged pending row is dropped.
     bool holdPendingRow();
 
-    // --- the trips tab ---
-    void UstawStawke();
-    // The rate of the current vehicle by its engine capacity, from the current rates row.
-    double rateOfVehicle() const;
-    void PrzeliczPrzejazdyMiesiac();
-    void PrzeliczPrzejazdyRok();
-    void SumyPrzejazdow(int month);
-    void OpisySumPrzejazdow(int month);
-    // The final reading of the vehicle's latest trip over all periods becomes its current odometer.
-    void updateVehicleOdometer();
-
-    // --- the costs tab ---
-    void PrzeliczKosztyMiesiac();
-    void PrzeliczKosztyRok();
-    void PrzeliczPaliwo();
-    void SumyKosztow(int month);
-    void SumyVat(int month);
-    double SumaVatMiesiaca(int year, int month);
-    void OpisySumKosztow(int month);
-    void SpalanieAktualne();
-    void SpalanieSrednie();
-    void PokazPolaVat();
-    void SprawdzStanLicznika();
-    void SprawdzIloscKm();
-    // Shows or hides the fuel fields by the current cost's fuel flag.
-    void showFuelFields(bool fuel);
-    // Applies "Co podajemy" of the costs tab to the km and starting odometer boxes.
-    void applyCostEntryMode();
-
-    // --- the summary tab ---
-    void NaglowkiZestawienia();
-    void WyliczZestawienie();
-    double SpalanieMiesiaca(int month);
-
-    // A cell of a sum grid (column, row), as the grids are addressed.
-    static void setCell(QTableWidget* grid, int column, int row, const QString& text);
-    static QString cell(const QTableWidget* grid, int column, int row);
+    // --- for the tabs ---
+    // Why the current vehicle can take no trip or cost: it is being entered in the vehicles window, or
+    // it has no number; empty when it can (or there is no vehicle: the callers say so themselves).
+    QString vehicleRefusal() const;
+    // True, with the user told why, when the current vehicle can take no trip or cost.
+    bool refuseVehicleWithoutNumber();
+    // True, with the user told why, when `table` is browse-only.
+    bool refuseBrowseOnly(const Table& table);
+    // The busy button, shown while the summary is computed.
+    void showBusy(bool shown);
 
 public slots:
     // period and vehicle
@@ -149,83 +127,24 @@ public slots:
     void Pomoc_kosztyClick();
     void PomocClick();
 
-    // trips
-    void DodajPrzejazdClick();
-    void EdytujPrzejazdClick();
-    void ZapiszPrzejazdClick();
-    void AnulujPrzejazdClick();
-    void UsunPrzejazdClick();
-    void UsunNiepoprwaneRekordyClick();
-    void RadioGroup1CoPodajemyClick();
-    void DBIloscKmClick();
-    void DBIloscKmExit();
-    void DataPrzejazduChange();
-    void DBGridPrzejazdyCellClick();
-
-    // costs
-    void DodajKosztClick();
-    void EdytujKosztClick();
-    void ZapiszKosztClick();
-    void AnulujKosztClick();
-    void UsunKosztClick();
-    void RadioGroupPrzeliczanieVatClick();
-    void RadioGroupCoPodajemyClick();
-    void DBGridKosztyCellClick();
-    void DBGridKosztyKeyDown();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void setupTables();
-    void setupGrids();
+    void setupVehicleGrid();
     void connectHandlers();
-    void TableKosztyCalcFields(Table& table);
+    // A year or a month typed into its box and left: taken as chosen when it differs from the one shown.
+    void yearTyped();
+    void monthTyped();
     // The steps shared by every way of selecting a vehicle; `busy` shows the busy button while the
     // summary is computed.
     void selectVehicle(bool busy);
     void monthChanged();
-    void setTripButtonsEnabled(bool enabled);
-    void setCostButtonsEnabled(bool enabled);
-    void showBusy(bool shown);
     // The period now shown: remembered, so that a refused move can put it back, and "Wszystko" made
     // browse-only.
     void periodShown();
-    // True, with the user told why, when `table` is browse-only.
-    bool refuseBrowseOnly(const Table& table);
-    // True, with the user told why, when the current vehicle can take no trip or cost: it is being
-    // entered in the vehicles window, or it has no number.
-    bool refuseVehicleWithoutNumber();
     void restoreShownPeriod();
-    // trips tab (private helpers of the trips tab go here)
-    void saveTrip();
-    // Deletes the trips of every vehicle and period that lack a year, a month or a date; the count.
-    int deleteInvalidTrips();
-    // Abandons the pending trip.
-    void cancelTrip();
-    // The running totals from January over the current vehicle's trips of the whole `year`.
-    void tripYearPass(int year);
-    // The month and year passes over the trips of any vehicle in `year`, read through a table of
-    // their own.
-    void recomputeTripsOfYear(qint64 vehicle, int year);
-    // The pending trip's rate times its kilometres in the amount box (a preview, not stored).
-    void showTripAmountPreview();
-
-    // costs tab (private helpers of the costs tab go here)
-    void saveCost();
-    void deleteCost();
-    // Puts the selected cost into edit with its net value and its VAT choice shown.
-    void startCostEdit();
-    // The steps shared by the click and the keys in the costs grid.
-    void selectCostRow(bool keys);
-    // Shows the "% Vat zal." box or the automatic choice by "Przeliczanie VAT-u".
-    void applyVatMode();
-    // Rewrites the stored values of the vehicle's costs of `year`: with `monthPasses` the month running
-    // values, month totals and fuel totals of the months from..to, with `yearPass` the running values
-    // of the whole year.
-    void recomputeCosts(int year, int fromMonth, int toMonth, bool monthPasses, bool fuelPass, bool yearPass);
-
     // What the expense-kinds window leaves for the costs tab.
     void showExpenseKindChoice(const TJaki_Wydatek::Choice& choice);
     // The year and month of the boxes become the chosen period of the shared data.
@@ -239,9 +158,36 @@ private:
     Forms& m_forms;
     SharedData& m_data;
     std::unique_ptr<Ui::TEwidencja_przejazdow> m_ui;
+    std::unique_ptr<TripsTab> m_trips;
+    std::unique_ptr<CostsTab> m_costs;
+    std::unique_ptr<SummaryTab> m_summary;
     int m_shownTab = 0;
     QString m_shownYear;
     QString m_shownMonth;
+
+public:
+    // ---- used by the tests until they drive the window through the buttons (RegisterTestAccess.cpp) ----
+    const bool& NowyPrzejazd;
+    const bool& NowyKoszt;
+    const std::array<double, 13>& VatMiesiecznie;
+    void DodajPrzejazdClick();
+    void EdytujPrzejazdClick();
+    void ZapiszPrzejazdClick();
+    void AnulujPrzejazdClick();
+    void UsunPrzejazdClick();
+    void UsunNiepoprwaneRekordyClick();
+    void RadioGroup1CoPodajemyClick();
+    void DodajKosztClick();
+    void EdytujKosztClick();
+    void ZapiszKosztClick();
+    void AnulujKosztClick();
+    void UsunKosztClick();
+    void RadioGroupPrzeliczanieVatClick();
+    void RadioGroupCoPodajemyClick();
+    void SumyKosztow(int month);
+    void SumyVat(int month);
+    void showFuelFields(bool fuel);
+    static QString cell(const QTableWidget* grid, int column, int row);
 };
 
 } // namespace tarlok

@@ -1,17 +1,16 @@
-// The costs tab of the register: a cost is started, edited, saved, cancelled and deleted here, with its
-// VAT split and fuel figures; every save and delete rewrites the running values and totals of the
-// vehicle's costs, and the sums under the grid and the fuel consumption follow.
-#include "TEwidencja_przejazdow.h"
+#include "CostsTab.h"
 
-#include "calc/CostCalc.h"
+#include "GridCells.h"
 #include "SumLabels.h"
-#include "core/Actions.h"
-#include "core/AppContext.h"
-#include "core/Forms.h"
-#include "common/Limits.h"
+#include "TEwidencja_przejazdow.h"
+#include "calc/CostCalc.h"
 #include "common/Money.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
+#include "core/Actions.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "store/Database.h"
@@ -25,7 +24,6 @@ namespace tarlok {
 
 namespace {
 
-const QString kNrKol = QStringLiteral("NrKol");
 const QString kVehicleNumber = QStringLiteral("NrKol_Pojazdu");
 const QString kRok = QStringLiteral("Rok");
 const QString kMiesiac = QStringLiteral("Miesiac");
@@ -44,7 +42,7 @@ const QString kStanPrzed = QStringLiteral("StanLicznikaPrzed");
 const QString kStanPo = QStringLiteral("StanLicznikaPo");
 const QString kKilometry = QStringLiteral("IloscPrzejKilometrow");
 
-const QString kCaptionError = QStringLiteral("Błąd");
+const costs::Passes kEveryPass = costs::Pass::Month | costs::Pass::Fuel | costs::Pass::Year;
 const QString kCaptionInfo = QStringLiteral("Informacja");
 
 std::optional<double> optionalFloat(const Table& t, const QString& field) {
@@ -102,64 +100,158 @@ std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles
     return rows;
 }
 
-// A walk over every cost of the current vehicle in the register's costs table: the period filter is
-// off and the bound controls wait until the end; then the filter is on again and the cursor back on
-// the row it was on.
-class VehicleCostsWalk {
-public:
-    explicit VehicleCostsWalk(Table& table) : m_table(table) {
-        if (!table.isEditing() && !table.isEmpty())
-            m_key = table.asInteger(kNrKol);
-        table.disableControls();
-        try {
-            table.setFiltered(false);
-        } catch (...) {
-            table.enableControls();
-            throw;
-        }
-    }
-    ~VehicleCostsWalk() {
-        try {
-            if (m_table.isActive()) {
-                if (m_table.isEditing())
-                    m_table.cancel();
-                m_table.setFiltered(true);
-                if (m_key != 0)
-                    m_table.locate(kNrKol, {m_key});
-            }
-        } catch (...) {
-            // The table is read again by whoever handles the error.
-        }
-        m_table.enableControls();
-    }
-    VehicleCostsWalk(const VehicleCostsWalk&) = delete;
-    VehicleCostsWalk& operator=(const VehicleCostsWalk&) = delete;
+} // namespace
 
-private:
-    Table& m_table;
-    qint64 m_key = 0;
-};
+// ---------------------------------------------------------------- creation
 
-QString money(double value) {
-    return numbers::grouped(value, 15, 2);
+CostsTab::CostsTab(TEwidencja_przejazdow& window, Forms& forms)
+    : QObject(nullptr), m_window(window), m_forms(forms), m_ui(window.ui()),
+      TablePojazdy(forms.context.data().TablePojazdy), TableKoszty(forms.context.data().TableKoszty) {
 }
 
-} // namespace
+CostsTab::~CostsTab() {
+    // The shared table outlives the tab: its calculated field is the tab's.
+    TableKoszty->onCalcFields = nullptr;
+}
+
+void CostsTab::setupControls() {
+    auto* ui = m_ui;
+    // The gross value the costs grid shows follows the tab's "Vat zaliczony w koszty" choice.
+    TableKoszty->onCalcFields = [this](Table& t) {
+        TableKosztyCalcFields(t);
+    };
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    DbGrid* grid = ui->DBGridKoszty;
+    grid->setDataSource(TableKoszty);
+    grid->setInPlaceEditing(false);
+    grid->setRowSelect(true);
+    grid->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 80, left, true);
+    grid->addColumn(QStringLiteral("Nr_Rachunku"), QStringLiteral("Nr dokumentu"), 110, left, true);
+    grid->addColumn(QStringLiteral("Rodzaj_Wyd"), QStringLiteral("Rodzaj wydatku"), 160, left, true);
+    grid->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 82, right, true,
+                    QStringLiteral("0.00"));
+    grid->addColumn(QStringLiteral("Pom2"), QStringLiteral("Vat zal."), 74, right, true,
+                    QStringLiteral("0.00"));
+    grid->addColumn(QStringLiteral("Wartosc_Narastajaca"), QStringLiteral("Wart.nar.mc"), 92, right, true,
+                    QStringLiteral("0.00"));
+    grid->addColumn(QStringLiteral("Wartosc_NarastajacaRok"), QStringLiteral("Wart.nar.rok"), 92, right, true,
+                    QStringLiteral("0.00"));
+    grid->addColumn(QStringLiteral("IloscPaliwa"), QStringLiteral("Paliwo il."), 80, right, true);
+    grid->addColumn(QStringLiteral("SumaIloscPaliwo"), QStringLiteral("Paliwo sum."), 90, right, true);
+
+    // The boxes bound to the current cost.
+    ui->DBNrDokKosztu->setDataSource(TableKoszty, QStringLiteral("Nr_Rachunku"));
+    ui->DBNazwaWydatku->setDataSource(TableKoszty, QStringLiteral("Rodzaj_Wyd"));
+    ui->DBWartoscKosztu->setDataSource(TableKoszty, QStringLiteral("Wartosc"));
+    ui->DBWartoscKosztu->setDisplayPattern(QStringLiteral("0.00"));
+    ui->DBEditWartoscBrutto->setDataSource(TableKoszty, QStringLiteral("WartBrutto"));
+    ui->DBEditWartoscBrutto->setDisplayPattern(QStringLiteral("0.00"));
+    ui->DBEditWartoscBrutto->setReadOnly(true);
+    ui->DBEditVat->setDataSource(TableKoszty, QStringLiteral("Pom2"));
+    ui->DBEditVat->setDisplayPattern(QStringLiteral("0.00"));
+    ui->DBEditVat->setReadOnly(true);
+    ui->DBEditVatZalProcent->setDataSource(TableKoszty, QStringLiteral("VatZaliczonyProcent"));
+    ui->DBIloscPaliwa->setDataSource(TableKoszty, QStringLiteral("IloscPaliwa"));
+    ui->DBIloscPrzejechanychKm->setDataSource(TableKoszty, QStringLiteral("Pom1"));
+    ui->DBEditStanLicznikaPrzed->setDataSource(TableKoszty, QStringLiteral("StanLicznikaPrzed"));
+    ui->DBEditStanLicznika->setDataSource(TableKoszty, QStringLiteral("Uwagi"));
+
+    Dialogs& dialogs = m_forms.context.dialogs;
+    connectAction(dialogs, ui->DodajKoszt, &QPushButton::clicked, this, &CostsTab::DodajKosztClick);
+    connectAction(dialogs, ui->EdytujKoszt, &QPushButton::clicked, this, &CostsTab::EdytujKosztClick);
+    connectAction(dialogs, ui->ZapiszKoszt, &QPushButton::clicked, this, &CostsTab::ZapiszKosztClick);
+    connectAction(dialogs, ui->AnulujKoszt, &QPushButton::clicked, this, &CostsTab::AnulujKosztClick);
+    connectAction(dialogs, ui->UsunKoszt, &QPushButton::clicked, this, &CostsTab::UsunKosztClick);
+    connectAction(dialogs, ui->RadioGroupPrzeliczanieVat, &RadioGroup::clicked, this,
+                  &CostsTab::RadioGroupPrzeliczanieVatClick);
+    connectAction(dialogs, ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this,
+                  &CostsTab::RadioGroupCoPodajemyClick);
+    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::cellClick, this, &CostsTab::DBGridKosztyCellClick);
+    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyDown, this, &CostsTab::DBGridKosztyKeyDown);
+    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyUp, this, &CostsTab::DBGridKosztyKeyDown);
+}
+
+// ---------------------------------------------------------------- period and tab
+
+void CostsTab::setButtonsEnabled(bool enabled) {
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->DodajKoszt), static_cast<QWidget*>(m_ui->ZapiszKoszt),
+                       static_cast<QWidget*>(m_ui->AnulujKoszt), static_cast<QWidget*>(m_ui->UsunKoszt)})
+        w->setEnabled(enabled);
+}
+
+void CostsTab::monthShown(int month) {
+    setButtonsEnabled(month != 0);
+    TableKoszty->refresh();
+    if (month == 0)
+        PrzeliczKosztyRok();
+    showSums(month);
+    SpalanieSrednie();
+    SpalanieAktualne();
+    TableKoszty->first();
+    PokazPolaVat();
+    TableKoszty->refresh();
+    TableKoszty->first();
+    m_ui->DataKosztu->setDate(m_window.pickerDate(*TableKoszty));
+    m_ui->EditWartoscZaliczona->setText(
+        TableKoszty->isEmpty() ? QString() : numbers::general(TableKoszty->asFloat(kWartosc)));
+}
+
+void CostsTab::tabShown(int month) {
+    m_ui->LabelWartosc->setText(QStringLiteral("Wartość[zł]"));
+    setButtonsEnabled(month != 0);
+    TableKoszty->refresh();
+    if (month == 0)
+        PrzeliczKosztyRok();
+    showSums(month);
+}
+
+void CostsTab::showSums(int month) {
+    OpisySumKosztow(month);
+    SumyKosztow(month);
+    SumyVat(month);
+}
+
+void CostsTab::resetEntryModes() {
+    const AppContext& ctx = m_forms.context;
+    if (ctx.schema.parametersPresent) {
+        for (QWidget* w : {static_cast<QWidget*>(m_ui->RadioGroupCoPodajemy),
+                           static_cast<QWidget*>(m_ui->LabelStanLIcznikaPrzed),
+                           static_cast<QWidget*>(m_ui->DBEditStanLicznikaPrzed)})
+            w->setVisible(ctx.schema.costsUpgraded);
+    }
+    applyCostEntryMode();
+    m_ui->RadioGroupPrzeliczanieVat->setItemIndex(0);
+    m_ui->DBEditVatZalProcent->setVisible(false);
+    m_ui->LabelProcVatZaliczony->setVisible(false);
+    m_ui->RadioGroupVatZaliczony->setVisible(true);
+}
+
+void CostsTab::showFirstCost() {
+    if (TableKoszty->isEmpty())
+        return;
+    SpalanieSrednie();
+    SpalanieAktualne();
+    TableKoszty->first();
+    TableKoszty->refresh();
+    PokazPolaVat();
+}
 
 // ---------------------------------------------------------------- passes
 
-void TEwidencja_przejazdow::recomputeCosts(int year, int fromMonth, int toMonth, bool monthPasses,
-                                           bool fuelPass, bool yearPass) {
+void CostsTab::recomputeCosts(int year, int fromMonth, int toMonth, costs::Passes passes) {
     Table& t = *TableKoszty;
     if (!t.isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
         return;
     Transaction tx(t);
     {
-        VehicleCostsWalk walk(t);
+        // Every cost of the vehicle in view, the controls still until the end.
+        Table::QuietControls quiet(t);
+        Table::TemporaryView walk(t);
         const CostFields fields(t);
         std::vector<costs::CostRow> rows;
         std::vector<int> places;
-        // With the filter off the view is the whole range: its rows read as stored, by their places.
+        // The view is the whole range: its rows read as stored, by their places.
         for (int i = 0; i < t.rangeCount(); ++i) {
             costs::CostRow row;
             if (fields.read(t.rangeRecord(i), row) && row.year == year) {
@@ -170,21 +262,11 @@ void TEwidencja_przejazdow::recomputeCosts(int year, int fromMonth, int toMonth,
         const std::vector<costs::CostTotals> totals = costs::runningTotals(rows);
         for (size_t k = 0; k < rows.size(); ++k) {
             const bool inRange = rows[k].month >= fromMonth && rows[k].month <= toMonth;
-            QList<std::pair<QString, double>> values;
-            if (monthPasses && inRange) {
-                values.append({QStringLiteral("Wartosc_Narastajaca"), totals[k].monthRunning});
-                values.append({QStringLiteral("WartoscSuma"), totals[k].monthTotal});
-            }
-            if (fuelPass && inRange) {
-                values.append({QStringLiteral("SumaWartPaliwo"), totals[k].fuelValue});
-                values.append({QStringLiteral("SumaIloscPaliwo"), totals[k].fuelLitres});
-            }
-            if (yearPass)
-                values.append({QStringLiteral("Wartosc_NarastajacaRok"), totals[k].yearRunning});
+            const auto values = costs::passValues(totals[k], inRange, passes);
             // Only the rows whose stored values change are written.
             const Record stored = t.rangeRecord(places[k]);
             bool changed = false;
-            for (const auto& [field, value] : std::as_const(values)) {
+            for (const auto& [field, value] : values) {
                 const QVariant old = stored.value(t.fieldIndex(field));
                 changed = changed || old.isNull() || old.toDouble() != value;
             }
@@ -192,7 +274,7 @@ void TEwidencja_przejazdow::recomputeCosts(int year, int fromMonth, int toMonth,
                 continue;
             t.moveTo(places[k]);
             t.edit();
-            for (const auto& [field, value] : std::as_const(values))
+            for (const auto& [field, value] : values)
                 t.setValue(field, value);
             t.post();
             t.flushBuffers();
@@ -201,82 +283,58 @@ void TEwidencja_przejazdow::recomputeCosts(int year, int fromMonth, int toMonth,
     tx.commit();
 }
 
-void TEwidencja_przejazdow::PrzeliczKosztyMiesiac() {
-    const auto [from, to] = ZakresMiesiecy(WybranyMiesiac());
-    recomputeCosts(selectedYear(), from, to, true, false, false);
+void CostsTab::PrzeliczKosztyMiesiac() {
+    const auto [from, to] = TEwidencja_przejazdow::ZakresMiesiecy(m_window.WybranyMiesiac());
+    recomputeCosts(m_window.selectedYear(), from, to, costs::Pass::Month);
 }
 
-void TEwidencja_przejazdow::PrzeliczKosztyRok() {
-    recomputeCosts(selectedYear(), 1, 12, false, false, true);
+void CostsTab::PrzeliczKosztyRok() {
+    recomputeCosts(m_window.selectedYear(), 1, 12, costs::Pass::Year);
 }
 
-void TEwidencja_przejazdow::PrzeliczPaliwo() {
-    const auto [from, to] = ZakresMiesiecy(WybranyMiesiac());
-    recomputeCosts(selectedYear(), from, to, false, true, false);
+void CostsTab::PrzeliczPaliwo() {
+    const auto [from, to] = TEwidencja_przejazdow::ZakresMiesiecy(m_window.WybranyMiesiac());
+    recomputeCosts(m_window.selectedYear(), from, to, costs::Pass::Fuel);
 }
 
 // ---------------------------------------------------------------- sums under the grid
 
-void TEwidencja_przejazdow::SumyKosztow(int month) {
-    QTableWidget* grid = m_ui->StringGridKoszty;
+namespace {
+
+void showColumn(QTableWidget* grid, const costs::SumColumn& texts) {
     for (int r = 0; r < 3; ++r)
-        setCell(grid, 0, r, QStringLiteral("0"));
-    const std::vector<costs::CostRow> rows = vehicleCosts(*TableKoszty, TablePojazdy);
-    const int year = selectedYear();
-    auto total = [&](int from, int to) {
-        double sum = 0;
-        for (int k = from; k <= to; ++k)
-            sum = ZaokraglijDoGroszy(sum + costs::storedMonthTotal(rows, year, k));
-        return sum;
-    };
-    if (month == 1) {
-        setCell(grid, 0, 1, numbers::general(total(1, 1)));
-    } else if (month >= 2 && month <= 12) {
-        const double before = total(1, month - 1);
-        const double current = total(month, month);
-        setCell(grid, 0, 0, money(before));
-        setCell(grid, 0, 1, money(current));
-        setCell(grid, 0, 2, money(ZaokraglijDoGroszy(before + current)));
-    } else if (month == 0) {
-        setCell(grid, 0, 1, numbers::general(total(1, 12)));
-    }
+        grids::setCell(grid, 0, r, texts[size_t(r)]);
 }
 
-double TEwidencja_przejazdow::SumaVatMiesiaca(int year, int month) {
+} // namespace
+
+void CostsTab::SumyKosztow(int month) {
+    showColumn(m_ui->StringGridKoszty, {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    showColumn(m_ui->StringGridKoszty,
+               costs::costSums(month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy)));
+}
+
+double CostsTab::SumaVatMiesiaca(int year, int month) {
     return costs::countedVatOfMonth(vehicleCosts(*TableKoszty, TablePojazdy), year, month);
 }
 
-void TEwidencja_przejazdow::SumyVat(int month) {
-    QTableWidget* grid = m_ui->StringGridVat;
+void CostsTab::SumyVat(int month) {
     VatMiesiecznie.fill(0.0);
-    for (int r = 0; r < 3; ++r)
-        setCell(grid, 0, r, QStringLiteral("0"));
-    const std::vector<costs::CostRow> rows = vehicleCosts(*TableKoszty, TablePojazdy);
-    const int year = selectedYear();
-    const int last = month == 0 ? 12 : std::clamp(month, 0, 12);
-    double sum = 0;
-    for (int k = 1; k <= last; ++k) {
-        VatMiesiecznie[size_t(k)] = costs::countedVatOfMonth(rows, year, k);
-        sum = ZaokraglijDoGroszy(sum + VatMiesiecznie[size_t(k)]);
-    }
-    if (month == 1 || month == 0) {
-        setCell(grid, 0, 1, numbers::general(sum));
-    } else if (month >= 2 && month <= 12) {
-        const double current = VatMiesiecznie[size_t(month)];
-        setCell(grid, 0, 0, money(ZaokraglijDoGroszy(sum - current)));
-        setCell(grid, 0, 1, money(current));
-        setCell(grid, 0, 2, money(sum));
-    }
+    showColumn(m_ui->StringGridVat, {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    const costs::VatSums sums =
+        costs::vatSums(month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy));
+    VatMiesiecznie = sums.monthly;
+    showColumn(m_ui->StringGridVat, sums.texts);
 }
 
-void TEwidencja_przejazdow::OpisySumKosztow(int month) {
+void CostsTab::OpisySumKosztow(int month) {
     sums::applySumLabels(m_ui->LabelKosztyDoMiesiaca, m_ui->LabelKosztyZaMiesiac, m_ui->LabelKosztyRazem,
                          month);
 }
 
 // ---------------------------------------------------------------- fuel consumption
 
-void TEwidencja_przejazdow::SpalanieAktualne() {
+void CostsTab::SpalanieAktualne() {
     QLineEdit* box = m_ui->EditSpalanie;
     const Table& t = *TableKoszty;
     if (!t.isActive() || t.isEmpty() || !t.asBool(kCzyPaliwo) || t.isNull(kIloscPaliwa) ||
@@ -293,7 +351,7 @@ void TEwidencja_przejazdow::SpalanieAktualne() {
         box->setText(numbers::general(*litresPer100));
 }
 
-void TEwidencja_przejazdow::SpalanieSrednie() {
+void CostsTab::SpalanieSrednie() {
     m_ui->EditSpalanie->clear();
     m_ui->Edit1SrednieSpalanie->clear();
     SpalanieAktualne();
@@ -321,7 +379,7 @@ void TEwidencja_przejazdow::SpalanieSrednie() {
 
 // ---------------------------------------------------------------- controls
 
-void TEwidencja_przejazdow::PokazPolaVat() {
+void CostsTab::PokazPolaVat() {
     m_ui->LabelWartosc->setText(QStringLiteral("Wartość[zł]"));
     m_ui->LabelVatNiezaliczony->setText(QStringLiteral("VAT niezaliczony[zł]:"));
     for (QWidget* w :
@@ -330,7 +388,7 @@ void TEwidencja_przejazdow::PokazPolaVat() {
         w->setVisible(true);
 }
 
-void TEwidencja_przejazdow::showFuelFields(bool fuel) {
+void CostsTab::showFuelFields(bool fuel) {
     for (QWidget* w :
          {static_cast<QWidget*>(m_ui->LabelIloscPaliwa), static_cast<QWidget*>(m_ui->DBIloscPaliwa),
           static_cast<QWidget*>(m_ui->LabelIloscKm), static_cast<QWidget*>(m_ui->DBIloscPrzejechanychKm),
@@ -344,7 +402,7 @@ void TEwidencja_przejazdow::showFuelFields(bool fuel) {
         w->setVisible(fuel && upgraded);
 }
 
-void TEwidencja_przejazdow::applyCostEntryMode() {
+void CostsTab::applyCostEntryMode() {
     const bool byReading = m_ui->RadioGroupCoPodajemy->itemIndex() != 1;
     m_ui->DBIloscPrzejechanychKm->setReadOnly(byReading);
     m_ui->DBIloscPrzejechanychKm->setFlat(byReading);
@@ -352,22 +410,22 @@ void TEwidencja_przejazdow::applyCostEntryMode() {
     m_ui->DBEditStanLicznikaPrzed->setFlat(!byReading);
 }
 
-void TEwidencja_przejazdow::applyVatMode() {
+void CostsTab::applyVatMode() {
     const bool manual = m_ui->RadioGroupPrzeliczanieVat->itemIndex() == 1;
     m_ui->DBEditVatZalProcent->setVisible(manual);
     m_ui->LabelProcVatZaliczony->setVisible(manual);
     m_ui->RadioGroupVatZaliczony->setVisible(!manual);
 }
 
-void TEwidencja_przejazdow::RadioGroupPrzeliczanieVatClick() {
+void CostsTab::RadioGroupPrzeliczanieVatClick() {
     applyVatMode();
 }
 
-void TEwidencja_przejazdow::RadioGroupCoPodajemyClick() {
+void CostsTab::RadioGroupCoPodajemyClick() {
     applyCostEntryMode();
 }
 
-void TEwidencja_przejazdow::TableKosztyCalcFields(Table& t) {
+void CostsTab::TableKosztyCalcFields(Table& t) {
     if (t.isNull(kPom3) || t.isNull(kPom2))
         return;
     t.setValue(QStringLiteral("WartoscBrutto"),
@@ -377,7 +435,7 @@ void TEwidencja_przejazdow::TableKosztyCalcFields(Table& t) {
 
 // ---------------------------------------------------------------- selecting a cost
 
-void TEwidencja_przejazdow::selectCostRow(bool keys) {
+void CostsTab::selectCostRow(bool keys) {
     Table& t = *TableKoszty;
     if (keys)
         applyCostEntryMode();
@@ -416,31 +474,31 @@ void TEwidencja_przejazdow::selectCostRow(bool keys) {
     }
 }
 
-void TEwidencja_przejazdow::DBGridKosztyCellClick() {
+void CostsTab::DBGridKosztyCellClick() {
     runAction(m_forms.context.dialogs, [&] { selectCostRow(false); });
 }
 
-void TEwidencja_przejazdow::DBGridKosztyKeyDown() {
+void CostsTab::DBGridKosztyKeyDown() {
     runAction(m_forms.context.dialogs, [&] { selectCostRow(true); });
 }
 
 // ---------------------------------------------------------------- new, edit, cancel
 
-void TEwidencja_przejazdow::DodajKosztClick() {
+void CostsTab::DodajKosztClick() {
     Dialogs& dialogs = m_forms.context.dialogs;
     runAction(dialogs, [&] {
         if (!TablePojazdy->isActive() || TablePojazdy->isEmpty()) {
             dialogs.message(QStringLiteral("Wprowadź najpierw jakiś pojazd - przycisk \"Pojazdy\""));
             return;
         }
-        if (refuseVehicleWithoutNumber())
+        if (m_window.refuseVehicleWithoutNumber())
             return;
         if (!TablePojazdy->asBool(QStringLiteral("Uzywany"))) {
             dialogs.message(
                 QStringLiteral("Pojazd nie jest zaznaczony jako \"Używany\" - zaznacz w formatce Pojazdów"));
             return;
         }
-        if (refuseBrowseOnly(*TableKoszty))
+        if (m_window.refuseBrowseOnly(*TableKoszty))
             return;
         try {
             TableKoszty->append();
@@ -449,10 +507,10 @@ void TEwidencja_przejazdow::DodajKosztClick() {
             const QDate today = m_forms.context.clock.today();
             QDate date = today;
             int month = 0;
-            WybranyMiesiac(month);
+            m_window.WybranyMiesiac(month);
             if (!m_ui->ComboBoxRok->currentText().trimmed().isEmpty() &&
                 !m_ui->ComboBoxMiesiac->currentText().isEmpty() && month >= 1 && month <= 12)
-                date = months::dayInMonth(selectedYear(), month, today.day());
+                date = months::dayInMonth(m_window.selectedYear(), month, today.day());
             m_ui->DataKosztu->setDate(date);
             m_ui->DBNazwaWydatku->setFocus();
         } catch (const Error&) {
@@ -463,9 +521,9 @@ void TEwidencja_przejazdow::DodajKosztClick() {
     m_ui->EditVatNiezaliczony->clear();
 }
 
-void TEwidencja_przejazdow::startCostEdit() {
+void CostsTab::startCostEdit() {
     Table& t = *TableKoszty;
-    if (!t.isActive() || t.state() == Table::State::Insert || refuseBrowseOnly(t))
+    if (!t.isActive() || t.state() == Table::State::Insert || m_window.refuseBrowseOnly(t))
         return;
     if (t.isEmpty()) {
         m_forms.context.dialogs.messageBox(QStringLiteral("Brak kosztu do poprawienia"), kCaptionInfo);
@@ -514,11 +572,11 @@ void TEwidencja_przejazdow::startCostEdit() {
     }
 }
 
-void TEwidencja_przejazdow::EdytujKosztClick() {
+void CostsTab::EdytujKosztClick() {
     runAction(m_forms.context.dialogs, [&] { startCostEdit(); });
 }
 
-void TEwidencja_przejazdow::AnulujKosztClick() {
+void CostsTab::AnulujKosztClick() {
     runAction(m_forms.context.dialogs, [&] {
         if (TableKoszty->isActive())
             TableKoszty->cancel();
@@ -528,7 +586,7 @@ void TEwidencja_przejazdow::AnulujKosztClick() {
 
 // ---------------------------------------------------------------- save
 
-void TEwidencja_przejazdow::SprawdzStanLicznika() {
+void CostsTab::SprawdzStanLicznika() {
     Table& t = *TableKoszty;
     if (!t.isActive() || !t.isEditing())
         return;
@@ -539,7 +597,7 @@ void TEwidencja_przejazdow::SprawdzStanLicznika() {
     }
 }
 
-void TEwidencja_przejazdow::SprawdzIloscKm() {
+void CostsTab::SprawdzIloscKm() {
     Table& t = *TableKoszty;
     if (!t.isActive() || !t.isEditing())
         return;
@@ -550,22 +608,41 @@ void TEwidencja_przejazdow::SprawdzIloscKm() {
     }
 }
 
-void TEwidencja_przejazdow::saveCost() {
-    Table& t = *TableKoszty;
+// A refused save is shown; a cost without "Nowy koszt" or incomplete is cancelled, the others stay
+// pending to be put right.
+bool CostsTab::refuse(const std::optional<costs::SaveRefusal>& refusal) {
+    if (!refusal)
+        return false;
     Dialogs& dialogs = m_forms.context.dialogs;
-    if (!t.isActive() || !t.isEditing()) {
-        dialogs.message(
-            QStringLiteral("Jeżeli poprawiasz dane użyj najpierw przycisku \"Edytuj koszt\", a jeżeli "
-                           "wprowadzasz nowy zapis użyj przycisku \"Nowy koszt\" "));
-        return;
+    if (refusal->caption.isEmpty())
+        dialogs.message(refusal->message);
+    else
+        dialogs.messageBox(refusal->message, refusal->caption);
+    using costs::SaveCheck;
+    switch (refusal->check) {
+    case SaveCheck::NoNewCost:
+        TableKoszty->cancel();
+        break;
+    case SaveCheck::Incomplete:
+        TableKoszty->cancel();
+        NowyKoszt = false;
+        break;
+    case SaveCheck::BadPercent:
+        m_ui->DBEditVatZalProcent->setFocus();
+        break;
+    case SaveCheck::NothingStarted:
+    case SaveCheck::Vehicle: // the cost can be saved once the vehicle is
+    case SaveCheck::BeyondLimits:
+        break;
     }
-    if (!NowyKoszt) {
-        dialogs.message(QStringLiteral("Użyj najpierw przycisku \"Nowy koszt\""));
-        t.cancel();
-        return;
-    }
-    // The cost stays pending: it can be saved once the vehicle is.
-    if (refuseVehicleWithoutNumber())
+    return true;
+}
+
+void CostsTab::saveCost() {
+    Table& t = *TableKoszty;
+    const bool editing = t.isActive() && t.isEditing();
+    if (refuse(costs::startRefusal(
+            {editing, NowyKoszt, editing && NowyKoszt ? m_window.vehicleRefusal() : QString()})))
         return;
     // NowyKoszt stays set while the cost is pending: a refused text leaves it for the next "Zapisz".
     const bool inserting = t.state() == Table::State::Insert;
@@ -574,61 +651,34 @@ void TEwidencja_przejazdow::saveCost() {
          {m_ui->DBNrDokKosztu, m_ui->DBNazwaWydatku, m_ui->DBWartoscKosztu, m_ui->DBIloscPaliwa,
           m_ui->DBIloscPrzejechanychKm, m_ui->DBEditStanLicznikaPrzed, m_ui->DBEditStanLicznika})
         box->updateRecord();
-    const QDate date = m_ui->DataKosztu->date();
 
-    // The VAT split, for a cost with a VAT rate and a value.
-    const std::optional<qint64> rate = optionalInteger(t, kPom3);
-    const std::optional<double> net = optionalFloat(t, kWartosc);
-    std::optional<costs::VatSplit> split;
-    std::optional<costs::Odometer> odometer;
-    costs::Odometer current;
-    const bool manual = m_ui->RadioGroupPrzeliczanieVat->itemIndex() == 1;
-    if (rate && net) {
-        int percent = 0;
-        if (manual) {
-            const auto typed = costs::manualCountedPercent(m_ui->DBEditVatZalProcent->text());
-            if (!typed) {
-                dialogs.messageBox(
-                    QStringLiteral("Procent VAT zaliczonego w koszty musi być liczbą całkowitą od 0 do 100"),
-                    kCaptionError);
-                m_ui->DBEditVatZalProcent->setFocus();
-                return;
-            }
-            percent = *typed;
-        } else {
-            percent = costs::autoCountedPercent(m_ui->RadioGroupVatZaliczony->itemIndex());
-        }
-        split = costs::splitVat(*net, *rate, percent);
-        if (t.asBool(kCzyPaliwo)) {
-            current = {optionalInteger(t, kStanPrzed), optionalInteger(t, kStanPo),
-                       optionalInteger(t, kKilometry), t.asString(kPom1)};
-            odometer = m_ui->RadioGroupCoPodajemy->itemIndex() == 1
-                           ? costs::fromKilometres(current, t.asString(kPom1), t.asString(kUwagi))
-                           : costs::fromFinalReading(current, t.asString(kUwagi));
-        }
+    costs::CostEntry entry;
+    entry.date = m_ui->DataKosztu->date();
+    entry.rate = optionalInteger(t, kPom3);
+    entry.net = optionalFloat(t, kWartosc);
+    entry.manual = m_ui->RadioGroupPrzeliczanieVat->itemIndex() == 1;
+    entry.percentText = m_ui->DBEditVatZalProcent->text();
+    entry.autoChoice = m_ui->RadioGroupVatZaliczony->itemIndex();
+    // The odometer fields are read only where the save uses them: a costs table without its added
+    // fields has none.
+    entry.fuel = entry.rate && entry.net && t.asBool(kCzyPaliwo);
+    if (entry.fuel) {
+        entry.byKilometres = m_ui->RadioGroupCoPodajemy->itemIndex() == 1;
+        entry.current = {optionalInteger(t, kStanPrzed), optionalInteger(t, kStanPo),
+                         optionalInteger(t, kKilometry), t.asString(kPom1)};
+        entry.finalText = t.asString(kUwagi);
     }
-
-    if (odometer) {
-        using limits::Quantity;
-        const QString beyond = limits::refusal({{Quantity::Odometer, double(odometer->before.value_or(0))},
-                                                {Quantity::Odometer, double(odometer->after.value_or(0))},
-                                                {Quantity::Distance, double(odometer->km.value_or(0))}});
-        if (!beyond.isEmpty()) {
-            dialogs.messageBox(beyond, kCaptionError); // the cost stays pending to be put right
-            return;
-        }
-    }
-    const double value = split ? split->value : t.asFloat(kWartosc);
-    if (t.asString(QStringLiteral("Nr_Rachunku")).trimmed().isEmpty() ||
-        m_ui->DBNazwaWydatku->text().trimmed().isEmpty() || value == 0.0 || !date.isValid()) {
-        dialogs.messageBox(
-            QStringLiteral("Koszt musi posiadać datę, nazwę, nr dokumentu i wartość - Użyj przycisku "
-                           "\"Nowy koszt\""),
-            kCaptionError);
-        t.cancel();
-        NowyKoszt = false;
+    entry.documentNumber = t.asString(QStringLiteral("Nr_Rachunku"));
+    entry.kind = m_ui->DBNazwaWydatku->text();
+    const costs::CostSave checked = costs::checkCost(entry);
+    if (refuse(checked.refusal))
         return;
-    }
+    const QDate date = entry.date;
+    const std::optional<qint64> rate = entry.rate;
+    const std::optional<costs::VatSplit>& split = checked.split;
+    const std::optional<costs::Odometer>& odometer = checked.odometer;
+    const costs::Odometer& current = entry.current;
+    const bool manual = entry.manual;
 
     {
         // One commit for the cost and the passes; a failure gives the user back the cost as typed.
@@ -681,7 +731,7 @@ void TEwidencja_przejazdow::saveCost() {
         if (oldYear)
             years.insert(int(*oldYear));
         for (int year : years)
-            recomputeCosts(year, 1, 12, true, true, true);
+            recomputeCosts(year, 1, 12, kEveryPass);
         tx.commit();
     }
     NowyKoszt = false;
@@ -693,19 +743,19 @@ void TEwidencja_przejazdow::saveCost() {
         m_ui->EditVatNiezaliczony->setText(numbers::general(split->notCounted));
         m_ui->EditWartoscZaliczona->setText(numbers::general(split->value));
     }
-    const int m = WybranyMiesiac();
+    const int m = m_window.WybranyMiesiac();
     SumyKosztow(m);
     SumyVat(m);
     SpalanieSrednie();
 }
 
-void TEwidencja_przejazdow::ZapiszKosztClick() {
+void CostsTab::ZapiszKosztClick() {
     runAction(m_forms.context.dialogs, [&] { saveCost(); });
 }
 
 // ---------------------------------------------------------------- delete
 
-void TEwidencja_przejazdow::deleteCost() {
+void CostsTab::deleteCost() {
     Table& t = *TableKoszty;
     Dialogs& dialogs = m_forms.context.dialogs;
     if (!t.isActive() || t.recordCount() == 0) {
@@ -726,16 +776,16 @@ void TEwidencja_przejazdow::deleteCost() {
         t.deleteRecord();
         t.flushBuffers();
         if (year)
-            recomputeCosts(int(*year), 1, 12, true, true, true);
+            recomputeCosts(int(*year), 1, 12, kEveryPass);
         tx.commit();
     }
-    const int m = WybranyMiesiac();
+    const int m = m_window.WybranyMiesiac();
     SumyKosztow(m);
     SumyVat(m);
     SpalanieSrednie();
 }
 
-void TEwidencja_przejazdow::UsunKosztClick() {
+void CostsTab::UsunKosztClick() {
     runAction(m_forms.context.dialogs, [&] { deleteCost(); });
 }
 

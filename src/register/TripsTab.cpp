@@ -1,17 +1,17 @@
-// The trips tab of the register: starting, editing, saving, cancelling and deleting a trip, the
-// running totals of the month and the year that every save rewrites, the sums under the grid and the
-// vehicle's current odometer.
-#include "TEwidencja_przejazdow.h"
+#include "TripsTab.h"
 
+#include "GridCells.h"
 #include "SumLabels.h"
+#include "TEwidencja_przejazdow.h"
+#include "calc/SaveChecks.h"
 #include "calc/TripCalc.h"
 #include "calc/VehicleRows.h"
+#include "common/Months.h"
+#include "common/Numbers.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
-#include "common/Limits.h"
-#include "common/Months.h"
-#include "common/Numbers.h"
+#include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "store/Database.h"
@@ -20,7 +20,6 @@
 #include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
 
-#include <QSet>
 #include <algorithm>
 #include <set>
 
@@ -31,6 +30,9 @@
 namespace tarlok {
 
 namespace {
+
+using QuietControls = Table::QuietControls;
+using TemporaryView = Table::TemporaryView;
 
 const QString kNrKol = QStringLiteral("NrKol");
 const QString kVehicle = QStringLiteral("NrKol_Pojazdu");
@@ -53,146 +55,17 @@ const QString kStart = QStringLiteral("StanLicznikaPrzed");
 const QString kEnd = QStringLiteral("StanLicznikaPo");
 const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
 
-const QString kError = QStringLiteral("Błąd");
 const QString kInformation = QStringLiteral("Informacja");
 const QString kChoose = QStringLiteral("WYBIERZ");
 
-const QString kNoVehicle = QStringLiteral("Wprowadź najpierw jakiś pojazd");
 const QString kVehicleNotUsed =
     QStringLiteral("Pojazd nie jest zaznaczony jako \"Używany\" - zaznacz w formatce Pojazdów");
 const QString kSaveFirst = QStringLiteral("Prosze najpierw zapisać przejazd - przycisk \"Zapisz\"");
-const QString kNothingStarted = QStringLiteral(
-    "Jeżeli poprawiasz dane użyj najpierw przycisku \"Edytuj przejazd\", a jeżeli wprowadzasz nowy "
-    "zapis użyj przycisku \"Nowy przejazd\" ");
-const QString kNoNewTrip = QStringLiteral("Nie użyłeś przycisku \"Nowy przejazd\"");
-const QString kIncomplete = QStringLiteral(
-    "Przejazd musi posiadać datę, trasę, cel wyjazdu, stawkę za km i Stan licznika pocz. i kon. - "
-    "Użyj przycisku \"Nowy przejazd\"");
-const QString kWrongMonth = QStringLiteral("Miesiąc daty nie zgadza się z miesiącem okresu");
-const QString kWrongYear = QStringLiteral("Rok daty nie zgadza się z rokiem okresu");
-const QString kFinalBelowStart =
-    QStringLiteral("Stan licznika końcowy nie może być mniejszy od początkowego");
-const QString kNegativeKm = QStringLiteral("Ilość km nie może być mniejsza od zera");
 const QString kNothingToDelete = QStringLiteral("Brak Przejazdu do USUNIĘCIA");
 const QString kNothingToEdit = QStringLiteral("Brak Przejazdu do edycji");
 const QString kDeleteQuestion = QStringLiteral("Czy usunąć wybraną pozycję");
 const QString kInvalidQuestion = QStringLiteral("Czy sprawdzamy i usuwamy niepoprawnie zapisane pozycje");
 const QString kInvalidCount = QStringLiteral("Liczba usunętych Zapisów ");
-
-// Keeps the controls bound to a table still for the time of a walk over its rows; they show the
-// result once at the end.
-class QuietControls {
-public:
-    explicit QuietControls(Table& table) : m_table(table) { m_table.disableControls(); }
-    ~QuietControls() {
-        try {
-            m_table.enableControls();
-        } catch (...) {
-            // The controls read the table again at its next move.
-        }
-    }
-    QuietControls(const QuietControls&) = delete;
-    QuietControls& operator=(const QuietControls&) = delete;
-
-private:
-    Table& m_table;
-};
-
-// For the time of a walk, the view shows the current vehicle's trips that `admit` accepts (every trip
-// of the vehicle when it is empty) in place of the trips of the chosen period. Afterwards the view
-// holds exactly the trips it held before: they are remembered by number, so that the period filter
-// need not judge every trip of the vehicle again. A changed pending trip refuses before anything is
-// switched.
-class TripsView {
-public:
-    TripsView(Table& table, std::function<bool(Table&)> admit)
-        : m_table(table), m_periodFilter(table.onFilterRecord), m_wasFiltered(table.isFiltered()),
-          m_number(table.fieldIndex(kNrKol)) {
-        m_table.checkBrowseMode();
-        if (!m_table.isEmpty())
-            m_current = m_table.asInteger(kNrKol);
-        for (int row = 0; row < m_table.recordCount(); ++row)
-            m_shown.insert(m_table.displayRecord(row).value(m_number).toLongLong());
-        const bool filtered = bool(admit);
-        m_table.onFilterRecord = std::move(admit);
-        try {
-            m_table.setFiltered(false);
-            m_table.setFiltered(filtered);
-        } catch (...) {
-            restore();
-            throw;
-        }
-    }
-    ~TripsView() {
-        try {
-            restore();
-        } catch (...) {
-            m_table.onFilterRecord = m_periodFilter; // the view is read again at the next refresh
-        }
-    }
-    TripsView(const TripsView&) = delete;
-    TripsView& operator=(const TripsView&) = delete;
-
-private:
-    void restore() {
-        if (m_table.isEditing())
-            m_table.cancel(); // a walk's own row, left by a failure
-        m_table.onFilterRecord = [this](Table& row) {
-            return m_shown.contains(row.value(m_number).toLongLong());
-        };
-        m_table.setFiltered(false);
-        m_table.setFiltered(m_wasFiltered);
-        m_table.onFilterRecord = m_periodFilter;
-        if (m_current != 0)
-            m_table.locate(kNrKol, {m_current});
-    }
-
-    Table& m_table;
-    std::function<bool(Table&)> m_periodFilter;
-    bool m_wasFiltered;
-    int m_number;
-    qint64 m_current = 0; // the trip under the cursor, which it is on again afterwards
-    QSet<qint64> m_shown;
-};
-
-// For the time of a walk, the trips table covers the trips of every vehicle and every period: no link
-// to the vehicle, no filter, the stored order. Afterwards it is linked to the vehicle again, on its
-// index, with its filter on.
-class EveryTrip {
-public:
-    EveryTrip(Table& table, Table* vehicles) : m_table(table), m_vehicles(vehicles) {
-        try {
-            m_table.setFiltered(false);
-            m_table.setIndexName(QString());
-            m_table.clearMasterSource();
-        } catch (...) {
-            restore();
-            throw;
-        }
-    }
-    ~EveryTrip() {
-        try {
-            restore();
-        } catch (...) {
-            // The link is set first; the next refresh reads the rows again.
-        }
-    }
-    EveryTrip(const EveryTrip&) = delete;
-    EveryTrip& operator=(const EveryTrip&) = delete;
-
-private:
-    void restore() {
-        if (m_table.isEditing())
-            m_table.cancel(); // a walk's own row, left by a failure
-        // Linked while still in the stored order, so that only the vehicle's rows are read again.
-        m_table.setMasterSource(m_vehicles, kVehicle);
-        m_table.setIndexName(kByVehicleAndDate);
-        m_table.setFiltered(true);
-    }
-
-    Table& m_table;
-    Table* m_vehicles;
-};
 
 std::function<bool(Table&)> tripsOfYear(const Table& table, int year) {
     const int field = table.fieldIndex(kYear);
@@ -289,9 +162,123 @@ void writeYearPass(Table& t) {
 
 } // namespace
 
+// ---------------------------------------------------------------- creation
+
+TripsTab::TripsTab(TEwidencja_przejazdow& window, Forms& forms)
+    : QObject(nullptr), m_window(window), m_forms(forms), m_ui(window.ui()),
+      TablePojazdy(forms.context.data().TablePojazdy), TablePrzejazdy(forms.context.data().TablePrzejazdy),
+      TableStawki(forms.context.data().TableStawki), TableOkresy(forms.context.data().TableOkresy) {
+}
+
+TripsTab::~TripsTab() = default;
+
+void TripsTab::setupControls() {
+    auto* ui = m_ui;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    DbGrid* grid = ui->DBGridPrzejazdy;
+    grid->setDataSource(TablePrzejazdy);
+    grid->setInPlaceEditing(true);
+    grid->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 72, left);
+    grid->addColumn(QStringLiteral("Trasa"), QStringLiteral("Trasa"), 108, left);
+    grid->addColumn(QStringLiteral("Cel_Wyj"), QStringLiteral("Cel wyjazdu"), 108, left);
+    grid->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Km"), 42, right);
+    grid->addColumn(QStringLiteral("Kilometry_Narastajaca"), QStringLiteral("Km nar. mc"), 74, right);
+    grid->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 64, right, false,
+                    QStringLiteral("0.00"));
+    grid->addColumn(QStringLiteral("Wartosc_Narastajaco"), QStringLiteral("Wart. nar. mc"), 88, right, false,
+                    QStringLiteral("0.00"));
+    grid->addColumn(QStringLiteral("Kilometry_NarastajacaRok"), QStringLiteral("Km nar. rok"), 76, right);
+    grid->addColumn(QStringLiteral("Wartosc_NarastajacoRok"), QStringLiteral("Wart. nar. rok"), 92, right,
+                    false, QStringLiteral("0.00"));
+    grid->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licznik "), 60, right);
+    grid->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko kierowcy"), 118, left);
+
+    // The boxes bound to the current trip.
+    ui->DBTrasa->setDataSource(TablePrzejazdy, QStringLiteral("Trasa"));
+    ui->DBCelWyjazdu->setDataSource(TablePrzejazdy, QStringLiteral("Cel_Wyj"));
+    ui->DBIloscKm->setDataSource(TablePrzejazdy, QStringLiteral("Kilometry"));
+    ui->DBStawka_km->setDataSource(TablePrzejazdy, QStringLiteral("Stawka"));
+    ui->DBStawka_km->setDisplayPattern(QStringLiteral("0.0000"));
+    ui->DBWartoscPrzejazdu->setDataSource(TablePrzejazdy, QStringLiteral("Wartosc"));
+    ui->DBWartoscPrzejazdu->setDisplayPattern(QStringLiteral("0.00"));
+    ui->DBWartoscPrzejazdu->setReadOnly(true);
+    ui->DBWartoscPrzejazdu->setFlat(true);
+    ui->DBEditStanLIcznikaPoczatkowy->setDataSource(TablePrzejazdy, QStringLiteral("StanLicznikaPrzed"));
+    ui->DBEditStanLicznikaKoncowy->setDataSource(TablePrzejazdy, QStringLiteral("StanLicznikaPo"));
+    ui->DBEditImie->setDataSource(TablePrzejazdy, QStringLiteral("Imie"));
+    ui->DBEditNazwisko->setDataSource(TablePrzejazdy, QStringLiteral("Nazwisko"));
+
+    Dialogs& dialogs = m_forms.context.dialogs;
+    connectAction(dialogs, ui->DodajPrzejazd, &QPushButton::clicked, this, &TripsTab::DodajPrzejazdClick);
+    connectAction(dialogs, ui->EdytujPrzejazd, &QPushButton::clicked, this, &TripsTab::EdytujPrzejazdClick);
+    connectAction(dialogs, ui->ZapiszPrzejazd, &QPushButton::clicked, this, &TripsTab::ZapiszPrzejazdClick);
+    connectAction(dialogs, ui->AnulujPrzejazd, &QPushButton::clicked, this, &TripsTab::AnulujPrzejazdClick);
+    connectAction(dialogs, ui->UsunPrzejazd, &QPushButton::clicked, this, &TripsTab::UsunPrzejazdClick);
+    connectAction(dialogs, ui->UsunNiepoprwaneRekordy, &QPushButton::clicked, this,
+                  &TripsTab::UsunNiepoprwaneRekordyClick);
+    connectAction(dialogs, ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this,
+                  &TripsTab::RadioGroup1CoPodajemyClick);
+    connectAction(dialogs, ui->DBIloscKm, &DbEdit::clicked, this, &TripsTab::DBIloscKmClick);
+    connectAction(dialogs, ui->DBIloscKm, &DbEdit::exited, this, &TripsTab::DBIloscKmExit);
+    connectAction(dialogs, ui->DataPrzejazdu, &DbDateEdit::changed, this, &TripsTab::DataPrzejazduChange);
+    DbGrid* trips = ui->DBGridPrzejazdy;
+    connectAction(dialogs, trips, &DbGrid::cellClick, this, &TripsTab::DBGridPrzejazdyCellClick);
+    connectAction(dialogs, trips, &DbGrid::dblClick, this, &TripsTab::DBGridPrzejazdyCellClick);
+    connectAction(dialogs, trips, &DbGrid::keyDown, this, &TripsTab::DBGridPrzejazdyCellClick);
+    connectAction(dialogs, trips, &DbGrid::keyUp, this, &TripsTab::DBGridPrzejazdyCellClick);
+}
+
+// ---------------------------------------------------------------- period and tab
+
+void TripsTab::setButtonsEnabled(bool enabled) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_ui->DodajPrzejazd), static_cast<QWidget*>(m_ui->ZapiszPrzejazd),
+          static_cast<QWidget*>(m_ui->AnulujPrzejazd), static_cast<QWidget*>(m_ui->UsunPrzejazd)})
+        w->setEnabled(enabled);
+}
+
+void TripsTab::monthShown(int month) {
+    setButtonsEnabled(month != 0);
+    TablePrzejazdy->refresh();
+    if (month == 0)
+        PrzeliczPrzejazdyRok();
+    showSums(month);
+    TablePrzejazdy->first();
+    TablePrzejazdy->refresh();
+    m_ui->DataPrzejazdu->setDate(m_window.pickerDate(*TablePrzejazdy));
+}
+
+void TripsTab::tabShown(int month) {
+    setButtonsEnabled(month != 0);
+    TablePrzejazdy->refresh();
+    if (month == 0)
+        PrzeliczPrzejazdyRok();
+    UstawStawke();
+    showSums(month);
+    if (TableOkresy->asDate(QStringLiteral("Data")) > QDate(1990, 12, 30))
+        m_ui->DataPrzejazdu->setDate(TableOkresy->asDate(QStringLiteral("Data")));
+    NowyPrzejazd = false;
+}
+
+void TripsTab::showSums(int month) {
+    OpisySumPrzejazdow(month);
+    SumyPrzejazdow(month);
+}
+
+void TripsTab::resetEntryMode() {
+    m_ui->RadioGroup1CoPodajemy->setItemIndex(0);
+    m_ui->DBEditStanLicznikaKoncowy->setReadOnly(false);
+    m_ui->DBEditStanLicznikaKoncowy->setEnabled(true);
+    m_ui->DBEditStanLicznikaKoncowy->setFlat(false);
+    m_ui->DBIloscKm->setReadOnly(true);
+    m_ui->DBIloscKm->setEnabled(false);
+    m_ui->DBIloscKm->setFlat(true);
+}
+
 // ---------------------------------------------------------------- rate
 
-double TEwidencja_przejazdow::rateOfVehicle() const {
+double TripsTab::rateOfVehicle() const {
     if (!TableStawki->isActive())
         return 0.0;
     const bool above900 =
@@ -299,7 +286,7 @@ double TEwidencja_przejazdow::rateOfVehicle() const {
     return TableStawki->asFloat(above900 ? QStringLiteral("Stawka_po_900") : QStringLiteral("Stawka_do_900"));
 }
 
-void TEwidencja_przejazdow::UstawStawke() {
+void TripsTab::UstawStawke() {
     Table& t = *TablePrzejazdy;
     if (!t.isActive() || !TableOkresy->isActive() || !TablePojazdy->isActive() || t.isEmpty())
         return;
@@ -312,7 +299,7 @@ void TEwidencja_przejazdow::UstawStawke() {
 
 // ---------------------------------------------------------------- passes
 
-void TEwidencja_przejazdow::PrzeliczPrzejazdyMiesiac() {
+void TripsTab::PrzeliczPrzejazdyMiesiac() {
     Table& t = *TablePrzejazdy;
     if (!t.isActive())
         return;
@@ -323,11 +310,11 @@ void TEwidencja_przejazdow::PrzeliczPrzejazdyMiesiac() {
     tx.commit();
 }
 
-void TEwidencja_przejazdow::PrzeliczPrzejazdyRok() {
-    tripYearPass(selectedYear());
+void TripsTab::PrzeliczPrzejazdyRok() {
+    tripYearPass(m_window.selectedYear());
 }
 
-void TEwidencja_przejazdow::tripYearPass(int year) {
+void TripsTab::tripYearPass(int year) {
     Table& t = *TablePrzejazdy;
     if (!t.isActive())
         return;
@@ -336,13 +323,13 @@ void TEwidencja_przejazdow::tripYearPass(int year) {
     QuietControls quiet(t);
     {
         // The whole year, so that a change in any month leaves every later month right.
-        TripsView wholeYear(t, tripsOfYear(t, year));
+        TemporaryView wholeYear(t, tripsOfYear(t, year));
         writeYearPass(t);
     }
     tx.commit();
 }
 
-void TEwidencja_przejazdow::recomputeTripsOfYear(qint64 vehicle, int year) {
+void TripsTab::recomputeTripsOfYear(qint64 vehicle, int year) {
     // A reader of its own: any vehicle's trips, whatever the register shows.
     VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(), kByVehicleAndDate, vehicle);
     Table* reader = rows.table();
@@ -356,15 +343,15 @@ void TEwidencja_przejazdow::recomputeTripsOfYear(qint64 vehicle, int year) {
 
 // ---------------------------------------------------------------- sums under the grid
 
-void TEwidencja_przejazdow::SumyPrzejazdow(int month) {
+void TripsTab::SumyPrzejazdow(int month) {
     QTableWidget* grid = m_ui->StringGridPrzejazdy;
     for (int c = 0; c < 2; ++c)
         for (int r = 0; r < 3; ++r)
-            setCell(grid, c, r, QStringLiteral("0"));
+            grids::setCell(grid, c, r, QStringLiteral("0"));
     Table& t = *TablePrzejazdy;
     if (!t.isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
         return;
-    const int year = selectedYear();
+    const int year = m_window.selectedYear();
     trips::YearTotals totals{};
     if (t.isEditing()) {
         // A pending trip keeps its place: the stored trips are read through a reader of their own.
@@ -377,22 +364,22 @@ void TEwidencja_przejazdow::SumyPrzejazdow(int month) {
         }
     } else {
         QuietControls quiet(t);
-        TripsView wholeYear(t, tripsOfYear(t, year));
+        TemporaryView wholeYear(t, tripsOfYear(t, year));
         totals = totalsInView(t);
     }
     const trips::SumGrid texts = trips::sumGrid(month, totals);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 2; ++c)
-            setCell(grid, c, r, texts[size_t(r)][size_t(c)]);
+            grids::setCell(grid, c, r, texts[size_t(r)][size_t(c)]);
 }
 
-void TEwidencja_przejazdow::OpisySumPrzejazdow(int month) {
+void TripsTab::OpisySumPrzejazdow(int month) {
     sums::applySumLabels(m_ui->LabelDoMiesiaca, m_ui->LabelZaMiesiac, m_ui->LabelRazem, month);
 }
 
 // ---------------------------------------------------------------- odometer
 
-void TEwidencja_przejazdow::updateVehicleOdometer() {
+void TripsTab::updateVehicleOdometer() {
     Table& cars = *TablePojazdy;
     if (!cars.isActive() || cars.isEmpty() || cars.state() == Table::State::Insert || cars.isNull(kVehicle))
         return;
@@ -402,7 +389,7 @@ void TEwidencja_przejazdow::updateVehicleOdometer() {
         // The trips table holds every trip of the vehicle already: its rows are read from the latest
         // (by date, then in the order of entry) back to one with a final reading.
         QuietControls quiet(t);
-        TripsView everyTrip(t, {});
+        TemporaryView everyTrip(t);
         const int field = t.fieldIndex(kEnd);
         for (int row = t.recordCount() - 1; row >= 0 && !reading; --row) {
             const QVariant value = t.displayRecord(row).value(field);
@@ -432,21 +419,21 @@ void TEwidencja_przejazdow::updateVehicleOdometer() {
 
 // ---------------------------------------------------------------- buttons
 
-void TEwidencja_przejazdow::DodajPrzejazdClick() {
+void TripsTab::DodajPrzejazdClick() {
     AppContext& ctx = m_forms.context;
     runAction(ctx.dialogs, [&] {
         if (!TablePojazdy->isActive() || TablePojazdy->isEmpty()) {
-            ctx.dialogs.message(kNoVehicle);
+            ctx.dialogs.message(trips::noVehicleText());
             return;
         }
-        if (refuseVehicleWithoutNumber())
+        if (m_window.refuseVehicleWithoutNumber())
             return;
         if (!TablePojazdy->asBool(QStringLiteral("Uzywany"))) {
             ctx.dialogs.message(kVehicleNotUsed);
             return;
         }
         Table& t = *TablePrzejazdy;
-        if (refuseBrowseOnly(t))
+        if (m_window.refuseBrowseOnly(t))
             return;
         try {
             // The new trip starts where the last trip of the month ended; the first trip of a month
@@ -468,11 +455,11 @@ void TEwidencja_przejazdow::DodajPrzejazdClick() {
 
             const QDate today = ctx.clock.today();
             int month = 0;
-            WybranyMiesiac(month);
+            m_window.WybranyMiesiac(month);
             QDate date = today;
             if (!m_ui->ComboBoxRok->currentText().trimmed().isEmpty() &&
                 !m_ui->ComboBoxMiesiac->currentText().isEmpty() && month >= 1)
-                date = months::dayInMonth(selectedYear(), month, today.day());
+                date = months::dayInMonth(m_window.selectedYear(), month, today.day());
             m_ui->DataPrzejazdu->setDate(date);
             m_ui->DBTrasa->setFocus();
         } catch (const Error&) {
@@ -481,11 +468,11 @@ void TEwidencja_przejazdow::DodajPrzejazdClick() {
     });
 }
 
-void TEwidencja_przejazdow::EdytujPrzejazdClick() {
+void TripsTab::EdytujPrzejazdClick() {
     AppContext& ctx = m_forms.context;
     runAction(ctx.dialogs, [&] {
         Table& t = *TablePrzejazdy;
-        if (!t.isActive() || t.isEditing() || refuseBrowseOnly(t))
+        if (!t.isActive() || t.isEditing() || m_window.refuseBrowseOnly(t))
             return;
         if (t.isEmpty()) {
             ctx.dialogs.messageBox(kNothingToEdit, kInformation);
@@ -499,101 +486,96 @@ void TEwidencja_przejazdow::EdytujPrzejazdClick() {
     });
 }
 
-void TEwidencja_przejazdow::ZapiszPrzejazdClick() {
+void TripsTab::ZapiszPrzejazdClick() {
     runAction(m_forms.context.dialogs, [&] { saveTrip(); });
 }
 
-void TEwidencja_przejazdow::cancelTrip() {
+void TripsTab::cancelTrip() {
     if (TablePrzejazdy->isActive())
         TablePrzejazdy->cancel();
     NowyPrzejazd = false;
 }
 
-void TEwidencja_przejazdow::saveTrip() {
+// A refused save is shown; the checks before the distance cancel the pending trip, the later ones
+// leave it to be put right.
+bool TripsTab::refuse(const std::optional<trips::SaveRefusal>& refusal) {
+    if (!refusal)
+        return false;
     Dialogs& dialogs = m_forms.context.dialogs;
-    Table& t = *TablePrzejazdy;
-    auto* ui = m_ui.get();
-
-    if (!t.isActive() || !t.isEditing()) {
-        dialogs.message(kNothingStarted);
-        return;
-    }
-    // The trip stays pending: it can be saved once the vehicle is.
-    if (refuseVehicleWithoutNumber())
-        return;
-    const bool inserting = t.state() == Table::State::Insert;
-    const QString rateText = ui->DBStawka_km->text().trimmed();
-    if (rateText.isEmpty() && !(inserting && NowyPrzejazd)) {
-        dialogs.message(kNoNewTrip);
+    if (refusal->caption.isEmpty())
+        dialogs.message(refusal->message);
+    else
+        dialogs.messageBox(refusal->message, refusal->caption);
+    using trips::SaveCheck;
+    switch (refusal->check) {
+    case SaveCheck::NoNewTrip:
+    case SaveCheck::Incomplete:
+    case SaveCheck::NoVehicle:
+    case SaveCheck::WrongMonth:
+    case SaveCheck::WrongYear:
         cancelTrip();
-        return;
+        break;
+    case SaveCheck::NothingStarted:
+    case SaveCheck::Vehicle: // the trip can be saved once the vehicle is
+    case SaveCheck::Negative:
+    case SaveCheck::BeyondLimits:
+        break;
     }
+    return true;
+}
+
+void TripsTab::saveTrip() {
+    Table& t = *TablePrzejazdy;
+    auto* ui = m_ui;
+
+    const bool editing = t.isActive() && t.isEditing();
+    const QString rateText = ui->DBStawka_km->text().trimmed();
+    if (refuse(trips::startRefusal({editing, editing ? m_window.vehicleRefusal() : QString(),
+                                    t.state() == Table::State::Insert, NowyPrzejazd, rateText.isEmpty()})))
+        return;
     // What was typed goes into the trip first: a text that is no number stops the save with the
     // conversion message, and the trip stays as it is.
     for (DbEdit* box :
          {ui->DBTrasa, ui->DBCelWyjazdu, ui->DBIloscKm, ui->DBStawka_km, ui->DBEditStanLIcznikaPoczatkowy,
           ui->DBEditStanLicznikaKoncowy, ui->DBEditImie, ui->DBEditNazwisko})
         box->updateRecord();
+
+    trips::TripEntry trip;
     // The box shows the rate to four decimals: a trip keeps its stored rate unless the user changed
     // it (what is typed is in the record by now).
-    const double rate = !t.isNull(kRate)     ? t.asFloat(kRate)
-                        : rateText.isEmpty() ? 0.0
-                                             : numbers::parse(rateText);
+    trip.rate = !t.isNull(kRate) ? t.asFloat(kRate) : rateText.isEmpty() ? 0.0 : numbers::parse(rateText);
+    trip.rateEmpty = rateText.isEmpty();
+    trip.date = ui->DataPrzejazdu->date();
+    t.setValue(kDate, trip.date.isValid() ? QVariant(trip.date) : QVariant());
+    trip.byFinalReading = ui->RadioGroup1CoPodajemy->itemIndex() != 1;
+    trip.route = t.asString(kRoute);
+    trip.purpose = t.asString(kPurpose);
+    if (!t.isNull(kStart))
+        trip.start = t.asInteger(kStart);
+    trip.finalReading = t.asInteger(kEnd);
+    trip.km = t.asInteger(kKm);
+    trip.hasVehicle = TablePojazdy->isActive() && !TablePojazdy->isEmpty();
+    m_window.WybranyOkres(trip.periodYear, trip.periodMonth);
+    const std::optional<trips::SaveRefusal> refusal = trips::entryRefusal(trip);
+    const QDate date = trip.date;
+    // Past the period checks the trip belongs to the vehicle and the month, also when its distance
+    // is refused and it stays pending to be put right.
+    using trips::SaveCheck;
+    if (!refusal || refusal->check == SaveCheck::Negative || refusal->check == SaveCheck::BeyondLimits) {
+        t.setValue(kVehicle, TablePojazdy->value(kVehicle));
+        t.setValue(QStringLiteral("Pojazd"), TablePojazdy->value(QStringLiteral("Nazwa_Poj")));
+        t.setValue(kMonth, date.month());
+        t.setValue(kYear, date.year());
+    }
+    if (refuse(refusal))
+        return;
 
-    const QDate date = ui->DataPrzejazdu->date();
-    t.setValue(kDate, date.isValid() ? QVariant(date) : QVariant());
-    const bool byFinalReading = ui->RadioGroup1CoPodajemy->itemIndex() != 1;
-    const qint64 kmValue = byFinalReading ? t.asInteger(kEnd) : t.asInteger(kKm);
-    if (t.asString(kRoute).trimmed().isEmpty() || t.asString(kPurpose).trimmed().isEmpty() ||
-        t.isNull(kStart) || kmValue == 0 || !date.isValid() || rateText.isEmpty()) {
-        dialogs.messageBox(kIncomplete, kError);
-        cancelTrip();
-        return;
-    }
-    if (!TablePojazdy->isActive() || TablePojazdy->isEmpty()) {
-        dialogs.message(kNoVehicle);
-        cancelTrip();
-        return;
-    }
-    t.setValue(kVehicle, TablePojazdy->value(kVehicle));
-    t.setValue(QStringLiteral("Pojazd"), TablePojazdy->value(QStringLiteral("Nazwa_Poj")));
-
-    int year = 0;
-    int month = 0;
-    WybranyOkres(year, month);
-    if (date.month() != month) {
-        dialogs.message(kWrongMonth);
-        cancelTrip();
-        return;
-    }
-    if (date.year() != year) {
-        dialogs.message(kWrongYear);
-        cancelTrip();
-        return;
-    }
-    t.setValue(kMonth, date.month());
-    t.setValue(kYear, date.year());
-
-    const qint64 start = t.asInteger(kStart);
-    const qint64 km = byFinalReading ? t.asInteger(kEnd) - start : t.asInteger(kKm);
-    if (km < 0) {
-        // Nothing typed is lost: the trip stays pending to be put right.
-        dialogs.messageBox(byFinalReading ? kFinalBelowStart : kNegativeKm, kError);
-        return;
-    }
-    using limits::Quantity;
-    const QString beyond = limits::refusal({{Quantity::Rate, rate},
-                                            {Quantity::Odometer, double(start)},
-                                            {Quantity::Distance, double(km)},
-                                            {Quantity::Odometer, double(start + km)}});
-    if (!beyond.isEmpty()) {
-        dialogs.messageBox(beyond, kError); // the trip stays pending to be put right
-        return;
-    }
+    const qint64 start = trip.start.value_or(0);
+    const qint64 km = trips::distance(trip);
     t.setValue(kKm, km);
     t.setValue(kEnd, start + km);
-    t.setValue(kRate, rate);
-    t.setValue(kValue, trips::amount(rate, km));
+    t.setValue(kRate, trip.rate);
+    t.setValue(kValue, trips::amount(trip.rate, km));
 
     // The trip and the running totals of its month and year are committed together: a failure
     // leaves the file as it was and gives the pending trip back.
@@ -608,16 +590,16 @@ void TEwidencja_przejazdow::saveTrip() {
         tx.commit();
     }
     NowyPrzejazd = false;
-    SumyPrzejazdow(WybranyMiesiac());
+    SumyPrzejazdow(m_window.WybranyMiesiac());
     updateVehicleOdometer();
     t.locate(kNrKol, {saved});
 }
 
-void TEwidencja_przejazdow::AnulujPrzejazdClick() {
+void TripsTab::AnulujPrzejazdClick() {
     runAction(m_forms.context.dialogs, [&] { cancelTrip(); });
 }
 
-void TEwidencja_przejazdow::UsunPrzejazdClick() {
+void TripsTab::UsunPrzejazdClick() {
     Dialogs& dialogs = m_forms.context.dialogs;
     runAction(dialogs, [&] {
         Table& t = *TablePrzejazdy;
@@ -633,7 +615,7 @@ void TEwidencja_przejazdow::UsunPrzejazdClick() {
             cancelTrip(); // the selected trip was never stored
             return;
         }
-        const int year = t.isNull(kYear) ? selectedYear() : int(t.asInteger(kYear));
+        const int year = t.isNull(kYear) ? m_window.selectedYear() : int(t.asInteger(kYear));
         const int row = t.recNo();
         {
             Transaction tx(t);
@@ -644,14 +626,14 @@ void TEwidencja_przejazdow::UsunPrzejazdClick() {
             tx.commit();
         }
         NowyPrzejazd = false;
-        SumyPrzejazdow(WybranyMiesiac());
+        SumyPrzejazdow(m_window.WybranyMiesiac());
         if (t.recordCount() > 0)
             t.moveTo(std::min(row, t.recordCount() - 1));
         updateVehicleOdometer();
     });
 }
 
-void TEwidencja_przejazdow::UsunNiepoprwaneRekordyClick() {
+void TripsTab::UsunNiepoprwaneRekordyClick() {
     Dialogs& dialogs = m_forms.context.dialogs;
     runAction(dialogs, [&] {
         int count = 0;
@@ -663,7 +645,7 @@ void TEwidencja_przejazdow::UsunNiepoprwaneRekordyClick() {
     });
 }
 
-int TEwidencja_przejazdow::deleteInvalidTrips() {
+int TripsTab::deleteInvalidTrips() {
     Table& t = *TablePrzejazdy;
     if (!t.isActive())
         return 0;
@@ -675,7 +657,7 @@ int TEwidencja_przejazdow::deleteInvalidTrips() {
         Transaction tx(t);
         {
             QuietControls quiet(t);
-            EveryTrip all(t, TablePojazdy);
+            TemporaryView all(t, {}, Table::Scope::WholeFile);
 
             const int vehicle = t.fieldIndex(kVehicle);
             const int year = t.fieldIndex(kYear);
@@ -705,7 +687,7 @@ int TEwidencja_przejazdow::deleteInvalidTrips() {
     }
     if (count > 0 && TablePojazdy->isActive() && !TablePojazdy->isEmpty()) {
         t.refresh();
-        SumyPrzejazdow(WybranyMiesiac());
+        SumyPrzejazdow(m_window.WybranyMiesiac());
         updateVehicleOdometer();
     }
     return count;
@@ -713,7 +695,7 @@ int TEwidencja_przejazdow::deleteInvalidTrips() {
 
 // ---------------------------------------------------------------- boxes, picker and grid
 
-void TEwidencja_przejazdow::RadioGroup1CoPodajemyClick() {
+void TripsTab::RadioGroup1CoPodajemyClick() {
     const bool byKm = m_ui->RadioGroup1CoPodajemy->itemIndex() == 1;
     DbEdit* finalReading = m_ui->DBEditStanLicznikaKoncowy;
     finalReading->setFlat(byKm);
@@ -725,7 +707,7 @@ void TEwidencja_przejazdow::RadioGroup1CoPodajemyClick() {
     km->setReadOnly(!byKm);
 }
 
-void TEwidencja_przejazdow::showTripAmountPreview() {
+void TripsTab::showTripAmountPreview() {
     Table& t = *TablePrzejazdy;
     if (!t.isActive() || !t.isEditing())
         return;
@@ -736,14 +718,15 @@ void TEwidencja_przejazdow::showTripAmountPreview() {
     m_ui->DBWartoscPrzejazdu->setText(numbers::general(rate * double(km)));
 }
 
-void TEwidencja_przejazdow::DBIloscKmClick() {
+void TripsTab::DBIloscKmClick() {
     runAction(m_forms.context.dialogs, [&] { showTripAmountPreview(); });
 }
 
-void TEwidencja_przejazdow::DBIloscKmExit() {
+void TripsTab::DBIloscKmExit() {
     runAction(m_forms.context.dialogs, [&] {
         Table& t = *TablePrzejazdy;
-        if (!t.isActive() || t.state() != Table::State::Edit || !isVisible() || !onTripsTab())
+        if (!t.isActive() || t.state() != Table::State::Edit || !m_window.isVisible() ||
+            !m_window.onTripsTab())
             return;
         showTripAmountPreview();
         // The running kilometres of the month as they will be after the save: those of the trip before
@@ -757,7 +740,7 @@ void TEwidencja_przejazdow::DBIloscKmExit() {
     });
 }
 
-void TEwidencja_przejazdow::DataPrzejazduChange() {
+void TripsTab::DataPrzejazduChange() {
     runAction(m_forms.context.dialogs, [&] {
         Table& t = *TablePrzejazdy;
         if (t.isActive() && t.state() == Table::State::Browse && !t.isEmpty() && !t.isBrowseOnly())
@@ -765,7 +748,7 @@ void TEwidencja_przejazdow::DataPrzejazduChange() {
     });
 }
 
-void TEwidencja_przejazdow::DBGridPrzejazdyCellClick() {
+void TripsTab::DBGridPrzejazdyCellClick() {
     runAction(m_forms.context.dialogs, [&] {
         Table& t = *TablePrzejazdy;
         // A pending trip keeps the date being entered.

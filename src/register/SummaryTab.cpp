@@ -1,0 +1,106 @@
+#include "SummaryTab.h"
+
+#include "GridCells.h"
+#include "TEwidencja_przejazdow.h"
+#include "calc/SummaryCalc.h"
+#include "calc/YearSummary.h"
+#include "common/Months.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "data/SharedData.h"
+#include "store/Table.h"
+#include "ui_TEwidencja_przejazdow.h"
+
+namespace tarlok {
+
+namespace {
+
+constexpr int kColumnWidths[15] = {69, 70, 73, 72, 68, 70, 71, 70, 50, 68, 64, 78, 64, 64, 64};
+
+struct Heading {
+    const char* rows[3];
+};
+
+const Heading kHeadings[15] = {
+    {{"", "MIESIĄC", ""}},
+    {{"Wartość", "przejazdów", "miesięcznie"}},
+    {{"Wartość", "przejazdów", "narastająco"}},
+    {{"Koszty", "miesięczne", ""}},
+    {{"Koszty", "narastająco", ""}},
+    {{"Koszty", "zaliczone", "miesięcznie"}},
+    {{"Koszty", "zaliczone", "narastająco"}},
+    {{"Kilometry", "miesięcznie", ""}},
+    {{"Kilometry", "narastająco", ""}},
+    {{"Wydatki na", "paliwo", "miesięcznie"}},
+    {{"Wydatki na", "paliwo", "narastająco"}},
+    {{"Zużyte", "paliwo [dm3]", "miesięcznie"}},
+    {{"Zużyte", "paliwo [dm3]", "narastająco"}},
+    {{"VAT", "[zł]", "miesięcznie"}},
+    {{"Zużycie", "Paliwa", "100 km"}},
+};
+
+} // namespace
+
+SummaryTab::SummaryTab(TEwidencja_przejazdow& window, Forms& forms)
+    : QObject(nullptr), m_window(window), m_forms(forms), m_ui(window.ui()),
+      TablePojazdy(forms.context.data().TablePojazdy), TablePrzejazdy(forms.context.data().TablePrzejazdy),
+      TableKoszty(forms.context.data().TableKoszty) {
+}
+
+SummaryTab::~SummaryTab() = default;
+
+void SummaryTab::tabShown() {
+    NaglowkiZestawienia();
+    TablePrzejazdy->refresh();
+    TableKoszty->refresh();
+    if (!TablePojazdy->isEmpty()) {
+        WyliczZestawienie();
+        TablePojazdy->refresh();
+    }
+}
+
+void SummaryTab::NaglowkiZestawienia() {
+    QTableWidget* grid = m_ui->StringGridZestawienie;
+    // The headings fit the narrow columns in a small face.
+    QFont small = grid->font();
+    small.setPointSizeF(7.5);
+    grid->setFont(small);
+    grid->setTextElideMode(Qt::ElideNone);
+    for (int c = 0; c < 15; ++c) {
+        grid->setColumnWidth(c, kColumnWidths[c]);
+        for (int r = 0; r < 3; ++r) {
+            grids::setCell(grid, c, r, QString::fromUtf8(kHeadings[c].rows[r]));
+            grid->item(r, c)->setTextAlignment(Qt::AlignCenter);
+            grid->item(r, c)->setBackground(m_window.palette().button());
+        }
+    }
+    for (int m = 1; m <= 12; ++m) {
+        grids::setCell(grid, 0, m + 2, months::name(m));
+        grid->item(m + 2, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        grid->item(m + 2, 0)->setBackground(m_window.palette().button());
+    }
+}
+
+void SummaryTab::WyliczZestawienie() {
+    if (!TablePojazdy->isActive() || TablePojazdy->isEmpty() || !TablePrzejazdy->isActive() ||
+        !TableKoszty->isActive())
+        return;
+    const qint64 vehicle = TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu"));
+    const bool withConsumption = m_ui->CheckBoxSpalanie->isChecked();
+    // The figures are read from the files, each column of the year shown: the VAT of every month is
+    // that year's whatever the costs tab showed last.
+    const auto totals =
+        summary::yearTotals(m_forms.context.database, vehicle, m_window.selectedYear(), withConsumption);
+    const auto lines = summary::lines(totals, withConsumption);
+    QTableWidget* grid = m_ui->StringGridZestawienie;
+    for (int m = 1; m <= 12; ++m)
+        for (int c = 1; c <= 14; ++c)
+            grids::setCell(grid, c, m + 2, lines[size_t(m)][size_t(c)]);
+}
+
+double SummaryTab::SpalanieMiesiaca(int month) {
+    // Read without moving the costs table: nothing is left to put back when reading fails.
+    return summary::consumption(summary::fuelRows(*TableKoszty, m_window.selectedYear(), month));
+}
+
+} // namespace tarlok

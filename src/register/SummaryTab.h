@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+namespace Ui {
+class TEwidencja_przejazdow;
+}
+
+namespace tarlok {
+
+class Forms;
+class Table;
+class TEwidencja_przejazdow;
+
+// The summary tab of the register (ZESTAWIENIA): one line per month of the selected vehicle's year,
+// read from the month totals that the trip and cost saves store on every row. Nothing is written to
+// the tables here.
+class SummaryTab : public QObject {
+    Q_OBJECT
+
+public:
+    SummaryTab(TEwidencja_przejazdow& window, Forms& forms);
+    ~SummaryTab() override;
+
+    // The tab was brought to the front: the headings written and the figures computed while the busy
+    // button shows.
+    void tabShown();
+
+    // Writes the headings and the month names.
+    void NaglowkiZestawienia();
+    // Fills the months' lines for the selected vehicle and the year of the year box.
+    void WyliczZestawienie();
+    // Litres per 100 km of the fuel costs of `month` of the year shown, among the costs in view.
+    double SpalanieMiesiaca(int month);
+
+private:
+    TEwidencja_przejazdow& m_window;
+    Forms& m_forms;
+    Ui::TEwidencja_przejazdow* const m_ui;
+    Table* const TablePojazdy;
+    Table* const TablePrzejazdy;
+    Table* const TableKoszty;
+};
+
+} // namespace tarlok

@@ -1,0 +1,142 @@
+// The yearly summary's figures read from the stored rows: each month's totals from its first row, the
+// VAT of every month of the year shown (never of the year the costs tab showed last), the fuel
+// consumption; and the summary tab following a change of the year. Expected values by hand.
+#include "support/TestApp.h"
+
+#include "calc/SummaryCalc.h"
+#include "calc/YearSummary.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "ui_TEwidencja_przejazdow.h"
+
+using namespace tarlok;
+using tarlok::test::TestApp;
+
+namespace {
+
+void seedTrip(TestApp& app, int vehicle, const QDate& date, double monthValue, int monthKm) {
+    app.seed("Przejazdy.db", {{"NrKol_Pojazdu", vehicle},
+                              {"Rok", date.year()},
+                              {"Miesiac", date.month()},
+                              {"Data", date},
+                              {"Trasa", "Kraków"},
+                              {"WartoscSuma", monthValue},
+                              {"KilometrySuma", monthKm}});
+}
+
+void seedCost(TestApp& app, int vehicle, const QDate& date, double monthTotal, double countedVat,
+              const QVariantMap& more = {}) {
+    QVariantMap row{{"NrKol_Pojazdu", vehicle},  {"Rok", date.year()},
+                    {"Miesiac", date.month()},   {"Data", date},
+                    {"Nr_Rachunku", "F"},        {"Wartosc", monthTotal},
+                    {"WartoscSuma", monthTotal}, {"Pom2", countedVat}};
+    row.insert(more);
+    app.seed("Koszty.db", row);
+}
+
+// Vehicle 1 with costs and trips in 2023 and 2024, each year with its own VAT; vehicle 2 with a cost
+// in the same months that no summary of vehicle 1 may count.
+void seedTwoYears(TestApp& app) {
+    app.addVehicle(1, "KR 1", 1400);
+    app.addVehicle(2, "KR 2", 1400);
+    app.addPeriod(2023, 2);
+    app.addPeriod(2024, 2);
+    seedTrip(app, 1, QDate(2023, 2, 3), 400.0, 500);
+    seedCost(app, 1, QDate(2023, 2, 5), 300.0, 11.5);
+    seedCost(app, 1, QDate(2023, 2, 9), 300.0, 4.25);
+    seedCost(app, 1, QDate(2023, 11, 9), 80.0, 8.0); // a month after the one shown
+    seedTrip(app, 1, QDate(2024, 2, 3), 250.0, 300);
+    seedCost(app, 1, QDate(2024, 2, 5), 200.0, 23.0);
+    seedCost(app, 2, QDate(2024, 2, 6), 500.0, 50.0);
+}
+
+// Column `column` of the summary grid for months 1..12.
+QStringList summaryColumn(TEwidencja_przejazdow& reg, int column) {
+    QStringList out;
+    for (int m = 1; m <= 12; ++m)
+        out.append(TEwidencja_przejazdow::cell(reg.ui()->StringGridZestawienie, column, m + 2));
+    return out;
+}
+
+QStringList zerosBut(std::initializer_list<std::pair<int, const char*>> months) {
+    QStringList out(12, "0,00");
+    for (const auto& [m, text] : months)
+        out[m - 1] = QString::fromUtf8(text);
+    return out;
+}
+
+} // namespace
+
+class YearSummaryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each month's totals are those of its first row; the VAT adds up all the month's costs.
+    void monthTotalsFromTheRows() {
+        using summary::CostRow;
+        const std::vector<summary::TripRow> trips{
+            {2023, 1, 999.0, 99}, {2024, 1, 100.0, 10}, {2024, 1, 100.0, 10}, {2024, 3, 50.0, 5}};
+        std::vector<CostRow> costs(4);
+        costs[0] = {2024, 1, 300.0, 200.0, 70.0, 10.5, true, {40.0, "500"}};
+        costs[1] = {2024, 1, 300.0, 200.0, 70.0, 2.25, true, {30.0, ""}};
+        costs[2] = {2024, 12, 80.0, 0.0, 0.0, 4.0, false, {QVariant(), ""}};
+        costs[3] = {2023, 1, 999.0, 0.0, 0.0, 99.0, true, {10.0, "100"}};
+
+        const auto months = summary::monthTotals(trips, costs, 2024, true);
+        QVERIFY(months[1].hasTrips && months[1].hasCosts);
+        QCOMPARE(months[1].tripValue, 100.0);
+        QCOMPARE(months[1].tripKm, 10);
+        QCOMPARE(months[1].costValue, 300.0);
+        QCOMPARE(months[1].fuelValue, 200.0);
+        QCOMPARE(months[1].fuelLitres, 70.0);
+        QCOMPARE(months[1].vat, 12.75);
+        QCOMPARE(months[1].consumption, 8.0); // 40 l over 500 km; 30 l without km count nothing
+        QVERIFY(!months[2].hasTrips && !months[2].hasCosts);
+        QVERIFY(months[3].hasTrips && !months[3].hasCosts);
+        QCOMPARE(months[12].vat, 4.0);
+        QCOMPARE(months[12].consumption, 0.0);
+
+        QCOMPARE(summary::monthTotals(trips, costs, 2024, false)[1].consumption, 0.0);
+    }
+
+    // The figures read from the files are each year's own, VAT included, and only the vehicle's.
+    void eachYearItsOwnVat() {
+        auto app = TestApp::started();
+        seedTwoYears(*app);
+        const auto y2023 = summary::yearTotals(app->database, 1, 2023, false);
+        QCOMPARE(y2023[2].vat, 15.75);
+        QCOMPARE(y2023[11].vat, 8.0);
+        QCOMPARE(y2023[2].tripValue, 400.0);
+        QCOMPARE(y2023[2].costValue, 300.0);
+        const auto y2024 = summary::yearTotals(app->database, 1, 2024, false);
+        QCOMPARE(y2024[2].vat, 23.0);
+        QCOMPARE(y2024[11].vat, 0.0);
+        QCOMPARE(y2024[2].tripKm, 300);
+        QCOMPARE(y2024[2].costValue, 200.0);
+        // a number no vehicle carries has no rows
+        QVERIFY(!summary::yearTotals(app->database, 7, 2024, false)[2].hasCosts);
+    }
+
+    // The summary tab shows the VAT of the year chosen on it, whatever the costs tab summed last.
+    void theSummaryTabFollowsTheYear() {
+        auto app = TestApp::started();
+        seedTwoYears(*app);
+        app->openRegister(); // February 2024 on the costs tab: its VAT sums are 2024's
+        auto& reg = app->reg();
+        auto* ui = reg.ui();
+        ui->ComboBoxRok->setEditText("2023");
+        reg.ComboBoxRokChange();
+        ui->PageControl1->setCurrentWidget(ui->Zestawienia);
+        QCOMPARE(summaryColumn(reg, 13), zerosBut({{2, "15,75"}, {11, "8,00"}}));
+        QCOMPARE(summaryColumn(reg, 1), zerosBut({{2, "400,00"}}));
+
+        ui->ComboBoxRok->setEditText("2024");
+        reg.ComboBoxRokChange();
+        QCOMPARE(summaryColumn(reg, 13), zerosBut({{2, "23,00"}}));
+        QCOMPARE(summaryColumn(reg, 1), zerosBut({{2, "250,00"}}));
+        QCOMPARE(summaryColumn(reg, 3), zerosBut({{2, "200,00"}}));
+        QCOMPARE(app->dialogs.texts(), QStringList());
+    }
+};
+
+TARLOK_TEST_MAIN(YearSummaryTest)
+#include "tst_yearsummary.moc"
