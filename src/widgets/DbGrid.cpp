@@ -164,6 +164,8 @@ public:
     }
 
     Qt::ItemFlags flags(const QModelIndex& index) const override {
+        if (!index.isValid())
+            return Qt::NoItemFlags; // the root of a table model is no cell
         Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         if (!index.isValid() || !m_grid || !m_grid->m_inPlaceEditing)
             return result;
