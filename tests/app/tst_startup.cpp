@@ -4,7 +4,6 @@
 
 #include "app/TParametry1.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Schema.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -303,14 +302,14 @@ private slots:
         makeInstalledFolder(app);
         addParameters(app, {"JestTabParametry"});
         QVERIFY(app.start());
-        auto& reg = *app.forms().Ewidencja_przejazdow;
+        Table* trips = app.data().TablePrzejazdy;
         // the register cannot open its trips table without the added fields
-        QVERIFY_THROWS_EXCEPTION(EngineError, reg.TablePrzejazdy->open());
-        reg.TablePrzejazdy->setExpectedFields({});
-        reg.TablePrzejazdy->open();
+        QVERIFY_THROWS_EXCEPTION(EngineError, trips->open());
+        trips->setExpectedFields({});
+        trips->open();
         app.forms().Parametry1->RozszerzTablicePrzejazdyClick();
         QCOMPARE(app.dialogs.lastText(), QString("TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"));
-        QVERIFY(!reg.TablePrzejazdy->isActive());
+        QVERIFY(!trips->isActive());
     }
 
     void damagedFolderAsksBeforeCreatingEmptyTables() {

@@ -1,12 +1,14 @@
 // The drivers and owner windows: their tables open with the window and close with "Wyjście", a
 // driver taken into the trip being entered, deletes asked first, a missing table reported.
+#include "support/ModelTesting.h"
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
+#include "support/Typing.h"
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
 #include "reference/TKierowcy1.h"
 #include "reference/TWlascicielPodatnik.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
 #include "ui_TKierowcy1.h"
 #include "ui_TWlascicielPodatnik.h"
@@ -15,16 +17,14 @@
 #include <QTest>
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
+using Button = RegisterDriver::Button;
+using Tab = RegisterDriver::Tab;
 
 namespace {
 
-// Types `text` into `widget` key by key, as a user with a Polish keyboard would (letters such as "ń"
-// included, which QTest::keyClicks cannot send).
-void typeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
+using tarlok::test::typeText;
 
 Table* driversTable(TestApp& app) {
     return app.forms().Parametry1->TableKierowcy;
@@ -50,7 +50,7 @@ private slots:
         auto app = TestApp::started();
         seedDrivers(*app, {{{"Imie", "Jan"}, {"Nazwisko", "Kowalski"}}, {{"Imie", "Anna"}}});
         app->openRegisterOnAVehicle();
-        Table* trip = app->reg().TablePrzejazdy;
+        Table* trip = app->data().TablePrzejazdy;
         trip->append();
         trip->setValue("Imie", "Piotr");
         trip->setValue("Nazwisko", "Nowak");
@@ -58,7 +58,7 @@ private slots:
         Table* drivers = driversTable(*app);
 
         // a driver without a surname: only the first name is taken
-        app->reg().KartotekaKierowcowClick();
+        RegisterDriver(*app).press(Button::DriversList);
         QVERIFY(window->isVisible());
         QVERIFY(!window->ui()->WprowadzImieNazwisko->isHidden());
         drivers->last();
@@ -69,7 +69,7 @@ private slots:
         QVERIFY(!drivers->isActive());
 
         // both names, by a double click
-        app->reg().KartotekaKierowcowClick();
+        RegisterDriver(*app).press(Button::DriversList);
         drivers->first();
         emit window->ui()->DBGridKierowcy->dblClick();
         QCOMPARE(trip->asString("Imie"), QString("Jan"));
@@ -85,7 +85,7 @@ private slots:
         app->seed("Przejazdy.db",
                   {{"NrKol_Pojazdu", 1}, {"Rok", 2024}, {"Miesiac", 5}, {"Data", QDate(2024, 5, 10)}});
         app->openRegisterOnAVehicle();
-        Table* trip = app->reg().TablePrzejazdy;
+        Table* trip = app->data().TablePrzejazdy;
         QCOMPARE(trip->state(), Table::State::Browse);
 
         app->forms().MeniProgramu->Kierowcy1Click();
@@ -194,7 +194,7 @@ private slots:
         QVERIFY(QFile::remove(app->database.tablePath(app->dataFolder(), "Kierowcy.db")));
 
         app->forms().MeniProgramu->Kierowcy1Click();
-        app->reg().KartotekaKierowcowClick();
+        RegisterDriver(*app).press(Button::DriversList);
         QCOMPARE(app->dialogs.messages().size(), 2);
         QVERIFY(app->dialogs.texts()[0].contains("Kierowcy"));
         QVERIFY(!app->forms().Kierowcy1->isVisible());

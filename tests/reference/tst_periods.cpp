@@ -1,14 +1,15 @@
 // Accounting periods and rates: the first period asked for by "EWIDENCJA", the register's period lists,
 // the next period opened by "NOWY ROK." and the rates window, driven through the main window's buttons.
+#include "support/ModelTesting.h"
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
+#include "support/Typing.h"
 
 #include "app/TMeniProgramu.h"
 #include "reference/TNowy_Okres.h"
 #include "reference/TStawki_poj.h"
 #include "reference/TWybor_okresu.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TMeniProgramu.h"
 #include "ui_TNowy_Okres.h"
 #include "ui_TStawki_poj.h"
@@ -17,16 +18,12 @@
 #include <QTest>
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
+using Button = RegisterDriver::Button;
+using Tab = RegisterDriver::Tab;
 
 namespace {
-
-QStringList items(const QComboBox* box) {
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i)
-        out.append(box->itemText(i));
-    return out;
-}
 
 QVariantMap period(int year, int month, const QDate& date) {
     return {{"Rok", year}, {"Miesiac", month}, {"Data", date}};
@@ -36,10 +33,7 @@ QVariantMap periodFields(const QVariantMap& row) {
     return period(row["Rok"].toInt(), row["Miesiac"].toInt(), row["Data"].toDate());
 }
 
-void retype(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
+using tarlok::test::retype;
 
 QList<QWidget*> referenceButtons(TestApp& app) {
     auto* ui = app.forms().MeniProgramu->ui();
@@ -92,14 +86,14 @@ private slots:
         QCOMPARE(app->rows("Okresy.db").size(), 1);
         QCOMPARE(periodFields(app->rows("Okresy.db")[0]), period(2024, 5, QDate(2024, 5, 15)));
 
-        auto* r = app->reg().ui();
-        QVERIFY(app->reg().isVisible());
-        QCOMPARE(r->ComboBoxRok->currentText(), QString("2024"));
-        QCOMPARE(items(r->ComboBoxRok), QStringList{"2024"});
-        QCOMPARE(r->ComboBoxMiesiac->currentText(), QString("Maj"));
-        QCOMPARE(items(r->ComboBoxMiesiac), (QStringList{"Wszystko", "Maj"}));
-        QCOMPARE(r->DataPrzejazdu->date(), QDate(2024, 5, 15));
-        QCOMPARE(r->PageControl1->currentWidget(), r->Koszty);
+        RegisterDriver reg(*app);
+        QVERIFY(reg.isShown());
+        QCOMPARE(reg.year(), QString("2024"));
+        QCOMPARE(reg.years(), QStringList{"2024"});
+        QCOMPARE(reg.month(), QString("Maj"));
+        QCOMPARE(reg.months(), (QStringList{"Wszystko", "Maj"}));
+        QCOMPARE(reg.tripDate(), QDate(2024, 5, 15));
+        QCOMPARE(reg.tab(), Tab::Costs);
         for (QWidget* b : referenceButtons(*app))
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
 
@@ -147,8 +141,7 @@ private slots:
             afterLetters = app->dialogs.texts();
             yearAfterLetters = ui->Rok_ewidencji->text();
             app->dialogs.clear();
-            retype(ui->Rok_ewidencji, "");
-            QTest::keyClick(ui->Rok_ewidencji, Qt::Key_Backspace);
+            retype(ui->Rok_ewidencji, ""); // everything selected and deleted
             afterEmpty = app->dialogs.texts();
             yearAfterEmpty = ui->Rok_ewidencji->text();
             app->dialogs.clear();
@@ -190,11 +183,11 @@ private slots:
         QCOMPARE(app->dialogs.modalShows(), QStringList());
         for (QWidget* b : referenceButtons(*app))
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-        auto* r = app->reg().ui();
-        QCOMPARE(items(r->ComboBoxRok), (QStringList{"1999", "2048"}));
-        QCOMPARE(r->ComboBoxRok->currentText(), QString("2049"));
-        QCOMPARE(r->ComboBoxMiesiac->currentText(), QString("Styczeń"));
-        QCOMPARE(items(r->ComboBoxMiesiac), (QStringList{"Wszystko", "Styczeń"}));
+        RegisterDriver reg(*app);
+        QCOMPARE(reg.years(), (QStringList{"1999", "2048"}));
+        QCOMPARE(reg.year(), QString("2049"));
+        QCOMPARE(reg.month(), QString("Styczeń"));
+        QCOMPARE(reg.months(), (QStringList{"Wszystko", "Styczeń"}));
     }
 
     // ------------------------------------------------------------ the next period
@@ -235,13 +228,13 @@ private slots:
         QCOMPARE(rows.size(), seeded.size() + 1);
         QCOMPARE(periodFields(rows.last()), added);
 
-        auto* r = app->reg().ui();
-        QCOMPARE(items(r->ComboBoxRok), years);
-        QCOMPARE(items(r->ComboBoxMiesiac), months);
-        QCOMPARE(r->ComboBoxRok->currentText(), years.last());
-        QCOMPARE(r->ComboBoxMiesiac->currentText(), months.last());
-        QCOMPARE(r->DataPrzejazdu->date(), added["Data"].toDate());
-        QCOMPARE(r->DataKosztu->date(), added["Data"].toDate());
+        RegisterDriver reg(*app);
+        QCOMPARE(reg.years(), years);
+        QCOMPARE(reg.months(), months);
+        QCOMPARE(reg.year(), years.last());
+        QCOMPARE(reg.month(), months.last());
+        QCOMPARE(reg.tripDate(), added["Data"].toDate());
+        QCOMPARE(reg.costDate(), added["Data"].toDate());
     }
 
     void newPeriodListsTheMonthsOfItsOwnYear() {
@@ -253,15 +246,14 @@ private slots:
         app->addPeriod(2024, 1);
         app->addPeriod(2024, 2);
         app->openRegister();
-        auto* r = app->reg().ui();
-        r->ComboBoxRok->setEditText("2023");
-        app->reg().ComboBoxRokChange();
-        QCOMPARE(items(r->ComboBoxMiesiac), (QStringList{"Wszystko", "Listopad", "Grudzień"}));
+        RegisterDriver reg(*app);
+        reg.chooseYear("2023");
+        QCOMPARE(reg.months(), (QStringList{"Wszystko", "Listopad", "Grudzień"}));
         newPeriod(*app, [](Ui::TNowy_Okres* ui) { ui->Wprowadz->click(); });
         QCOMPARE(periodFields(app->rows("Okresy.db").last()), period(2024, 3, QDate(2024, 3, 15)));
-        QCOMPARE(items(r->ComboBoxMiesiac), (QStringList{"Wszystko", "Styczeń", "Luty", "Marzec"}));
-        QCOMPARE(r->ComboBoxRok->currentText(), QString("2024"));
-        QCOMPARE(r->ComboBoxMiesiac->currentText(), QString("Marzec"));
+        QCOMPARE(reg.months(), (QStringList{"Wszystko", "Styczeń", "Luty", "Marzec"}));
+        QCOMPARE(reg.year(), QString("2024"));
+        QCOMPARE(reg.month(), QString("Marzec"));
     }
 
     void newPeriodCancelledOrWithoutAnyPeriod() {
@@ -279,7 +271,7 @@ private slots:
         newPeriod(*app, [](Ui::TNowy_Okres* ui) { ui->Anuluj->click(); });
         QCOMPARE(app->dialogs.texts(), QStringList());
         QCOMPARE(app->count("Okresy.db"), 1);
-        QCOMPARE(items(app->reg().ui()->ComboBoxMiesiac), (QStringList{"Wszystko", "Maj"}));
+        QCOMPARE(RegisterDriver(*app).months(), (QStringList{"Wszystko", "Maj"}));
     }
 
     // ------------------------------------------------------------ the rates
@@ -334,7 +326,7 @@ private slots:
         QVERIFY(app->dialogs.lastText().contains("\"0,8x\""));
         QVERIFY(app->dialogs.lastText().contains("liczb"));
         QCOMPARE(app->count("Stawki.db"), 0);
-        QVERIFY(!app->reg().TableStawki->isEditing());
+        QVERIFY(!app->data().TableStawki->isEditing());
     }
 
     void leavingTheRatesDropsAnUnsavedChange_data() {
@@ -354,7 +346,7 @@ private slots:
             else
                 ui->Zamknij->window()->findChild<QPushButton*>(how)->click();
         });
-        QVERIFY(!app->reg().TableStawki->isEditing());
+        QVERIFY(!app->data().TableStawki->isEditing());
         // saving later (here: the next save of the window) never stores the dropped change
         QString shown;
         rates(*app, [&](Ui::TStawki_poj* ui) {

@@ -1,16 +1,17 @@
 // The trip-purpose, expense-kind and route lists: what they store, what they refuse, and what their
 // take buttons and double clicks write into the register's trip or cost.
+#include "support/ModelTesting.h"
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
+#include "support/Typing.h"
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
 #include "reference/TCel_Wyjazdu.h"
 #include "reference/TJaki_Wydatek.h"
 #include "reference/TTrasy.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
 #include "ui_TCel_Wyjazdu.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TJaki_Wydatek.h"
 #include "ui_TTrasy.h"
 
@@ -20,7 +21,10 @@
 #include <vector>
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
+using Button = RegisterDriver::Button;
+using Tab = RegisterDriver::Tab;
 
 namespace {
 
@@ -28,12 +32,7 @@ const QString kRouteWindow = QStringLiteral("tarlok::TTrasy");
 const QString kPurposeWindow = QStringLiteral("tarlok::TCel_Wyjazdu");
 const QString kKindWindow = QStringLiteral("tarlok::TJaki_Wydatek");
 
-// Types `text` into `widget` key by key, as a user with a Polish keyboard would (letters such as "ń"
-// included, which QTest::keyClicks cannot send).
-void typeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
+using tarlok::test::typeText;
 
 // A trip of the vehicle as the register would have stored it.
 void seedTrip(TestApp& app) {
@@ -64,7 +63,7 @@ private slots:
         app->seed("Trasy.db",
                   {{"Trasa", "Kraków - Wieliczka - Bochnia - Brzesko - Tarnów"}, {"Kilometry", 84}});
         app->openRegisterOnAVehicle();
-        Table* trip = app->reg().TablePrzejazdy;
+        Table* trip = app->data().TablePrzejazdy;
         trip->append();
         trip->setValue("Kilometry", 12);
 
@@ -73,7 +72,7 @@ private slots:
             as<TTrasy>(w)->ui()->Wprowadz->click();
             closedByTaking = !w->isVisible();
         });
-        app->reg().Kartoteka_TrasClick();
+        RegisterDriver(*app).press(Button::RoutesList);
 
         QVERIFY(closedByTaking);
         QCOMPARE(trip->state(), Table::State::Insert); // a trip being entered stays a new trip
@@ -88,15 +87,15 @@ private slots:
         app->seed("Cel_Wyj.db", {{"Cel_Wyjazdu", "Szkolenie BHP"}});
         seedTrip(*app);
         app->openRegisterOnAVehicle();
-        Table* trip = app->reg().TablePrzejazdy;
+        Table* trip = app->data().TablePrzejazdy;
         QCOMPARE(trip->state(), Table::State::Browse);
 
         app->dialogs.onModal(kRouteWindow, [](QWidget* w) { emit as<TTrasy>(w)->ui()->DBGrid1->dblClick(); });
-        app->reg().Kartoteka_TrasClick();
+        RegisterDriver(*app).press(Button::RoutesList);
         QCOMPARE(trip->state(), Table::State::Edit);
         app->dialogs.onModal(kPurposeWindow,
                              [](QWidget* w) { as<TCel_Wyjazdu>(w)->ui()->Wprowadz->click(); });
-        app->reg().Kartoteka_CelowClick();
+        RegisterDriver(*app).press(Button::PurposesList);
 
         QCOMPARE(trip->state(), Table::State::Edit);
         QCOMPARE(trip->asString("Trasa"), QString("Kraków - Tarnów"));
@@ -110,7 +109,7 @@ private slots:
     void routeNeedsANameAndALength() {
         auto app = TestApp::started();
         app->openRegisterOnAVehicle();
-        Table* routes = app->reg().TableTrasy;
+        Table* routes = app->data().TableTrasy;
         QStringList edits;
         app->dialogs.onModal(kRouteWindow, [&](QWidget* w) {
             auto* ui = as<TTrasy>(w)->ui();
@@ -133,7 +132,7 @@ private slots:
             typeText(ui->DBUwagi, "przez Jędrzejów");
             ui->Zapisz->click();
         });
-        app->reg().DodajTraseClick();
+        RegisterDriver(*app).press(Button::Routes);
 
         QCOMPARE(edits, (QStringList{"", ""}));
         QCOMPARE(app->dialogs.texts(), (QStringList{"Trasa musi posiadać swoją nazwę i odległość",
@@ -153,7 +152,7 @@ private slots:
         app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});
         app->seed("Trasy.db", {{"Trasa", "Kraków - Tarnów"}, {"Kilometry", 84}});
         app->openRegisterOnAVehicle();
-        Table* routes = app->reg().TableTrasy;
+        Table* routes = app->data().TableTrasy;
         auto clickRow = [](QTableView* grid, int row) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                               grid->visualRect(grid->model()->index(row, 0)).center());
@@ -168,9 +167,9 @@ private slots:
             typeText(ui->DBKilometry, "117"); // no name
             ui->Zamknij->click();
         });
-        app->reg().DodajTraseClick();
+        RegisterDriver(*app).press(Button::Routes);
         app->dialogs.onModal(kRouteWindow, [&](QWidget* w) { clickRow(as<TTrasy>(w)->ui()->DBGrid1, 2); });
-        app->reg().DodajTraseClick();
+        RegisterDriver(*app).press(Button::Routes);
 
         QCOMPARE(app->dialogs.texts(), QStringList(2, "Trasa musi posiadać swoją nazwę i odległość"));
         QCOMPARE(app->dialogs.last().caption, QString("Błąd"));
@@ -186,7 +185,7 @@ private slots:
         app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});
         app->seed("Trasy.db", {{"Trasa", "Kraków - Tarnów"}, {"Kilometry", 84}});
         app->openRegisterOnAVehicle();
-        Table* routes = app->reg().TableTrasy;
+        Table* routes = app->data().TableTrasy;
         app->dialogs.onModal(kRouteWindow, [&](QWidget* w) {
             auto* ui = as<TTrasy>(w)->ui();
             routes->last();
@@ -200,7 +199,7 @@ private slots:
             ui->Usun->click();
             ui->Usun->click(); // nothing left
         });
-        app->reg().DodajTraseClick();
+        RegisterDriver(*app).press(Button::Routes);
 
         const auto& m = app->dialogs.messages();
         QCOMPARE(m.size(), 4);
@@ -221,19 +220,19 @@ private slots:
         app->seed("Cel_Wyj.db",
                   {{"Cel_Wyjazdu", "Spotkanie z klientem"}, {"Pom1", "Negocjacje umowy serwisowej"}});
         app->openRegisterOnAVehicle();
-        Table* trip = app->reg().TablePrzejazdy;
+        Table* trip = app->data().TablePrzejazdy;
         trip->append();
         trip->setValue("Pom1", "Opis wpisany ręcznie");
 
         app->dialogs.onModal(kPurposeWindow,
                              [](QWidget* w) { emit as<TCel_Wyjazdu>(w)->ui()->DBGrid1->dblClick(); });
-        app->reg().Kartoteka_CelowClick();
+        RegisterDriver(*app).press(Button::PurposesList);
         QCOMPARE(trip->asString("Cel_Wyj"), QString("Spotkanie z klientem"));
         QCOMPARE(trip->asString("Pom1"), QString("Opis wpisany ręcznie"));
 
         app->dialogs.onModal(kPurposeWindow,
                              [](QWidget* w) { as<TCel_Wyjazdu>(w)->ui()->Wprowadz->click(); });
-        app->reg().Kartoteka_CelowClick();
+        RegisterDriver(*app).press(Button::PurposesList);
         QCOMPARE(trip->asString("Cel_Wyj"), QString("Spotkanie z klientem"));
         QCOMPARE(trip->asString("Pom1"), QString("Negocjacje umowy serwisowej"));
         QCOMPARE(trip->state(), Table::State::Insert);
@@ -243,7 +242,7 @@ private slots:
     void emptyPurposeIsRefusedAndNothingStored() {
         auto app = TestApp::started();
         app->openRegisterOnAVehicle();
-        Table* purposes = app->reg().TableCelWyjazdu;
+        Table* purposes = app->data().TableCelWyjazdu;
         app->dialogs.onModal(kPurposeWindow, [&](QWidget* w) {
             auto* ui = as<TCel_Wyjazdu>(w)->ui();
             ui->DBNavigator1->click(DbNavigator::Button::Insert);
@@ -269,11 +268,11 @@ private slots:
     void purposeWindowExitShowsTheCostsTab() {
         auto app = TestApp::started();
         app->openRegisterOnAVehicle();
-        auto* rui = app->reg().ui();
-        rui->PageControl1->setCurrentWidget(rui->Przejazdy);
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Trips);
         app->dialogs.onModal(kPurposeWindow, [](QWidget* w) { as<TCel_Wyjazdu>(w)->ui()->Zamknij->click(); });
-        app->reg().CelWyjClick();
-        QCOMPARE(rui->PageControl1->currentWidget(), rui->Koszty);
+        reg.press(Button::Purposes);
+        QCOMPARE(reg.tab(), Tab::Costs);
     }
 
     // ---------------------------------------------------------------- expense kinds
@@ -342,27 +341,25 @@ private slots:
                   {{"Wydatek", "Paliwo do samochodu osobowego"}, {"CzyPaliwo", true}, {"Pom3", 23}});
         app->seed("Wydatki.db", {{"Wydatek", "Myjnia"}, {"CzyPaliwo", false}, {"Pom3", 8}});
         app->openRegisterOnAVehicle();
-        auto* rui = app->reg().ui();
-        rui->DBEditVat->setVisible(false);
-        rui->LabelWartosc->setText("Wartość(zł):");
-        Table* cost = app->reg().TableKoszty;
+        RegisterDriver reg(*app);
+        Table* cost = app->data().TableKoszty;
         cost->append();
 
         app->dialogs.onModal(kKindWindow, [](QWidget* w) { as<TJaki_Wydatek>(w)->ui()->Wprowadz->click(); });
-        app->reg().Kart_WydatkiClick();
+        RegisterDriver(*app).press(Button::ExpenseKindsList);
         QCOMPARE(cost->state(), Table::State::Insert);
         QCOMPARE(cost->asString("Rodzaj_Wyd"), QString("Paliwo do samochodu osobo"));
         QCOMPARE(cost->value("CzyPaliwo"), QVariant(true));
         QCOMPARE(cost->asInteger("Pom3"), 23);
         QCOMPARE(cost->asInteger("VatProcent"), 23);
-        QCOMPARE(rui->LabelWartosc->text(), QString("Wartość[zł]"));
-        QVERIFY(!rui->DBEditVat->isHidden());
+        QCOMPARE(reg.label(RegisterDriver::Label::CostValue), QString("Wartość[zł]"));
+        QVERIFY(reg.isShown(RegisterDriver::Box::CostVat));
 
         app->dialogs.onModal(kKindWindow, [&](QWidget* w) {
-            app->reg().TableWydatki->last();
+            app->data().TableWydatki->last();
             emit as<TJaki_Wydatek>(w)->ui()->DBGrid1->dblClick();
         });
-        app->reg().Kart_WydatkiClick();
+        RegisterDriver(*app).press(Button::ExpenseKindsList);
         QCOMPARE(cost->asString("Rodzaj_Wyd"), QString("Myjnia"));
         QCOMPARE(cost->value("CzyPaliwo"), QVariant(false));
         QCOMPARE(cost->asInteger("Pom3"), 8);
@@ -378,11 +375,11 @@ private slots:
         params->edit();
         params->setValue("RozszerzonoTabKoszty", false);
         params->post();
-        Table* cost = app->reg().TableKoszty;
+        Table* cost = app->data().TableKoszty;
         cost->append();
 
         app->dialogs.onModal(kKindWindow, [](QWidget* w) { as<TJaki_Wydatek>(w)->ui()->Wprowadz->click(); });
-        app->reg().Kart_WydatkiClick();
+        RegisterDriver(*app).press(Button::ExpenseKindsList);
         QCOMPARE(cost->asInteger("Pom3"), 8);
         QVERIFY(cost->isNull("VatProcent"));
         QCOMPARE(cost->value("CzyPaliwo"), QVariant(false));
@@ -394,7 +391,7 @@ private slots:
         auto app = TestApp::started();
         app->openRegisterOnAVehicle();
         TMeniProgramu* main = app->forms().MeniProgramu;
-        TEwidencja_przejazdow& reg = app->reg();
+        RegisterDriver reg(*app);
         struct Opening {
             const char* name;
             QString window;
@@ -405,12 +402,12 @@ private slots:
             {"main TRASY", kRouteWindow, [&] { main->SpeedTrasaClick(); }, false},
             {"main KOSZTY", kKindWindow, [&] { main->SpeedWydatkiClick(); }, false},
             {"main CELE", kPurposeWindow, [&] { main->SpeedCeleClick(); }, false},
-            {"register Trasy", kRouteWindow, [&] { reg.DodajTraseClick(); }, false},
-            {"register Koszty", kKindWindow, [&] { reg.WydatkiClick(); }, false},
-            {"register Cel wyjazdu", kPurposeWindow, [&] { reg.CelWyjClick(); }, false},
-            {"Kartoteka tras", kRouteWindow, [&] { reg.Kartoteka_TrasClick(); }, true},
-            {"Kartoteka wydatków", kKindWindow, [&] { reg.Kart_WydatkiClick(); }, true},
-            {"Kartoteka celów wyj.", kPurposeWindow, [&] { reg.Kartoteka_CelowClick(); }, true},
+            {"register Trasy", kRouteWindow, [&] { reg.press(Button::Routes); }, false},
+            {"register Koszty", kKindWindow, [&] { reg.press(Button::ExpenseKinds); }, false},
+            {"register Cel wyjazdu", kPurposeWindow, [&] { reg.press(Button::Purposes); }, false},
+            {"Kartoteka tras", kRouteWindow, [&] { reg.press(Button::RoutesList); }, true},
+            {"Kartoteka wydatków", kKindWindow, [&] { reg.press(Button::ExpenseKindsList); }, true},
+            {"Kartoteka celów wyj.", kPurposeWindow, [&] { reg.press(Button::PurposesList); }, true},
         };
         for (const Opening& o : openings) {
             bool shown = !o.takeShown;
@@ -433,7 +430,7 @@ private slots:
         QVERIFY(!purposes->DBGrid1->inPlaceEditing());
         purposes->CheckBoxZapisBezposrednioTabela->click();
         QVERIFY(purposes->DBGrid1->inPlaceEditing());
-        reg.Kartoteka_CelowClick();
+        reg.press(Button::PurposesList);
         QVERIFY(purposes->DBGrid1->inPlaceEditing());
     }
 
@@ -441,10 +438,10 @@ private slots:
         auto app = TestApp::started();
         app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});
         app->openRegisterOnAVehicle();
-        app->reg().zamknijClick();
-        QVERIFY(!app->reg().TableTrasy->isActive());
+        RegisterDriver(*app).press(Button::Close);
+        QVERIFY(!app->data().TableTrasy->isActive());
         int rows = -1;
-        app->dialogs.onModal(kRouteWindow, [&](QWidget*) { rows = app->reg().TableTrasy->recordCount(); });
+        app->dialogs.onModal(kRouteWindow, [&](QWidget*) { rows = app->data().TableTrasy->recordCount(); });
         app->forms().MeniProgramu->SpeedTrasaClick();
         QCOMPARE(rows, 1);
         QCOMPARE(app->dialogs.texts(), QStringList());

@@ -1,13 +1,14 @@
 // The vehicles window: the numbers it hands out, saving and its refusals, the owner choice, removal and
 // the rows that block it, the grid's colours, the current odometer taken from the trips, the owner
 // defaults, and a pending vehicle that holds the grid and is dropped on closing.
+#include "support/ModelTesting.h"
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
+#include "support/Typing.h"
 
 #include "reference/TPojazdy_firmy.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
 #include "store/Tables.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TPojazdy_firmy.h"
 
 #include <QImage>
@@ -15,7 +16,10 @@
 #include <QTest>
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
+using Button = RegisterDriver::Button;
+using Tab = RegisterDriver::Tab;
 
 namespace {
 
@@ -27,15 +31,7 @@ const QString kHasDeadlines =
 const QString kAskRemove =
     QStringLiteral("Zamiast usuwać lepiej odznaczyć pozycje \"pojazd używany \" - USUWAMY");
 
-// Replaces the whole text of a box as a user does: select everything and type.
-void retype(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(edit, text);
-}
+using tarlok::test::retype;
 
 void clickRow(QTableView* grid, int row) {
     const QRect cell = grid->visualRect(grid->model()->index(row, 1));
@@ -48,7 +44,7 @@ struct Fixture {
 
     TPojazdy_firmy& w() { return *app->forms().Pojazdy_firmy; }
     Ui::TPojazdy_firmy* ui() { return w().ui(); }
-    Table* table() { return app->reg().TablePojazdy; }
+    Table* table() { return app->data().TablePojazdy; }
     QVariantMap stored(int row) { return app->rows("Pojazdy.db").value(row); }
     QList<qint64> numbers() {
         QList<qint64> out;
@@ -310,7 +306,7 @@ private slots:
 
         // Without trips the odometer stays as it was.
         f.w().close();
-        clickRow(f.app->reg().ui()->DBGridPojazdy, 1);
+        RegisterDriver(*f.app).clickVehicle(1);
         f.w().openWindow();
         QCOMPARE(f.table()->asInteger("NrKol_Pojazdu"), 2);
         QCOMPARE(f.stored(1)["StanAktLicznika"].toLongLong(), 700);
@@ -397,7 +393,7 @@ private slots:
         QCOMPARE(ui->RadioGroupCzyjPojazd->itemIndex(), 0);
         QCOMPARE(ui->SpinEditPrzedSerwisem->value(), 500);
 
-        clickRow(f.app->reg().ui()->DBGridPojazdy, 1);
+        RegisterDriver(*f.app).clickVehicle(1);
         QCOMPARE(ui->RadioGroupCzyjPojazd->itemIndex(), 1);
         QCOMPARE(ui->SpinEditPrzedSerwisem->value(), 300);
         QCOMPARE(ui->SpinEditPoSerwisie->value(), 50);
@@ -407,7 +403,7 @@ private slots:
         QCOMPARE(f.stored(1)["IloscKmDoInfPo"].toLongLong(), 50);
 
         // A vehicle without service kilometres shows none, not those of the car shown before.
-        clickRow(f.app->reg().ui()->DBGridPojazdy, 2);
+        RegisterDriver(*f.app).clickVehicle(2);
         QCOMPARE(ui->RadioGroupCzyjPojazd->itemIndex(), 0);
         QCOMPARE(ui->SpinEditPrzedSerwisem->value(), 0);
         QCOMPARE(ui->SpinEditPoSerwisie->value(), 0);

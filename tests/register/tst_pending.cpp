@@ -1,36 +1,28 @@
 // A pending trip, cost or vehicle is never stored half-done: a move while it is pending stores
 // nothing, says so, and leaves the row, the vehicle, the period and the tab where they were.
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
+#include "support/Typing.h"
 
 #include "reference/TPojazdy_firmy.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TPojazdy_firmy.h"
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
+using tarlok::test::retypeAndEnter;
 using tarlok::test::TestApp;
 
 namespace {
+
+using Box = RegisterDriver::Box;
+using Button = RegisterDriver::Button;
+using Tab = RegisterDriver::Tab;
 
 const QString kTripHeld = "Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
                           "anuluj przyciskiem \"Anuluj\".";
 const QString kCostHeld = "Wprowadzany koszt nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
                           "anuluj przyciskiem \"Anulij\".";
-
-void type(DbEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    for (const QChar ch : text) // key by key, Polish letters included
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    box->updateRecord();
-}
-
-void clickVehicle(TEwidencja_przejazdow& reg, int row) {
-    DbGrid* grid = reg.ui()->DBGridPojazdy;
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(grid->model()->index(row, 1)).center());
-}
 
 std::unique_ptr<TestApp> firm() {
     auto app = TestApp::started();
@@ -45,34 +37,31 @@ std::unique_ptr<TestApp> firm() {
 
 // Every move the user can make in the register while a row is pending; each must leave it pending.
 void tryEveryMove(TestApp& app, Table* pending, const QString& message) {
-    auto& reg = app.reg();
-    auto* ui = reg.ui();
-    QWidget* tab = ui->PageControl1->currentWidget();
-    const int vehicle = reg.TablePojazdy->recNo();
+    RegisterDriver reg(app);
+    const RegisterDriver::Tab tab = reg.tab();
+    const int vehicle = app.data().TablePojazdy->recNo();
 
     app.dialogs.clear();
-    clickVehicle(reg, 1);
+    reg.clickVehicle(1);
     QCOMPARE(app.dialogs.texts().value(0), message);
-    QCOMPARE(reg.TablePojazdy->recNo(), vehicle);
+    QCOMPARE(app.data().TablePojazdy->recNo(), vehicle);
     QVERIFY(pending->isEditing());
 
     app.dialogs.clear();
-    ui->ComboBoxMiesiac->setEditText("Kwiecień");
-    reg.ComboBoxMiesiacClick();
+    reg.chooseMonth("Kwiecień");
     QCOMPARE(app.dialogs.texts(), QStringList{message});
-    QCOMPARE(ui->ComboBoxMiesiac->currentText(), QString("Maj"));
+    QCOMPARE(reg.month(), QString("Maj"));
     QVERIFY(pending->isEditing());
 
     app.dialogs.clear();
-    ui->ComboBoxRok->setEditText("2023");
-    reg.ComboBoxRokChange();
+    reg.typeYear("2023");
     QCOMPARE(app.dialogs.texts(), QStringList{message});
-    QCOMPARE(ui->ComboBoxRok->currentText(), QString("2024"));
+    QCOMPARE(reg.year(), QString("2024"));
 
     app.dialogs.clear();
-    ui->PageControl1->setCurrentWidget(ui->Zestawienia);
+    reg.chooseTab(Tab::Summary);
     QCOMPARE(app.dialogs.texts(), QStringList{message});
-    QCOMPARE(ui->PageControl1->currentWidget(), tab);
+    QCOMPARE(reg.tab(), tab);
     QVERIFY(pending->isEditing());
 }
 
@@ -84,23 +73,22 @@ class PendingTest : public QObject {
 private slots:
     void aTypedTripIsKeptUntilItIsSaved() {
         auto app = firm();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        ui->PageControl1->setCurrentWidget(ui->Przejazdy);
-        reg.DodajPrzejazdClick();
-        ui->DataPrzejazdu->setDate(QDate(2024, 5, 6));
-        type(ui->DBTrasa, "Kraków - Tarnów");
-        type(ui->DBCelWyjazdu, "Spotkanie");
-        type(ui->DBEditStanLicznikaKoncowy, "10151");
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Trips);
+        reg.newTrip();
+        reg.pickTripDate(QDate(2024, 5, 6));
+        reg.typeAndEnter(Box::Route, "Kraków - Tarnów");
+        reg.typeAndEnter(Box::Purpose, "Spotkanie");
+        reg.typeAndEnter(Box::FinalReading, "10151");
 
-        tryEveryMove(*app, reg.TablePrzejazdy, kTripHeld);
+        tryEveryMove(*app, app->data().TablePrzejazdy, kTripHeld);
         app->dialogs.clear();
         app->dialogs.onModal("tarlok::TTrasy", [](QWidget*) {});
-        reg.Kartoteka_TrasClick();
+        reg.press(Button::RoutesList);
         QCOMPARE(app->count("Przejazdy.db"), 0);
-        QCOMPARE(reg.TablePrzejazdy->asString("Trasa"), QString("Kraków - Tarnów"));
+        QCOMPARE(app->data().TablePrzejazdy->asString("Trasa"), QString("Kraków - Tarnów"));
 
-        reg.ZapiszPrzejazdClick();
+        reg.saveTrip();
         const auto trips = app->rows("Przejazdy.db");
         QCOMPARE(trips.size(), 1);
         QCOMPARE(trips[0]["Rok"], QVariant(qint64(2024)));
@@ -115,20 +103,19 @@ private slots:
 
     void aTypedCostIsKeptUntilItIsSaved() {
         auto app = firm();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        reg.DodajKosztClick();
-        ui->DataKosztu->setDate(QDate(2024, 5, 6));
-        type(ui->DBNrDokKosztu, "FV 1/2024");
-        type(ui->DBNazwaWydatku, "Serwis");
-        type(ui->DBWartoscKosztu, "100");
-        reg.TableKoszty->setValue("Pom3", 23); // as the expense kinds' take button does
+        RegisterDriver reg(*app);
+        reg.newCost();
+        reg.pickCostDate(QDate(2024, 5, 6));
+        reg.typeAndEnter(Box::DocumentNumber, "FV 1/2024");
+        reg.typeAndEnter(Box::ExpenseName, "Serwis");
+        reg.typeAndEnter(Box::CostValue, "100");
+        app->data().TableKoszty->setValue("Pom3", 23); // as the expense kinds' take button does
 
-        tryEveryMove(*app, reg.TableKoszty, kCostHeld);
+        tryEveryMove(*app, app->data().TableKoszty, kCostHeld);
         QCOMPARE(app->count("Koszty.db"), 0);
 
-        ui->RadioGroupVatZaliczony->setItemIndex(1); // "50 %"
-        reg.ZapiszKosztClick();
+        reg.chooseVatCounted(1); // "50 %"
+        reg.saveCost();
         const auto costs = app->rows("Koszty.db");
         QCOMPARE(costs.size(), 1);
         QCOMPARE(costs[0]["Wartosc"].toDouble(), 111.5); // 100 net + half of 23 VAT
@@ -140,26 +127,26 @@ private slots:
 
     void aNewVehicleIsKeptUntilItIsSaved() {
         auto app = firm();
-        auto& reg = app->reg();
+        RegisterDriver reg(*app);
         TPojazdy_firmy& w = *app->forms().Pojazdy_firmy;
         w.openWindow();
         w.DodajClick();
-        type(w.ui()->DBRejestracja, "kr 777");
-        type(w.ui()->DBPojemnosc_pojazdu, "1400");
+        retypeAndEnter(w.ui()->DBRejestracja, "kr 777");
+        retypeAndEnter(w.ui()->DBPojemnosc_pojazdu, "1400");
         app->dialogs.clear();
-        clickVehicle(reg, 0);
+        reg.clickVehicle(0);
         QVERIFY(!app->dialogs.texts().isEmpty());
-        QCOMPARE(reg.TablePojazdy->state(), Table::State::Insert);
+        QCOMPARE(app->data().TablePojazdy->state(), Table::State::Insert);
         QCOMPARE(app->count("Pojazdy.db"), 2);
         // a post without the number assigned by "Zapisz" is refused and the row kept
         try {
-            reg.TablePojazdy->post();
+            app->data().TablePojazdy->post();
             QFAIL("a vehicle was stored without its number");
         } catch (const EngineError& e) {
             QCOMPARE(e.text(),
                      QString("Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\""));
         }
-        QCOMPARE(reg.TablePojazdy->state(), Table::State::Insert);
+        QCOMPARE(app->data().TablePojazdy->state(), Table::State::Insert);
         w.ZapiszClick();
         const auto vehicles = app->rows("Pojazdy.db");
         QCOMPARE(vehicles.size(), 3);
@@ -171,54 +158,52 @@ private slots:
     // no vehicle's number and no window would ever show it.
     void noTripOrCostForAVehicleBeingAdded() {
         auto app = firm();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
+        RegisterDriver reg(*app);
         TPojazdy_firmy& w = *app->forms().Pojazdy_firmy;
-        const QString held = reg.TablePojazdy->pendingGuard();
-        ui->PageControl1->setCurrentWidget(ui->Przejazdy);
+        const QString held = app->data().TablePojazdy->pendingGuard();
+        reg.chooseTab(Tab::Trips);
         w.openWindow();
         w.DodajClick();
-        type(w.ui()->DBRejestracja, "KR 777");
+        retypeAndEnter(w.ui()->DBRejestracja, "KR 777");
         app->dialogs.clear();
 
-        reg.DodajPrzejazdClick();
+        reg.newTrip();
         QCOMPARE(app->dialogs.texts(), QStringList({held}));
-        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Browse);
+        QCOMPARE(app->data().TablePrzejazdy->state(), Table::State::Browse);
         // typed straight into the boxes, rate included
-        type(ui->DBTrasa, "Kraków - Tarnów");
-        type(ui->DBCelWyjazdu, "Dostawa");
-        type(ui->DBStawka_km, "0,8358");
-        type(ui->DBEditStanLicznikaKoncowy, "84");
-        reg.ZapiszPrzejazdClick();
+        reg.typeAndEnter(Box::Route, "Kraków - Tarnów");
+        reg.typeAndEnter(Box::Purpose, "Dostawa");
+        reg.typeAndEnter(Box::Rate, "0,8358");
+        reg.typeAndEnter(Box::FinalReading, "84");
+        reg.saveTrip();
         QCOMPARE(app->dialogs.texts(), QStringList({held, held}));
         QCOMPARE(app->count("Przejazdy.db"), 0);
-        reg.AnulujPrzejazdClick();
+        reg.cancelTrip();
 
         w.AnulujClick();
-        ui->PageControl1->setCurrentWidget(ui->Koszty);
+        reg.chooseTab(Tab::Costs);
         w.DodajClick();
-        type(w.ui()->DBRejestracja, "KR 778");
+        retypeAndEnter(w.ui()->DBRejestracja, "KR 778");
         app->dialogs.clear();
-        reg.DodajKosztClick();
+        reg.newCost();
         QCOMPARE(app->dialogs.texts(), QStringList({held}));
-        QCOMPARE(reg.TableKoszty->state(), Table::State::Browse);
+        QCOMPARE(app->data().TableKoszty->state(), Table::State::Browse);
         QCOMPARE(app->count("Koszty.db"), 0);
         QCOMPARE(app->count("Pojazdy.db"), 2);
     }
 
     void closingTheRegisterDropsThePendingRow() {
         auto app = firm();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        ui->PageControl1->setCurrentWidget(ui->Przejazdy);
-        reg.DodajPrzejazdClick();
-        type(ui->DBTrasa, "Kraków - Bochnia");
-        reg.zamknijClick();
-        QVERIFY(!reg.isVisible());
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Trips);
+        reg.newTrip();
+        reg.typeAndEnter(Box::Route, "Kraków - Bochnia");
+        reg.close();
+        QVERIFY(!reg.isShown());
         QCOMPARE(app->count("Przejazdy.db"), 0);
         app->openRegister();
-        QVERIFY(reg.TablePrzejazdy->isActive());
-        QVERIFY(!reg.TablePrzejazdy->isEditing());
+        QVERIFY(app->data().TablePrzejazdy->isActive());
+        QVERIFY(!app->data().TablePrzejazdy->isEditing());
     }
 };
 

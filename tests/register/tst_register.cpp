@@ -1,32 +1,28 @@
 // The register window: vehicles and periods restricting what the tabs show, the period boxes, the
 // browse-only "Wszystko", the tabs of a retired vehicle, and the wheel.
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
 #include "common/Months.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Schema.h"
 #include "store/Table.h"
 #include "store/Tables.h"
-#include "ui_TEwidencja_przejazdow.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QWheelEvent>
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
 
 namespace {
 
-QStringList comboItems(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items.append(box->itemText(i));
-    return items;
-}
+using Box = RegisterDriver::Box;
+using Button = RegisterDriver::Button;
+using Tab = RegisterDriver::Tab;
 
 QStringList column(Table* table, const QString& field) {
     QStringList out;
@@ -57,13 +53,6 @@ void seedCost(TestApp& app, int vehicle, const QDate& date, const QString& numbe
                            {"Wartosc", 10.0}});
 }
 
-// Selects the vehicle in the register's grid row as a click does.
-void clickVehicle(TEwidencja_przejazdow& reg, int row) {
-    DbGrid* grid = reg.ui()->DBGridPojazdy;
-    const QRect cell = grid->visualRect(grid->model()->index(row, 1));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
 } // namespace
 
 class RegisterTest : public QObject {
@@ -84,21 +73,21 @@ private slots:
         seedCost(*app, 1, QDate(2024, 5, 7), "F-a7");
         seedCost(*app, 1, QDate(2024, 5, 3), "F-a3");
         app->openRegister();
-        auto& reg = app->reg();
-        QVERIFY(reg.isVisible());
-        QVERIFY(reg.ui()->PageControl1->currentWidget() == reg.ui()->Koszty);
-        QCOMPARE(reg.ui()->ComboBoxRok->currentText(), QString("2024"));
-        QCOMPARE(reg.ui()->ComboBoxMiesiac->currentText(), QString("Maj"));
-        clickVehicle(reg, 0);
-        QCOMPARE(reg.TablePojazdy->asInteger("NrKol_Pojazdu"), 1);
-        QCOMPARE(column(reg.TableKoszty, "Nr_Rachunku"), QStringList({"F-a3", "F-a7"}));
-        clickVehicle(reg, 1);
-        QCOMPARE(column(reg.TableKoszty, "Nr_Rachunku"), QStringList({"F-b7"}));
-        reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
-        QCOMPARE(column(reg.TablePrzejazdy, "Trasa"), QStringList({"b1", "b7"}));
-        clickVehicle(reg, 0);
-        QCOMPARE(column(reg.TablePrzejazdy, "Trasa"), QStringList({"a2", "a7"})); // April stays out
-        QCOMPARE(reg.ui()->DBNazwaPojazdu->text(), QString("Auto1"));
+        RegisterDriver reg(*app);
+        QVERIFY(reg.isShown());
+        QVERIFY(reg.tab() == Tab::Costs);
+        QCOMPARE(reg.year(), QString("2024"));
+        QCOMPARE(reg.month(), QString("Maj"));
+        reg.clickVehicle(0);
+        QCOMPARE(app->data().TablePojazdy->asInteger("NrKol_Pojazdu"), 1);
+        QCOMPARE(column(app->data().TableKoszty, "Nr_Rachunku"), QStringList({"F-a3", "F-a7"}));
+        reg.clickVehicle(1);
+        QCOMPARE(column(app->data().TableKoszty, "Nr_Rachunku"), QStringList({"F-b7"}));
+        reg.chooseTab(Tab::Trips);
+        QCOMPARE(column(app->data().TablePrzejazdy, "Trasa"), QStringList({"b1", "b7"}));
+        reg.clickVehicle(0);
+        QCOMPARE(column(app->data().TablePrzejazdy, "Trasa"), QStringList({"a2", "a7"})); // April stays out
+        QCOMPARE(reg.vehicleName(), QString("Auto1"));
         QCOMPARE(app->dialogs.texts(), QStringList());
     }
 
@@ -113,55 +102,45 @@ private slots:
         seedCost(*app, 1, QDate(2024, 4, 3), "K4");
         seedCost(*app, 1, QDate(2024, 5, 3), "K5");
         app->openRegister();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko", "Kwiecień", "Maj"}));
-        ui->ComboBoxMiesiac->setCurrentIndex(0);
-        reg.ComboBoxMiesiacClick();
-        QCOMPARE(column(reg.TableKoszty, "Nr_Rachunku"), QStringList({"K4", "K5"}));
-        for (QWidget* b : {ui->DodajKoszt, ui->EdytujKoszt, ui->ZapiszKoszt, ui->AnulujKoszt, ui->UsunKoszt})
-            QVERIFY(!b->isEnabled());
-        // Nothing starts an edit here: neither the edit button nor typing into a box.
+        RegisterDriver reg(*app);
+        QCOMPARE(reg.months(), QStringList({"Wszystko", "Kwiecień", "Maj"}));
+        reg.chooseMonth("Wszystko");
+        QCOMPARE(column(app->data().TableKoszty, "Nr_Rachunku"), QStringList({"K4", "K5"}));
+        for (Button b :
+             {Button::NewCost, Button::EditCost, Button::SaveCost, Button::CancelCost, Button::DeleteCost})
+            QVERIFY(!reg.isEnabled(b));
+        // Nothing starts an edit here: the edit button cannot be pressed, and typing into a box is
+        // refused with the reason.
         const QString browseOnly = "W widoku \"Wszystko\" zapisy można tylko przeglądać - wybierz miesiąc, "
                                    "aby dodać lub poprawić zapis.";
         app->dialogs.clear();
-        reg.EdytujKosztClick();
+        QCOMPARE(app->data().TableKoszty->state(), Table::State::Browse);
+        reg.typeMore(Box::DocumentNumber, "X");
         QCOMPARE(app->dialogs.texts(), QStringList({browseOnly}));
-        QCOMPARE(reg.TableKoszty->state(), Table::State::Browse);
-        ui->DBNrDokKosztu->setFocus();
-        QTest::keyClicks(ui->DBNrDokKosztu, "X");
-        QCOMPARE(app->dialogs.texts(), QStringList({browseOnly, browseOnly}));
-        QCOMPARE(reg.TableKoszty->state(), Table::State::Browse);
-        QCOMPARE(ui->DBNrDokKosztu->text(), QString("K4"));
+        QCOMPARE(app->data().TableKoszty->state(), Table::State::Browse);
+        QCOMPARE(reg.text(Box::DocumentNumber), QString("K4"));
 
-        ui->PageControl1->setCurrentWidget(ui->Przejazdy);
-        QCOMPARE(column(reg.TablePrzejazdy, "Trasa"), QStringList({"kwiecien", "maj"}));
-        for (QWidget* b : {ui->DodajPrzejazd, ui->EdytujPrzejazd, ui->ZapiszPrzejazd, ui->AnulujPrzejazd,
-                           ui->UsunPrzejazd})
-            QVERIFY(!b->isEnabled());
+        reg.chooseTab(Tab::Trips);
+        QCOMPARE(column(app->data().TablePrzejazdy, "Trasa"), QStringList({"kwiecien", "maj"}));
+        const QList<Button> tripButtons{Button::NewTrip, Button::EditTrip, Button::SaveTrip,
+                                        Button::CancelTrip, Button::DeleteTrip};
+        for (Button b : tripButtons)
+            QVERIFY(!reg.isEnabled(b));
         app->dialogs.clear();
-        reg.EdytujPrzejazdClick();
+        QVERIFY(!reg.isTripCellEditable(0, 1));
+        reg.pickTripDate(QDate(2024, 4, 20));
+        QCOMPARE(app->data().TablePrzejazdy->state(), Table::State::Browse);
+        reg.typeMore(Box::Route, "X");
+        QCOMPARE(app->data().TablePrzejazdy->state(), Table::State::Browse);
         QCOMPARE(app->dialogs.texts(), QStringList({browseOnly}));
-        QVERIFY(!(ui->DBGridPrzejazdy->model()->flags(ui->DBGridPrzejazdy->model()->index(0, 1)) &
-                  Qt::ItemIsEditable));
-        ui->DataPrzejazdu->setDate(QDate(2024, 4, 20));
-        emit ui->DataPrzejazdu->changed();
-        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Browse);
-        ui->DBTrasa->setFocus();
-        QTest::keyClicks(ui->DBTrasa, "X");
-        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Browse);
-        QCOMPARE(app->dialogs.texts(), QStringList({browseOnly, browseOnly}));
         // a month again: the buttons come back and the view narrows
-        ui->ComboBoxMiesiac->setCurrentIndex(2);
-        reg.ComboBoxMiesiacClick();
-        QCOMPARE(column(reg.TablePrzejazdy, "Trasa"), QStringList({"maj"}));
-        for (QWidget* b : {ui->DodajPrzejazd, ui->EdytujPrzejazd, ui->ZapiszPrzejazd, ui->AnulujPrzejazd,
-                           ui->UsunPrzejazd})
-            QVERIFY(b->isEnabled());
-        QVERIFY(ui->DBGridPrzejazdy->model()->flags(ui->DBGridPrzejazdy->model()->index(0, 1)) &
-                Qt::ItemIsEditable);
-        reg.EdytujPrzejazdClick();
-        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Edit);
+        reg.chooseMonth("Maj");
+        QCOMPARE(column(app->data().TablePrzejazdy, "Trasa"), QStringList({"maj"}));
+        for (Button b : tripButtons)
+            QVERIFY(reg.isEnabled(b));
+        QVERIFY(reg.isTripCellEditable(0, 1));
+        reg.editTrip();
+        QCOMPARE(app->data().TablePrzejazdy->state(), Table::State::Edit);
     }
 
     // What is typed into the year and month boxes is a choice, never a new entry of their lists.
@@ -173,32 +152,24 @@ private slots:
         app->addPeriod(2024, 5);
         app->openRegister();
         app->dialogs.clear();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        const QStringList years = comboItems(ui->ComboBoxRok);
-        const QStringList months = comboItems(ui->ComboBoxMiesiac);
-        auto typeInto = [](QComboBox* box, const QString& text) {
-            QLineEdit* edit = box->lineEdit();
-            edit->setFocus();
-            edit->selectAll();
-            QTest::keyClicks(edit, text);
-            QTest::keyClick(edit, Qt::Key_Return);
-        };
+        RegisterDriver reg(*app);
+        const QStringList years = reg.years();
+        const QStringList months = reg.months();
 
-        typeInto(ui->ComboBoxRok, "20a4");
+        reg.typeYear("20a4");
         QCOMPARE(app->dialogs.texts().value(0), QString("TO NIE JEST POPRAWNY ROK - POPRAW"));
-        QCOMPARE(ui->ComboBoxRok->currentText(), QString("2024"));
-        QCOMPARE(comboItems(ui->ComboBoxRok), years);
+        QCOMPARE(reg.year(), QString("2024"));
+        QCOMPARE(reg.years(), years);
 
-        typeInto(ui->ComboBoxMiesiac, "13");
-        QCOMPARE(ui->ComboBoxMiesiac->currentText(), QString("Maj"));
-        QCOMPARE(reg.WybranyMiesiac(), 5);
-        QCOMPARE(comboItems(ui->ComboBoxMiesiac), months);
+        reg.typeMonth("13");
+        QCOMPARE(reg.month(), QString("Maj"));
+        QCOMPARE(app->data().period().month, 5); // the chosen month stays May
+        QCOMPARE(reg.months(), months);
 
         // a typed year that has periods is taken like a pick from the list, and stays unlisted twice
-        typeInto(ui->ComboBoxRok, "2023");
-        QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko", "Grudzień"}));
-        QCOMPARE(comboItems(ui->ComboBoxRok), years);
+        reg.typeYear("2023");
+        QCOMPARE(reg.months(), QStringList({"Wszystko", "Grudzień"}));
+        QCOMPARE(reg.years(), years);
     }
 
     // "EWIDENCJA" while the register holds a trip being entered asks the pending-row rule first: the
@@ -206,31 +177,27 @@ private slots:
     void openingTheRegisterAgainKeepsATripBeingEntered() {
         auto app = TestApp::started();
         app->openRegisterOnAVehicle();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        ui->PageControl1->setCurrentWidget(ui->Przejazdy);
-        reg.DodajPrzejazdClick();
-        ui->DBTrasa->setFocus();
-        QTest::keyClicks(ui->DBTrasa, "Krakow - Tarnow");
-        ui->DBCelWyjazdu->setFocus();
-        QTest::keyClicks(ui->DBCelWyjazdu, "Dostawa");
-        ui->DBEditStanLicznikaKoncowy->setFocus();
-        QTest::keyClicks(ui->DBEditStanLicznikaKoncowy, "84");
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Trips);
+        reg.newTrip();
+        reg.type(Box::Route, "Krakow - Tarnow");
+        reg.type(Box::Purpose, "Dostawa");
+        reg.type(Box::FinalReading, "84");
         app->dialogs.clear();
 
         app->forms().MeniProgramu->SpeedEwidencjaClick();
-        QCOMPARE(app->dialogs.texts(), QStringList({reg.TablePrzejazdy->pendingGuard()}));
-        QCOMPARE(ui->PageControl1->currentWidget(), ui->Przejazdy);
-        QCOMPARE(reg.TablePrzejazdy->state(), Table::State::Insert);
-        QVERIFY(ui->DodajPrzejazd->isEnabled());
-        reg.ZapiszPrzejazdClick();
+        QCOMPARE(app->dialogs.texts(), QStringList({app->data().TablePrzejazdy->pendingGuard()}));
+        QCOMPARE(reg.tab(), Tab::Trips);
+        QCOMPARE(app->data().TablePrzejazdy->state(), Table::State::Insert);
+        QVERIFY(reg.isEnabled(Button::NewTrip));
+        reg.saveTrip();
         QCOMPARE(app->dialogs.texts().size(), 1);
         QCOMPARE(app->count("Przejazdy.db"), 1);
         QCOMPARE(app->rows("Przejazdy.db")[0]["Trasa"].toString(), QString("Krakow - Tarnow"));
 
         // with nothing pending it opens anew, on the costs tab
         app->forms().MeniProgramu->SpeedEwidencjaClick();
-        QCOMPARE(ui->PageControl1->currentWidget(), ui->Koszty);
+        QCOMPARE(reg.tab(), Tab::Costs);
     }
 
     // The program is Polish whatever the system's locale; window titles are the captions as given.
@@ -249,13 +216,13 @@ private slots:
                                {"Wartosc", 1234.5},
                                {"WartoscSuma", 1234.5}});
         app.openRegister();
-        auto* ui = app.reg().ui();
+        RegisterDriver reg(app);
         QCOMPARE(QLocale().language(), QLocale::Polish);
-        QCOMPARE(ui->DataKosztu->text(), QString("15.05.2024")); // the period's date
-        QCOMPARE(ui->DBGridKoszty->model()->index(0, 3).data().toString(), QString("1234,50"));
-        QCOMPARE(TEwidencja_przejazdow::cell(ui->StringGridKoszty, 0, 1), QString("1234,50"));
+        QCOMPARE(reg.costDateText(), QString("15.05.2024")); // the period's date
+        QCOMPARE(reg.costCell(0, 3), QString("1234,50"));
+        QCOMPARE(reg.costSums()[1], QString("1234,50"));
 
-        QCOMPARE(app.reg().windowTitle(), QString("EWIDENCJA PRZEBIEGU POJAZDU "));
+        QCOMPARE(reg.title(), QString("EWIDENCJA PRZEBIEGU POJAZDU "));
         // Qt appends a display name to every window title once one is set; none may be
         const QString name = QCoreApplication::applicationName();
         QCoreApplication::setApplicationName("probe");
@@ -281,41 +248,35 @@ private slots:
                                 {"IloscPaliwa", 30.0},
                                 {"Pom1", "500"}});
         app->openRegister();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        QCOMPARE(ui->Edit1SrednieSpalanie->text(), QString("6"));
-        QCOMPARE(comboItems(ui->ComboBoxRok), QStringList({"2023", "2024"}));
-        QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko", "Styczeń", "Luty"}));
+        RegisterDriver reg(*app);
+        QCOMPARE(reg.text(Box::AverageConsumption), QString("6"));
+        QCOMPARE(reg.years(), QStringList({"2023", "2024"}));
+        QCOMPARE(reg.months(), QStringList({"Wszystko", "Styczeń", "Luty"}));
         // "Wszystko" chosen: told to pick a month, the month list is still rebuilt
-        ui->ComboBoxMiesiac->setCurrentIndex(0);
-        reg.ComboBoxMiesiacClick();
-        ui->ComboBoxRok->setCurrentIndex(0);
-        reg.ComboBoxRokChange();
+        reg.chooseMonth("Wszystko");
+        reg.chooseYear("2023");
         QCOMPARE(app->dialogs.texts(), QStringList{"Przy zmianie roku wybierz konkretny miesiąc"});
-        QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko", "Listopad", "Grudzień"}));
+        QCOMPARE(reg.months(), QStringList({"Wszystko", "Listopad", "Grudzień"}));
         // a year without periods leaves "Wszystko" alone
         app->dialogs.clear();
-        ui->ComboBoxMiesiac->setEditText("Grudzień");
-        ui->ComboBoxRok->setEditText("2019");
-        reg.ComboBoxRokChange();
+        reg.chooseMonth("Grudzień");
+        reg.typeYear("2019");
         QCOMPARE(app->dialogs.texts(), QStringList());
-        QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko"}));
-        QCOMPARE(ui->ComboBoxMiesiac->currentText(), QString("Grudzień"));
-        QCOMPARE(ui->Edit1SrednieSpalanie->text(), QString()); // no fuel in 2019
+        QCOMPARE(reg.months(), QStringList({"Wszystko"}));
+        QCOMPARE(reg.month(), QString("Grudzień"));
+        QCOMPARE(reg.text(Box::AverageConsumption), QString()); // no fuel in 2019
         // a year with letters is refused and replaced by the current year
-        ui->ComboBoxRok->setEditText("20a4");
-        reg.ComboBoxRokChange();
+        reg.typeYear("20a4");
         QCOMPARE(app->dialogs.messages().size(), 1);
         QCOMPARE(app->dialogs.last().text, QString("TO NIE JEST POPRAWNY ROK - POPRAW"));
         QCOMPARE(app->dialogs.last().caption, QString("Błąd"));
-        QCOMPARE(ui->ComboBoxRok->currentText(), QString("2024"));
-        QCOMPARE(comboItems(ui->ComboBoxMiesiac), QStringList({"Wszystko", "Styczeń", "Luty"}));
+        QCOMPARE(reg.year(), QString("2024"));
+        QCOMPARE(reg.months(), QStringList({"Wszystko", "Styczeń", "Luty"}));
         // the date pickers go to the first day of the month shown
-        ui->ComboBoxMiesiac->setEditText("Luty");
-        ui->ComboBoxRok->setEditText("2024");
-        reg.ComboBoxRokChange();
-        QCOMPARE(ui->DataKosztu->date(), QDate(2024, 2, 1));
-        QCOMPARE(ui->DataPrzejazdu->date(), QDate(2024, 2, 1));
+        reg.chooseMonth("Luty");
+        reg.chooseYear("2024");
+        QCOMPARE(reg.costDate(), QDate(2024, 2, 1));
+        QCOMPARE(reg.tripDate(), QDate(2024, 2, 1));
     }
 
     void retiredVehicleLocksTheTabs() {
@@ -325,27 +286,23 @@ private slots:
         app->addVehicle(3, "KR 3", 1200, true, {{"Uzywany", QVariant()}});
         app->addPeriod(2024, 5);
         app->openRegister();
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        clickVehicle(reg, 1);
-        QVERIFY(!ui->PageControl1->isEnabled());
-        clickVehicle(reg, 2); // an empty flag leaves the tabs as they are
-        QVERIFY(!ui->PageControl1->isEnabled());
-        clickVehicle(reg, 0);
-        QVERIFY(ui->PageControl1->isEnabled());
-        clickVehicle(reg, 1);
-        QVERIFY(!ui->PageControl1->isEnabled());
-        ui->CheckBoxOdblokuj->click();
-        QVERIFY(ui->PageControl1->isEnabled());
-        clickVehicle(reg, 0);
-        clickVehicle(reg, 1);
-        QVERIFY(ui->PageControl1->isEnabled());
+        RegisterDriver reg(*app);
+        reg.clickVehicle(1);
+        QVERIFY(!reg.tabsEnabled());
+        reg.clickVehicle(2); // an empty flag leaves the tabs as they are
+        QVERIFY(!reg.tabsEnabled());
+        reg.clickVehicle(0);
+        QVERIFY(reg.tabsEnabled());
+        reg.clickVehicle(1);
+        QVERIFY(!reg.tabsEnabled());
+        reg.tickUnlockTabs();
+        QVERIFY(reg.tabsEnabled());
+        reg.clickVehicle(0);
+        reg.clickVehicle(1);
+        QVERIFY(reg.tabsEnabled());
         // the retired vehicle is drawn red, a vehicle in use black, an empty flag in the grid's colour
         const auto colour = [&](int row, bool selected) {
-            QColor text(Qt::blue);
-            QColor background(Qt::white);
-            ui->DBGridPojazdy->cellColors()(row, 1, selected, text, background);
-            return text;
+            return reg.vehicleTextColour(row, selected);
         };
         QCOMPARE(colour(0, false), QColor(Qt::black));
         QCOMPARE(colour(1, false), QColor(Qt::red));
@@ -359,25 +316,18 @@ private slots:
             app->addVehicle(i, QStringLiteral("KR %1").arg(i), 1200);
         app->addPeriod(2024, 5);
         app->openRegister();
-        auto& reg = app->reg();
-        DbGrid* grid = reg.ui()->DBGridPojazdy;
-        grid->setFocus();
-        reg.activateWindow();
-        QApplication::setActiveWindow(&reg);
-        QTRY_VERIFY(grid->hasFocus());
+        RegisterDriver reg(*app);
         auto wheel = [&](int delta) {
-            QWheelEvent event(QPointF(10, 10), grid->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
-                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(grid->viewport(), &event);
+            reg.wheelVehicles(delta);
         };
-        QCOMPARE(reg.TablePojazdy->recNo(), 0);
+        QCOMPARE(app->data().TablePojazdy->recNo(), 0);
         wheel(-120);
-        QCOMPARE(reg.TablePojazdy->recNo(), 1);
+        QCOMPARE(app->data().TablePojazdy->recNo(), 1);
         wheel(-120);
         wheel(-120);
-        QCOMPARE(reg.TablePojazdy->recNo(), 3);
+        QCOMPARE(app->data().TablePojazdy->recNo(), 3);
         wheel(120);
-        QCOMPARE(reg.TablePojazdy->recNo(), 2);
+        QCOMPARE(app->data().TablePojazdy->recNo(), 2);
     }
 
     void upgradedTablesReopenWithTheRegister() {
@@ -397,11 +347,11 @@ private slots:
         params.RozszerzTabliceKosztyClick();
         params.RozszerzTablicePojazdyClick();
         QCOMPARE(app.dialogs.messages().size(), 3);
-        QVERIFY(!app.reg().TablePrzejazdy->isActive());
+        QVERIFY(!app.data().TablePrzejazdy->isActive());
         app.openRegister();
-        QVERIFY(app.reg().TablePrzejazdy->isActive());
-        QVERIFY(app.reg().TableKoszty->isActive());
-        QVERIFY(app.reg().isVisible());
+        QVERIFY(app.data().TablePrzejazdy->isActive());
+        QVERIFY(app.data().TableKoszty->isActive());
+        QVERIFY(RegisterDriver(app).isShown());
 
         // An upgrade while the register is open closes its table first (an open file cannot be
         // altered); here the fields exist already, so the statement fails, and the next opening
@@ -410,12 +360,12 @@ private slots:
         params.RozszerzTablicePrzejazdyClick();
         QCOMPARE(app.dialogs.texts().size(), 1);
         QVERIFY(app.dialogs.lastText() != "TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE");
-        QVERIFY(!app.reg().TablePrzejazdy->isActive());
-        QVERIFY(app.reg().TableKoszty->isActive());
+        QVERIFY(!app.data().TablePrzejazdy->isActive());
+        QVERIFY(app.data().TableKoszty->isActive());
         QCOMPARE(app.count("Przejazdy.db"), 0);
         app.openRegister();
-        QVERIFY(app.reg().TablePrzejazdy->isActive());
-        app.reg().close();
+        QVERIFY(app.data().TablePrzejazdy->isActive());
+        RegisterDriver(app).close();
     }
 };
 

@@ -1,15 +1,17 @@
 // Every numeric box of the register, the vehicles, rates and routes windows fed letters, a lone "-",
 // both separators, a number too large for its field, blanks and an empty text, then its save pressed:
 // the program's normal outcome or a clear Polish message, no crash, and no other stored row changed.
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
+#include "support/Typing.h"
 
 #include "app/TMeniProgramu.h"
+#include "reference/TJaki_Wydatek.h"
 #include "reference/TPojazdy_firmy.h"
 #include "reference/TStawki_poj.h"
 #include "reference/TTrasy.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
+#include "ui_TJaki_Wydatek.h"
 #include "ui_TPojazdy_firmy.h"
 #include "ui_TStawki_poj.h"
 #include "ui_TTrasy.h"
@@ -18,23 +20,22 @@
 #include <functional>
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
+using tarlok::test::retype;
 using tarlok::test::TestApp;
 
 namespace {
 
-void type(DbEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
+using Box = RegisterDriver::Box;
+using Tab = RegisterDriver::Tab;
 
-// A scenario starts an entry in a window, fills every other box with good values, and names the box
-// under test and the save; `mayChange` says which stored rows the save may write.
+// A scenario starts an entry in a window, fills every other box with good values, and types into the
+// box under test, says whether that box is shown, and saves; `mayChange` says which stored rows the
+// save may write.
 struct Scenario {
     std::function<void(TestApp&)> start;
-    std::function<DbEdit*(TestApp&)> box;
+    std::function<void(TestApp&, const QString&)> type;
+    std::function<bool(TestApp&)> shown;
     std::function<void(TestApp&)> save;
     std::function<bool(const QString& file, const QVariantMap& row)> mayChange;
 };
@@ -59,6 +60,8 @@ std::unique_ptr<TestApp> firm() {
     app->addPeriod(2024, 4);
     app->addPeriod(2024, 5);
     app->seed("Trasy.db", {{"Trasa", "Kraków - Bochnia"}, {"Kilometry", 40}});
+    app->seed("Wydatki.db", {{"Wydatek", "Paliwo"}, {"CzyPaliwo", true}, {"Pom3", 23}});
+    app->seed("Wydatki.db", {{"Wydatek", "Myjnia"}, {"CzyPaliwo", false}, {"Pom3", 23}});
     for (int vehicle = 1; vehicle <= 2; ++vehicle) {
         for (int month = 4; month <= 5; ++month) {
             app->seed("Przejazdy.db", {{"NrKol_Pojazdu", vehicle},
@@ -98,47 +101,77 @@ bool mayCost(const QString& file, const QVariantMap& row) {
     return file == "Koszty.db" && row["NrKol_Pojazdu"].toInt() == 1 && row["Rok"].toInt() == 2024;
 }
 
-Scenario tripBox(const char* name, int mode) {
-    return {[mode](TestApp& app) {
-                auto& reg = app.reg();
-                auto* ui = reg.ui();
-                ui->PageControl1->setCurrentWidget(ui->Przejazdy);
-                ui->RadioGroup1CoPodajemy->setItemIndex(mode);
-                reg.RadioGroup1CoPodajemyClick();
-                reg.DodajPrzejazdClick();
-                ui->DataPrzejazdu->setDate(QDate(2024, 5, 10));
-                type(ui->DBTrasa, "Kraków");
-                type(ui->DBCelWyjazdu, "Serwis");
-                type(mode == 0 ? ui->DBEditStanLicznikaKoncowy : ui->DBIloscKm, "10100");
-            },
-            [name](TestApp& app) { return app.reg().findChild<DbEdit*>(name); },
-            [](TestApp& app) { app.reg().ZapiszPrzejazdClick(); }, mayTrip};
+// A box of the register's tabs.
+std::function<void(TestApp&, const QString&)> typeInto(Box box) {
+    return [box](TestApp& app, const QString& text) {
+        RegisterDriver(app).type(box, text);
+    };
+}
+std::function<bool(TestApp&)> shown(Box box) {
+    return [box](TestApp& app) {
+        return RegisterDriver(app).isShown(box);
+    };
 }
 
-Scenario costBox(const char* name, int coPodajemy, int vatMode, bool fuel) {
-    return {[=](TestApp& app) {
-                auto& reg = app.reg();
-                auto* ui = reg.ui();
-                ui->PageControl1->setCurrentWidget(ui->Koszty);
-                ui->RadioGroupPrzeliczanieVat->setItemIndex(vatMode);
-                reg.RadioGroupPrzeliczanieVatClick();
-                reg.DodajKosztClick();
-                ui->DataKosztu->setDate(QDate(2024, 5, 10));
-                type(ui->DBNrDokKosztu, "FV 9");
-                type(ui->DBNazwaWydatku, "Paliwo");
-                type(ui->DBWartoscKosztu, "100");
-                reg.TableKoszty->setValue("Pom3", 23);
-                if (fuel) {
-                    reg.TableKoszty->setValue("CzyPaliwo", true);
-                    reg.showFuelFields(true);
-                }
-                ui->RadioGroupCoPodajemy->setItemIndex(coPodajemy);
-                reg.RadioGroupCoPodajemyClick();
-                if (vatMode == 1)
-                    type(ui->DBEditVatZalProcent, "50");
+Scenario tripBox(Box box, int mode) {
+    return {[mode](TestApp& app) {
+                RegisterDriver reg(app);
+                reg.chooseTab(Tab::Trips);
+                reg.chooseTripEntry(mode);
+                reg.newTrip();
+                reg.pickTripDate(QDate(2024, 5, 10));
+                reg.type(Box::Route, "Kraków");
+                reg.type(Box::Purpose, "Serwis");
+                reg.type(mode == 0 ? Box::FinalReading : Box::Km, "10100");
             },
-            [name](TestApp& app) { return app.reg().findChild<DbEdit*>(name); },
-            [](TestApp& app) { app.reg().ZapiszKosztClick(); }, mayCost};
+            typeInto(box), shown(box), [](TestApp& app) { RegisterDriver(app).saveTrip(); }, mayTrip};
+}
+
+// A cost of the kind "Paliwo" (23 % VAT; a fuel kind when `fuel`), taken in the expense kinds window.
+Scenario costBox(Box box, int coPodajemy, int vatMode, bool fuel) {
+    return {[=](TestApp& app) {
+                RegisterDriver reg(app);
+                reg.chooseTab(Tab::Costs);
+                reg.chooseVatMode(vatMode);
+                reg.newCost();
+                reg.pickCostDate(QDate(2024, 5, 10));
+                reg.type(Box::DocumentNumber, "FV 9");
+                reg.type(Box::ExpenseName, "Paliwo");
+                reg.type(Box::CostValue, "100");
+                app.dialogs.onModal("tarlok::TJaki_Wydatek", [&app, fuel](QWidget* w) {
+                    QVERIFY(app.data().TableWydatki->locate("Wydatek", {fuel ? "Paliwo" : "Myjnia"}));
+                    static_cast<TJaki_Wydatek*>(w)->ui()->Wprowadz->click();
+                });
+                reg.press(RegisterDriver::Button::ExpenseKindsList);
+                reg.chooseCostEntry(coPodajemy);
+                if (vatMode == 1)
+                    reg.type(Box::VatPercent, "50");
+            },
+            typeInto(box), shown(box), [](TestApp& app) { RegisterDriver(app).saveCost(); }, mayCost};
+}
+
+// A box of another window, found by its name.
+std::function<void(TestApp&, const QString&)> typeInto(QWidget* (*window)(TestApp&), const char* name) {
+    return [window, name](TestApp& app, const QString& text) {
+        DbEdit* box = window(app)->findChild<DbEdit*>(name);
+        QVERIFY2(box, name);
+        retype(box, text);
+    };
+}
+std::function<bool(TestApp&)> shown(QWidget* (*window)(TestApp&), const char* name) {
+    return [window, name](TestApp& app) {
+        DbEdit* box = window(app)->findChild<DbEdit*>(name);
+        return box && (box->isVisible() || box->window()->isVisible());
+    };
+}
+QWidget* vehicles(TestApp& app) {
+    return app.forms().Pojazdy_firmy;
+}
+QWidget* rates(TestApp& app) {
+    return app.forms().Stawki_poj;
+}
+QWidget* routes(TestApp& app) {
+    return app.forms().Trasy;
 }
 
 Scenario vehicleBox(const char* name) {
@@ -146,10 +179,10 @@ Scenario vehicleBox(const char* name) {
                 TPojazdy_firmy& w = *app.forms().Pojazdy_firmy;
                 w.openWindow();
                 w.DodajClick();
-                type(w.ui()->DBRejestracja, "KR 9");
-                type(w.ui()->DBPojemnosc_pojazdu, "1400");
+                retype(w.ui()->DBRejestracja, "KR 9");
+                retype(w.ui()->DBPojemnosc_pojazdu, "1400");
             },
-            [name](TestApp& app) { return app.forms().Pojazdy_firmy->findChild<DbEdit*>(name); },
+            typeInto(vehicles, name), shown(vehicles, name),
             [](TestApp& app) { app.forms().Pojazdy_firmy->ZapiszClick(); },
             [](const QString& file, const QVariantMap& row) {
                 return file == "Pojazdy.db" && row["NrKol_Pojazdu"].toInt() == 3;
@@ -161,7 +194,7 @@ Scenario ratesBox(const char* name) {
                 app.dialogs.setCloseModalWindows(false);
                 app.forms().MeniProgramu->SpeedStawkiClick();
             },
-            [name](TestApp& app) { return app.forms().Stawki_poj->findChild<DbEdit*>(name); },
+            typeInto(rates, name), shown(rates, name),
             [](TestApp& app) { app.forms().Stawki_poj->ZapiszClick(); },
             [](const QString& file, const QVariantMap&) {
                 return file == "Stawki.db";
@@ -173,9 +206,9 @@ Scenario routesBox() {
                 app.dialogs.setCloseModalWindows(false);
                 app.forms().MeniProgramu->SpeedTrasaClick();
                 app.forms().Trasy->DodajClick();
-                type(app.forms().Trasy->ui()->DBTrasa, "Kraków - Tarnów");
+                retype(app.forms().Trasy->ui()->DBTrasa, "Kraków - Tarnów");
             },
-            [](TestApp& app) { return app.forms().Trasy->ui()->DBKilometry; },
+            typeInto(routes, "DBKilometry"), shown(routes, "DBKilometry"),
             [](TestApp& app) { app.forms().Trasy->ZapiszClick(); },
             [](const QString& file, const QVariantMap& row) {
                 return file == "Trasy.db" && row["Trasa"].toString() != "Kraków - Bochnia";
@@ -184,16 +217,16 @@ Scenario routesBox() {
 
 QMap<QString, Scenario> scenarios() {
     return {
-        {"trip final odometer", tripBox("DBEditStanLicznikaKoncowy", 0)},
-        {"trip starting odometer", tripBox("DBEditStanLIcznikaPoczatkowy", 0)},
-        {"trip rate", tripBox("DBStawka_km", 0)},
-        {"trip km", tripBox("DBIloscKm", 1)},
-        {"cost value", costBox("DBWartoscKosztu", 0, 0, false)},
-        {"cost litres", costBox("DBIloscPaliwa", 0, 0, true)},
-        {"cost final odometer", costBox("DBEditStanLicznika", 0, 0, true)},
-        {"cost starting odometer", costBox("DBEditStanLicznikaPrzed", 0, 0, true)},
-        {"cost km", costBox("DBIloscPrzejechanychKm", 1, 0, true)},
-        {"cost manual percentage", costBox("DBEditVatZalProcent", 0, 1, false)},
+        {"trip final odometer", tripBox(Box::FinalReading, 0)},
+        {"trip starting odometer", tripBox(Box::StartReading, 0)},
+        {"trip rate", tripBox(Box::Rate, 0)},
+        {"trip km", tripBox(Box::Km, 1)},
+        {"cost value", costBox(Box::CostValue, 0, 0, false)},
+        {"cost litres", costBox(Box::Litres, 0, 0, true)},
+        {"cost final odometer", costBox(Box::CostFinalReading, 0, 0, true)},
+        {"cost starting odometer", costBox(Box::CostStartReading, 0, 0, true)},
+        {"cost km", costBox(Box::CostKm, 1, 0, true)},
+        {"cost manual percentage", costBox(Box::VatPercent, 0, 1, false)},
         {"vehicle capacity", vehicleBox("DBPojemnosc_pojazdu")},
         {"vehicle starting odometer", vehicleBox("DBEditPoczatkowyStanLicznika")},
         {"vehicle service interval", vehicleBox("DBEditCiIleKmSerwis")},
@@ -250,11 +283,9 @@ private slots:
         auto app = firm();
         s.start(*app);
         const Snapshot before = snapshot(*app);
-        DbEdit* box = s.box(*app);
-        QVERIFY2(box, qPrintable(scenario));
-        QVERIFY(box->isVisible() || box->window()->isVisible());
+        QVERIFY2(s.shown(*app), qPrintable(scenario));
         app->dialogs.clear();
-        type(box, text);
+        s.type(*app, text);
         s.save(*app);
         const Snapshot after = snapshot(*app);
 

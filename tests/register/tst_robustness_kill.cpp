@@ -2,18 +2,17 @@
 // register leaves every table file intact and every month of every vehicle consistent: its stored
 // totals equal the sums of its rows and the year running values are right (a save cut short leaves
 // its month as it was, and what was there was consistent).
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
-#include "core/AppContext.h"
 #include "app/Application.h"
-#include "core/Forms.h"
 #include "app/TMeniProgramu.h"
 #include "common/Months.h"
 #include "common/Paths.h"
-#include "register/TEwidencja_przejazdow.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
 #include "store/Sqlite.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
 
 #include <QDir>
 #include <QMap>
@@ -31,10 +30,10 @@ constexpr int kRounds = 20;
 constexpr int kVehicles = 2;
 constexpr int kMonths = 4; // January to April 2024
 
-void setText(DbEdit* box, const QString& text) {
-    box->setTextSilently(text); // written into the row being edited, as typed
-    box->updateRecord();
-}
+using tarlok::test::RegisterDriver;
+using Answer = RegisterDriver::Answer;
+using Box = RegisterDriver::Box;
+using Tab = RegisterDriver::Tab;
 
 // The child: the program on an existing drive, saving and deleting until it is killed.
 int runChild(const QString& drive, quint32 seed) {
@@ -51,51 +50,47 @@ int runChild(const QString& drive, quint32 seed) {
     if (!program.start())
         return 2;
     program.forms().MeniProgramu->SpeedEwidencjaClick();
-    TEwidencja_przejazdow& reg = *program.forms().Ewidencja_przejazdow;
-    auto* ui = reg.ui();
+    RegisterDriver reg(program.forms(), dialogs);
+    SharedData& data = context.data();
     QRandomGenerator random(seed);
     bool told = false;
     for (int step = 0;; ++step) {
-        reg.TablePojazdy->moveTo(int(random.bounded(kVehicles)));
-        reg.DBGridPojazdyCellClick();
+        reg.clickVehicle(int(random.bounded(kVehicles)));
         const int month = 1 + int(random.bounded(kMonths));
         const bool trips = random.bounded(2) == 0;
-        ui->PageControl1->setCurrentWidget(trips ? ui->Przejazdy : ui->Koszty);
-        ui->ComboBoxMiesiac->setEditText(months::name(month));
-        reg.ComboBoxMiesiacClick();
+        reg.chooseTab(trips ? Tab::Trips : Tab::Costs);
+        reg.chooseMonth(months::name(month));
         const QDate date(2024, month, 1 + int(random.bounded(28)));
         const bool remove = random.bounded(4) == 0;
         if (trips) {
-            if (remove && !reg.TablePrzejazdy->isEmpty()) {
-                reg.TablePrzejazdy->moveTo(int(random.bounded(reg.TablePrzejazdy->recordCount())));
-                dialogs.answerYes();
-                reg.UsunPrzejazdClick();
+            if (remove && !data.TablePrzejazdy->isEmpty()) {
+                reg.clickTrip(int(random.bounded(data.TablePrzejazdy->recordCount())));
+                reg.deleteTrip(Answer::Yes);
             } else {
-                reg.DodajPrzejazdClick();
-                ui->DataPrzejazdu->setDate(date);
-                setText(ui->DBTrasa, QStringLiteral("Trasa %1").arg(step));
-                setText(ui->DBCelWyjazdu, QStringLiteral("Cel"));
-                const qint64 start = reg.TablePrzejazdy->asInteger(QStringLiteral("StanLicznikaPrzed"));
-                setText(ui->DBEditStanLicznikaKoncowy, QString::number(start + 1 + random.bounded(300)));
-                reg.ZapiszPrzejazdClick();
+                reg.newTrip();
+                reg.pickTripDate(date);
+                reg.type(Box::Route, QStringLiteral("Trasa %1").arg(step));
+                reg.type(Box::Purpose, QStringLiteral("Cel"));
+                const qint64 start = reg.text(Box::StartReading).toLongLong();
+                reg.type(Box::FinalReading, QString::number(start + 1 + random.bounded(300)));
+                reg.saveTrip();
             }
         } else {
-            if (remove && !reg.TableKoszty->isEmpty()) {
-                reg.TableKoszty->moveTo(int(random.bounded(reg.TableKoszty->recordCount())));
-                dialogs.answerYes();
-                reg.UsunKosztClick();
+            if (remove && !data.TableKoszty->isEmpty()) {
+                reg.clickCost(int(random.bounded(data.TableKoszty->recordCount())));
+                reg.deleteCost(Answer::Yes);
             } else {
-                reg.DodajKosztClick();
-                ui->DataKosztu->setDate(date);
-                setText(ui->DBNrDokKosztu, QStringLiteral("FV %1").arg(step));
-                setText(ui->DBNazwaWydatku, QStringLiteral("Serwis"));
-                setText(ui->DBWartoscKosztu, QString::number(10 + random.bounded(50000) / 100.0, 'f', 2));
-                reg.TableKoszty->setValue(QStringLiteral("Pom3"), 23);
+                reg.newCost();
+                reg.pickCostDate(date);
+                reg.type(Box::DocumentNumber, QStringLiteral("FV %1").arg(step));
+                reg.type(Box::ExpenseName, QStringLiteral("Serwis"));
+                reg.type(Box::CostValue, QString::number(10 + random.bounded(50000) / 100.0, 'f', 2));
+                data.TableKoszty->setValue(QStringLiteral("Pom3"), 23);
                 if (random.bounded(2)) {
-                    reg.TableKoszty->setValue(QStringLiteral("CzyPaliwo"), true);
-                    reg.TableKoszty->setValue(QStringLiteral("IloscPaliwa"), 30 + int(random.bounded(20)));
+                    data.TableKoszty->setValue(QStringLiteral("CzyPaliwo"), true);
+                    data.TableKoszty->setValue(QStringLiteral("IloscPaliwa"), 30 + int(random.bounded(20)));
                 }
-                reg.ZapiszKosztClick();
+                reg.saveCost();
             }
         }
         if (!told) {

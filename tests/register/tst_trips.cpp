@@ -2,34 +2,37 @@
 // in their order, the running totals of the month and the whole year, the sums under the grid,
 // deleting, removing invalid trips and the vehicle's odometer. Expected values are worked out by
 // hand; the rates are 0,5214 up to 900 cm3 and 0,8358 above.
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
+#include "support/Typing.h"
 
 #include "reference/TNowy_Okres.h"
 #include "reference/TPojazdy_firmy.h"
-#include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TNowy_Okres.h"
 #include "ui_TPojazdy_firmy.h"
 
-#include <QRadioButton>
 #include <QTest>
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
 
 namespace {
 
 using State = Table::State;
+using Answer = RegisterDriver::Answer;
+using Box = RegisterDriver::Box;
+using Button = RegisterDriver::Button;
+using Label = RegisterDriver::Label;
+using Tab = RegisterDriver::Tab;
 using Running = QList<QPair<qint64, qint64>>; // year's running km and value in grosze
 
 // The register as "EWIDENCJA" opens it (on the newest period), on the trips tab.
-TEwidencja_przejazdow& openOnTrips(TestApp& app) {
+void openOnTrips(TestApp& app) {
     app.openRegister();
-    TEwidencja_przejazdow& reg = app.reg();
-    reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
+    RegisterDriver(app).chooseTab(Tab::Trips);
     app.dialogs.clear();
-    return reg;
 }
 
 // A car of 1600 cm3 with the initial odometer 10 000 and the months January to May 2024; `more`
@@ -46,35 +49,15 @@ std::unique_ptr<TestApp> firm(const std::function<void(TestApp&)>& more = {}) {
     return app;
 }
 
-// Types over what the box holds, key by key (Polish letters included).
-void type(QLineEdit* box, const QString& text) {
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-void chooseMonth(TEwidencja_przejazdow& reg, const QString& name) {
-    reg.ui()->ComboBoxMiesiac->setCurrentIndex(reg.ui()->ComboBoxMiesiac->findText(name));
-    reg.ComboBoxMiesiacClick();
-}
-
-void clickRow(DbGrid* grid, int row) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(grid->model()->index(row, 1)).center());
-}
-
 // "Nowy przejazd"; the date (when given), route, purpose and final reading typed; "Zapisz".
-void enterTrip(TEwidencja_przejazdow& reg, const QDate& date, const QString& route,
-               const QString& finalReading) {
-    auto* ui = reg.ui();
-    reg.DodajPrzejazdClick();
+void enterTrip(RegisterDriver& reg, const QDate& date, const QString& route, const QString& finalReading) {
+    reg.newTrip();
     if (date.isValid())
-        ui->DataPrzejazdu->setDate(date);
-    type(ui->DBTrasa, route);
-    type(ui->DBCelWyjazdu, "Spotkanie z klientem");
-    type(ui->DBEditStanLicznikaKoncowy, finalReading);
-    reg.ZapiszPrzejazdClick();
+        reg.pickTripDate(date);
+    reg.type(Box::Route, route);
+    reg.type(Box::Purpose, "Spotkanie z klientem");
+    reg.type(Box::FinalReading, finalReading);
+    reg.saveTrip();
 }
 
 QList<QVariantMap> trips(TestApp& app) {
@@ -111,14 +94,6 @@ void seedYear(TestApp& app) {
     seedTrip(app, 1, QDate(2024, 12, 1), 10, 8.36, 10710, 10, 8.36);
 }
 
-QStringList sumGrid(TEwidencja_przejazdow& reg) {
-    QStringList cells;
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 2; ++column)
-            cells.append(TEwidencja_przejazdow::cell(reg.ui()->StringGridPrzejazdy, column, row));
-    return cells;
-}
-
 Running yearRunning(TestApp& app) {
     Running out;
     for (const QVariantMap& row : trips(app))
@@ -130,8 +105,7 @@ Running yearRunning(TestApp& app) {
 // The vehicle's current odometer in the file and in the grid's "Licznik" column.
 void checkOdometer(TestApp& app, qint64 reading) {
     QCOMPARE(app.rows("Pojazdy.db")[0]["StanAktLicznika"].toLongLong(), reading);
-    DbGrid* grid = app.reg().ui()->DBGridPojazdy;
-    QCOMPARE(grid->model()->index(0, 4).data().toString(), QString::number(reading));
+    QCOMPARE(RegisterDriver(app).vehicleCell(0, 4), QString::number(reading));
 }
 
 } // namespace
@@ -147,25 +121,25 @@ private slots:
         app->addVehicle(2, "KR 901", 901, true, {{"StanPoczLIcznika", 5000}});
         for (int month = 1; month <= 5; ++month)
             app->addPeriod(2024, month);
-        TEwidencja_przejazdow& reg = openOnTrips(*app);
-        auto* ui = reg.ui();
+        openOnTrips(*app);
+        RegisterDriver reg(*app);
 
-        chooseMonth(reg, "Kwiecień");
-        reg.DodajPrzejazdClick();
-        QCOMPARE(reg.TablePrzejazdy->state(), State::Insert);
-        QCOMPARE(ui->DBEditStanLIcznikaPoczatkowy->text(), QString("0"));
-        QCOMPARE(ui->DBStawka_km->text(), QString("0,5214"));
-        QCOMPARE(ui->DataPrzejazdu->date(), QDate(2024, 4, 30));
-        reg.AnulujPrzejazdClick();
+        reg.chooseMonth("Kwiecień");
+        reg.newTrip();
+        QCOMPARE(app->data().TablePrzejazdy->state(), State::Insert);
+        QCOMPARE(reg.text(Box::StartReading), QString("0"));
+        QCOMPARE(reg.text(Box::Rate), QString("0,5214"));
+        QCOMPARE(reg.tripDate(), QDate(2024, 4, 30));
+        reg.cancelTrip();
 
-        clickRow(ui->DBGridPojazdy, 1);
-        chooseMonth(reg, "Maj");
+        reg.clickVehicle(1);
+        reg.chooseMonth("Maj");
         enterTrip(reg, QDate(), "Kraków - Wieliczka", "5020");
-        reg.DodajPrzejazdClick(); // the second trip of the month starts where the first ended
-        QCOMPARE(ui->DBEditStanLIcznikaPoczatkowy->text(), QString("5020"));
-        QCOMPARE(ui->DBStawka_km->text(), QString("0,8358"));
-        QCOMPARE(ui->DataPrzejazdu->date(), QDate(2024, 5, 31));
-        reg.AnulujPrzejazdClick();
+        reg.newTrip(); // the second trip of the month starts where the first ended
+        QCOMPARE(reg.text(Box::StartReading), QString("5020"));
+        QCOMPARE(reg.text(Box::Rate), QString("0,8358"));
+        QCOMPARE(reg.tripDate(), QDate(2024, 5, 31));
+        reg.cancelTrip();
         const QList<QVariantMap> rows = trips(*app);
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0]["NrKol_Pojazdu"].toInt(), 2);
@@ -173,19 +147,18 @@ private slots:
         QCOMPARE(rows[0]["Wartosc"].toDouble(), 16.72); // 20 km: 16,716
         QCOMPARE(app->dialogs.texts(), QStringList());
 
-        reg.TablePojazdy->edit();
-        reg.TablePojazdy->setValue("Uzywany", false);
-        reg.TablePojazdy->post();
-        reg.DodajPrzejazdClick();
+        app->data().TablePojazdy->edit();
+        app->data().TablePojazdy->setValue("Uzywany", false);
+        app->data().TablePojazdy->post();
+        reg.newTrip();
         QCOMPARE(app->dialogs.lastText(),
                  QString("Pojazd nie jest zaznaczony jako \"Używany\" - zaznacz w formatce Pojazdów"));
-        QCOMPARE(reg.TablePrzejazdy->state(), State::Browse);
+        QCOMPARE(app->data().TablePrzejazdy->state(), State::Browse);
     }
 
     void savedTripsCarryKilometresAmountsAndMonthTotals() {
         auto app = firm();
-        TEwidencja_przejazdow& reg = app->reg();
-        auto* ui = reg.ui();
+        RegisterDriver reg(*app);
 
         enterTrip(reg, QDate(), "Kraków - Tarnów", "10151");
         QList<QVariantMap> rows = trips(*app);
@@ -201,13 +174,13 @@ private slots:
         QCOMPARE(rows[0]["Wartosc"].toDouble(), 126.21);
 
         // The second trip by its kilometres: 49 km at 0,8358 is 40,9542.
-        ui->RadioGroup1CoPodajemy->button(1)->click();
-        reg.DodajPrzejazdClick();
-        ui->DataPrzejazdu->setDate(QDate(2024, 5, 20));
-        type(ui->DBTrasa, "Tarnów - Kraków");
-        type(ui->DBCelWyjazdu, "Powrót");
-        type(ui->DBIloscKm, "49");
-        reg.ZapiszPrzejazdClick();
+        reg.chooseTripEntry(1);
+        reg.newTrip();
+        reg.pickTripDate(QDate(2024, 5, 20));
+        reg.type(Box::Route, "Tarnów - Kraków");
+        reg.type(Box::Purpose, "Powrót");
+        reg.type(Box::Km, "49");
+        reg.saveTrip();
         QCOMPARE(app->dialogs.texts(), QStringList());
         rows = trips(*app);
         QCOMPARE(rows[1]["StanLicznikaPrzed"].toInt(), 10151);
@@ -226,19 +199,18 @@ private slots:
         QVERIFY(rows[0]["IloscPrzejKilometrow"].isNull()); // on the month's last trip only
         QCOMPARE(rows[1]["IloscPrzejKilometrow"].toInt(), 200);
 
-        QCOMPARE(reg.TablePrzejazdy->asString("Trasa"), QString("Tarnów - Kraków")); // stays selected
-        QCOMPARE(sumGrid(reg), QStringList({"0", "0,00", "200", "167,16", "200", "167,16"}));
-        QCOMPARE(ui->LabelDoMiesiaca->text(), QString("Suma do Maja"));
-        QCOMPARE(ui->LabelZaMiesiac->text(), QString("Suma za Maj"));
+        QCOMPARE(app->data().TablePrzejazdy->asString("Trasa"), QString("Tarnów - Kraków")); // stays selected
+        QCOMPARE(reg.tripSums(), QStringList({"0", "0,00", "200", "167,16", "200", "167,16"}));
+        QCOMPARE(reg.label(Label::TripsBefore), QString("Suma do Maja"));
+        QCOMPARE(reg.label(Label::TripsMonth), QString("Suma za Maj"));
         checkOdometer(*app, 10200);
     }
 
     void yearTotalsFollowTheDatesAfterASaveInAnEarlierMonth() {
         auto app = firm(seedYear);
-        TEwidencja_przejazdow& reg = app->reg();
-        auto* ui = reg.ui();
+        RegisterDriver reg(*app);
 
-        chooseMonth(reg, "Luty");
+        reg.chooseMonth("Luty");
         enterTrip(reg, QDate(), "Kraków - Bochnia", "10401"); // from 10 351: 50 km, 41,79
         QCOMPARE(app->dialogs.texts(), QStringList());
         QCOMPARE(trips(*app)[3]["Data"].toDate(), QDate(2024, 2, 15));
@@ -254,23 +226,22 @@ private slots:
         // December's trip is the latest: a save in February does not rewind the odometer.
         checkOdometer(*app, 10710);
 
-        QCOMPARE(sumGrid(reg), QStringList({"151", "126,21", "250", "208,95", "401", "335,16"}));
-        QCOMPARE(ui->LabelDoMiesiaca->text(), QString("Suma do Lutego"));
-        chooseMonth(reg, "Styczeń");
-        QCOMPARE(sumGrid(reg), QStringList({"0", "0", "151", "126,21", "0", "0"}));
-        QCOMPARE(ui->LabelZaMiesiac->text(), QString("Suma za Styczeń"));
-        QVERIFY(ui->LabelDoMiesiaca->isHidden() && ui->LabelRazem->isHidden());
-        chooseMonth(reg, "Wszystko");
-        QCOMPARE(sumGrid(reg), QStringList({"0", "0", "760", "635,21", "0", "0"}));
-        QCOMPARE(ui->LabelZaMiesiac->text(), QString("Suma za Rok"));
-        QCOMPARE(reg.TablePrzejazdy->recordCount(), 7);
+        QCOMPARE(reg.tripSums(), QStringList({"151", "126,21", "250", "208,95", "401", "335,16"}));
+        QCOMPARE(reg.label(Label::TripsBefore), QString("Suma do Lutego"));
+        reg.chooseMonth("Styczeń");
+        QCOMPARE(reg.tripSums(), QStringList({"0", "0", "151", "126,21", "0", "0"}));
+        QCOMPARE(reg.label(Label::TripsMonth), QString("Suma za Styczeń"));
+        QVERIFY(!reg.isShown(Label::TripsBefore) && !reg.isShown(Label::TripsTotal));
+        reg.chooseMonth("Wszystko");
+        QCOMPARE(reg.tripSums(), QStringList({"0", "0", "760", "635,21", "0", "0"}));
+        QCOMPARE(reg.label(Label::TripsMonth), QString("Suma za Rok"));
+        QCOMPARE(app->data().TablePrzejazdy->recordCount(), 7);
     }
 
     void refusalsComeInOrder() {
         auto app = firm();
-        TEwidencja_przejazdow& reg = app->reg();
-        auto* ui = reg.ui();
-        Table* t = reg.TablePrzejazdy;
+        RegisterDriver reg(*app);
+        Table* t = app->data().TablePrzejazdy;
         // The last message (with its caption for a message box), the trip's state, and nothing stored.
         auto refused = [&](const QString& text, const QString& caption, State state) {
             QCOMPARE(app->dialogs.last().text, text);
@@ -281,15 +252,15 @@ private slots:
             app->dialogs.clear();
         };
         const QString plain; // a plain message: no caption of its own
-        reg.ZapiszPrzejazdClick();
+        reg.saveTrip();
         refused(
             "Jeżeli poprawiasz dane użyj najpierw przycisku \"Edytuj przejazd\", a jeżeli wprowadzasz nowy "
             "zapis użyj przycisku \"Nowy przejazd\" ",
             plain, State::Browse);
 
-        type(ui->DBTrasa, "Kraków - Tarnów"); // typing starts a row, but without a rate
+        reg.type(Box::Route, "Kraków - Tarnów"); // typing starts a row, but without a rate
         QCOMPARE(t->state(), State::Insert);
-        reg.ZapiszPrzejazdClick();
+        reg.saveTrip();
         refused("Nie użyłeś przycisku \"Nowy przejazd\"", plain, State::Browse);
 
         const QString incomplete =
@@ -301,7 +272,10 @@ private slots:
         refused(incomplete, "Błąd", State::Browse);
         enterTrip(reg, QDate(), "Kraków - Tarnów", "");
         refused(incomplete, "Błąd", State::Browse);
-        QVERIFY(!reg.NowyPrzejazd);
+        // the refused trip leaves no "Nowy przejazd" behind: a row begun by typing is refused as such
+        reg.type(Box::Route, "Kraków - Tarnów");
+        reg.saveTrip();
+        refused("Nie użyłeś przycisku \"Nowy przejazd\"", plain, State::Browse);
 
         // Another month and another year: the month is named first.
         enterTrip(reg, QDate(2023, 4, 10), "Kraków - Tarnów", "10151");
@@ -312,21 +286,20 @@ private slots:
         // A final reading below the starting one keeps the trip to be put right.
         enterTrip(reg, QDate(), "Kraków - Tarnów", "9990");
         refused("Stan licznika końcowy nie może być mniejszy od początkowego", "Błąd", State::Insert);
-        QCOMPARE(ui->DBTrasa->text(), QString("Kraków - Tarnów"));
-        type(ui->DBEditStanLicznikaKoncowy, "10100");
-        reg.ZapiszPrzejazdClick();
+        QCOMPARE(reg.text(Box::Route), QString("Kraków - Tarnów"));
+        reg.type(Box::FinalReading, "10100");
+        reg.saveTrip();
         QCOMPARE(trips(*app).size(), 1);
         QCOMPARE(trips(*app)[0]["Kilometry"].toInt(), 100);
 
         // "Anuluj" and Escape drop a trip being entered.
-        reg.DodajPrzejazdClick();
-        type(ui->DBTrasa, "Tarnów - Kraków");
-        reg.AnulujPrzejazdClick();
+        reg.newTrip();
+        reg.type(Box::Route, "Tarnów - Kraków");
+        reg.cancelTrip();
         QCOMPARE(t->state(), State::Browse);
-        QVERIFY(!reg.NowyPrzejazd);
-        reg.DodajPrzejazdClick();
-        type(ui->DBTrasa, "Tarnów - Kraków");
-        QTest::keyClick(&reg, Qt::Key_Escape);
+        reg.newTrip();
+        reg.type(Box::Route, "Tarnów - Kraków");
+        reg.pressEscape();
         QCOMPARE(t->state(), State::Browse);
         QCOMPARE(trips(*app).size(), 1);
         QCOMPARE(app->dialogs.texts(), QStringList());
@@ -334,37 +307,36 @@ private slots:
 
     void unreadableNumbersStopTheSaveAndKeepTheTrip() {
         auto app = firm();
-        TEwidencja_przejazdow& reg = app->reg();
-        auto* ui = reg.ui();
-        reg.DodajPrzejazdClick();
-        type(ui->DBTrasa, "Kraków - Tarnów");
-        type(ui->DBCelWyjazdu, "Klient");
-        type(ui->DBEditStanLicznikaKoncowy, "10151");
-        type(ui->DBStawka_km, "0,8a");
-        reg.ZapiszPrzejazdClick();
+        RegisterDriver reg(*app);
+        reg.newTrip();
+        reg.type(Box::Route, "Kraków - Tarnów");
+        reg.type(Box::Purpose, "Klient");
+        reg.type(Box::FinalReading, "10151");
+        reg.type(Box::Rate, "0,8a");
+        reg.saveTrip();
         QVERIFY2(app->dialogs.lastText().contains("0,8a"), qPrintable(app->dialogs.lastText()));
-        QCOMPARE(reg.TablePrzejazdy->state(), State::Insert);
+        QCOMPARE(app->data().TablePrzejazdy->state(), State::Insert);
         QCOMPARE(trips(*app).size(), 0);
-        type(ui->DBStawka_km, "0.8358"); // the point reads as the decimal separator too
-        reg.ZapiszPrzejazdClick();
+        reg.type(Box::Rate, "0.8358"); // the point reads as the decimal separator too
+        reg.saveTrip();
         QCOMPARE(trips(*app)[0]["Wartosc"].toDouble(), 126.21);
 
         // By kilometres: whole numbers, not below zero.
-        ui->RadioGroup1CoPodajemy->button(1)->click();
-        reg.DodajPrzejazdClick();
-        type(ui->DBTrasa, "Tarnów - Kraków");
-        type(ui->DBCelWyjazdu, "Powrót");
+        reg.chooseTripEntry(1);
+        reg.newTrip();
+        reg.type(Box::Route, "Tarnów - Kraków");
+        reg.type(Box::Purpose, "Powrót");
         for (const QString& text : {QString("15,5"), QString("abc"), QString("-5")}) {
             app->dialogs.clear();
-            type(ui->DBIloscKm, text);
-            reg.ZapiszPrzejazdClick();
+            reg.type(Box::Km, text);
+            reg.saveTrip();
             QCOMPARE(app->dialogs.messages().size(), 1);
-            QCOMPARE(reg.TablePrzejazdy->state(), State::Insert);
+            QCOMPARE(app->data().TablePrzejazdy->state(), State::Insert);
             QCOMPARE(trips(*app).size(), 1);
         }
         QCOMPARE(app->dialogs.lastText(), QString("Ilość km nie może być mniejsza od zera"));
-        type(ui->DBIloscKm, "15");
-        reg.ZapiszPrzejazdClick();
+        reg.type(Box::Km, "15");
+        reg.saveTrip();
         QCOMPARE(trips(*app)[1]["StanLicznikaPo"].toInt(), 10166);
         QCOMPARE(trips(*app)[1]["Wartosc"].toDouble(), 12.54);      // 12,537
         QCOMPARE(trips(*app)[1]["WartoscSuma"].toDouble(), 138.75); // 126,21 + 12,54
@@ -372,29 +344,27 @@ private slots:
 
     void editingThroughTheButtonThePickerAndTheKmBox() {
         auto app = firm();
-        TEwidencja_przejazdow& reg = app->reg();
-        auto* ui = reg.ui();
-        Table* t = reg.TablePrzejazdy;
+        RegisterDriver reg(*app);
+        Table* t = app->data().TablePrzejazdy;
         enterTrip(reg, QDate(2024, 5, 15), "Kraków - Tarnów", "10151");
         enterTrip(reg, QDate(2024, 5, 20), "Tarnów - Kraków", "10200");
 
-        clickRow(ui->DBGridPrzejazdy, 0); // the grid gives the picker the trip's date
-        QCOMPARE(ui->DataPrzejazdu->date(), QDate(2024, 5, 15));
-        reg.EdytujPrzejazdClick();
+        reg.clickTrip(0); // the grid gives the picker the trip's date
+        QCOMPARE(reg.tripDate(), QDate(2024, 5, 15));
+        reg.editTrip();
         QCOMPARE(t->state(), State::Edit);
-        type(ui->DBEditStanLicznikaKoncowy, "10161"); // 161 km: 134,5638
-        reg.ZapiszPrzejazdClick();
+        reg.type(Box::FinalReading, "10161"); // 161 km: 134,5638
+        reg.saveTrip();
         QList<QVariantMap> rows = trips(*app);
         QCOMPARE(rows[0]["Wartosc"].toDouble(), 134.56);
         QCOMPARE(rows[1]["Wartosc_Narastajaco"].toDouble(), 175.51);
         QCOMPARE(rows[0]["WartoscSuma"].toDouble(), 175.51);
 
         // Picking another date puts the selected trip into edit; the save moves it.
-        clickRow(ui->DBGridPrzejazdy, 1);
-        ui->DataPrzejazdu->setDate(QDate(2024, 5, 10));
-        emit ui->DataPrzejazdu->changed();
+        reg.clickTrip(1);
+        reg.pickTripDate(QDate(2024, 5, 10));
         QCOMPARE(t->state(), State::Edit);
-        reg.ZapiszPrzejazdClick();
+        reg.saveTrip();
         rows = trips(*app);
         QCOMPARE(rows[0]["Data"].toDate(), QDate(2024, 5, 10));
         QCOMPARE(rows[0]["Kilometry_Narastajaca"].toInt(), 49);
@@ -402,48 +372,43 @@ private slots:
         checkOdometer(*app, 10161); // the final reading of the latest trip by date
 
         // "Co podajemy" decides which box is typed; clicking into the km box previews the amount.
-        DbEdit* finalBox = ui->DBEditStanLicznikaKoncowy;
-        DbEdit* kmBox = ui->DBIloscKm;
-        QVERIFY(finalBox->isEnabled() && !finalBox->isReadOnly() && !finalBox->isFlat());
-        QVERIFY(!kmBox->isEnabled() && kmBox->isReadOnly() && kmBox->isFlat());
-        ui->RadioGroup1CoPodajemy->button(1)->click();
-        QVERIFY(!finalBox->isEnabled() && finalBox->isReadOnly() && finalBox->isFlat());
-        QVERIFY(kmBox->isEnabled() && !kmBox->isReadOnly() && !kmBox->isFlat());
-        reg.DodajPrzejazdClick();
-        ui->DataPrzejazdu->setDate(QDate(2024, 5, 22));
-        emit ui->DataPrzejazdu->changed(); // a trip being entered only takes the date
+        QVERIFY(reg.isOpenForTyping(Box::FinalReading));
+        QVERIFY(reg.isClosedForTyping(Box::Km));
+        reg.chooseTripEntry(1);
+        QVERIFY(reg.isClosedForTyping(Box::FinalReading));
+        QVERIFY(reg.isOpenForTyping(Box::Km));
+        reg.newTrip();
+        reg.pickTripDate(QDate(2024, 5, 22)); // a trip being entered only takes the date
         QCOMPARE(t->state(), State::Insert);
-        type(kmBox, "151");
-        QTest::mouseClick(kmBox, Qt::LeftButton);
-        QCOMPARE(ui->DBWartoscPrzejazdu->text(), QString("126,2058"));
-        reg.AnulujPrzejazdClick();
+        reg.type(Box::Km, "151");
+        reg.clickInto(Box::Km);
+        QCOMPARE(reg.text(Box::TripAmount), QString("126,2058"));
+        reg.cancelTrip();
     }
 
     void deleteAsksAndRecomputesTheYear() {
         auto app = firm(seedYear);
-        TEwidencja_przejazdow& reg = app->reg();
-        reg.UsunPrzejazdClick(); // nothing in May
+        RegisterDriver reg(*app);
+        reg.deleteTrip(); // nothing in May
         QCOMPARE(app->dialogs.last().text, QString("Brak Przejazdu do USUNIĘCIA"));
         QCOMPARE(app->dialogs.last().caption, QString("Informacja"));
 
-        chooseMonth(reg, "Styczeń");
-        reg.EdytujPrzejazdClick();
-        app->dialogs.answerNo();
-        reg.UsunPrzejazdClick();
+        reg.chooseMonth("Styczeń");
+        reg.editTrip();
+        reg.deleteTrip(Answer::No);
         QCOMPARE(app->dialogs.last().text, QString("Czy usunąć wybraną pozycję"));
         QCOMPARE(app->dialogs.last().caption, QString("WYBIERZ"));
-        QCOMPARE(reg.TablePrzejazdy->state(), State::Browse);
+        QCOMPARE(app->data().TablePrzejazdy->state(), State::Browse);
         QCOMPARE(trips(*app).size(), 6);
 
-        app->dialogs.answerYes();
-        reg.UsunPrzejazdClick(); // the trip of 10 January
+        reg.deleteTrip(Answer::Yes); // the trip of 10 January
         const QList<QVariantMap> rows = trips(*app);
         QCOMPARE(rows.size(), 5);
         QCOMPARE(rows[0]["Kilometry_Narastajaca"].toInt(), 51);
         QCOMPARE(rows[0]["WartoscSuma"].toDouble(), 42.63);
         QCOMPARE(yearRunning(*app),
                  (Running{{51, 4263}, {251, 20979}, {551, 46053}, {600, 50148}, {610, 50984}}));
-        QCOMPARE(sumGrid(reg), QStringList({"0", "0", "51", "42,63", "0", "0"}));
+        QCOMPARE(reg.tripSums(), QStringList({"0", "0", "51", "42,63", "0", "0"}));
         checkOdometer(*app, 10710);
     }
 
@@ -454,13 +419,11 @@ private slots:
             seedTrip(a, 1, QDate(2024, 4, 7), 49, 40.95, 10049, 49, 40.95);
             seedTrip(a, 1, QDate(2024, 5, 3), 100, 83.58, 10149, 100, 83.58);
         });
-        TEwidencja_przejazdow& reg = app->reg();
-        app->dialogs.answerYes();
-        reg.UsunPrzejazdClick(); // May's trip, the latest
+        RegisterDriver reg(*app);
+        reg.deleteTrip(Answer::Yes); // May's trip, the latest
         checkOdometer(*app, 10049);
-        chooseMonth(reg, "Kwiecień");
-        app->dialogs.answerYes();
-        reg.UsunPrzejazdClick(); // the vehicle's only trip
+        reg.chooseMonth("Kwiecień");
+        reg.deleteTrip(Answer::Yes); // the vehicle's only trip
         QCOMPARE(app->count("Przejazdy.db"), 0);
         checkOdometer(*app, 10000);
     }
@@ -469,20 +432,18 @@ private slots:
     // vehicle's save then stores it beside the new odometer.
     void aTripSaveKeepsWhatIsTypedInTheVehiclesWindow() {
         auto app = firm();
-        TEwidencja_przejazdow& reg = app->reg();
+        RegisterDriver reg(*app);
         TPojazdy_firmy& w = *app->forms().Pojazdy_firmy;
         w.openWindow();
         QLineEdit* make = w.ui()->DBMarka_pojazdu;
-        make->setFocus();
-        make->selectAll();
-        QTest::keyClicks(make, "Opel");
-        QCOMPARE(reg.TablePojazdy->state(), State::Edit);
+        tarlok::test::retype(make, "Opel");
+        QCOMPARE(app->data().TablePojazdy->state(), State::Edit);
 
         enterTrip(reg, QDate(), "Kraków - Tarnów", "10084");
         QCOMPARE(app->dialogs.texts(), QStringList());
         QCOMPARE(trips(*app).size(), 1);
         QCOMPARE(make->text(), QString("Opel"));
-        QCOMPARE(reg.TablePojazdy->state(), State::Edit);
+        QCOMPARE(app->data().TablePojazdy->state(), State::Edit);
         QCOMPARE(app->rows("Pojazdy.db")[0]["StanAktLicznika"].toLongLong(), 10084);
 
         w.ZapiszClick();
@@ -507,11 +468,11 @@ private slots:
                                     {"StanLicznikaPrzed", 10000},
                                     {"StanLicznikaPo", 11000}});
         });
-        TEwidencja_przejazdow& reg = app->reg();
-        reg.EdytujPrzejazdClick();
-        QCOMPARE(reg.ui()->DBStawka_km->text(), QString("0,8358"));
-        type(reg.ui()->DBTrasa, "Kraków - Tarnów - Kraków");
-        reg.ZapiszPrzejazdClick();
+        RegisterDriver reg(*app);
+        reg.editTrip();
+        QCOMPARE(reg.text(Box::Rate), QString("0,8358"));
+        reg.type(Box::Route, "Kraków - Tarnów - Kraków");
+        reg.saveTrip();
         QCOMPARE(app->dialogs.texts(), QStringList());
         QVariantMap row = trips(*app)[0];
         QCOMPARE(row["Trasa"].toString(), QString("Kraków - Tarnów - Kraków"));
@@ -519,9 +480,9 @@ private slots:
         QCOMPARE(row["Wartosc"].toDouble(), 835.75); // 1000 km at 0,8358 would be 835,80
 
         // a rate the user types is the trip's new rate: 1000 km at 0,5 is 500,00
-        reg.EdytujPrzejazdClick();
-        type(reg.ui()->DBStawka_km, "0,5");
-        reg.ZapiszPrzejazdClick();
+        reg.editTrip();
+        reg.type(Box::Rate, "0,5");
+        reg.saveTrip();
         row = trips(*app)[0];
         QCOMPARE(row["Stawka"].toDouble(), 0.5);
         QCOMPARE(row["Wartosc"].toDouble(), 500.0);
@@ -575,9 +536,8 @@ private slots:
             a.seed("Przejazdy.db",
                    {{"Rok", 2024}, {"Miesiac", 5}, {"Data", QDate(2024, 5, 4)}, {"Trasa", "C"}});
         });
-        TEwidencja_przejazdow& reg = app->reg();
-        app->dialogs.answerYes();
-        reg.UsunNiepoprwaneRekordyClick();
+        RegisterDriver reg(*app);
+        reg.removeInvalidTrips(Answer::Yes);
         QCOMPARE(app->dialogs.lastText(), QString("Liczba usunętych Zapisów 2"));
         const QList<QVariantMap> rows = trips(*app);
         QCOMPARE(rows.size(), 3);
@@ -605,32 +565,28 @@ private slots:
             a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 2}, {"Rok", 2024}, {"Miesiac", 5}});
             a.seed("Przejazdy.db", {{"NrKol_Pojazdu", 2}, {"Rok", 2024}, {"Data", QDate(2024, 5, 6)}});
         });
-        TEwidencja_przejazdow& reg = app->reg();
-        app->dialogs.answerNo();
-        reg.UsunNiepoprwaneRekordyClick();
+        RegisterDriver reg(*app);
+        reg.removeInvalidTrips(Answer::No);
         QCOMPARE(app->dialogs.messages()[0].text,
                  QString("Czy sprawdzamy i usuwamy niepoprawnie zapisane pozycje"));
         QCOMPARE(app->dialogs.messages()[0].caption, QString("WYBIERZ"));
         QCOMPARE(app->dialogs.lastText(), QString("Liczba usunętych Zapisów 0"));
         QCOMPARE(app->count("Przejazdy.db"), 5);
 
-        reg.DodajPrzejazdClick(); // a trip being entered is saved or cancelled first
-        app->dialogs.answerYes();
-        reg.UsunNiepoprwaneRekordyClick();
-        QCOMPARE(app->dialogs.lastText(), reg.TablePrzejazdy->pendingGuard());
-        QCOMPARE(reg.TablePrzejazdy->state(), State::Insert);
-        reg.AnulujPrzejazdClick();
+        reg.newTrip(); // a trip being entered is saved or cancelled first
+        reg.removeInvalidTrips(Answer::Yes);
+        QCOMPARE(app->dialogs.lastText(), app->data().TablePrzejazdy->pendingGuard());
+        QCOMPARE(app->data().TablePrzejazdy->state(), State::Insert);
+        reg.cancelTrip();
 
-        app->dialogs.answerYes();
-        reg.UsunNiepoprwaneRekordyClick();
+        reg.removeInvalidTrips(Answer::Yes);
         QCOMPARE(app->dialogs.lastText(), QString("Liczba usunętych Zapisów 3"));
         const QList<QVariantMap> rows = trips(*app);
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0]["StanLicznikaPo"].toInt(), 10010);
         QCOMPARE(rows[1]["StanLicznikaPo"].toInt(), 20010);
-        QCOMPARE(reg.TablePrzejazdy->recordCount(), 1); // the vehicle's May again
-        app->dialogs.answerYes();
-        reg.UsunNiepoprwaneRekordyClick();
+        QCOMPARE(app->data().TablePrzejazdy->recordCount(), 1); // the vehicle's May again
+        reg.removeInvalidTrips(Answer::Yes);
         QCOMPARE(app->dialogs.lastText(), QString("Liczba usunętych Zapisów 0"));
     }
 
@@ -641,17 +597,16 @@ private slots:
             seedTrip(a, 2, QDate(2024, 4, 3), 20, 10.43, 20020, 20, 10.43);
             seedTrip(a, 2, QDate(2024, 5, 3), 30, 15.64, 20050, 30, 15.64);
         });
-        TEwidencja_przejazdow& reg = app->reg();
-        auto* ui = reg.ui();
-        QCOMPARE(sumGrid(reg), QStringList({"0", "0,00", "10", "8,36", "10", "8,36"}));
-        clickRow(ui->DBGridPojazdy, 1);
-        QCOMPARE(sumGrid(reg), QStringList({"20", "10,43", "30", "15,64", "50", "26,07"}));
+        RegisterDriver reg(*app);
+        QCOMPARE(reg.tripSums(), QStringList({"0", "0,00", "10", "8,36", "10", "8,36"}));
+        reg.clickVehicle(1);
+        QCOMPARE(reg.tripSums(), QStringList({"20", "10,43", "30", "15,64", "50", "26,07"}));
 
         app->dialogs.onModal("tarlok::TNowy_Okres",
                              [](QWidget* w) { static_cast<TNowy_Okres*>(w)->ui()->Wprowadz->click(); });
-        reg.NowyOkresClick();
-        QCOMPARE(ui->LabelDoMiesiaca->text(), QString("Suma do Czerwca"));
-        QCOMPARE(ui->LabelZaMiesiac->text(), QString("Suma za Czerwiec"));
+        reg.press(Button::NewPeriod);
+        QCOMPARE(reg.label(Label::TripsBefore), QString("Suma do Czerwca"));
+        QCOMPARE(reg.label(Label::TripsMonth), QString("Suma za Czerwiec"));
         QCOMPARE(app->dialogs.texts(), QStringList());
     }
 };

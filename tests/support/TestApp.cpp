@@ -1,5 +1,7 @@
 #include "TestApp.h"
 
+#include "ModelTesting.h"
+
 #include "app/TMeniProgramu.h"
 #include "common/Months.h"
 #include "register/TEwidencja_przejazdow.h"
@@ -42,7 +44,7 @@ static QString newDataFolderTemplate() {
         TestApp first;
         if (!first.start())
             qFatal("start-up failed");
-        first.forms().Ewidencja_przejazdow->closeTables(); // nothing is held open while copying
+        first.data().closeTables(); // nothing is held open while copying
         const QDir data(first.dataFolder());
         for (const QString& file : data.entryList(QDir::Files))
             QFile::copy(data.filePath(file), folder.path() + QLatin1Char('/') + file);
@@ -60,6 +62,7 @@ std::unique_ptr<TestApp> TestApp::started(const QDateTime& now) {
     if (!app->start())
         qFatal("start-up failed");
     app->dialogs.clear();
+    watchAllGrids();
     return app;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/AppContext.h"
 #include "app/Application.h"
+#include "core/AppContext.h"
 #include "core/Forms.h"
+#include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"
@@ -45,6 +46,8 @@ public:
 
     Forms& forms() { return m_app->forms(); }
     AppContext& context() { return m_context; }
+    // The shared tables and the chosen period.
+    SharedData& data() { return m_context.data(); }
 
     FixedClock clock;
     ScriptedDialogs dialogs;
@@ -71,6 +74,7 @@ public:
     // One vehicle in use (number 1, "KR 1234A", 1400 cm³), one period (May 2024) and the rates; the
     // register opened on it and the start-up's messages cleared. Reference rows are seeded before.
     void openRegisterOnAVehicle();
+    // The register window itself, for tools outside the tests; tests drive it through RegisterDriver.
     TEwidencja_przejazdow& reg();
 
 private:

@@ -1,0 +1,488 @@
+#include "RegisterDriver.h"
+
+#include "ModelTesting.h"
+#include "TestApp.h"
+#include "Typing.h"
+
+#include "core/Forms.h"
+#include "platform/ScriptedDialogs.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "ui_TEwidencja_przejazdow.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace tarlok::test {
+
+RegisterDriver::RegisterDriver(TestApp& app) : RegisterDriver(app.forms(), app.dialogs) {
+    auto* ui = window().ui();
+    for (QTableView* grid :
+         {static_cast<QTableView*>(ui->DBGridPojazdy), static_cast<QTableView*>(ui->DBGridPrzejazdy),
+          static_cast<QTableView*>(ui->DBGridKoszty)})
+        watchGrid(grid);
+}
+
+RegisterDriver::RegisterDriver(Forms& forms, ScriptedDialogs& dialogs) : m_forms(forms), m_dialogs(dialogs) {
+}
+
+TEwidencja_przejazdow& RegisterDriver::window() const {
+    return *m_forms.Ewidencja_przejazdow;
+}
+
+// ---------------------------------------------------------------- the window
+
+bool RegisterDriver::isShown() const {
+    return window().isVisible();
+}
+
+QString RegisterDriver::title() const {
+    return window().windowTitle();
+}
+
+void RegisterDriver::pressEscape() {
+    QTest::keyClick(&window(), Qt::Key_Escape);
+}
+
+// ---------------------------------------------------------------- buttons
+
+QAbstractButton* RegisterDriver::button(Button which) const {
+    auto* ui = window().ui();
+    switch (which) {
+    case Button::Close:
+        return ui->zamknij;
+    case Button::Vehicles:
+        return ui->DodajPojazd;
+    case Button::Routes:
+        return ui->DodajTrase;
+    case Button::Rates:
+        return ui->Stawki;
+    case Button::NewPeriod:
+        return ui->NowyOkres;
+    case Button::ExpenseKinds:
+        return ui->Wydatki;
+    case Button::Purposes:
+        return ui->CelWyj;
+    case Button::Drivers:
+        return ui->Kierowcy;
+    case Button::Help:
+        return ui->Pomoc_glowna;
+    case Button::RoutesList:
+        return ui->Kartoteka_Tras;
+    case Button::PurposesList:
+        return ui->Kartoteka_Celow;
+    case Button::DriversList:
+        return ui->KartotekaKierowcow;
+    case Button::NewTrip:
+        return ui->DodajPrzejazd;
+    case Button::EditTrip:
+        return ui->EdytujPrzejazd;
+    case Button::SaveTrip:
+        return ui->ZapiszPrzejazd;
+    case Button::CancelTrip:
+        return ui->AnulujPrzejazd;
+    case Button::DeleteTrip:
+        return ui->UsunPrzejazd;
+    case Button::RemoveInvalidTrips:
+        return ui->UsunNiepoprwaneRekordy;
+    case Button::TripsHelp:
+        return ui->Pomoc;
+    case Button::ExpenseKindsList:
+        return ui->Kart_Wydatki;
+    case Button::NewCost:
+        return ui->DodajKoszt;
+    case Button::EditCost:
+        return ui->EdytujKoszt;
+    case Button::SaveCost:
+        return ui->ZapiszKoszt;
+    case Button::CancelCost:
+        return ui->AnulujKoszt;
+    case Button::DeleteCost:
+        return ui->UsunKoszt;
+    case Button::CostsHelp:
+        return ui->Pomoc_koszty;
+    }
+    return nullptr;
+}
+
+void RegisterDriver::press(Button which) {
+    QAbstractButton* b = button(which);
+    QVERIFY2(b->isEnabled(), qPrintable(QStringLiteral("%1 is disabled").arg(b->objectName())));
+    b->click();
+}
+
+bool RegisterDriver::isEnabled(Button which) const {
+    return button(which)->isEnabled();
+}
+
+bool RegisterDriver::isShown(Button which) const {
+    return !button(which)->isHidden();
+}
+
+void RegisterDriver::answer(Answer answer) {
+    if (answer != Answer::None)
+        m_dialogs.answer(answer == Answer::Yes);
+}
+
+void RegisterDriver::deleteTrip(Answer a) {
+    answer(a);
+    press(Button::DeleteTrip);
+}
+
+void RegisterDriver::removeInvalidTrips(Answer a) {
+    answer(a);
+    press(Button::RemoveInvalidTrips);
+}
+
+void RegisterDriver::deleteCost(Answer a) {
+    answer(a);
+    press(Button::DeleteCost);
+}
+
+void RegisterDriver::tickUnlockTabs() {
+    window().ui()->CheckBoxOdblokuj->click();
+}
+
+// ---------------------------------------------------------------- the period
+
+static QStringList itemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+void RegisterDriver::chooseFromList(QComboBox* combo, const QString& text) {
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(index >= 0, qPrintable(QStringLiteral("\"%1\" is not listed in %2: %3")
+                                        .arg(text, combo->objectName(), itemsOf(combo).join(", "))));
+    QVERIFY2(combo->isEnabled(), qPrintable(combo->objectName() + " is disabled"));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void RegisterDriver::typeIntoList(QComboBox* combo, const QString& text) {
+    QLineEdit* edit = combo->lineEdit();
+    retype(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void RegisterDriver::chooseYear(const QString& year) {
+    chooseFromList(window().ui()->ComboBoxRok, year);
+}
+
+void RegisterDriver::chooseMonth(const QString& month) {
+    chooseFromList(window().ui()->ComboBoxMiesiac, month);
+}
+
+void RegisterDriver::typeYear(const QString& text) {
+    typeIntoList(window().ui()->ComboBoxRok, text);
+}
+
+void RegisterDriver::typeMonth(const QString& text) {
+    typeIntoList(window().ui()->ComboBoxMiesiac, text);
+}
+
+QString RegisterDriver::year() const {
+    return window().ui()->ComboBoxRok->currentText();
+}
+
+QString RegisterDriver::month() const {
+    return window().ui()->ComboBoxMiesiac->currentText();
+}
+
+QStringList RegisterDriver::years() const {
+    return itemsOf(window().ui()->ComboBoxRok);
+}
+
+QStringList RegisterDriver::months() const {
+    return itemsOf(window().ui()->ComboBoxMiesiac);
+}
+
+// ---------------------------------------------------------------- tabs
+
+void RegisterDriver::chooseTab(Tab tab) {
+    auto* ui = window().ui();
+    QWidget* page = tab == Tab::Costs ? ui->Koszty : tab == Tab::Trips ? ui->Przejazdy : ui->Zestawienia;
+    ui->PageControl1->setCurrentWidget(page);
+}
+
+RegisterDriver::Tab RegisterDriver::tab() const {
+    auto* ui = window().ui();
+    QWidget* page = ui->PageControl1->currentWidget();
+    return page == ui->Koszty ? Tab::Costs : page == ui->Przejazdy ? Tab::Trips : Tab::Summary;
+}
+
+bool RegisterDriver::tabsEnabled() const {
+    return window().ui()->PageControl1->isEnabled();
+}
+
+// ---------------------------------------------------------------- boxes
+
+QLineEdit* RegisterDriver::box(Box which) const {
+    auto* ui = window().ui();
+    switch (which) {
+    case Box::Route:
+        return ui->DBTrasa;
+    case Box::Purpose:
+        return ui->DBCelWyjazdu;
+    case Box::Km:
+        return ui->DBIloscKm;
+    case Box::Rate:
+        return ui->DBStawka_km;
+    case Box::StartReading:
+        return ui->DBEditStanLIcznikaPoczatkowy;
+    case Box::FinalReading:
+        return ui->DBEditStanLicznikaKoncowy;
+    case Box::TripAmount:
+        return ui->DBWartoscPrzejazdu;
+    case Box::FirstName:
+        return ui->DBEditImie;
+    case Box::Surname:
+        return ui->DBEditNazwisko;
+    case Box::DocumentNumber:
+        return ui->DBNrDokKosztu;
+    case Box::ExpenseName:
+        return ui->DBNazwaWydatku;
+    case Box::CostValue:
+        return ui->DBWartoscKosztu;
+    case Box::Litres:
+        return ui->DBIloscPaliwa;
+    case Box::CostKm:
+        return ui->DBIloscPrzejechanychKm;
+    case Box::CostStartReading:
+        return ui->DBEditStanLicznikaPrzed;
+    case Box::CostFinalReading:
+        return ui->DBEditStanLicznika;
+    case Box::VatPercent:
+        return ui->DBEditVatZalProcent;
+    case Box::CostVat:
+        return ui->DBEditVat;
+    case Box::CostGross:
+        return ui->DBEditWartoscBrutto;
+    case Box::Counted:
+        return ui->EditWartoscZaliczona;
+    case Box::VatNotCounted:
+        return ui->EditVatNiezaliczony;
+    case Box::Consumption:
+        return ui->EditSpalanie;
+    case Box::AverageConsumption:
+        return ui->Edit1SrednieSpalanie;
+    }
+    return nullptr;
+}
+
+void RegisterDriver::type(Box which, const QString& text) {
+    retype(box(which), text);
+}
+
+void RegisterDriver::typeAndEnter(Box which, const QString& text) {
+    retypeAndEnter(box(which), text);
+}
+
+void RegisterDriver::typeMore(Box which, const QString& text) {
+    QLineEdit* b = box(which);
+    b->setFocus();
+    b->end(false);
+    typeText(b, text);
+}
+
+void RegisterDriver::clickInto(Box which) {
+    QTest::mouseClick(box(which), Qt::LeftButton);
+}
+
+QString RegisterDriver::text(Box which) const {
+    return box(which)->text();
+}
+
+bool RegisterDriver::isShown(Box which) const {
+    return !box(which)->isHidden();
+}
+
+bool RegisterDriver::isOpenForTyping(Box which) const {
+    QLineEdit* b = box(which);
+    return b->isEnabled() && !b->isReadOnly() && b->hasFrame();
+}
+
+bool RegisterDriver::isClosedForTyping(Box which) const {
+    QLineEdit* b = box(which);
+    return !b->isEnabled() && b->isReadOnly() && !b->hasFrame();
+}
+
+QLabel* RegisterDriver::labelOf(Label which) const {
+    auto* ui = window().ui();
+    switch (which) {
+    case Label::TripsBefore:
+        return ui->LabelDoMiesiaca;
+    case Label::TripsMonth:
+        return ui->LabelZaMiesiac;
+    case Label::TripsTotal:
+        return ui->LabelRazem;
+    case Label::CostsBefore:
+        return ui->LabelKosztyDoMiesiaca;
+    case Label::CostsMonth:
+        return ui->LabelKosztyZaMiesiac;
+    case Label::CostsTotal:
+        return ui->LabelKosztyRazem;
+    case Label::CostValue:
+        return ui->LabelWartosc;
+    }
+    return nullptr;
+}
+
+QString RegisterDriver::label(Label which) const {
+    return labelOf(which)->text();
+}
+
+bool RegisterDriver::isShown(Label which) const {
+    return !labelOf(which)->isHidden();
+}
+
+// ---------------------------------------------------------------- grids
+
+void RegisterDriver::clickRow(QTableView* grid, int row) {
+    const QModelIndex index = grid->model()->index(row, 1);
+    QVERIFY2(index.isValid(),
+             qPrintable(QStringLiteral("%1 has no row %2").arg(grid->objectName()).arg(row)));
+    grid->scrollTo(index);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+}
+
+static QStringList column0(const QTableWidget* grid) {
+    return {TEwidencja_przejazdow::cell(grid, 0, 0), TEwidencja_przejazdow::cell(grid, 0, 1),
+            TEwidencja_przejazdow::cell(grid, 0, 2)};
+}
+
+// ---------------------------------------------------------------- the trips tab
+
+void RegisterDriver::chooseTripEntry(int index) {
+    window().ui()->RadioGroup1CoPodajemy->button(index)->click();
+}
+
+void RegisterDriver::pickTripDate(const QDate& date) {
+    auto* picker = window().ui()->DataPrzejazdu;
+    picker->setDate(date);
+    emit picker->changed();
+}
+
+QDate RegisterDriver::tripDate() const {
+    return window().ui()->DataPrzejazdu->date();
+}
+
+void RegisterDriver::clickTrip(int row) {
+    clickRow(window().ui()->DBGridPrzejazdy, row);
+}
+
+bool RegisterDriver::isTripCellEditable(int row, int column) const {
+    const QAbstractItemModel* model = window().ui()->DBGridPrzejazdy->model();
+    return model->flags(model->index(row, column)) & Qt::ItemIsEditable;
+}
+
+QStringList RegisterDriver::tripSums() const {
+    QStringList cells;
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 2; ++column)
+            cells.append(TEwidencja_przejazdow::cell(window().ui()->StringGridPrzejazdy, column, row));
+    return cells;
+}
+
+// ---------------------------------------------------------------- the costs tab
+
+void RegisterDriver::chooseVatMode(int index) {
+    window().ui()->RadioGroupPrzeliczanieVat->button(index)->click();
+}
+
+int RegisterDriver::vatMode() const {
+    return window().ui()->RadioGroupPrzeliczanieVat->itemIndex();
+}
+
+void RegisterDriver::chooseVatCounted(int index) {
+    window().ui()->RadioGroupVatZaliczony->button(index)->click();
+}
+
+int RegisterDriver::vatCounted() const {
+    return window().ui()->RadioGroupVatZaliczony->itemIndex();
+}
+
+bool RegisterDriver::isVatCountedShown() const {
+    return !window().ui()->RadioGroupVatZaliczony->isHidden();
+}
+
+void RegisterDriver::chooseCostEntry(int index) {
+    window().ui()->RadioGroupCoPodajemy->button(index)->click();
+}
+
+void RegisterDriver::pickCostDate(const QDate& date) {
+    auto* picker = window().ui()->DataKosztu;
+    picker->setDate(date);
+    emit picker->changed();
+}
+
+QDate RegisterDriver::costDate() const {
+    return window().ui()->DataKosztu->date();
+}
+
+QString RegisterDriver::costDateText() const {
+    return window().ui()->DataKosztu->text();
+}
+
+void RegisterDriver::clickCost(int row) {
+    clickRow(window().ui()->DBGridKoszty, row);
+}
+
+QString RegisterDriver::costCell(int row, int column) const {
+    const QAbstractItemModel* model = window().ui()->DBGridKoszty->model();
+    return model->index(row, column).data().toString();
+}
+
+QStringList RegisterDriver::costSums() const {
+    return column0(window().ui()->StringGridKoszty);
+}
+
+QStringList RegisterDriver::vatSums() const {
+    return column0(window().ui()->StringGridVat);
+}
+
+// ---------------------------------------------------------------- the summary tab
+
+QString RegisterDriver::summaryCell(int column, int row) const {
+    return TEwidencja_przejazdow::cell(window().ui()->StringGridZestawienie, column, row);
+}
+
+// ---------------------------------------------------------------- vehicles
+
+void RegisterDriver::clickVehicle(int row) {
+    clickRow(window().ui()->DBGridPojazdy, row);
+}
+
+QString RegisterDriver::vehicleCell(int row, int column) const {
+    const QAbstractItemModel* model = window().ui()->DBGridPojazdy->model();
+    return model->index(row, column).data().toString();
+}
+
+QString RegisterDriver::vehicleName() const {
+    return window().ui()->DBNazwaPojazdu->text();
+}
+
+QColor RegisterDriver::vehicleTextColour(int row, bool selected) const {
+    QColor text(Qt::blue);
+    QColor background(Qt::white);
+    window().ui()->DBGridPojazdy->cellColors()(row, 1, selected, text, background);
+    return text;
+}
+
+void RegisterDriver::wheelVehicles(int delta) {
+    DbGrid* grid = window().ui()->DBGridPojazdy;
+    if (!grid->hasFocus()) {
+        grid->setFocus();
+        window().activateWindow();
+        QApplication::setActiveWindow(&window());
+        QTRY_VERIFY(grid->hasFocus());
+    }
+    QWheelEvent event(QPointF(10, 10), grid->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid->viewport(), &event);
+}
+
+} // namespace tarlok::test

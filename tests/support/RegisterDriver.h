@@ -1,0 +1,224 @@
+#pragma once
+
+#include <QColor>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace tarlok {
+class Forms;
+class ScriptedDialogs;
+class TEwidencja_przejazdow;
+} // namespace tarlok
+
+namespace tarlok::test {
+
+class TestApp;
+
+// The register window as its user meets it: it presses the real buttons, types into the real boxes key
+// by key, picks years and months in the real lists, clicks grid rows and reads what the window shows.
+// The one place in the tests that knows the window's controls.
+class RegisterDriver {
+public:
+    enum class Tab { Costs, Trips, Summary };
+    // What the user answers to the question a button asks.
+    enum class Answer { None, Yes, No };
+
+    enum class Button {
+        // the bar above the tabs
+        Close,
+        Vehicles,
+        Routes,
+        Rates,
+        NewPeriod,
+        ExpenseKinds,
+        Purposes,
+        Drivers,
+        Help,
+        // the trips tab
+        RoutesList,
+        PurposesList,
+        DriversList,
+        NewTrip,
+        EditTrip,
+        SaveTrip,
+        CancelTrip,
+        DeleteTrip,
+        RemoveInvalidTrips,
+        TripsHelp,
+        // the costs tab
+        ExpenseKindsList,
+        NewCost,
+        EditCost,
+        SaveCost,
+        CancelCost,
+        DeleteCost,
+        CostsHelp,
+    };
+
+    enum class Box {
+        // trips
+        Route,
+        Purpose,
+        Km,
+        Rate,
+        StartReading,
+        FinalReading,
+        TripAmount,
+        FirstName,
+        Surname,
+        // costs
+        DocumentNumber,
+        ExpenseName,
+        CostValue,
+        Litres,
+        CostKm,
+        CostStartReading,
+        CostFinalReading,
+        VatPercent,
+        CostVat,
+        CostGross,
+        Counted,       // "Wartość zaliczona"
+        VatNotCounted, // "VAT niezaliczony"
+        Consumption,
+        AverageConsumption,
+    };
+
+    enum class Label {
+        TripsBefore, // "Suma do ..."
+        TripsMonth,  // "Suma za ..."
+        TripsTotal,  // "Razem"
+        CostsBefore,
+        CostsMonth,
+        CostsTotal,
+        CostValue, // the caption of the cost's value box
+    };
+
+    // The register of a test application; the three grids' models get a model tester.
+    explicit RegisterDriver(TestApp& app);
+    // The register of a program run outside a test (no model testers).
+    RegisterDriver(Forms& forms, ScriptedDialogs& dialogs);
+
+    // --- the window ---
+    bool isShown() const;
+    QString title() const;
+    void pressEscape();
+
+    // --- buttons ---
+    // Presses a button; pressing one that is disabled fails the test (the user cannot).
+    void press(Button button);
+    bool isEnabled(Button button) const;
+    bool isShown(Button button) const;
+    void newTrip() { press(Button::NewTrip); }
+    void editTrip() { press(Button::EditTrip); }
+    void saveTrip() { press(Button::SaveTrip); }
+    void cancelTrip() { press(Button::CancelTrip); }
+    void deleteTrip(Answer answer = Answer::None);
+    void removeInvalidTrips(Answer answer);
+    void newCost() { press(Button::NewCost); }
+    void editCost() { press(Button::EditCost); }
+    void saveCost() { press(Button::SaveCost); }
+    void cancelCost() { press(Button::CancelCost); }
+    void deleteCost(Answer answer = Answer::None);
+    void close() { press(Button::Close); }
+    // "Aktywne dla poj. nieużywanych".
+    void tickUnlockTabs();
+
+    // --- the period ---
+    // Picks an item of the year or month list (an item not listed fails the test).
+    void chooseYear(const QString& year);
+    void chooseMonth(const QString& month);
+    // Types into the year or month box and presses Enter.
+    void typeYear(const QString& text);
+    void typeMonth(const QString& text);
+    QString year() const;
+    QString month() const;
+    QStringList years() const;
+    QStringList months() const;
+
+    // --- tabs ---
+    void chooseTab(Tab tab);
+    Tab tab() const;
+    bool tabsEnabled() const;
+
+    // --- boxes ---
+    // Replaces the text of a box by typing it, key by key.
+    void type(Box box, const QString& text);
+    // The same, then Enter: the text goes into the row.
+    void typeAndEnter(Box box, const QString& text);
+    // Types more at the end of what the box holds.
+    void typeMore(Box box, const QString& text);
+    // A click into a box.
+    void clickInto(Box box);
+    QString text(Box box) const;
+    bool isShown(Box box) const;
+    // Enabled, writable and framed / disabled, read-only and flat.
+    bool isOpenForTyping(Box box) const;
+    bool isClosedForTyping(Box box) const;
+    QString label(Label label) const;
+    bool isShown(Label label) const;
+
+    // --- the trips tab ---
+    // "Co podajemy": 0 the final reading, 1 the kilometres.
+    void chooseTripEntry(int index);
+    // The user picks a date in the trip's date picker.
+    void pickTripDate(const QDate& date);
+    QDate tripDate() const;
+    void clickTrip(int row);
+    bool isTripCellEditable(int row, int column) const;
+    // The sum grid under the trips: before the month, of the month and together, km and value each.
+    QStringList tripSums() const;
+
+    // --- the costs tab ---
+    // "Przeliczanie VAT-u": 0 automatic, 1 by hand.
+    void chooseVatMode(int index);
+    int vatMode() const;
+    // "Vat zaliczony w koszty": 0 %, 50 %, 100 %.
+    void chooseVatCounted(int index);
+    int vatCounted() const;
+    bool isVatCountedShown() const;
+    // "Co podajemy" of a fuel cost: 0 the reading, 1 the kilometres.
+    void chooseCostEntry(int index);
+    void pickCostDate(const QDate& date);
+    QDate costDate() const;
+    QString costDateText() const;
+    void clickCost(int row);
+    QString costCell(int row, int column) const;
+    // The value sums and the VAT sums: before the month, of the month and together.
+    QStringList costSums() const;
+    QStringList vatSums() const;
+
+    // --- the summary tab ---
+    QString summaryCell(int column, int row) const;
+
+    // --- vehicles ---
+    void clickVehicle(int row);
+    QString vehicleCell(int row, int column) const;
+    // The name of the current vehicle shown above the tabs.
+    QString vehicleName() const;
+    // The colour the grid draws a vehicle's text in.
+    QColor vehicleTextColour(int row, bool selected) const;
+    // The mouse wheel over the focused vehicles grid (120 is one step up).
+    void wheelVehicles(int delta);
+
+private:
+    TEwidencja_przejazdow& window() const;
+    QAbstractButton* button(Button button) const;
+    QLineEdit* box(Box box) const;
+    QLabel* labelOf(Label label) const;
+    void chooseFromList(QComboBox* combo, const QString& text);
+    void typeIntoList(QComboBox* combo, const QString& text);
+    void clickRow(QTableView* grid, int row);
+    void answer(Answer answer);
+
+    Forms& m_forms;
+    ScriptedDialogs& m_dialogs;
+};
+
+} // namespace tarlok::test
