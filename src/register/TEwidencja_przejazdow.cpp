@@ -24,6 +24,7 @@
 #include "reference/TPojazdy_firmy.h"
 #include "reference/TStawki_poj.h"
 #include "reference/TTrasy.h"
+#include "reports/TFormularzWydrukow.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Schema.h"
@@ -91,10 +92,8 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     m_ui->DataPrzejazdu->setDate(m_forms.context.clock.today());
     m_costs->applyCostEntryMode();
     m_summary->NaglowkiZestawienia();
-    // The printouts are not part of the program yet.
-    for (QPushButton* b :
-         {m_ui->ZestawWydrukow, m_ui->DrukujPrzejazdy, m_ui->DrukujKoszty, m_ui->DrukujZestawienie})
-        b->setEnabled(false);
+    // The yearly summary's printout is not part of the program yet.
+    m_ui->DrukujZestawienie->setEnabled(false);
 }
 
 // The tabs go first: they work on the form.
@@ -181,6 +180,11 @@ void TEwidencja_przejazdow::connectHandlers() {
     connectAction(dialogs, ui->Kierowcy, &QPushButton::clicked, this, &TEwidencja_przejazdow::KierowcyClick);
     connectAction(dialogs, ui->KartotekaKierowcow, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::KartotekaKierowcowClick);
+    connectAction(dialogs, ui->ZestawWydrukow, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::ZestawWydrukowClick);
+    connectAction(dialogs, ui->DrukujPrzejazdy, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::DrukujPrzejazdyClick);
+    connectAction(dialogs, ui->DrukujKoszty, &QPushButton::clicked, this, &TEwidencja_przejazdow::DrukujKosztyClick);
     connectAction(dialogs, ui->Pomoc_glowna, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::Pomoc_glownaClick);
     connectAction(dialogs, ui->Pomoc_koszty, &QPushButton::clicked, this,
@@ -733,6 +737,18 @@ void TEwidencja_przejazdow::KierowcyClick() {
 
 void TEwidencja_przejazdow::KartotekaKierowcowClick() {
     runAction(m_forms.context.dialogs, [&] { m_forms.Kierowcy1->openWindow(true); });
+}
+
+void TEwidencja_przejazdow::ZestawWydrukowClick() {
+    m_forms.FormularzWydrukow->openFromRegister(*m_ui->ComboBoxRok, *m_ui->ComboBoxMiesiac);
+}
+
+void TEwidencja_przejazdow::DrukujPrzejazdyClick() {
+    m_forms.FormularzWydrukow->runTripRegister();
+}
+
+void TEwidencja_przejazdow::DrukujKosztyClick() {
+    m_forms.FormularzWydrukow->runCostStatement();
 }
 
 void TEwidencja_przejazdow::Pomoc_glownaClick() {

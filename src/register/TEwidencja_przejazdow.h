@@ -123,6 +123,10 @@ public slots:
     void Kartoteka_CelowClick();
     void KierowcyClick();
     void KartotekaKierowcowClick();
+    // the printouts
+    void ZestawWydrukowClick();
+    void DrukujPrzejazdyClick();
+    void DrukujKosztyClick();
     void Pomoc_glownaClick();
     void Pomoc_kosztyClick();
     void PomocClick();
