@@ -11,11 +11,14 @@
 #include "common/Paths.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
+#include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
+#include "register/CostsTab.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "register/TripsTab.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
@@ -159,7 +162,7 @@ int main(int argc, char** argv) {
 
     // Start-up to the main window shown, against a bare Qt window shown by a program beside it.
     printFigure("start-up to the main window", processMs(dir + QStringLiteral("/bench_startup"), {drive}),
-           processMs(dir + QStringLiteral("/bench_bare_window"), {}));
+                processMs(dir + QStringLiteral("/bench_bare_window"), {}));
 
     FixedClock clock(QDateTime(bench::benchDay(options), QTime(10, 0)));
     ScriptedDialogs dialogs;
@@ -196,7 +199,7 @@ int main(int argc, char** argv) {
     int row = 0;
     const double vehicle = timeMs([&] {
         row = (row + 1) % 2;
-        reg.TablePojazdy->moveTo(row);
+        forms.context.data().TablePojazdy->moveTo(row);
         reg.DBGridPojazdyCellClick();
     });
     printFigure("switching vehicle", vehicle, timeMs([&] { readVehicle(2); }));
@@ -212,9 +215,10 @@ int main(int argc, char** argv) {
     printFigure("switching month", monthSwitch, timeMs([&] { readVehicle(1); }));
     ui->ComboBoxMiesiac->setEditText(months::name(12));
     reg.ComboBoxMiesiacClick();
-    reg.TablePojazdy->moveTo(0);
+    forms.context.data().TablePojazdy->moveTo(0);
     reg.DBGridPojazdyCellClick();
-    const int vehicleNumber = int(reg.TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu")));
+    const int vehicleNumber =
+        int(forms.context.data().TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu")));
 
     // The same row writes by plain SQLite in one transaction: the new row, the month pass, the year
     // pass and the vehicle's odometer.
@@ -243,9 +247,9 @@ int main(int argc, char** argv) {
     // Saving a trip in a full month.
     qint64 odometer = 900000;
     const double tripSave =
-        timeMs([&] { reg.ZapiszPrzejazdClick(); },
+        timeMs([&] { reg.trips().ZapiszPrzejazdClick(); },
                [&] {
-                   reg.DodajPrzejazdClick();
+                   reg.trips().DodajPrzejazdClick();
                    ui->DataPrzejazdu->setDate(QDate(options.lastYear, 12, 20));
                    ui->DBTrasa->setTextSilently(QStringLiteral("Kraków - Tarnów"));
                    ui->DBTrasa->updateRecord();
@@ -262,7 +266,7 @@ int main(int argc, char** argv) {
     // Deleting a trip of a full month.
     const double tripDelete = timeMs([&] {
         dialogs.answerYes();
-        reg.UsunPrzejazdClick();
+        reg.trips().UsunPrzejazdClick();
     });
     printFigure("deleting a trip", tripDelete, timeMs([&] { tripWrites(false); }));
 
@@ -278,9 +282,9 @@ int main(int argc, char** argv) {
                          .arg(options.lastYear));
     int document = 0;
     const double costSave =
-        timeMs([&] { reg.ZapiszKosztClick(); },
+        timeMs([&] { reg.costs().ZapiszKosztClick(); },
                [&] {
-                   reg.DodajKosztClick();
+                   reg.costs().DodajKosztClick();
                    ui->DataKosztu->setDate(QDate(options.lastYear, 12, 20));
                    ui->DBNrDokKosztu->setTextSilently(QStringLiteral("BENCH %1").arg(++document));
                    ui->DBNrDokKosztu->updateRecord();
@@ -288,7 +292,7 @@ int main(int argc, char** argv) {
                    ui->DBNazwaWydatku->updateRecord();
                    ui->DBWartoscKosztu->setTextSilently(QStringLiteral("123,45"));
                    ui->DBWartoscKosztu->updateRecord();
-                   reg.TableKoszty->setValue(QStringLiteral("Pom3"), 23);
+                   forms.context.data().TableKoszty->setValue(QStringLiteral("Pom3"), 23);
                });
     printFigure(
         "saving a cost in a full month", costSave, timeMs([&] {

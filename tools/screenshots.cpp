@@ -14,6 +14,7 @@
 #include "reference/TWlascicielPodatnik.h"
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "reports/TFormularzWydrukow.h"
 #include "ui_TEwidencja_przejazdow.h"
 
 #include <QDir>
@@ -81,6 +82,9 @@ int main(int argc, char** argv) {
     reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Zestawienia);
     shoot(&reg, folder, QStringLiteral("register_summary"));
     reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Koszty);
+    forms.FormularzWydrukow->prepare(*reg.ui()->ComboBoxRok, *reg.ui()->ComboBoxMiesiac);
+    shoot(forms.FormularzWydrukow, folder, QStringLiteral("formularz_wydrukow"));
+    forms.FormularzWydrukow->hide();
 
     forms.MeniProgramu->ParametryClick();
     shoot(forms.Parametry1, folder, QStringLiteral("parametry"));

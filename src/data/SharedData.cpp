@@ -9,7 +9,7 @@ namespace tarlok {
 
 namespace {
 
-const QString kVehicle = QStringLiteral("NrKol_Pojazdu");
+const QString& kVehicle = fields::pojazdy::NrKol_Pojazdu;
 const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
 
 const QString kTripPending = QStringLiteral("Wprowadzany przejazd nie został zapisany - zapisz go "
@@ -52,9 +52,9 @@ SharedData::SharedData(Database& database, QObject* parent)
     TablePojazdy->onCalcFields = [](Table& t) {
         // "Poj. prac.": an employee's car; "Używany" as TAK or NIE.
         t.setValue(QStringLiteral("Inform_samochod"),
-                   t.asBool(QStringLiteral("Pojazd_Wlasc")) ? QStringLiteral("Nie") : QStringLiteral("Tak"));
+                   t.asBool(fields::pojazdy::Pojazd_Wlasc) ? QStringLiteral("Nie") : QStringLiteral("Tak"));
         t.setValue(QStringLiteral("UzywanyString"),
-                   t.asBool(QStringLiteral("Uzywany")) ? QStringLiteral("TAK") : QStringLiteral("NIE"));
+                   t.asBool(fields::pojazdy::Uzywany) ? QStringLiteral("TAK") : QStringLiteral("NIE"));
     };
     TablePojazdy->onFilterRecord = [this](Table& t) {
         return TablePojazdyFilterRecord(t);
@@ -132,11 +132,12 @@ bool SharedData::admits(Table& t, Scope scope) const {
     case Scope::Period: {
         const int from = m_period.month == 0 || NarastajacoOdStycznia ? 1 : m_period.month;
         const int to = m_period.month == 0 ? 12 : m_period.month;
-        const qint64 month = t.asInteger(QStringLiteral("Miesiac"));
-        return from <= month && month <= to && t.asInteger(QStringLiteral("Rok")) == m_period.year;
+        // Trips and costs name their period fields alike.
+        const qint64 month = t.asInteger(fields::przejazdy::Miesiac);
+        return from <= month && month <= to && t.asInteger(fields::przejazdy::Rok) == m_period.year;
     }
     case Scope::Year:
-        return t.asInteger(QStringLiteral("Rok")) == m_period.year;
+        return t.asInteger(fields::przejazdy::Rok) == m_period.year;
     case Scope::All:
         break;
     }
@@ -152,7 +153,7 @@ bool SharedData::TableKosztyFilterRecord(Table& table) const {
 }
 
 bool SharedData::TablePojazdyFilterRecord(Table& table) const {
-    return !table.asBool(QStringLiteral("Pojazd_Wlasc"));
+    return !table.asBool(fields::pojazdy::Pojazd_Wlasc);
 }
 
 void SharedData::setEmployeesOnly(bool on) {
@@ -174,9 +175,9 @@ void SharedData::addPeriod(int year, int month, const QDate& date) {
     Table* periods = TableOkresy;
     periods->open();
     periods->append();
-    periods->setValue(QStringLiteral("Rok"), year);
-    periods->setValue(QStringLiteral("Miesiac"), month);
-    periods->setValue(QStringLiteral("Data"), date);
+    periods->setValue(fields::okresy::Rok, year);
+    periods->setValue(fields::okresy::Miesiac, month);
+    periods->setValue(fields::okresy::Data, date);
     periods->post();
     periods->flushBuffers();
     emit periodAdded(year, month, date);

@@ -184,7 +184,8 @@ void TEwidencja_przejazdow::connectHandlers() {
                   &TEwidencja_przejazdow::ZestawWydrukowClick);
     connectAction(dialogs, ui->DrukujPrzejazdy, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::DrukujPrzejazdyClick);
-    connectAction(dialogs, ui->DrukujKoszty, &QPushButton::clicked, this, &TEwidencja_przejazdow::DrukujKosztyClick);
+    connectAction(dialogs, ui->DrukujKoszty, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::DrukujKosztyClick);
     connectAction(dialogs, ui->Pomoc_glowna, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::Pomoc_glownaClick);
     connectAction(dialogs, ui->Pomoc_koszty, &QPushButton::clicked, this,
