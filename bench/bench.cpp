@@ -19,6 +19,8 @@
 #include "register/CostsTab.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "register/TripsTab.h"
+#include "reports/engine/Output.h"
+#include "reports/engine/Painter.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
@@ -27,6 +29,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QTextStream>
 
@@ -133,6 +137,35 @@ double processMs(const QString& program, const QStringList& arguments) {
     return median(runs);
 }
 
+// The preview as the user sees it: every page of the report painted on a screen-sized image.
+class PaintingOutput final : public report::Output {
+public:
+    QPrinter& printer() override {
+        if (!m_printer)
+            m_printer = std::make_unique<QPrinter>();
+        return *m_printer;
+    }
+    bool print(const report::Document& document) override {
+        paintPages(document);
+        return true;
+    }
+    void preview(const report::Document& document, const report::PreviewOptions&) override {
+        paintPages(document);
+    }
+    int pages = 0;
+
+private:
+    void paintPages(const report::Document& document) {
+        QImage sheet(794, 1123, QImage::Format_RGB32); // A4 at 96 dpi
+        sheet.setDotsPerMeterX(3780);
+        sheet.setDotsPerMeterY(3780);
+        sheet.fill(Qt::white);
+        report::paint(document, sheet);
+        pages = document.pageCount();
+    }
+    std::unique_ptr<QPrinter> m_printer;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -170,6 +203,8 @@ int main(int argc, char** argv) {
     RecordingShell shell;
     Database database;
     AppContext context{clock, dialogs, help, shell, database, drive, {}};
+    PaintingOutput output;
+    context.output = &output;
     Application program(context);
     program.start();
     Forms& forms = program.forms();
@@ -305,6 +340,46 @@ int main(int argc, char** argv) {
             costs.update("Koszty", "Wartosc_NarastajacaRok", yearCosts);
             costs.exec("COMMIT");
         }));
+
+    // The trip register printed from the trips tab to its preview painted: a month of 200 trips, and
+    // the whole year ("Wszystko"), beside plain SQLite reading the same rows.
+    const int year = bench::benchDay(options).year();
+    trips.exec("BEGIN IMMEDIATE");
+    for (int i = 0; i < 200 - options.tripsPerMonth; ++i)
+        trips.exec(
+            QStringLiteral("INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa, Cel_Wyj, "
+                           "Kilometry, Stawka, Wartosc) VALUES (1, %1, 11, '%1-11-%2', 'Kraków - Tarnów', "
+                           "'Dostawa', 84, 0.8358, 70.21)")
+                .arg(year)
+                .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                .toUtf8()
+                .constData());
+    trips.exec("COMMIT");
+    reg.close(); // opened again, the register reads the rows written beside it
+    forms.MeniProgramu->SpeedEwidencjaClick();
+    ui->PageControl1->setCurrentWidget(ui->Przejazdy);
+    forms.context.data().TablePojazdy->moveTo(0);
+    reg.DBGridPojazdyCellClick();
+    auto printTrips = [&](int printed) {
+        ui->ComboBoxMiesiac->setEditText(printed == 0 ? months::kAll : months::name(printed));
+        reg.ComboBoxMiesiacClick();
+        return timeMs([&] { reg.DrukujPrzejazdyClick(); });
+    };
+    const double monthReport = printTrips(11);
+    const int monthPages = output.pages;
+    printFigure("trip register, 200-trip month", monthReport, timeMs([&] {
+                    trips.read(QStringLiteral("SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = 1 AND Rok = %1 "
+                                              "AND Miesiac = 11 ORDER BY Data")
+                                   .arg(year));
+                }));
+    const double yearReport = printTrips(0);
+    printFigure("trip register, whole year", yearReport, timeMs([&] {
+                    trips.read(QStringLiteral("SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = 1 AND Rok = %1 "
+                                              "ORDER BY Data")
+                                   .arg(year));
+                }));
+    QTextStream(stdout) << "  (" << monthPages << " pages for the month, " << output.pages
+                        << " for the year)\n";
 
     const QStringList messages = dialogs.texts();
     if (!messages.isEmpty())
