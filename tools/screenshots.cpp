@@ -15,10 +15,13 @@
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "reports/TFormularzWydrukow.h"
+#include "reports/engine/Painter.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "ui_TFormularzWydrukow.h"
 
 #include <QDir>
 #include <QFont>
+#include <QImage>
 
 using namespace tarlok;
 
@@ -82,9 +85,27 @@ int main(int argc, char** argv) {
     reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Zestawienia);
     shoot(&reg, folder, QStringLiteral("register_summary"));
     reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Koszty);
-    forms.FormularzWydrukow->prepare(*reg.ui()->ComboBoxRok, *reg.ui()->ComboBoxMiesiac);
-    shoot(forms.FormularzWydrukow, folder, QStringLiteral("formularz_wydrukow"));
-    forms.FormularzWydrukow->hide();
+    // The print selection, and the first page of each of its four reports as the preview paints it.
+    TFormularzWydrukow& print = *forms.FormularzWydrukow;
+    print.prepare(*reg.ui()->ComboBoxRok, *reg.ui()->ComboBoxMiesiac);
+    shoot(&print, folder, QStringLiteral("formularz_wydrukow"));
+    for (int choice = 0; choice < 4; ++choice) {
+        print.ui()->RadioGroupJakieZestawienie->setItemIndex(choice);
+        app->output.clear();
+        print.ui()->Drukuj->click();
+        if (app->output.count() == 0)
+            continue; // a report with nothing to print
+        const report::Document& document = app->output.last().document;
+        QImage page(1588, 2246, QImage::Format_RGB32); // A4 at 192 dpi
+        page.setDotsPerMeterX(7559);
+        page.setDotsPerMeterY(7559);
+        page.fill(Qt::white);
+        report::Document first = document;
+        first.pages.resize(1);
+        report::paint(first, page);
+        page.save(folder + QStringLiteral("/wydruk_%1.png").arg(choice));
+    }
+    print.hide();
 
     forms.MeniProgramu->ParametryClick();
     shoot(forms.Parametry1, folder, QStringLiteral("parametry"));
