@@ -97,24 +97,42 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     for (QAction* a : {m_ui->Kopiadanych1, m_ui->Odtwarzaniedanych1, m_ui->Opcje1, m_ui->OpcjeiTerminy1})
         a->setEnabled(false);
 
-    connect(m_ui->SpeedWyjscie, &QPushButton::clicked, this, &TMeniProgramu::SpeedWyjscieClick);
-    connect(m_ui->SpeedEwidencja, &QPushButton::clicked, this, &TMeniProgramu::SpeedEwidencjaClick);
-    connect(m_ui->SpeedPojazdy, &QPushButton::clicked, this, &TMeniProgramu::SpeedPojazdyClick);
-    connect(m_ui->SpeedTrasa, &QPushButton::clicked, this, &TMeniProgramu::SpeedTrasaClick);
-    connect(m_ui->SpeedWydatki, &QPushButton::clicked, this, &TMeniProgramu::SpeedWydatkiClick);
-    connect(m_ui->SpeedCele, &QPushButton::clicked, this, &TMeniProgramu::SpeedCeleClick);
-    connect(m_ui->SpeedStawki, &QPushButton::clicked, this, &TMeniProgramu::SpeedStawkiClick);
-    connect(m_ui->SpeedOkres, &QPushButton::clicked, this, &TMeniProgramu::SpeedOkresClick);
-    connect(m_ui->SpeedButton1, &QPushButton::clicked, this, &TMeniProgramu::SpeedButton1Click);
-    connect(m_ui->SpeedButton3, &QPushButton::clicked, this, &TMeniProgramu::SpeedButton3Click);
-    connect(m_ui->Ewidencja1, &QAction::triggered, this, &TMeniProgramu::Ewidencja1Click);
-    connect(m_ui->Parametry, &QAction::triggered, this, &TMeniProgramu::ParametryClick);
-    connect(m_ui->Waciciel1, &QAction::triggered, this, &TMeniProgramu::Waciciel1Click);
-    connect(m_ui->Kierowcy1, &QAction::triggered, this, &TMeniProgramu::Kierowcy1Click);
-    connect(m_ui->Ustawieniedrukarki1, &QAction::triggered, this, &TMeniProgramu::Ustawieniedrukarki1Click);
-    connect(m_ui->Wyjciezprogramu1, &QAction::triggered, this, &TMeniProgramu::SpeedWyjscieClick);
-    connect(m_ui->Napiszdoautora1, &QAction::triggered, this, &TMeniProgramu::Napiszdoautora1Click);
-    connect(m_ui->Pomoc1, &QAction::triggered, this, &TMeniProgramu::SpeedButton1Click);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedWyjscie, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedWyjscieClick);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedEwidencja, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedEwidencjaClick);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedPojazdy, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedPojazdyClick);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedTrasa, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedTrasaClick);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedWydatki, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedWydatkiClick);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedCele, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedCeleClick);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedStawki, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedStawkiClick);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedOkres, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedOkresClick);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedButton1, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedButton1Click);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedButton3, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedButton3Click);
+    connectAction(m_forms.context.dialogs, m_ui->Ewidencja1, &QAction::triggered, this,
+                  &TMeniProgramu::Ewidencja1Click);
+    connectAction(m_forms.context.dialogs, m_ui->Parametry, &QAction::triggered, this,
+                  &TMeniProgramu::ParametryClick);
+    connectAction(m_forms.context.dialogs, m_ui->Waciciel1, &QAction::triggered, this,
+                  &TMeniProgramu::Waciciel1Click);
+    connectAction(m_forms.context.dialogs, m_ui->Kierowcy1, &QAction::triggered, this,
+                  &TMeniProgramu::Kierowcy1Click);
+    connectAction(m_forms.context.dialogs, m_ui->Ustawieniedrukarki1, &QAction::triggered, this,
+                  &TMeniProgramu::Ustawieniedrukarki1Click);
+    connectAction(m_forms.context.dialogs, m_ui->Wyjciezprogramu1, &QAction::triggered, this,
+                  &TMeniProgramu::SpeedWyjscieClick);
+    connectAction(m_forms.context.dialogs, m_ui->Napiszdoautora1, &QAction::triggered, this,
+                  &TMeniProgramu::Napiszdoautora1Click);
+    connectAction(m_forms.context.dialogs, m_ui->Pomoc1, &QAction::triggered, this,
+                  &TMeniProgramu::SpeedButton1Click);
     FormCreate();
 }
 

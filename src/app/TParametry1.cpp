@@ -36,21 +36,22 @@ TParametry1::TParametry1(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
           m_ui->DBCheckRozTabTerminy})
         box->setReadOnly(true);
 
-    connect(m_ui->UtworzTabliceParametry, &QPushButton::clicked, this,
-            &TParametry1::UtworzTabliceParametryClick);
-    connect(m_ui->RozszerzTablicePrzejazdy, &QPushButton::clicked, this,
-            &TParametry1::RozszerzTablicePrzejazdyClick);
-    connect(m_ui->RozszerzTabliceKoszty, &QPushButton::clicked, this,
-            &TParametry1::RozszerzTabliceKosztyClick);
-    connect(m_ui->RozszerzTablicePojazdy, &QPushButton::clicked, this,
-            &TParametry1::RozszerzTablicePojazdyClick);
-    connect(m_ui->UtworzTabliceKierowcy, &QPushButton::clicked, this,
-            &TParametry1::UtworzTabliceKierowcyClick);
-    connect(m_ui->UtworzTabliceWlasciciel, &QPushButton::clicked, this,
-            &TParametry1::UtworzTabliceWlascicielClick);
-    connect(m_ui->RozszerzTabliceTerminy, &QPushButton::clicked, this,
-            &TParametry1::RozszerzTabliceTerminyClick);
-    connect(m_ui->zamknij, &QPushButton::clicked, this, &TParametry1::zamknijClick);
+    connectAction(m_forms.context.dialogs, m_ui->UtworzTabliceParametry, &QPushButton::clicked, this,
+                  &TParametry1::UtworzTabliceParametryClick);
+    connectAction(m_forms.context.dialogs, m_ui->RozszerzTablicePrzejazdy, &QPushButton::clicked, this,
+                  &TParametry1::RozszerzTablicePrzejazdyClick);
+    connectAction(m_forms.context.dialogs, m_ui->RozszerzTabliceKoszty, &QPushButton::clicked, this,
+                  &TParametry1::RozszerzTabliceKosztyClick);
+    connectAction(m_forms.context.dialogs, m_ui->RozszerzTablicePojazdy, &QPushButton::clicked, this,
+                  &TParametry1::RozszerzTablicePojazdyClick);
+    connectAction(m_forms.context.dialogs, m_ui->UtworzTabliceKierowcy, &QPushButton::clicked, this,
+                  &TParametry1::UtworzTabliceKierowcyClick);
+    connectAction(m_forms.context.dialogs, m_ui->UtworzTabliceWlasciciel, &QPushButton::clicked, this,
+                  &TParametry1::UtworzTabliceWlascicielClick);
+    connectAction(m_forms.context.dialogs, m_ui->RozszerzTabliceTerminy, &QPushButton::clicked, this,
+                  &TParametry1::RozszerzTabliceTerminyClick);
+    connectAction(m_forms.context.dialogs, m_ui->zamknij, &QPushButton::clicked, this,
+                  &TParametry1::zamknijClick);
 }
 
 TParametry1::~TParametry1() = default;

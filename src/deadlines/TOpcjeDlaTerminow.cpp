@@ -15,7 +15,8 @@ TOpcjeDlaTerminow::TOpcjeDlaTerminow(Forms& forms)
     m_ui->setupUi(this);
     TableTerminy = new Table(forms.context.database, this);
     TableTerminy->setObjectName(QStringLiteral("TableTerminy"));
-    connect(m_ui->TworzTabTerminy, &QPushButton::clicked, this, &TOpcjeDlaTerminow::TworzTabTerminyClick);
+    connectAction(m_forms.context.dialogs, m_ui->TworzTabTerminy, &QPushButton::clicked, this,
+                  &TOpcjeDlaTerminow::TworzTabTerminyClick);
 }
 
 TOpcjeDlaTerminow::~TOpcjeDlaTerminow() = default;

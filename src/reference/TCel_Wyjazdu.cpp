@@ -44,11 +44,13 @@ TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
 
-    connect(m_ui->Wprowadz, &QPushButton::clicked, this, &TCel_Wyjazdu::WprowadzClick);
-    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TCel_Wyjazdu::ZamknijClick);
-    connect(m_ui->CheckBoxZapisBezposrednioTabela, &QCheckBox::clicked, this,
-            &TCel_Wyjazdu::CheckBoxZapisBezposrednioTabelaClick);
-    connect(grid, &DbGrid::dblClick, this, &TCel_Wyjazdu::DBGrid1DblClick);
+    connectAction(m_forms.context.dialogs, m_ui->Wprowadz, &QPushButton::clicked, this,
+                  &TCel_Wyjazdu::WprowadzClick);
+    connectAction(m_forms.context.dialogs, m_ui->Zamknij, &QPushButton::clicked, this,
+                  &TCel_Wyjazdu::ZamknijClick);
+    connectAction(m_forms.context.dialogs, m_ui->CheckBoxZapisBezposrednioTabela, &QCheckBox::clicked, this,
+                  &TCel_Wyjazdu::CheckBoxZapisBezposrednioTabelaClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::dblClick, this, &TCel_Wyjazdu::DBGrid1DblClick);
     setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
 }
 

@@ -64,13 +64,16 @@ TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
 
-    connect(m_ui->Wprowadz, &QPushButton::clicked, this, &TJaki_Wydatek::WprowadzClick);
-    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TJaki_Wydatek::ZamknijClick);
-    connect(m_ui->Pomoc, &QPushButton::clicked, this, &TJaki_Wydatek::PomocClick);
-    connect(grid, &DbGrid::dblClick, this, &TJaki_Wydatek::DBGrid1DblClick);
-    connect(grid, &DbGrid::cellClick, this, &TJaki_Wydatek::DBGrid1CellClick);
-    connect(grid, &DbGrid::keyDown, this, &TJaki_Wydatek::DBGrid1CellClick);
-    connect(grid, &DbGrid::keyUp, this, &TJaki_Wydatek::DBGrid1CellClick);
+    connectAction(m_forms.context.dialogs, m_ui->Wprowadz, &QPushButton::clicked, this,
+                  &TJaki_Wydatek::WprowadzClick);
+    connectAction(m_forms.context.dialogs, m_ui->Zamknij, &QPushButton::clicked, this,
+                  &TJaki_Wydatek::ZamknijClick);
+    connectAction(m_forms.context.dialogs, m_ui->Pomoc, &QPushButton::clicked, this,
+                  &TJaki_Wydatek::PomocClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::dblClick, this, &TJaki_Wydatek::DBGrid1DblClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::cellClick, this, &TJaki_Wydatek::DBGrid1CellClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::keyDown, this, &TJaki_Wydatek::DBGrid1CellClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::keyUp, this, &TJaki_Wydatek::DBGrid1CellClick);
     setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
 }
 

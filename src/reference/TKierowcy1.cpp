@@ -56,10 +56,14 @@ TKierowcy1::TKierowcy1(Forms& forms)
         text->setFlat(false);
     }
 
-    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TKierowcy1::ZamknijClick);
-    connect(m_ui->Anuluj, &QPushButton::clicked, this, &TKierowcy1::AnulujClick);
-    connect(m_ui->WprowadzImieNazwisko, &QPushButton::clicked, this, &TKierowcy1::WprowadzImieNazwiskoClick);
-    connect(grid, &DbGrid::dblClick, this, &TKierowcy1::DBGridKierowcyDblClick);
+    connectAction(m_forms.context.dialogs, m_ui->Zamknij, &QPushButton::clicked, this,
+                  &TKierowcy1::ZamknijClick);
+    connectAction(m_forms.context.dialogs, m_ui->Anuluj, &QPushButton::clicked, this,
+                  &TKierowcy1::AnulujClick);
+    connectAction(m_forms.context.dialogs, m_ui->WprowadzImieNazwisko, &QPushButton::clicked, this,
+                  &TKierowcy1::WprowadzImieNazwiskoClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::dblClick, this,
+                  &TKierowcy1::DBGridKierowcyDblClick);
     setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
 }
 

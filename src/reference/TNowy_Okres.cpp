@@ -20,8 +20,10 @@ TNowy_Okres::TNowy_Okres(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
     setObjectName(QStringLiteral("Nowy_Okres"));
     m_ui->setupUi(this);
     setModal(true);
-    connect(m_ui->Wprowadz, &QPushButton::clicked, this, &TNowy_Okres::WprowadzClick);
-    connect(m_ui->Anuluj, &QPushButton::clicked, this, &TNowy_Okres::AnulujClick);
+    connectAction(m_forms.context.dialogs, m_ui->Wprowadz, &QPushButton::clicked, this,
+                  &TNowy_Okres::WprowadzClick);
+    connectAction(m_forms.context.dialogs, m_ui->Anuluj, &QPushButton::clicked, this,
+                  &TNowy_Okres::AnulujClick);
 }
 
 TNowy_Okres::~TNowy_Okres() = default;

@@ -61,8 +61,10 @@ TPojazdy_firmy::TPojazdy_firmy(Forms& forms)
     connectHandlers();
     // The controls that are not bound follow the current vehicle whichever window moves it, so that a
     // save writes what the user sees for that vehicle.
-    connect(&m_forms.context.data(), &SharedData::vehicleChanged, this, &TPojazdy_firmy::followVehicle);
-    connect(vehiclesTable(), &Table::stateChanged, this, &TPojazdy_firmy::followVehicle);
+    connectAction(m_forms.context.dialogs, &m_forms.context.data(), &SharedData::vehicleChanged, this,
+                  &TPojazdy_firmy::followVehicle);
+    connectAction(m_forms.context.dialogs, vehiclesTable(), &Table::stateChanged, this,
+                  &TPojazdy_firmy::followVehicle);
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
 }
 
@@ -156,25 +158,32 @@ void TPojazdy_firmy::setupControls() {
 
 void TPojazdy_firmy::connectHandlers() {
     auto* ui = m_ui.get();
-    connect(ui->Dodaj, &QPushButton::clicked, this, &TPojazdy_firmy::DodajClick);
-    connect(ui->Zapisz, &QPushButton::clicked, this, &TPojazdy_firmy::ZapiszClick);
-    connect(ui->Anuluj, &QPushButton::clicked, this, &TPojazdy_firmy::AnulujClick);
-    connect(ui->Zamknij, &QPushButton::clicked, this, &TPojazdy_firmy::ZamknijClick);
-    connect(ui->Usun, &QPushButton::clicked, this, &TPojazdy_firmy::UsunClick);
-    connect(ui->ZapiszStanPocz, &QPushButton::clicked, this, &TPojazdy_firmy::ZapiszStanPoczClick);
-    connect(ui->EdytujStanPocz, &QPushButton::clicked, this, &TPojazdy_firmy::EdytujStanPoczClick);
+    connectAction(m_forms.context.dialogs, ui->Dodaj, &QPushButton::clicked, this,
+                  &TPojazdy_firmy::DodajClick);
+    connectAction(m_forms.context.dialogs, ui->Zapisz, &QPushButton::clicked, this,
+                  &TPojazdy_firmy::ZapiszClick);
+    connectAction(m_forms.context.dialogs, ui->Anuluj, &QPushButton::clicked, this,
+                  &TPojazdy_firmy::AnulujClick);
+    connectAction(m_forms.context.dialogs, ui->Zamknij, &QPushButton::clicked, this,
+                  &TPojazdy_firmy::ZamknijClick);
+    connectAction(m_forms.context.dialogs, ui->Usun, &QPushButton::clicked, this, &TPojazdy_firmy::UsunClick);
+    connectAction(m_forms.context.dialogs, ui->ZapiszStanPocz, &QPushButton::clicked, this,
+                  &TPojazdy_firmy::ZapiszStanPoczClick);
+    connectAction(m_forms.context.dialogs, ui->EdytujStanPocz, &QPushButton::clicked, this,
+                  &TPojazdy_firmy::EdytujStanPoczClick);
     // Code sets the spin edits with their signals blocked: only the user's changes arrive here.
-    connect(ui->SpinEditPrzedSerwisem, &QSpinBox::valueChanged, this,
-            &TPojazdy_firmy::SpinEditPrzedSerwisemChange);
-    connect(ui->SpinEditPoSerwisie, &QSpinBox::valueChanged, this, &TPojazdy_firmy::SpinEditPoSerwisieChange);
+    connectAction(m_forms.context.dialogs, ui->SpinEditPrzedSerwisem, &QSpinBox::valueChanged, this,
+                  &TPojazdy_firmy::SpinEditPrzedSerwisemChange);
+    connectAction(m_forms.context.dialogs, ui->SpinEditPoSerwisie, &QSpinBox::valueChanged, this,
+                  &TPojazdy_firmy::SpinEditPoSerwisieChange);
 
     DbGrid* grid = ui->DBGrid1;
-    connect(grid, &DbGrid::cellClick, this, [this] { DBGrid1CellClick(); });
-    connect(grid, &DbGrid::keyDown, this, [this] { DBGrid1CellClick(); });
-    connect(grid, &DbGrid::keyUp, this, [this] { DBGrid1CellClick(); });
-    connect(grid, &DbGrid::dblClick, this, [this] { DBGrid1CellClick(); });
-    connect(grid, &DbGrid::keyPress, this, [this] { DBGrid1CellClick(); });
-    connect(grid, &DbGrid::colExit, this, [this] { DBGrid1CellClick(); });
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::cellClick, this, &TPojazdy_firmy::DBGrid1CellClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::keyDown, this, &TPojazdy_firmy::DBGrid1CellClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::keyUp, this, &TPojazdy_firmy::DBGrid1CellClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::dblClick, this, &TPojazdy_firmy::DBGrid1CellClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::keyPress, this, &TPojazdy_firmy::DBGrid1CellClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::colExit, this, &TPojazdy_firmy::DBGrid1CellClick);
 }
 
 // ---------------------------------------------------------------- opening

@@ -35,9 +35,12 @@ TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
     m_ui->DBEditLimitKm->setDataSource(table, QStringLiteral("Pom2"));
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
 
-    connect(m_ui->Zapisz, &QPushButton::clicked, this, &TStawki_poj::ZapiszClick);
-    connect(m_ui->Anuluj, &QPushButton::clicked, this, &TStawki_poj::AnulujClick);
-    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TStawki_poj::ZamknijClick);
+    connectAction(m_forms.context.dialogs, m_ui->Zapisz, &QPushButton::clicked, this,
+                  &TStawki_poj::ZapiszClick);
+    connectAction(m_forms.context.dialogs, m_ui->Anuluj, &QPushButton::clicked, this,
+                  &TStawki_poj::AnulujClick);
+    connectAction(m_forms.context.dialogs, m_ui->Zamknij, &QPushButton::clicked, this,
+                  &TStawki_poj::ZamknijClick);
 }
 
 TStawki_poj::~TStawki_poj() = default;

@@ -47,13 +47,14 @@ TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>
         }
     };
 
-    connect(m_ui->Dodaj, &QPushButton::clicked, this, &TTrasy::DodajClick);
-    connect(m_ui->Zapisz, &QPushButton::clicked, this, &TTrasy::ZapiszClick);
-    connect(m_ui->Anuluj, &QPushButton::clicked, this, &TTrasy::AnulujClick);
-    connect(m_ui->Usun, &QPushButton::clicked, this, &TTrasy::UsunClick);
-    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TTrasy::ZamknijClick);
-    connect(m_ui->Wprowadz, &QPushButton::clicked, this, &TTrasy::WprowadzClick);
-    connect(grid, &DbGrid::dblClick, this, &TTrasy::DBGrid1DblClick);
+    connectAction(m_forms.context.dialogs, m_ui->Dodaj, &QPushButton::clicked, this, &TTrasy::DodajClick);
+    connectAction(m_forms.context.dialogs, m_ui->Zapisz, &QPushButton::clicked, this, &TTrasy::ZapiszClick);
+    connectAction(m_forms.context.dialogs, m_ui->Anuluj, &QPushButton::clicked, this, &TTrasy::AnulujClick);
+    connectAction(m_forms.context.dialogs, m_ui->Usun, &QPushButton::clicked, this, &TTrasy::UsunClick);
+    connectAction(m_forms.context.dialogs, m_ui->Zamknij, &QPushButton::clicked, this, &TTrasy::ZamknijClick);
+    connectAction(m_forms.context.dialogs, m_ui->Wprowadz, &QPushButton::clicked, this,
+                  &TTrasy::WprowadzClick);
+    connectAction(m_forms.context.dialogs, grid, &DbGrid::dblClick, this, &TTrasy::DBGrid1DblClick);
     setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
 }
 

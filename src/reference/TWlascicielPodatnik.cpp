@@ -70,7 +70,8 @@ TWlascicielPodatnik::TWlascicielPodatnik(Forms& forms)
 
     m_ui->LabelUwaga->setText(noteLines().join(QLatin1Char('\n')));
 
-    connect(m_ui->Zamknij, &QPushButton::clicked, this, &TWlascicielPodatnik::ZamknijClick);
+    connectAction(m_forms.context.dialogs, m_ui->Zamknij, &QPushButton::clicked, this,
+                  &TWlascicielPodatnik::ZamknijClick);
     setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
 }
 

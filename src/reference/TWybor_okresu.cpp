@@ -31,8 +31,10 @@ TWybor_okresu::TWybor_okresu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     setModal(true);
     // A month name typed in other letters is no month name: completion must not correct its case.
     m_ui->ComboBoxMiesiace->completer()->setCaseSensitivity(Qt::CaseSensitive);
-    connect(m_ui->Rok_ewidencji, &QLineEdit::textEdited, this, &TWybor_okresu::Rok_ewidencjiChange);
-    connect(m_ui->Wprowadz_okres, &QPushButton::clicked, this, &TWybor_okresu::Wprowadz_okresClick);
+    connectAction(m_forms.context.dialogs, m_ui->Rok_ewidencji, &QLineEdit::textEdited, this,
+                  &TWybor_okresu::Rok_ewidencjiChange);
+    connectAction(m_forms.context.dialogs, m_ui->Wprowadz_okres, &QPushButton::clicked, this,
+                  &TWybor_okresu::Wprowadz_okresClick);
 }
 
 TWybor_okresu::~TWybor_okresu() = default;

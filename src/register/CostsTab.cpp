@@ -747,6 +747,7 @@ void CostsTab::saveCost() {
     SumyKosztow(m);
     SumyVat(m);
     SpalanieSrednie();
+    m_forms.context.data().costsWritten();
 }
 
 void CostsTab::ZapiszKosztClick() {
@@ -783,6 +784,7 @@ void CostsTab::deleteCost() {
     SumyKosztow(m);
     SumyVat(m);
     SpalanieSrednie();
+    m_forms.context.data().costsWritten();
 }
 
 void CostsTab::UsunKosztClick() {

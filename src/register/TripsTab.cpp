@@ -592,6 +592,7 @@ void TripsTab::saveTrip() {
     NowyPrzejazd = false;
     SumyPrzejazdow(m_window.WybranyMiesiac());
     updateVehicleOdometer();
+    m_forms.context.data().tripsWritten();
     t.locate(kNrKol, {saved});
 }
 
@@ -630,6 +631,7 @@ void TripsTab::UsunPrzejazdClick() {
         if (t.recordCount() > 0)
             t.moveTo(std::min(row, t.recordCount() - 1));
         updateVehicleOdometer();
+        m_forms.context.data().tripsWritten();
     });
 }
 
@@ -689,6 +691,7 @@ int TripsTab::deleteInvalidTrips() {
         t.refresh();
         SumyPrzejazdow(m_window.WybranyMiesiac());
         updateVehicleOdometer();
+        m_forms.context.data().tripsWritten();
     }
     return count;
 }
