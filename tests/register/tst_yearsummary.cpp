@@ -1,14 +1,14 @@
 // The yearly summary's figures read from the stored rows: each month's totals from its first row, the
 // VAT of every month of the year shown (never of the year the costs tab showed last), the fuel
 // consumption; and the summary tab following a change of the year. Expected values by hand.
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
 #include "calc/SummaryCalc.h"
 #include "calc/YearSummary.h"
-#include "register/TEwidencja_przejazdow.h"
-#include "ui_TEwidencja_przejazdow.h"
 
 using namespace tarlok;
+using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
 
 namespace {
@@ -47,14 +47,6 @@ void seedTwoYears(TestApp& app) {
     seedTrip(app, 1, QDate(2024, 2, 3), 250.0, 300);
     seedCost(app, 1, QDate(2024, 2, 5), 200.0, 23.0);
     seedCost(app, 2, QDate(2024, 2, 6), 500.0, 50.0);
-}
-
-// Column `column` of the summary grid for months 1..12.
-QStringList summaryColumn(TEwidencja_przejazdow& reg, int column) {
-    QStringList out;
-    for (int m = 1; m <= 12; ++m)
-        out.append(TEwidencja_przejazdow::cell(reg.ui()->StringGridZestawienie, column, m + 2));
-    return out;
 }
 
 QStringList zerosBut(std::initializer_list<std::pair<int, const char*>> months) {
@@ -121,19 +113,18 @@ private slots:
         auto app = TestApp::started();
         seedTwoYears(*app);
         app->openRegister(); // February 2024 on the costs tab: its VAT sums are 2024's
-        auto& reg = app->reg();
-        auto* ui = reg.ui();
-        ui->ComboBoxRok->setEditText("2023");
-        reg.ComboBoxRokChange();
-        ui->PageControl1->setCurrentWidget(ui->Zestawienia);
-        QCOMPARE(summaryColumn(reg, 13), zerosBut({{2, "15,75"}, {11, "8,00"}}));
-        QCOMPARE(summaryColumn(reg, 1), zerosBut({{2, "400,00"}}));
+        RegisterDriver reg(*app);
+        QCOMPARE(reg.year(), QString("2024"));
+        QCOMPARE(reg.tab(), RegisterDriver::Tab::Costs);
+        reg.chooseYear("2023");
+        reg.chooseTab(RegisterDriver::Tab::Summary);
+        QCOMPARE(reg.summaryMonths(13), zerosBut({{2, "15,75"}, {11, "8,00"}}));
+        QCOMPARE(reg.summaryMonths(1), zerosBut({{2, "400,00"}}));
 
-        ui->ComboBoxRok->setEditText("2024");
-        reg.ComboBoxRokChange();
-        QCOMPARE(summaryColumn(reg, 13), zerosBut({{2, "23,00"}}));
-        QCOMPARE(summaryColumn(reg, 1), zerosBut({{2, "250,00"}}));
-        QCOMPARE(summaryColumn(reg, 3), zerosBut({{2, "200,00"}}));
+        reg.chooseYear("2024");
+        QCOMPARE(reg.summaryMonths(13), zerosBut({{2, "23,00"}}));
+        QCOMPARE(reg.summaryMonths(1), zerosBut({{2, "250,00"}}));
+        QCOMPARE(reg.summaryMonths(3), zerosBut({{2, "200,00"}}));
         QCOMPARE(app->dialogs.texts(), QStringList());
     }
 };

@@ -1,11 +1,10 @@
 #pragma once
 
 // A firm with one vehicle in the register, and the print window driven through its real controls.
+#include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
-#include "register/TEwidencja_przejazdow.h"
 #include "reports/TFormularzWydrukow.h"
-#include "ui_TEwidencja_przejazdow.h"
 #include "ui_TFormularzWydrukow.h"
 #include "widgets/RadioGroup.h"
 
@@ -16,6 +15,7 @@
 #include <QRadioButton>
 
 #include <functional>
+#include <memory>
 
 namespace tarlok::test {
 
@@ -71,13 +71,31 @@ struct Choice {
     std::function<void(Ui::TFormularzWydrukow*)> more;
 };
 
+inline const QString kPrintWindow = QStringLiteral("tarlok::TFormularzWydrukow");
+
+// "Formularz Wydruków" pressed in the register: while the print window is shown, `script` acts in it.
+// The script holds copies of what it uses, so that one left queued by a failed press harms no later
+// show.
+inline void openPrintWindow(TestApp& app, std::function<void(TFormularzWydrukow&)> script) {
+    const auto shown = app.dialogs.modalShows().count(kPrintWindow);
+    auto ran = std::make_shared<bool>(false);
+    app.dialogs.onModal(kPrintWindow, [script = std::move(script), ran](QWidget* window) {
+        *ran = true;
+        auto* form = qobject_cast<TFormularzWydrukow*>(window);
+        QVERIFY(form);
+        script(*form);
+    });
+    RegisterDriver(app).press(RegisterDriver::Button::PrintForm);
+    QCOMPARE(app.dialogs.modalShows().count(kPrintWindow), shown + 1);
+    QVERIFY(*ran);
+}
+
 // "Formularz Wydruków" of the register: the window prepared from the register's boxes and shown; the
 // script picks the report, the period and the options through the window's controls and presses
 // "Drukuj".
 inline void printFromWindow(TestApp& app, const Choice& choice) {
-    TFormularzWydrukow* form = app.forms().FormularzWydrukow;
-    app.dialogs.onModal(QStringLiteral("tarlok::TFormularzWydrukow"), [&](QWidget*) {
-        Ui::TFormularzWydrukow* ui = form->ui();
+    openPrintWindow(app, [choice](TFormularzWydrukow& form) {
+        Ui::TFormularzWydrukow* ui = form.ui();
         if (!choice.year.isEmpty())
             ui->ComboBoxRok->setEditText(choice.year);
         if (!choice.month.isEmpty())
@@ -87,7 +105,6 @@ inline void printFromWindow(TestApp& app, const Choice& choice) {
             choice.more(ui);
         QTest::mouseClick(ui->Drukuj, Qt::LeftButton);
     });
-    form->openFromRegister(*app.reg().ui()->ComboBoxRok, *app.reg().ui()->ComboBoxMiesiac);
 }
 
 // Every text of the document in reading order, page after page.

@@ -17,6 +17,10 @@ using namespace tarlok::test;
 
 namespace {
 
+using Box = RegisterDriver::Box;
+using Button = RegisterDriver::Button;
+using Tab = RegisterDriver::Tab;
+
 // The left edge of the trip register's LP column on the sheet: margin 10 mm + 1 mm.
 constexpr double kLpLeft = 110.0;
 
@@ -204,9 +208,9 @@ private slots:
     void thePrintWindowCopiesTheRegistersPeriodAndVehicle() {
         auto app = firm({{2023, 11}, {2024, 4}, {2024, 5}});
         app->forms().FormularzWydrukow->ui()->CheckBoxDrukarka->setChecked(true);
-        app->dialogs.onModal("tarlok::TFormularzWydrukow", [&](QWidget* window) {
-            auto* ui = app->forms().FormularzWydrukow->ui();
-            QVERIFY(window->isVisible());
+        openPrintWindow(*app, [&](TFormularzWydrukow& window) {
+            auto* ui = window.ui();
+            QVERIFY(window.isVisible());
             QCOMPARE(ui->LabelWybranyPojazd->text(), QStringLiteral("KR 1234A Marka1 Auto1 poj. 1400"));
             QCOMPARE(ui->ComboBoxRok->currentText(), QStringLiteral("2024"));
             QCOMPARE(ui->ComboBoxRok->count(), 2);
@@ -218,10 +222,8 @@ private slots:
                          ? QStringLiteral("Ewidencja przebiegu Pojazdu dla celów VAT")
                          : QString());
             QTest::mouseClick(ui->Zamknij, Qt::LeftButton);
-            QVERIFY(!window->isVisible());
+            QVERIFY(!window.isVisible());
         });
-        app->forms().FormularzWydrukow->openFromRegister(*app->reg().ui()->ComboBoxRok,
-                                                         *app->reg().ui()->ComboBoxMiesiac);
         QCOMPARE(app->output.count(), 0);
     }
 
@@ -234,10 +236,11 @@ private slots:
         QFETCH(int, report);
         auto app = firm();
         threeMayTrips(*app);
-        auto& reg = app->reg();
-        reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
-        reg.DodajPrzejazdClick();
-        reg.TablePrzejazdy->setValue("Trasa", QStringLiteral("Kraków - Tarnów"));
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Trips);
+        reg.newTrip();
+        reg.typeAndEnter(Box::Route, QStringLiteral("Kraków - Tarnów"));
+        QCOMPARE(app->data().TablePrzejazdy->asString("Trasa"), QStringLiteral("Kraków - Tarnów"));
         app->dialogs.clear();
         printFromWindow(*app, {report, QStringLiteral("Maj"), QStringLiteral("2024"), {}});
         QCOMPARE(
@@ -245,7 +248,7 @@ private slots:
             QStringList{"Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
                         "anuluj przyciskiem \"Anuluj\"."});
         QCOMPARE(app->output.count(), 0);
-        QVERIFY(reg.TablePrzejazdy->isEditing());
+        QVERIFY(app->data().TablePrzejazdy->isEditing());
     }
 
     // ------------------------------------------------------------------ cost statement (report 1)
@@ -256,10 +259,10 @@ private slots:
                 {{"Uwagi", "stan 10120"}});
         addCost(*app, QDate(2024, 5, 20), "FV 20/2024", QStringLiteral("Myjnia"), 49.60);
         addCost(*app, QDate(2024, 4, 20), "FV 9/2024", QStringLiteral("Olej"), 80.00);
-        auto& reg = app->reg();
-        reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Koszty);
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Costs);
         app->forms().FormularzWydrukow->ui()->CheckBoxDrukarka->setChecked(true);
-        app->forms().FormularzWydrukow->runCostStatement();
+        reg.press(Button::PrintCosts);
 
         QCOMPARE(app->output.count(), 1);
         QVERIFY(app->output.last().printed);
@@ -273,9 +276,9 @@ private slots:
         QVERIFY(!all.contains("FV 9/2024"));
         QVERIFY(followedBy(all, "RAZEM", "200,00"));
         // The register's tables are left open and where they were.
-        QVERIFY(reg.TableKoszty->isActive());
-        QVERIFY(reg.TablePojazdy->isActive());
-        QVERIFY(reg.TablePrzejazdy->isActive());
+        QVERIFY(app->data().TableKoszty->isActive());
+        QVERIFY(app->data().TablePojazdy->isActive());
+        QVERIFY(app->data().TablePrzejazdy->isActive());
     }
 
     void aMonthWithoutRowsPrintsTitleEmptyTableAndZeroSums() {
@@ -294,14 +297,14 @@ private slots:
     void eachRunReadsTheRowsAsTheyAreNow() {
         auto app = firm();
         threeMayTrips(*app);
-        auto& reg = app->reg();
-        reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
-        app->forms().FormularzWydrukow->runTripRegister();
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Trips);
+        reg.press(Button::PrintTrips);
         QCOMPARE(column(app->output.last().document.pages[0], kLpLeft).size(), 4);
         addTrip(*app, QDate(2024, 5, 30), 12, 0.8358, 10.03);
-        app->forms().FormularzWydrukow->runTripRegister();
+        reg.press(Button::PrintTrips);
         QCOMPARE(column(app->output.last().document.pages[0], kLpLeft).size(), 5);
-        QVERIFY(reg.TablePrzejazdy->isActive());
+        QVERIFY(app->data().TablePrzejazdy->isActive());
         QVERIFY(!app->forms().FormularzWydrukow->Wydruk_Ewidencja().TablePrzejazdy1->isActive());
     }
 
@@ -339,8 +342,8 @@ private slots:
             addTrip(*app, QDate(2024, k, 12), 100, 0.8358, trips[k - 1], {{"WartoscSuma", trips[k - 1]}});
         }
         addCost(*app, QDate(2023, 3, 10), "R 2023", QStringLiteral("Naprawa"), 999, {{"WartoscSuma", 999}});
-        auto& reg = app->reg();
-        const int costRow = reg.TableKoszty->recNo();
+        Table& costRows = *app->data().TableKoszty;
+        const int costRow = costRows.recNo();
         printFromWindow(*app, {2, month, QStringLiteral("2024"), {}});
 
         QCOMPARE(app->output.last().title, QStringLiteral("ZESTAWIENIE RACHUNKÓW - KOSZTY ZALICZONE"));
@@ -362,8 +365,8 @@ private slots:
         for (int i = 0; i < 6; ++i)
             QVERIFY2(followedBy(all, lines[i], amounts[i]), qPrintable(lines[i]));
         // The month totals were read without moving the register's rows.
-        QCOMPARE(reg.TableKoszty->recNo(), costRow);
-        QVERIFY(reg.TableKoszty->isActive());
+        QCOMPARE(costRows.recNo(), costRow);
+        QVERIFY(costRows.isActive());
     }
 
     // ------------------------------------------------------------------ PDF

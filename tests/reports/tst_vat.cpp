@@ -65,7 +65,7 @@ private slots:
         addTrip(*app, QDate(2024, 4, 18), 150, 0.8358, 125.37,
                 driver(1100, 1250, QStringLiteral("Wiśniewski"), QStringLiteral("Paweł")));
         addTrip(*app, QDate(2024, 5, 6), 50, 0.8358, 41.79, driver(1250, 1300, "Nowak", "Anna"));
-        QCOMPARE(app->reg().ui()->ComboBoxMiesiac->currentText(), QStringLiteral("Maj"));
+        QCOMPARE(RegisterDriver(*app).month(), QStringLiteral("Maj"));
         printFromWindow(*app, {3, QStringLiteral("Kwiecień"), QStringLiteral("2024"), {}});
 
         const auto& sent = app->output.last();

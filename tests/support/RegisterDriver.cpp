@@ -68,6 +68,8 @@ QAbstractButton* RegisterDriver::button(Button which) const {
         return ui->Kierowcy;
     case Button::Help:
         return ui->Pomoc_glowna;
+    case Button::PrintForm:
+        return ui->ZestawWydrukow;
     case Button::RoutesList:
         return ui->Kartoteka_Tras;
     case Button::PurposesList:
@@ -88,6 +90,8 @@ QAbstractButton* RegisterDriver::button(Button which) const {
         return ui->UsunNiepoprwaneRekordy;
     case Button::TripsHelp:
         return ui->Pomoc;
+    case Button::PrintTrips:
+        return ui->DrukujPrzejazdy;
     case Button::ExpenseKindsList:
         return ui->Kart_Wydatki;
     case Button::NewCost:
@@ -102,6 +106,8 @@ QAbstractButton* RegisterDriver::button(Button which) const {
         return ui->UsunKoszt;
     case Button::CostsHelp:
         return ui->Pomoc_koszty;
+    case Button::PrintCosts:
+        return ui->DrukujKoszty;
     }
     return nullptr;
 }
@@ -448,6 +454,14 @@ QStringList RegisterDriver::vatSums() const {
 
 QString RegisterDriver::summaryCell(int column, int row) const {
     return TEwidencja_przejazdow::cell(window().ui()->StringGridZestawienie, column, row);
+}
+
+QStringList RegisterDriver::summaryMonths(int column) const {
+    // The grid's rows 3 to 14 hold January to December.
+    QStringList cells;
+    for (int month = 1; month <= 12; ++month)
+        cells.append(summaryCell(column, month + 2));
+    return cells;
 }
 
 // ---------------------------------------------------------------- vehicles

@@ -41,6 +41,7 @@ public:
         Purposes,
         Drivers,
         Help,
+        PrintForm, // "Formularz Wydruków": the print selection window, modal
         // the trips tab
         RoutesList,
         PurposesList,
@@ -52,6 +53,7 @@ public:
         DeleteTrip,
         RemoveInvalidTrips,
         TripsHelp,
+        PrintTrips, // "Drukuj": the trip register of the period shown
         // the costs tab
         ExpenseKindsList,
         NewCost,
@@ -60,6 +62,7 @@ public:
         CancelCost,
         DeleteCost,
         CostsHelp,
+        PrintCosts, // "Drukuj": the cost statement of the period shown
     };
 
     enum class Box {
@@ -196,6 +199,8 @@ public:
 
     // --- the summary tab ---
     QString summaryCell(int column, int row) const;
+    // Column `column` of the summary grid for the months January to December.
+    QStringList summaryMonths(int column) const;
 
     // --- vehicles ---
     void clickVehicle(int row);
