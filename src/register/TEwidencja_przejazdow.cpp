@@ -64,8 +64,7 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
       TableCelWyjazdu(forms.context.data().TableCelWyjazdu), m_forms(forms), m_data(forms.context.data()),
       m_ui(std::make_unique<Ui::TEwidencja_przejazdow>()), m_trips(std::make_unique<TripsTab>(*this, forms)),
       m_costs(std::make_unique<CostsTab>(*this, forms)),
-      m_summary(std::make_unique<SummaryTab>(*this, forms)), NowyPrzejazd(m_trips->newTripStarted()),
-      NowyKoszt(m_costs->newCostStarted()), VatMiesiecznie(m_costs->monthlyVat()) {
+      m_summary(std::make_unique<SummaryTab>(*this, forms)) {
     setObjectName(QStringLiteral("Ewidencja_przejazdow"));
     m_ui->setupUi(this);
     setFixedSize(963, 765);

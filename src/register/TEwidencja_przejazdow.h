@@ -39,16 +39,6 @@ public:
     CostsTab& costs() const { return *m_costs; }
     SummaryTab& summary() const { return *m_summary; }
 
-    // The shared tables, as the data object holds them (the register owns none of them).
-    Table* const TablePojazdy;
-    Table* const TablePrzejazdy;
-    Table* const TableKoszty;
-    Table* const TableStawki;
-    Table* const TableOkresy;
-    Table* const TableTrasy;
-    Table* const TableWydatki;
-    Table* const TableCelWyjazdu;
-
     // "EWIDENCJA" of the main window: the tables opened, the newest period shown on the costs tab, the
     // entry modes of both tabs set back, and the window shown.
     void openFromMainWindow();
@@ -159,6 +149,16 @@ private:
     // it and the window shows it.
     void periodAdded(int year, int month, const QDate& date);
 
+    // The shared tables, as the data object holds them (the register owns none of them).
+    Table* const TablePojazdy;
+    Table* const TablePrzejazdy;
+    Table* const TableKoszty;
+    Table* const TableStawki;
+    Table* const TableOkresy;
+    Table* const TableTrasy;
+    Table* const TableWydatki;
+    Table* const TableCelWyjazdu;
+
     Forms& m_forms;
     SharedData& m_data;
     std::unique_ptr<Ui::TEwidencja_przejazdow> m_ui;
@@ -168,30 +168,6 @@ private:
     int m_shownTab = 0;
     QString m_shownYear;
     QString m_shownMonth;
-
-public:
-    // ---- used by the tests until they drive the window through the buttons (RegisterTestAccess.cpp) ----
-    const bool& NowyPrzejazd;
-    const bool& NowyKoszt;
-    const std::array<double, 13>& VatMiesiecznie;
-    void DodajPrzejazdClick();
-    void EdytujPrzejazdClick();
-    void ZapiszPrzejazdClick();
-    void AnulujPrzejazdClick();
-    void UsunPrzejazdClick();
-    void UsunNiepoprwaneRekordyClick();
-    void RadioGroup1CoPodajemyClick();
-    void DodajKosztClick();
-    void EdytujKosztClick();
-    void ZapiszKosztClick();
-    void AnulujKosztClick();
-    void UsunKosztClick();
-    void RadioGroupPrzeliczanieVatClick();
-    void RadioGroupCoPodajemyClick();
-    void SumyKosztow(int month);
-    void SumyVat(int month);
-    void showFuelFields(bool fuel);
-    static QString cell(const QTableWidget* grid, int column, int row);
 };
 
 } // namespace tarlok

@@ -3,8 +3,8 @@
 // the running values over several months and years. Expected values are worked out by hand.
 #include "support/TestApp.h"
 
-#include "common/Error.h"
 #include "calc/CostCalc.h"
+#include "common/Error.h"
 
 #include <QTest>
 

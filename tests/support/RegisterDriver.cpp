@@ -6,6 +6,7 @@
 
 #include "core/Forms.h"
 #include "platform/ScriptedDialogs.h"
+#include "register/GridCells.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "ui_TEwidencja_przejazdow.h"
 
@@ -356,8 +357,7 @@ void RegisterDriver::clickRow(QTableView* grid, int row) {
 }
 
 static QStringList column0(const QTableWidget* grid) {
-    return {TEwidencja_przejazdow::cell(grid, 0, 0), TEwidencja_przejazdow::cell(grid, 0, 1),
-            TEwidencja_przejazdow::cell(grid, 0, 2)};
+    return {grids::cell(grid, 0, 0), grids::cell(grid, 0, 1), grids::cell(grid, 0, 2)};
 }
 
 // ---------------------------------------------------------------- the trips tab
@@ -389,7 +389,7 @@ QStringList RegisterDriver::tripSums() const {
     QStringList cells;
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 2; ++column)
-            cells.append(TEwidencja_przejazdow::cell(window().ui()->StringGridPrzejazdy, column, row));
+            cells.append(grids::cell(window().ui()->StringGridPrzejazdy, column, row));
     return cells;
 }
 
@@ -453,7 +453,7 @@ QStringList RegisterDriver::vatSums() const {
 // ---------------------------------------------------------------- the summary tab
 
 QString RegisterDriver::summaryCell(int column, int row) const {
-    return TEwidencja_przejazdow::cell(window().ui()->StringGridZestawienie, column, row);
+    return grids::cell(window().ui()->StringGridZestawienie, column, row);
 }
 
 QStringList RegisterDriver::summaryMonths(int column) const {

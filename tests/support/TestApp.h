@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingOutput.h"
 #include "app/Application.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
@@ -8,7 +9,6 @@
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
-#include "RecordingOutput.h"
 #include "store/Database.h"
 
 #include <QApplication>
