@@ -344,8 +344,12 @@ int main(int argc, char** argv) {
     // The trip register printed from the trips tab to its preview painted: a month of 200 trips, and
     // the whole year ("Wszystko"), beside plain SQLite reading the same rows.
     const int year = bench::benchDay(options).year();
+    // November gets trips up to 200 (once: the data folder keeps them for the next run).
+    const int november = trips.read(
+        QStringLiteral("SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = 1 AND Rok = %1 AND Miesiac = 11")
+            .arg(year));
     trips.exec("BEGIN IMMEDIATE");
-    for (int i = 0; i < 200 - options.tripsPerMonth; ++i)
+    for (int i = november; i < 200; ++i)
         trips.exec(
             QStringLiteral("INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa, Cel_Wyj, "
                            "Kilometry, Stawka, Wartosc) VALUES (1, %1, 11, '%1-11-%2', 'Kraków - Tarnów', "
