@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     auto app = test::TestApp::started(QDateTime(QDate(2024, 5, 15), QTime(10, 0)));
     app->dialogs.setCloseModalWindows(false);
     app->setRates(0.5214, 0.8358);
-    app->addVehicle(1, "KR 12345", 1598);
+    app->addVehicle(1, "KR 12345", 1598, true, {{"Wlasciciel", "Kowalski Jan"}});
     app->addVehicle(2, "KRA 0001", 899, false);
     app->addVehicle(3, "WE 77777", 1990);
     app->addPeriod(2024, 4);
