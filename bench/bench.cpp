@@ -341,6 +341,19 @@ int main(int argc, char** argv) {
             costs.exec("COMMIT");
         }));
 
+    // Entering the summary tab: the twelve months of the vehicle's newest year, beside plain SQLite
+    // reading the same month rows.
+    const double summaryTab = timeMs([&] { ui->PageControl1->setCurrentWidget(ui->Zestawienia); },
+                                     [&] { ui->PageControl1->setCurrentWidget(ui->Koszty); });
+    ui->PageControl1->setCurrentWidget(ui->Koszty);
+    printFigure(
+        "entering the summary tab", summaryTab, timeMs([&] {
+            const QString yearRows = QStringLiteral("SELECT * FROM %1 WHERE NrKol_Pojazdu = %2 AND Rok = "
+                                                    "%3 ORDER BY Miesiac, Data");
+            trips.read(yearRows.arg(QStringLiteral("Przejazdy")).arg(vehicleNumber).arg(options.lastYear));
+            costs.read(yearRows.arg(QStringLiteral("Koszty")).arg(vehicleNumber).arg(options.lastYear));
+        }));
+
     // The trip register printed from the trips tab to its preview painted: a month of 200 trips, and
     // the whole year ("Wszystko"), beside plain SQLite reading the same rows.
     const int year = bench::benchDay(options).year();

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFont>
 #include <QImage>
+#include <QPrinter>
 
 using namespace tarlok;
 
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
     auto app = test::TestApp::started(QDateTime(QDate(2024, 5, 15), QTime(10, 0)));
     app->dialogs.setCloseModalWindows(false);
     app->setRates(0.5214, 0.8358);
-    app->addVehicle(1, "KR 12345", 1598);
+    app->addVehicle(1, "KR 12345", 1598, true, {{"Wlasciciel", "Kowalski Jan"}});
     app->addVehicle(2, "KRA 0001", 899, false);
     app->addVehicle(3, "WE 77777", 1990);
     app->addPeriod(2024, 4);
@@ -75,6 +76,29 @@ int main(int argc, char** argv) {
                             {"IloscPaliwa", 40.0},
                             {"CzyPaliwo", true}});
 
+    // A full year of month totals, six-digit values among them, for the summary and its printout.
+    for (int m = 1; m <= 12; ++m) {
+        if (m == 5)
+            continue;
+        app->seed("Przejazdy.db", {{"NrKol_Pojazdu", 1},
+                                   {"Rok", 2024},
+                                   {"Miesiac", m},
+                                   {"Data", QDate(2024, m, 1)},
+                                   {"Trasa", "Kraków - Warszawa - Kraków"},
+                                   {"WartoscSuma", 98765.43 + m * 1000},
+                                   {"KilometrySuma", 118000 + m * 1000}});
+        app->seed("Koszty.db", {{"NrKol_Pojazdu", 1},
+                                {"Rok", 2024},
+                                {"Miesiac", m},
+                                {"Data", QDate(2024, m, 1)},
+                                {"Nr_Rachunku", "FV"},
+                                {"Wartosc", 87654.32},
+                                {"WartoscSuma", 87654.32 + m * 100},
+                                {"SumaWartPaliwo", 54321.1},
+                                {"SumaIloscPaliwo", 8765.4},
+                                {"Pom2", 123456.78}});
+    }
+
     Forms& forms = app->forms();
     shoot(forms.MeniProgramu, folder, QStringLiteral("main"));
     app->openRegister();
@@ -82,8 +106,21 @@ int main(int argc, char** argv) {
     shoot(&reg, folder, QStringLiteral("register_costs"));
     reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Przejazdy);
     shoot(&reg, folder, QStringLiteral("register_trips"));
+    reg.ui()->CheckBoxSpalanie->setChecked(true);
     reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Zestawienia);
     shoot(&reg, folder, QStringLiteral("register_summary"));
+    // The summary's direct printout as a 600 dpi printer would take it, painted at 192 dpi.
+    app->output.printer().setResolution(600);
+    app->output.clear();
+    reg.ui()->DrukujZestawienie->click();
+    if (app->output.count() > 0) {
+        QImage sheet(2246, 1588, QImage::Format_RGB32); // landscape A4 at 192 dpi
+        sheet.setDotsPerMeterX(7559);
+        sheet.setDotsPerMeterY(7559);
+        sheet.fill(Qt::white);
+        report::paint(app->output.last().document, sheet);
+        sheet.save(folder + QStringLiteral("/wydruk_zestawienia.png"));
+    }
     reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Koszty);
     // The print selection, and the first page of each of its four reports as the preview paints it.
     TFormularzWydrukow& print = *forms.FormularzWydrukow;

@@ -1,6 +1,7 @@
 #include "SummaryTab.h"
 
 #include "GridCells.h"
+#include "SummaryPrintout.h"
 #include "TEwidencja_przejazdow.h"
 #include "calc/SummaryCalc.h"
 #include "calc/YearSummary.h"
@@ -8,8 +9,12 @@
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
+#include "platform/Dialogs.h"
+#include "reports/engine/Output.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
+
+#include <QPrinter>
 
 namespace tarlok {
 
@@ -37,6 +42,18 @@ const Heading kHeadings[15] = {
     {{"Zużyte", "paliwo [dm3]", "narastająco"}},
     {{"VAT", "[zł]", "miesięcznie"}},
     {{"Zużycie", "Paliwa", "100 km"}},
+};
+
+// Keeps a window disabled for its lifetime, whichever way the work inside ends.
+class DisabledWhile {
+public:
+    explicit DisabledWhile(QWidget& window) : m_window(window) { m_window.setEnabled(false); }
+    ~DisabledWhile() { m_window.setEnabled(true); }
+    DisabledWhile(const DisabledWhile&) = delete;
+    DisabledWhile& operator=(const DisabledWhile&) = delete;
+
+private:
+    QWidget& m_window;
 };
 
 } // namespace
@@ -101,6 +118,28 @@ void SummaryTab::WyliczZestawienie() {
 double SummaryTab::SpalanieMiesiaca(int month) {
     // Read without moving the costs table: nothing is left to put back when reading fails.
     return summary::consumption(summary::fuelRows(*TableKoszty, m_window.selectedYear(), month));
+}
+
+void SummaryTab::printSummary() {
+    AppContext& ctx = m_forms.context;
+    if (!ctx.output)
+        return;
+    const DisabledWhile disabled(m_window);
+    QTableWidget* grid = m_ui->StringGridZestawienie;
+    summaryprint::Sheet sheet;
+    if (TablePojazdy->isActive() && !TablePojazdy->isEmpty()) {
+        sheet.owner = TablePojazdy->asString(QStringLiteral("Wlasciciel"));
+        sheet.vehicle = TablePojazdy->asString(QStringLiteral("Dane_Poj_Wszystko"));
+    }
+    for (int m = 1; m <= 12; ++m)
+        for (int c = 0; c < 15; ++c)
+            sheet.months[size_t(m - 1)][size_t(c)] = grids::cell(grid, c, m + 2);
+    QPrinter& printer = ctx.output->printer();
+    const auto document = summaryprint::document(
+        sheet, printer.logicalDpiY(), [&printer] { return printer.printerState() == QPrinter::Aborted; });
+    if (!ctx.output->print(document))
+        ctx.dialogs.messageBox(QStringLiteral("Wydruk nie powiódł się - sprawdź drukarkę."),
+                               QStringLiteral("Błąd"));
 }
 
 } // namespace tarlok

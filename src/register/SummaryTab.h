@@ -32,6 +32,9 @@ public:
     void WyliczZestawienie();
     // Litres per 100 km of the fuel costs of `month` of the year shown, among the costs in view.
     double SpalanieMiesiaca(int month);
+    // "Drukuj zestawienie": the lines of the grid as shown, straight on the printer, the window disabled
+    // meanwhile.
+    void printSummary();
 
 private:
     TEwidencja_przejazdow& m_window;

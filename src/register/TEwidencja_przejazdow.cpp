@@ -91,8 +91,6 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     m_ui->DataPrzejazdu->setDate(m_forms.context.clock.today());
     m_costs->applyCostEntryMode();
     m_summary->NaglowkiZestawienia();
-    // The yearly summary's printout is not part of the program yet.
-    m_ui->DrukujZestawienie->setEnabled(false);
 }
 
 // The tabs go first: they work on the form.
@@ -183,6 +181,8 @@ void TEwidencja_przejazdow::connectHandlers() {
                   &TEwidencja_przejazdow::ZestawWydrukowClick);
     connectAction(dialogs, ui->DrukujPrzejazdy, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::DrukujPrzejazdyClick);
+    connectAction(dialogs, ui->DrukujZestawienie, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::DrukujZestawienieClick);
     connectAction(dialogs, ui->DrukujKoszty, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::DrukujKosztyClick);
     connectAction(dialogs, ui->Pomoc_glowna, &QPushButton::clicked, this,
@@ -535,8 +535,11 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
             yearBox->setEditText(QString::number(today));
         }
         takePeriodFromBoxes();
-        if (onSummaryTab())
+        if (onSummaryTab()) {
+            showBusy(true);
             m_summary->WyliczZestawienie();
+            showBusy(false);
+        }
         // The sums under the grid follow the year shown.
         const int m = WybranyMiesiac();
         if (onTripsTab()) {
@@ -749,6 +752,10 @@ void TEwidencja_przejazdow::DrukujPrzejazdyClick() {
 
 void TEwidencja_przejazdow::DrukujKosztyClick() {
     m_forms.FormularzWydrukow->runCostStatement();
+}
+
+void TEwidencja_przejazdow::DrukujZestawienieClick() {
+    m_summary->printSummary();
 }
 
 void TEwidencja_przejazdow::Pomoc_glownaClick() {

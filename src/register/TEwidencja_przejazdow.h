@@ -117,6 +117,7 @@ public slots:
     void ZestawWydrukowClick();
     void DrukujPrzejazdyClick();
     void DrukujKosztyClick();
+    void DrukujZestawienieClick();
     void Pomoc_glownaClick();
     void Pomoc_kosztyClick();
     void PomocClick();

@@ -127,6 +127,100 @@ private slots:
         QCOMPARE(reg.summaryMonths(3), zerosBut({{2, "200,00"}}));
         QCOMPARE(app->dialogs.texts(), QStringList());
     }
+
+    // The VAT of every month of the year, while the costs tab last summed May: March and October too.
+    void vatOfMonthsAfterTheOneSummed() {
+        auto app = TestApp::started();
+        app->addVehicle(1, "KR 1", 1400);
+        app->addPeriod(2024, 5);
+        seedCost(*app, 1, QDate(2024, 3, 5), 100.0, 10.5);
+        seedCost(*app, 1, QDate(2024, 10, 7), 200.0, 20.0);
+        app->openRegister();
+        RegisterDriver reg(*app);
+        QCOMPARE(reg.month(), QString("Maj"));
+        reg.chooseTab(RegisterDriver::Tab::Summary);
+        QCOMPARE(reg.summaryMonths(13), zerosBut({{3, "10,50"}, {10, "20,00"}}));
+        QCOMPARE(reg.summaryMonths(4), zerosBut({{1, "0,00"},
+                                                 {3, "100,00"},
+                                                 {4, "100,00"},
+                                                 {5, "100,00"},
+                                                 {6, "100,00"},
+                                                 {7, "100,00"},
+                                                 {8, "100,00"},
+                                                 {9, "100,00"},
+                                                 {10, "300,00"},
+                                                 {11, "300,00"},
+                                                 {12, "300,00"}}));
+    }
+
+    // Entering the tab, another year and another vehicle each compute the figures again, the busy
+    // button shown meanwhile; the month box is disabled on the tab only.
+    void everyTriggerRecomputes() {
+        auto app = TestApp::started();
+        seedTwoYears(*app);
+        app->openRegister();
+        RegisterDriver reg(*app);
+        QVERIFY(reg.isMonthBoxEnabled());
+        reg.chooseTab(RegisterDriver::Tab::Summary);
+        QCOMPARE(reg.busyShowings(), 1);
+        QVERIFY(!reg.isBusyShown());
+        QVERIFY(!reg.isMonthBoxEnabled());
+        QCOMPARE(reg.summaryMonths(13), zerosBut({{2, "23,00"}}));
+
+        reg.chooseYear("2023");
+        QCOMPARE(reg.busyShowings(), 2);
+        QVERIFY(!reg.isBusyShown());
+        QCOMPARE(reg.summaryMonths(13), zerosBut({{2, "15,75"}, {11, "8,00"}}));
+
+        reg.chooseYear("2024");
+        reg.clickVehicle(1);
+        QVERIFY2(reg.vehicleName().contains("Auto2"), qPrintable(reg.vehicleName()));
+        QCOMPARE(reg.busyShowings(), 4);
+        QVERIFY(!reg.isBusyShown());
+        QCOMPARE(reg.summaryMonths(13), zerosBut({{2, "50,00"}}));
+        QCOMPARE(reg.summaryMonths(3), zerosBut({{2, "500,00"}}));
+        QCOMPARE(reg.summaryMonths(1), zerosBut({}));
+
+        reg.chooseTab(RegisterDriver::Tab::Costs);
+        QVERIFY(reg.isMonthBoxEnabled());
+        QCOMPARE(reg.busyShowings(), 4);
+        QCOMPARE(app->dialogs.texts(), QStringList());
+    }
+
+    // "Drukuj zużycie paliwa", ticked when the window opens, writes the consumption, 40 l over 500 km;
+    // unticked, the next computation leaves the column at 0,00.
+    void consumptionWhileTicked() {
+        auto app = TestApp::started();
+        app->addVehicle(1, "KR 1", 1400);
+        app->addPeriod(2024, 4);
+        seedCost(*app, 1, QDate(2024, 4, 8), 250.0, 0.0,
+                 {{"CzyPaliwo", true}, {"IloscPaliwa", 40.0}, {"Pom1", "500"}});
+        app->openRegister();
+        RegisterDriver reg(*app);
+        reg.chooseTab(RegisterDriver::Tab::Summary);
+        QCOMPARE(reg.summaryMonths(14),
+                 QStringList({"0", "0", "0", "8", "0", "0", "0", "0", "0", "0", "0", "0"}));
+        reg.tickConsumption();
+        reg.chooseYear("2024");
+        QCOMPARE(reg.summaryMonths(14), zerosBut({}));
+    }
+
+    // Letters in the year box on the tab: the user told, and the summary of the current year shown.
+    void lettersForTheYear() {
+        auto app = TestApp::started(); // today is in 2024
+        seedTwoYears(*app);
+        app->openRegister();
+        RegisterDriver reg(*app);
+        reg.chooseYear("2023");
+        reg.chooseTab(RegisterDriver::Tab::Summary);
+        const int rowsBefore = app->count("Koszty.db");
+        reg.typeYear("dwa");
+        QCOMPARE(app->dialogs.last().text, QString("TO NIE JEST POPRAWNY ROK - POPRAW"));
+        QCOMPARE(app->dialogs.last().caption, QString("Błąd"));
+        QCOMPARE(reg.year(), QString("2024"));
+        QCOMPARE(reg.summaryMonths(13), zerosBut({{2, "23,00"}}));
+        QCOMPARE(app->count("Koszty.db"), rowsBefore);
+    }
 };
 
 TARLOK_TEST_MAIN(YearSummaryTest)

@@ -16,6 +16,10 @@ QPrinter& RecordingOutput::printer() {
 }
 
 bool RecordingOutput::print(const report::Document& document) {
+    if (whilePrinting)
+        whilePrinting();
+    if (failing)
+        return false;
     m_sent.append(Sent{document, true, QString(), {}});
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -28,6 +29,11 @@ public:
     QPrinter& printer() override;
     bool print(const report::Document& document) override;
     void preview(const report::Document& document, const report::PreviewOptions& options) override;
+
+    // A printer that gives up: print() records nothing and answers false.
+    bool failing = false;
+    // Called inside print(), while the job runs.
+    std::function<void()> whilePrinting;
 
     const QList<Sent>& sent() const { return m_sent; }
     const Sent& last() const { return m_sent.last(); }

@@ -17,6 +17,24 @@
 
 namespace tarlok::test {
 
+namespace {
+
+// Counts the times a widget is shown.
+class ShowCounter final : public QObject {
+public:
+    explicit ShowCounter(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            ++shown;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 RegisterDriver::RegisterDriver(TestApp& app) : RegisterDriver(app.forms(), app.dialogs) {
     auto* ui = window().ui();
     for (QTableView* grid :
@@ -26,6 +44,7 @@ RegisterDriver::RegisterDriver(TestApp& app) : RegisterDriver(app.forms(), app.d
 }
 
 RegisterDriver::RegisterDriver(Forms& forms, ScriptedDialogs& dialogs) : m_forms(forms), m_dialogs(dialogs) {
+    m_busyShowings = &(new ShowCounter(window().ui()->BitBtnProszeCzekac))->shown;
 }
 
 TEwidencja_przejazdow& RegisterDriver::window() const {
@@ -36,6 +55,10 @@ TEwidencja_przejazdow& RegisterDriver::window() const {
 
 bool RegisterDriver::isShown() const {
     return window().isVisible();
+}
+
+bool RegisterDriver::isEnabled() const {
+    return window().isEnabled();
 }
 
 QString RegisterDriver::title() const {
@@ -109,6 +132,8 @@ QAbstractButton* RegisterDriver::button(Button which) const {
         return ui->Pomoc_koszty;
     case Button::PrintCosts:
         return ui->DrukujKoszty;
+    case Button::PrintSummary:
+        return ui->DrukujZestawienie;
     }
     return nullptr;
 }
@@ -205,6 +230,10 @@ QStringList RegisterDriver::years() const {
 
 QStringList RegisterDriver::months() const {
     return itemsOf(window().ui()->ComboBoxMiesiac);
+}
+
+bool RegisterDriver::isMonthBoxEnabled() const {
+    return window().ui()->ComboBoxMiesiac->isEnabled();
 }
 
 // ---------------------------------------------------------------- tabs
@@ -462,6 +491,25 @@ QStringList RegisterDriver::summaryMonths(int column) const {
     for (int month = 1; month <= 12; ++month)
         cells.append(summaryCell(column, month + 2));
     return cells;
+}
+
+QStringList RegisterDriver::summaryLine(int month) const {
+    QStringList cells;
+    for (int column = 1; column <= 14; ++column)
+        cells.append(summaryCell(column, month + 2));
+    return cells;
+}
+
+void RegisterDriver::tickConsumption() {
+    window().ui()->CheckBoxSpalanie->click();
+}
+
+int RegisterDriver::busyShowings() const {
+    return *m_busyShowings;
+}
+
+bool RegisterDriver::isBusyShown() const {
+    return !window().ui()->BitBtnProszeCzekac->isHidden();
 }
 
 // ---------------------------------------------------------------- vehicles

@@ -63,6 +63,8 @@ public:
         DeleteCost,
         CostsHelp,
         PrintCosts, // "Drukuj": the cost statement of the period shown
+        // the summary tab
+        PrintSummary, // "Drukuj zestawienie": straight on the printer
     };
 
     enum class Box {
@@ -110,6 +112,7 @@ public:
 
     // --- the window ---
     bool isShown() const;
+    bool isEnabled() const;
     QString title() const;
     void pressEscape();
 
@@ -144,6 +147,7 @@ public:
     QString month() const;
     QStringList years() const;
     QStringList months() const;
+    bool isMonthBoxEnabled() const;
 
     // --- tabs ---
     void chooseTab(Tab tab);
@@ -201,6 +205,14 @@ public:
     QString summaryCell(int column, int row) const;
     // Column `column` of the summary grid for the months January to December.
     QStringList summaryMonths(int column) const;
+    // The fourteen texts of a month's line after the month's name (1 = January).
+    QStringList summaryLine(int month) const;
+    // "Drukuj zużycie paliwa".
+    void tickConsumption();
+    // How often the busy button "Proszę czekać! ..." was shown since the driver was made, and whether it
+    // shows now.
+    int busyShowings() const;
+    bool isBusyShown() const;
 
     // --- vehicles ---
     void clickVehicle(int row);
@@ -224,6 +236,7 @@ private:
 
     Forms& m_forms;
     ScriptedDialogs& m_dialogs;
+    int* m_busyShowings = nullptr; // kept by a watcher that lives with the busy button
 };
 
 } // namespace tarlok::test
