@@ -18,7 +18,10 @@ const char* const kHeadingLines[3][15] = {
      "narastająco", "miesięcznie", "narastająco", "m-c", "100 km"},
 };
 
-const QString kFace = QStringLiteral("Times New Roman CE");
+// The printout's face is Times New Roman in its Central European variant; the Polish letters are in
+// the face itself today, and fontconfig maps the name to Liberation Serif (a "CE" name would fall back to
+// a sans-serif face), as the other printouts do.
+const QString kFace = QStringLiteral("Times New Roman");
 
 report::Font face(double points, bool boldUnderlined) {
     report::Font f;
