@@ -72,7 +72,10 @@ void SummaryTab::tabShown() {
     TableKoszty->refresh();
     if (!TablePojazdy->isEmpty()) {
         WyliczZestawienie();
-        TablePojazdy->refresh();
+        // The figures are read through tables of their own: the vehicles' rows are as they were, only
+        // the grid is drawn again (reading the vehicles anew would read every trip and cost of the
+        // vehicle again with them).
+        m_ui->DBGridPojazdy->viewport()->update();
     }
 }
 
