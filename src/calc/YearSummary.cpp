@@ -73,20 +73,4 @@ std::array<MonthTotals, 13> yearTotals(Database& database, qint64 vehicleNumber,
                        withConsumption);
 }
 
-std::vector<FuelRow> fuelRows(const Table& costs, int year, int month) {
-    std::vector<FuelRow> rows;
-    if (!costs.isActive())
-        return rows;
-    const Places f(costs, {"CzyPaliwo", "Miesiac", "Rok", "IloscPaliwa", "Pom1"});
-    for (int i = 0; i < costs.displayRowCount(); ++i) {
-        if (costs.state() == Table::State::Insert && costs.isPendingRow(i))
-            continue;
-        const Record r = costs.displayRecord(i);
-        if (!f.of(r, 0).toBool() || f.of(r, 1).toLongLong() != month || f.of(r, 2).toLongLong() != year)
-            continue;
-        rows.push_back({f.of(r, 3), f.of(r, 4).toString()});
-    }
-    return rows;
-}
-
 } // namespace tarlok::summary

@@ -10,7 +10,6 @@
 namespace tarlok {
 
 class Database;
-class Table;
 
 namespace summary {
 
@@ -19,10 +18,6 @@ namespace summary {
 // column is that year's, the VAT of each month included. The summary tab and its printout share it.
 std::array<MonthTotals, 13> yearTotals(Database& database, qint64 vehicleNumber, int year,
                                        bool withConsumption);
-
-// The fuel costs of a month among the rows in view of a costs table, read without moving its cursor
-// (a cost being inserted is not counted).
-std::vector<FuelRow> fuelRows(const Table& costs, int year, int month);
 
 } // namespace summary
 } // namespace tarlok

@@ -171,6 +171,17 @@ QString SharedData::heldPendingRow() {
     return {};
 }
 
+QString SharedData::vehicleRefusal() const {
+    const Table& cars = *TablePojazdy;
+    if (!cars.isActive() || cars.isEmpty())
+        return {};
+    if (cars.state() == Table::State::Insert)
+        return kVehiclePending;
+    if (cars.isNull(kVehicle))
+        return kVehicleWithoutNumber;
+    return {};
+}
+
 void SharedData::addPeriod(int year, int month, const QDate& date) {
     Table* periods = TableOkresy;
     periods->open();

@@ -71,6 +71,9 @@ public:
     // is (the user must save or cancel it first); a pending trip or cost that nothing was typed into is
     // dropped. Empty when nothing holds.
     QString heldPendingRow();
+    // Why the current vehicle can take no trip or cost: it is being entered in the vehicles window, or
+    // it has no number. Empty when it can, or when there is no vehicle (the callers say so themselves).
+    QString vehicleRefusal() const;
 
     // Stores a new period (year, month and its date) and tells the windows.
     void addPeriod(int year, int month, const QDate& date);

@@ -314,10 +314,6 @@ void CostsTab::SumyKosztow(int month) {
                costs::costSums(month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy)));
 }
 
-double CostsTab::SumaVatMiesiaca(int year, int month) {
-    return costs::countedVatOfMonth(vehicleCosts(*TableKoszty, TablePojazdy), year, month);
-}
-
 void CostsTab::SumyVat(int month) {
     VatMiesiecznie.fill(0.0);
     showColumn(m_ui->StringGridVat, {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});

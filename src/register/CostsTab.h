@@ -63,7 +63,6 @@ public:
     void PrzeliczPaliwo();
     void SumyKosztow(int month);
     void SumyVat(int month);
-    double SumaVatMiesiaca(int year, int month);
     void OpisySumKosztow(int month);
     void SpalanieAktualne();
     void SpalanieSrednie();

@@ -118,11 +118,6 @@ void SummaryTab::WyliczZestawienie() {
             grids::setCell(grid, c, m + 2, lines[size_t(m)][size_t(c)]);
 }
 
-double SummaryTab::SpalanieMiesiaca(int month) {
-    // Read without moving the costs table: nothing is left to put back when reading fails.
-    return summary::consumption(summary::fuelRows(*TableKoszty, m_window.selectedYear(), month));
-}
-
 void SummaryTab::printSummary() {
     AppContext& ctx = m_forms.context;
     if (!ctx.output)

@@ -30,8 +30,6 @@ public:
     void NaglowkiZestawienia();
     // Fills the months' lines for the selected vehicle and the year of the year box.
     void WyliczZestawienie();
-    // Litres per 100 km of the fuel costs of `month` of the year shown, among the costs in view.
-    double SpalanieMiesiaca(int month);
     // "Drukuj zestawienie": the lines of the grid as shown, straight on the printer, the window disabled
     // meanwhile.
     void printSummary();

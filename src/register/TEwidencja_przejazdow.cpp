@@ -44,11 +44,6 @@ namespace tarlok {
 
 namespace {
 
-const QString kVehiclePending =
-    QStringLiteral("Wprowadzany pojazd nie został zapisany - zapisz go przyciskiem "
-                   "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\" w formatce POJAZDY.");
-const QString kVehicleWithoutNumber =
-    QStringLiteral("Każdy pojazd musi posiadać numer - musisz użyć wcześniej przycisku \"Dodaj\"");
 const QString kBrowseOnly = QStringLiteral("W widoku \"Wszystko\" zapisy można tylko przeglądać - wybierz "
                                            "miesiąc, aby dodać lub poprawić zapis.");
 
@@ -340,14 +335,7 @@ bool TEwidencja_przejazdow::refuseBrowseOnly(const Table& table) {
 }
 
 QString TEwidencja_przejazdow::vehicleRefusal() const {
-    const Table& cars = *TablePojazdy;
-    if (!cars.isActive() || cars.isEmpty())
-        return QString(); // the callers' own message says to enter a vehicle
-    if (cars.state() == Table::State::Insert)
-        return kVehiclePending;
-    if (cars.isNull(QStringLiteral("NrKol_Pojazdu")))
-        return kVehicleWithoutNumber;
-    return QString();
+    return m_data.vehicleRefusal();
 }
 
 bool TEwidencja_przejazdow::refuseVehicleWithoutNumber() {
