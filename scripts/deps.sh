@@ -9,6 +9,7 @@ packages=(
     fonts-liberation2 fontconfig
     xvfb xauth
     poppler-utils
+    ccache
 )
 
 missing=()
