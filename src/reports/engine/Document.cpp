@@ -124,12 +124,14 @@ QStringList Measure::wrap(const QString& text, const Font& font, double width) c
         QTextLayout layout(paragraph, f, m_device);
         layout.setTextOption(option);
         layout.beginLayout();
+        const qsizetype before = lines.size();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(toDots(width));
             lines.append(paragraph.mid(line.textStart(), line.textLength()).trimmed());
         }
         layout.endLayout();
-        if (paragraph.isEmpty())
+        // An empty paragraph is one empty line (the layout may give it one line or none).
+        if (lines.size() == before)
             lines.append(QString());
     }
     return lines;

@@ -47,14 +47,16 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-// A text placed on a page; a wrapped text holds its lines separated by '\n'. A clipped text prints
-// nothing beyond the left and right of its rectangle.
+// A text placed on a page; a wrapped text holds its lines separated by '\n', one below the other at
+// `lineHeight` (when 0, at the device's own line spacing). A clipped text prints nothing beyond the
+// left and right of its rectangle.
 struct TextItem {
     QRectF rect;
     QString text;
     Font font;
     Align align = Align::Left;
     bool clip = true;
+    double lineHeight = 0.0;
 };
 
 struct LineItem {

@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarlok::report {
 
@@ -70,12 +71,14 @@ private:
         const Item* item;
         QRectF rect; // within the band
         QString text;
+        Font font; // the item's, or smaller when it had to shrink to fit
     };
 
     static bool prints(const Band& band) {
         return band.isEnabled() && (band.height() > 0 || !band.items().empty());
     }
     const Row* rowOr(const Row* row) const { return row ? row : m_first; }
+    Font fitted(const QString& text, const Font& font, double width) const;
 
     void collectSums();
     void accumulate(RowLevel level, const Row& row);
@@ -185,6 +188,19 @@ QString Layouter::itemText(const Item& item, const Band& band, const Row* row, c
     return QString();
 }
 
+// The font in which `text` fits `width`: the font itself when it fits, else the largest size in steps
+// of a tenth of a point that does.
+Font Layouter::fitted(const QString& text, const Font& font, double width) const {
+    const double natural = m_measure.width(text, font);
+    if (natural <= width || natural <= 0)
+        return font;
+    Font smaller = font;
+    smaller.points = std::floor(font.points * width / natural * 10.0) / 10.0;
+    while (smaller.points > 1.0 && m_measure.width(text, smaller) > width)
+        smaller.points -= 0.1;
+    return smaller;
+}
+
 // The band's texts with their rectangles, and its height: the band's own, or more when wrapped texts
 // need it.
 std::vector<Layouter::Placed> Layouter::arrange(const Band& band, const Row* row, const State& state,
@@ -199,7 +215,10 @@ std::vector<Layouter::Placed> Layouter::arrange(const Band& band, const Row* row
         QString text = itemText(item, band, row, state, needsPageCount);
         const QRect& at = item.m_rect;
         const double width = at.width() > 0 ? at.width() : m_measure.width(text, item.m_font);
-        double textHeight = at.height() > 0 ? at.height() : m_measure.lineHeight(item.m_font);
+        const Font font = item.m_shrink && at.width() > 0 && !item.m_wrap
+                              ? fitted(text, item.m_font, std::max(1.0, width - item.m_spare))
+                              : item.m_font;
+        double textHeight = at.height() > 0 ? at.height() : m_measure.lineHeight(font);
         if (item.m_wrap && at.width() > 0) {
             const QStringList lines = m_measure.wrap(text, item.m_font, width);
             text = lines.join(QLatin1Char('\n'));
@@ -208,7 +227,7 @@ std::vector<Layouter::Placed> Layouter::arrange(const Band& band, const Row* row
         }
         if (needsPageCount && pageCountTexts)
             pageCountTexts->push_back(out.size());
-        out.push_back(Placed{&item, QRectF(at.x(), at.y(), width, textHeight), text});
+        out.push_back(Placed{&item, QRectF(at.x(), at.y(), width, textHeight), text, font});
     }
     return out;
 }
@@ -247,8 +266,11 @@ void Layouter::drawBand(const Band& band, const Row* row, const State& state, do
         const bool fixedWidth = p.item->m_rect.width() > 0;
         if (std::find(pageCountTexts.begin(), pageCountTexts.end(), i) != pageCountTexts.end())
             m_pageCountTexts.emplace_back(m_doc.pageCount() - 1, page.texts.size());
-        page.addText(p.rect.translated(origin), p.text, p.item->m_font, p.item->m_align,
+        page.addText(p.rect.translated(origin), p.text, p.font, p.item->m_align,
                      fixedWidth && !p.item->m_wrap);
+        // The lines of a wrapped text stand where the band's height was measured for them.
+        if (p.item->m_wrap)
+            page.texts.back().lineHeight = m_measure.lineHeight(p.font);
     }
 }
 

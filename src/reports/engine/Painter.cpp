@@ -63,7 +63,18 @@ void paintPage(QPainter& painter, const Page& page, const DeviceMap& map) {
             // Cut at the sides only: a line of text may reach a little below its box on another device.
             painter.setClipRect(QRectF(box.left(), box.top() - box.height(), box.width(), 3 * box.height()));
         }
-        painter.drawText(box, alignmentFlags(text), text.text);
+        if (text.lineHeight > 0 && text.text.contains(QLatin1Char('\n'))) {
+            // Line by line at the laid-out spacing: a device's own spacing (with its leading) would let
+            // the lines run below the height the band was given.
+            const QStringList lines = text.text.split(QLatin1Char('\n'));
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const QRectF line(text.rect.left(), text.rect.top() + double(i) * text.lineHeight,
+                                  text.rect.width(), text.lineHeight);
+                painter.drawText(map.rect(line), alignmentFlags(text), lines[i]);
+            }
+        } else {
+            painter.drawText(box, alignmentFlags(text), text.text);
+        }
         painter.setClipping(false);
     }
 }

@@ -125,6 +125,12 @@ Item& Item::setWordWrap(bool on) {
     return *this;
 }
 
+Item& Item::setShrinkToFit(bool on, int spare) {
+    m_shrink = on;
+    m_spare = std::max(0, spare);
+    return *this;
+}
+
 Item& Item::setVisible(bool on) {
     m_visible = on;
     return *this;

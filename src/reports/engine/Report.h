@@ -128,6 +128,10 @@ public:
     Item& setPattern(const QString& pattern);
     // Breaks the text into lines within the item's width; the band grows to hold them all.
     Item& setWordWrap(bool on);
+    // A text wider than the item's width less `spare` (tenths of a millimetre) prints in a smaller
+    // size, just small enough to fit that (an amount loses no digit to the clipping, and keeps a gap to
+    // its neighbour). The rectangle stays as it is.
+    Item& setShrinkToFit(bool on, int spare = 0);
     // A hidden item prints nothing.
     Item& setVisible(bool on);
     // Sums: over the whole report (the default) or the current group (of the innermost group, or of the
@@ -152,6 +156,8 @@ private:
     QString m_pattern;
     Align m_align = Align::Left;
     bool m_wrap = false;
+    bool m_shrink = false;
+    int m_spare = 0;
     bool m_visible = true;
     SystemData m_system = SystemData::PageNumber;
     SumScope m_scope = SumScope::Report;
