@@ -6,7 +6,10 @@
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
+#include "deadlines/TInformacjeNotatki.h"
+#include "deadlines/TInformacjeNotatkiDruk.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
+#include "deadlines/TTerminyDruk.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "reference/TCel_Wyjazdu.h"
@@ -75,6 +78,10 @@ void createWindows(Forms& forms) {
     forms.Wybor_okresu = forms.adopt(std::make_unique<TWybor_okresu>(forms));
     forms.Jaki_Wydatek = forms.adopt(std::make_unique<TJaki_Wydatek>(forms));
     forms.OpcjeDlaTerminow = forms.adopt(std::make_unique<TOpcjeDlaTerminow>(forms));
+    forms.InformacjeNotatki = forms.adopt(std::make_unique<TInformacjeNotatki>(forms));
+    forms.InformacjeNotatkiDruk = forms.adopt(std::make_unique<TInformacjeNotatkiDruk>(forms));
+    forms.TerminyDruk = forms.adopt(std::make_unique<TTerminyDruk>(forms));
+    forms.TerminyDruk1 = forms.adopt(std::make_unique<TTerminyDruk1>(forms));
     forms.Parametry1 = forms.adopt(std::make_unique<TParametry1>(forms));
     forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));
     forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));

@@ -18,6 +18,10 @@ class TTrasy;
 class TWybor_okresu;
 class TJaki_Wydatek;
 class TOpcjeDlaTerminow;
+class TInformacjeNotatki;
+class TInformacjeNotatkiDruk;
+class TTerminyDruk;
+class TTerminyDruk1;
 class TParametry1;
 class TKierowcy1;
 class TWlascicielPodatnik;
@@ -46,12 +50,16 @@ public:
     TWybor_okresu* Wybor_okresu = nullptr;
     TJaki_Wydatek* Jaki_Wydatek = nullptr;
     TOpcjeDlaTerminow* OpcjeDlaTerminow = nullptr;
+    TInformacjeNotatki* InformacjeNotatki = nullptr;
+    TInformacjeNotatkiDruk* InformacjeNotatkiDruk = nullptr;
+    TTerminyDruk* TerminyDruk = nullptr;
+    TTerminyDruk1* TerminyDruk1 = nullptr;
     TParametry1* Parametry1 = nullptr;
     TKierowcy1* Kierowcy1 = nullptr;
     TWlascicielPodatnik* WlascicielPodatnik = nullptr;
     TFormularzWydrukow* FormularzWydrukow = nullptr;
 
-    // Keeps a window for the run; windows are destroyed in the reverse order of adoption.
+    // Keeps a window (or a printout) for the run; they are destroyed in the reverse order of adoption.
     template <class Window> Window* adopt(std::unique_ptr<Window> window) {
         Window* raw = window.get();
         m_windows.push_back(std::move(window));
@@ -59,7 +67,7 @@ public:
     }
 
 private:
-    std::vector<std::unique_ptr<QWidget>> m_windows; // in creation order
+    std::vector<std::unique_ptr<QObject>> m_windows; // in creation order
 };
 
 } // namespace tarlok
