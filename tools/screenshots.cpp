@@ -4,6 +4,9 @@
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
+#include "deadlines/TInformacjeNotatki.h"
+#include "deadlines/TOpcjeDlaTerminow.h"
+#include "deadlines/TTerminyDruk.h"
 #include "reference/TCel_Wyjazdu.h"
 #include "reference/TJaki_Wydatek.h"
 #include "reference/TKierowcy1.h"
@@ -16,8 +19,10 @@
 #include "register/TEwidencja_przejazdow.h"
 #include "reports/TFormularzWydrukow.h"
 #include "reports/engine/Painter.h"
+#include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
 #include "ui_TFormularzWydrukow.h"
+#include "ui_TInformacjeNotatki.h"
 
 #include <QDir>
 #include <QFont>
@@ -34,6 +39,18 @@ void shoot(QWidget* window, const QString& folder, const QString& name) {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// The first page of a portrait document as the preview paints it, at 192 dpi.
+void shootPage(const report::Document& document, const QString& folder, const QString& name) {
+    QImage page(1588, 2246, QImage::Format_RGB32);
+    page.setDotsPerMeterX(7559);
+    page.setDotsPerMeterY(7559);
+    page.fill(Qt::white);
+    report::Document first = document;
+    first.pages.resize(1);
+    report::paint(first, page);
+    page.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 } // namespace
@@ -143,6 +160,88 @@ int main(int argc, char** argv) {
         page.save(folder + QStringLiteral("/wydruk_%1.png").arg(choice));
     }
     print.hide();
+
+    // The deadline statements, the notes window and its printout.
+    const QString notes =
+        QStringLiteral("Wymiana oleju i filtrów przy 120 000 km.\nŻarówki świateł mijania - kupione dwie.\n\n"
+                       "Łożysko koła przedniego do sprawdzenia przy następnym przeglądzie.");
+    app->seed("Terminy.db", {{"NrKol_Pojazdu", 1},
+                             {"Rok", 2023},
+                             {"KosztOC", 780.0},
+                             {"KosztAC", 1150.0},
+                             {"KosztPrzegTech", 98.0},
+                             {"KosztPrzegGwar", 0.0},
+                             {"KosztNapraw", 420.5},
+                             {"KosztyCalkowite", 2448.5},
+                             {"TerminOC", QDate(2023, 3, 14)}});
+    app->seed("Terminy.db", {{"NrKol_Pojazdu", 1},
+                             {"Rok", 2024},
+                             {"TerminOC", QDate(2024, 3, 14)},
+                             {"TerminAC", QDate(2024, 6, 30)},
+                             {"TerminPrzegTechnicznego", QDate(2024, 9, 12)},
+                             {"TerminPrzegGwarancyjnego", QDate(2024, 10, 1)},
+                             {"TerminNaprawy", QDate(2024, 11, 20)},
+                             {"TerminWymianyWyposazenia", QDate(2024, 12, 10)},
+                             {"TerminWaznosciDokumentu", QDate(2024, 8, 15)},
+                             {"KosztOC", 9812.4},
+                             {"KosztAC", 12500.0},
+                             {"KosztPrzegTech", 98.0},
+                             {"KosztPrzegGwar", 350.0},
+                             {"KosztNapraw", 1350.25},
+                             {"KosztyCalkowite", 24110.65},
+                             {"Informacje", notes}});
+    app->seed("Terminy.db", {{"NrKol_Pojazdu", 3},
+                             {"Rok", 2024},
+                             {"KosztOC", 640.0},
+                             {"KosztAC", 0.0},
+                             {"KosztPrzegTech", 98.0},
+                             {"KosztPrzegGwar", 0.0},
+                             {"KosztNapraw", 0.0},
+                             {"KosztyCalkowite", 738.0},
+                             {"TerminOC", QDate(2024, 1, 31)}});
+    DeadlinePrint request;
+    request.vehicle = 1;
+    request.year = 2024;
+    app->output.clear();
+    printDeadlines(forms, request);
+    if (app->output.count() > 0)
+        shootPage(app->output.last().document, folder, QStringLiteral("wydruk_terminy"));
+    request.allVehicles = true;
+    request.year.reset();
+    request.allYears = true;
+    printDeadlines(forms, request);
+    if (app->output.count() > 1)
+        shootPage(app->output.last().document, folder, QStringLiteral("wydruk_terminy_wszystkie"));
+    request.year = 2024;
+    request.allYears = false;
+    printDeadlines(forms, request);
+    if (app->output.count() > 2)
+        shootPage(app->output.last().document, folder, QStringLiteral("wydruk_terminy_wszystkie_rok"));
+    // The deadlines window's table as its opening leaves it, on the vehicle's row of 2024.
+    Table& deadlines = *forms.OpcjeDlaTerminow->TableTerminy;
+    deadlines.close();
+    deadlines.setDatabaseName(app->dataFolder());
+    deadlines.setTableName(QStringLiteral("Terminy"));
+    deadlines.setIndexName(QStringLiteral("NrKol_PojRokInd"));
+    deadlines.setMasterSource(app->data().TablePojazdy, QStringLiteral("NrKol_Pojazdu"));
+    deadlines.open();
+    deadlines.last();
+    forms.InformacjeNotatki->showForYear(QStringLiteral("2024"));
+    shoot(forms.InformacjeNotatki, folder, QStringLiteral("informacje_notatki"));
+    app->output.clear();
+    forms.InformacjeNotatki->ui()->Drukuj->click();
+    if (app->output.count() > 0)
+        shootPage(app->output.last().document, folder, QStringLiteral("wydruk_notatki"));
+    QStringList longNote;
+    for (int n = 1; n <= 40; ++n)
+        longNote.append(
+            QStringLiteral("%1. Wymiana części nr %1 - zapłacono gotówką, gwarancja 12 miesięcy").arg(n));
+    forms.InformacjeNotatki->showForYear(QStringLiteral("2024"));
+    forms.InformacjeNotatki->ui()->DBMemo1->setPlainText(longNote.join(QLatin1Char('\n')));
+    forms.InformacjeNotatki->ui()->Drukuj->click();
+    if (app->output.count() > 1)
+        shootPage(app->output.last().document, folder, QStringLiteral("wydruk_notatki_dlugie"));
+    deadlines.cancel();
 
     forms.MeniProgramu->ParametryClick();
     shoot(forms.Parametry1, folder, QStringLiteral("parametry"));
