@@ -19,6 +19,7 @@
 #include "reference/TWlascicielPodatnik.h"
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "register/TSprawdzenieLicznika.h"
 #include "reports/TFormularzWydrukow.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -78,6 +79,7 @@ void createWindows(Forms& forms) {
     forms.Parametry1 = forms.adopt(std::make_unique<TParametry1>(forms));
     forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));
     forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
+    forms.SprawdzenieLicznika = forms.adopt(std::make_unique<TSprawdzenieLicznika>(forms));
 }
 
 } // namespace
