@@ -10,6 +10,8 @@ packages=(
     xvfb xauth
     poppler-utils
     ccache
+    python3
+    dpkg-dev file desktop-file-utils
 )
 
 missing=()

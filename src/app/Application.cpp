@@ -22,6 +22,7 @@
 #include "reference/TWlascicielPodatnik.h"
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "register/TSprawdzenieLicznika.h"
 #include "reports/TFormularzWydrukow.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -85,6 +86,7 @@ void createWindows(Forms& forms) {
     forms.Parametry1 = forms.adopt(std::make_unique<TParametry1>(forms));
     forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));
     forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
+    forms.SprawdzenieLicznika = forms.adopt(std::make_unique<TSprawdzenieLicznika>(forms));
 }
 
 } // namespace

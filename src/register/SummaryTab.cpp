@@ -11,6 +11,7 @@
 #include "data/SharedData.h"
 #include "platform/Dialogs.h"
 #include "reports/engine/Output.h"
+#include "reports/engine/SaveAsPdf.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
 
@@ -123,6 +124,25 @@ void SummaryTab::printSummary() {
     if (!ctx.output)
         return;
     const DisabledWhile disabled(m_window);
+    QPrinter& printer = ctx.output->printer();
+    const auto document = summaryprint::document(
+        sheet(), printer.logicalDpiY(), [&printer] { return printer.printerState() == QPrinter::Aborted; });
+    if (!ctx.output->print(document))
+        ctx.dialogs.messageBox(QStringLiteral("Wydruk nie powiódł się - sprawdź drukarkę."),
+                               QStringLiteral("Błąd"));
+}
+
+void SummaryTab::previewSummary() {
+    AppContext& ctx = m_forms.context;
+    if (!ctx.output)
+        return;
+    // Laid out in the dots of 1200 dpi, the resolution of the PDF file; the preview draws the page on any
+    // device at the device's own resolution.
+    const auto document = summaryprint::document(sheet(), 1200);
+    ctx.output->preview(document, report::previewWithPdf(ctx.dialogs, document.title, document.title));
+}
+
+summaryprint::Sheet SummaryTab::sheet() const {
     QTableWidget* grid = m_ui->StringGridZestawienie;
     summaryprint::Sheet sheet;
     if (TablePojazdy->isActive() && !TablePojazdy->isEmpty()) {
@@ -132,12 +152,7 @@ void SummaryTab::printSummary() {
     for (int m = 1; m <= 12; ++m)
         for (int c = 0; c < 15; ++c)
             sheet.months[size_t(m - 1)][size_t(c)] = grids::cell(grid, c, m + 2);
-    QPrinter& printer = ctx.output->printer();
-    const auto document = summaryprint::document(
-        sheet, printer.logicalDpiY(), [&printer] { return printer.printerState() == QPrinter::Aborted; });
-    if (!ctx.output->print(document))
-        ctx.dialogs.messageBox(QStringLiteral("Wydruk nie powiódł się - sprawdź drukarkę."),
-                               QStringLiteral("Błąd"));
+    return sheet;
 }
 
 } // namespace tarlok

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SummaryPrintout.h"
+
 #include <QObject>
 
 namespace Ui {
@@ -33,8 +35,13 @@ public:
     // "Drukuj zestawienie": the lines of the grid as shown, straight on the printer, the window disabled
     // meanwhile.
     void printSummary();
+    // "Podgląd": the same page in the preview, from which it can be printed or saved as a PDF file.
+    void previewSummary();
 
 private:
+    // The vehicle and the texts of the grid's month lines, as printed.
+    summaryprint::Sheet sheet() const;
+
     TEwidencja_przejazdow& m_window;
     Forms& m_forms;
     Ui::TEwidencja_przejazdow* const m_ui;

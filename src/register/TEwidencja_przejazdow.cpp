@@ -5,9 +5,12 @@
 
 #include "CostsTab.h"
 #include "GridCells.h"
+#include "RegisterExport.h"
 #include "SummaryTab.h"
+#include "TSprawdzenieLicznika.h"
 #include "TripsTab.h"
 
+#include "common/Csv.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
 #include "core/Actions.h"
@@ -35,6 +38,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -180,6 +185,14 @@ void TEwidencja_przejazdow::connectHandlers() {
                   &TEwidencja_przejazdow::DrukujZestawienieClick);
     connectAction(dialogs, ui->DrukujKoszty, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::DrukujKosztyClick);
+    connectAction(dialogs, ui->PodgladZestawienia, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::PodgladZestawieniaClick);
+    connectAction(dialogs, ui->EksportPrzejazdow, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::EksportPrzejazdowClick);
+    connectAction(dialogs, ui->EksportKosztow, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::EksportKosztowClick);
+    connectAction(dialogs, ui->SprawdzLicznik, &QPushButton::clicked, this,
+                  &TEwidencja_przejazdow::SprawdzLicznikClick);
     connectAction(dialogs, ui->Pomoc_glowna, &QPushButton::clicked, this,
                   &TEwidencja_przejazdow::Pomoc_glownaClick);
     connectAction(dialogs, ui->Pomoc_koszty, &QPushButton::clicked, this,
@@ -744,6 +757,67 @@ void TEwidencja_przejazdow::DrukujKosztyClick() {
 
 void TEwidencja_przejazdow::DrukujZestawienieClick() {
     m_summary->printSummary();
+}
+
+void TEwidencja_przejazdow::PodgladZestawieniaClick() {
+    m_summary->previewSummary();
+}
+
+void TEwidencja_przejazdow::EksportPrzejazdowClick() {
+    exportRows(*TablePrzejazdy, QStringLiteral("Przejazdy"),
+               QStringLiteral("Brak przejazdów pojazdu w wybranym okresie - nie ma czego zapisać."), true);
+}
+
+void TEwidencja_przejazdow::EksportKosztowClick() {
+    exportRows(*TableKoszty, QStringLiteral("Koszty"),
+               QStringLiteral("Brak kosztów pojazdu w wybranym okresie - nie ma czego zapisać."), false);
+}
+
+void TEwidencja_przejazdow::exportRows(Table& table, const QString& what, const QString& nothingText,
+                                       bool trips) {
+    Dialogs& dialogs = m_forms.context.dialogs;
+    if (holdPendingRow())
+        return;
+    if (!table.isActive() || table.recordCount() == 0) {
+        dialogs.messageBox(nothingText, QStringLiteral("Informacja"));
+        return;
+    }
+    const SharedData::Period p = m_data.period();
+    const QString registration =
+        TablePojazdy->isEmpty() ? QString() : TablePojazdy->asString(QStringLiteral("Nr_Rej"));
+    QString fileName = dialogs.askSaveFileName(
+        QStringLiteral("Eksport do pliku CSV"),
+        QDir::current().filePath(registerexport::suggestedName(what, registration, p.year, p.month)),
+        QStringLiteral("Pliki CSV (*.csv)"));
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".csv");
+    const auto lines =
+        registerexport::lines(table, trips ? registerexport::tripColumns() : registerexport::costColumns());
+    if (!csv::write(fileName, csv::document(lines)))
+        dialogs.messageBox(
+            QStringLiteral("Nie można zapisać pliku \"%1\" - sprawdź, czy folder istnieje i czy "
+                           "masz w nim prawo zapisu.")
+                .arg(QDir::toNativeSeparators(fileName)),
+            QStringLiteral("Błąd"));
+}
+
+void TEwidencja_przejazdow::SprawdzLicznikClick() {
+    if (holdPendingRow())
+        return;
+    if (!TablePojazdy->isActive() || TablePojazdy->isEmpty()) {
+        m_forms.context.dialogs.message(QStringLiteral("Wprowadź najpierw jakiś pojazd"));
+        return;
+    }
+    if (refuseVehicleWithoutNumber())
+        return;
+    TSprawdzenieLicznika::Vehicle vehicle;
+    vehicle.number = TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu"));
+    vehicle.registration = TablePojazdy->asString(QStringLiteral("Nr_Rej"));
+    vehicle.description = TablePojazdy->asString(QStringLiteral("Dane_Poj_Wszystko"));
+    const SharedData::Period p = m_data.period();
+    m_forms.SprawdzenieLicznika->openFor(vehicle, p.year, p.month);
 }
 
 void TEwidencja_przejazdow::Pomoc_glownaClick() {

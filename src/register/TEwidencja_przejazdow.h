@@ -118,6 +118,12 @@ public slots:
     void DrukujPrzejazdyClick();
     void DrukujKosztyClick();
     void DrukujZestawienieClick();
+    void PodgladZestawieniaClick();
+    // the trips and costs of the period shown, to a file a spreadsheet opens
+    void EksportPrzejazdowClick();
+    void EksportKosztowClick();
+    // the odometer chain of the vehicle in the period shown
+    void SprawdzLicznikClick();
     void Pomoc_glownaClick();
     void Pomoc_kosztyClick();
     void PomocClick();
@@ -146,6 +152,9 @@ private:
     void takePeriodFromBoxes();
     // The rows the trips and costs filters admit follow the tab shown.
     void applyScopes();
+    // The rows of `table` in view (the trips, or the costs), written to a CSV file the user names; a
+    // period without rows says `nothingText` instead.
+    void exportRows(Table& table, const QString& what, const QString& nothingText, bool trips);
     // A new period was stored (here, in the main window or in the first-period window): the lists hold
     // it and the window shows it.
     void periodAdded(int year, int month, const QDate& date);

@@ -5,6 +5,7 @@
 #include "TWydruk_Koszty.h"
 #include "TWydruk_Rachunkow.h"
 #include "calc/DeductibleCosts.h"
+#include "calc/OdometerChain.h"
 #include "calc/VehicleRows.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
@@ -15,6 +16,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "reports/engine/Output.h"
+#include "reports/engine/SaveAsPdf.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "ui_TFormularzWydrukow.h"
@@ -25,6 +27,7 @@
 #include <QSignalBlocker>
 
 #include <array>
+#include <vector>
 
 namespace tarlok {
 
@@ -105,6 +108,14 @@ QString reading(const QVariant& value) {
 const QString TFormularzWydrukow::kNoTripsForVat =
     QStringLiteral("Brak przejazdów pojazdu w wybranym okresie - ewidencja przebiegu pojazdu dla celów VAT "
                    "nie zostanie wydrukowana.");
+
+QString TFormularzWydrukow::chainBreaksQuestion(int count) {
+    return QStringLiteral("Licznik przebiegu pojazdu nie jest ciągły - liczba przerw w wybranym okresie: %1 "
+                          "(przejazd nie zaczyna się od stanu licznika, na którym skończył się poprzedni; "
+                          "szczegóły pokazuje przycisk \"Ciągłość licznika\" w ewidencji przejazdów).\n"
+                          "Czy mimo to wydrukować ewidencję?")
+        .arg(count);
+}
 
 TFormularzWydrukow::TFormularzWydrukow(Forms& forms)
     : m_forms(forms), m_ui(std::make_unique<Ui::TFormularzWydrukow>()) {
@@ -464,7 +475,9 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
         QVariant firstReading, lastReading;
         qint64 km = 0, lastYear = 0, lastMonth = 0;
         int count = 0;
+        std::vector<odometer::Trip> trips;
         for (t.first(); !t.eof(); t.next()) {
+            trips.push_back(odometer::tripOf(t));
             if (count++ == 0)
                 firstReading = t.value(QStringLiteral("StanLicznikaPrzed"));
             lastReading = t.value(QStringLiteral("StanLicznikaPo"));
@@ -476,6 +489,11 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
             ctx.dialogs.messageBox(kNoTripsForVat, QStringLiteral("Informacja"));
             return;
         }
+        // An inspector's first test of the register: every trip starts where the one before it ended.
+        const auto breaks = odometer::breaks(std::move(trips));
+        if (!breaks.empty() &&
+            !ctx.dialogs.question(chainBreaksQuestion(int(breaks.size())), QStringLiteral("WYBIERZ")))
+            return;
         form.setCaption(QStringLiteral("QRLabelStanLicznikaNaPoczMiesiaca"), reading(firstReading));
         form.setCaption(QStringLiteral("QRLabelStanLicznikaNaKonMiesiaca"), reading(lastReading));
         form.setCaption(QStringLiteral("QRLabelLicznikKoniecMc"), reading(lastReading));
@@ -497,19 +515,7 @@ void TFormularzWydrukow::send(const report::Document& document, const ReportForm
                                    QStringLiteral("Błąd"));
         return;
     }
-    report::PreviewOptions options;
-    options.windowTitle = form.windowTitle();
-    const QString suggested = QDir::current().filePath(document.title + QStringLiteral(".pdf"));
-    options.askPdfFileName = [&dialogs = ctx.dialogs, suggested] {
-        return dialogs.askSaveFileName(QStringLiteral("Zapisz jako PDF"), suggested,
-                                       QStringLiteral("Pliki PDF (*.pdf)"));
-    };
-    options.pdfFailed = [&dialogs = ctx.dialogs](const QString& fileName) {
-        dialogs.messageBox(
-            QStringLiteral("Nie można zapisać pliku \"%1\".").arg(QDir::toNativeSeparators(fileName)),
-            QStringLiteral("Błąd"));
-    };
-    ctx.output->preview(document, options);
+    ctx.output->preview(document, report::previewWithPdf(ctx.dialogs, form.windowTitle(), document.title));
 }
 
 } // namespace tarlok

@@ -72,6 +72,8 @@ public:
 
     // The message of an empty VAT report (caption "Informacja").
     static const QString kNoTripsForVat;
+    // The question before the VAT report of a period whose odometer chain has `count` breaks.
+    static QString chainBreaksQuestion(int count);
 
 public slots:
     void ComboBoxRokChange();

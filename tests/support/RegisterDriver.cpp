@@ -8,12 +8,16 @@
 #include "platform/ScriptedDialogs.h"
 #include "register/GridCells.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "register/TSprawdzenieLicznika.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "ui_TSprawdzenieLicznika.h"
 
 #include <QApplication>
 #include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <memory>
 
 namespace tarlok::test {
 
@@ -134,6 +138,14 @@ QAbstractButton* RegisterDriver::button(Button which) const {
         return ui->DrukujKoszty;
     case Button::PrintSummary:
         return ui->DrukujZestawienie;
+    case Button::PreviewSummary:
+        return ui->PodgladZestawienia;
+    case Button::ExportTrips:
+        return ui->EksportPrzejazdow;
+    case Button::CheckOdometer:
+        return ui->SprawdzLicznik;
+    case Button::ExportCosts:
+        return ui->EksportKosztow;
     }
     return nullptr;
 }
@@ -150,6 +162,36 @@ bool RegisterDriver::isEnabled(Button which) const {
 
 bool RegisterDriver::isShown(Button which) const {
     return !button(which)->isHidden();
+}
+
+RegisterDriver::OdometerCheck RegisterDriver::checkOdometer() {
+    auto seen = std::make_shared<OdometerCheck>();
+    m_dialogs.onModal(QStringLiteral("tarlok::TSprawdzenieLicznika"), [seen](QWidget* window) {
+        auto* check = qobject_cast<TSprawdzenieLicznika*>(window);
+        QVERIFY(check);
+        auto* ui = check->ui();
+        seen->shown = check->isVisible();
+        seen->title = check->windowTitle();
+        seen->vehicle = ui->LabelPojazd->text();
+        seen->period = ui->LabelOkres->text();
+        seen->result = ui->LabelWynik->text();
+        const QTableWidget* grid = ui->StringGridPrzerwy;
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            QStringList line;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                line.append(grid->item(r, c) ? grid->item(r, c)->text() : QString());
+            seen->lines.append(line);
+        }
+        QTest::mouseClick(ui->Zamknij, Qt::LeftButton);
+        QVERIFY(!check->isVisible());
+    });
+    press(Button::CheckOdometer);
+    return *seen;
+}
+
+void RegisterDriver::exportTo(Button which, const QString& fileName) {
+    m_dialogs.answerSaveFileName(fileName);
+    press(which);
 }
 
 void RegisterDriver::answer(Answer answer) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -53,7 +54,9 @@ public:
         DeleteTrip,
         RemoveInvalidTrips,
         TripsHelp,
-        PrintTrips, // "Drukuj": the trip register of the period shown
+        PrintTrips,    // "Drukuj": the trip register of the period shown
+        ExportTrips,   // "Eksport do pliku CSV": the trips of the period shown
+        CheckOdometer, // "Ciągłość licznika": the odometer chain window, modal
         // the costs tab
         ExpenseKindsList,
         NewCost,
@@ -62,9 +65,11 @@ public:
         CancelCost,
         DeleteCost,
         CostsHelp,
-        PrintCosts, // "Drukuj": the cost statement of the period shown
+        PrintCosts,  // "Drukuj": the cost statement of the period shown
+        ExportCosts, // "Eksport do pliku CSV": the costs of the period shown
         // the summary tab
-        PrintSummary, // "Drukuj zestawienie": straight on the printer
+        PrintSummary,   // "Drukuj zestawienie": straight on the printer
+        PreviewSummary, // "Podgląd": the same page in the preview
     };
 
     enum class Box {
@@ -213,6 +218,24 @@ public:
     // shows now.
     int busyShowings() const;
     bool isBusyShown() const;
+
+    // --- the odometer chain ---
+    // What the window "Sprawdzenie ciągłości licznika" shows: its vehicle and period lines, one line per
+    // break (date, registration, the previous trip's date, the two readings, the difference, the kind)
+    // and the sentence under them.
+    struct OdometerCheck {
+        bool shown = false;
+        QString title;
+        QString vehicle;
+        QString period;
+        QList<QStringList> lines;
+        QString result;
+    };
+    // Presses "Ciągłość licznika" and reads the window while it is shown; the user then closes it with
+    // "Wyjście".
+    OdometerCheck checkOdometer();
+    // Exports the trips or the costs of the period shown into `fileName`, answering the file dialog.
+    void exportTo(Button button, const QString& fileName);
 
     // --- vehicles ---
     void clickVehicle(int row);

@@ -1,0 +1,94 @@
+#include "RegisterExport.h"
+
+#include "store/Table.h"
+#include "widgets/DataLink.h"
+
+namespace tarlok::registerexport {
+
+namespace {
+
+Column column(const char* title, const char* field, const char* pattern = "") {
+    return Column{QString::fromUtf8(title), QString::fromLatin1(field), QString::fromLatin1(pattern)};
+}
+
+} // namespace
+
+const std::vector<Column>& tripColumns() {
+    static const std::vector<Column> columns = {
+        // the trips grid
+        column("Data", "Data"),
+        column("Trasa", "Trasa"),
+        column("Cel wyjazdu", "Cel_Wyj"),
+        column("Km", "Kilometry"),
+        column("Km nar. mc", "Kilometry_Narastajaca"),
+        column("Wartość", "Wartosc", "0.00"),
+        column("Wart. nar. mc", "Wartosc_Narastajaco", "0.00"),
+        column("Km nar. rok", "Kilometry_NarastajacaRok"),
+        column("Wart. nar. rok", "Wartosc_NarastajacoRok", "0.00"),
+        column("Licznik", "StanLicznikaPo"),
+        column("Nazwisko kierowcy", "Nazwisko"),
+        // what the amount is computed from
+        column("Imię kierowcy", "Imie"),
+        column("Stan licznika pocz.", "StanLicznikaPrzed"),
+        column("Stawka zł/km", "Stawka", "0.0000"),
+    };
+    return columns;
+}
+
+const std::vector<Column>& costColumns() {
+    static const std::vector<Column> columns = {
+        // the costs grid
+        column("Data", "Data"),
+        column("Nr dokumentu", "Nr_Rachunku"),
+        column("Rodzaj wydatku", "Rodzaj_Wyd"),
+        column("Wartość", "Wartosc", "0.00"),
+        column("Vat zal.", "Pom2", "0.00"),
+        column("Wart.nar.mc", "Wartosc_Narastajaca", "0.00"),
+        column("Wart.nar.rok", "Wartosc_NarastajacaRok", "0.00"),
+        column("Paliwo il.", "IloscPaliwa"),
+        column("Paliwo sum.", "SumaIloscPaliwo"),
+        // the VAT split of the document
+        column("Wartość brutto", "WartBrutto", "0.00"),
+        column("VAT %", "Pom3"),
+        column("VAT", "VatWartosc", "0.00"),
+        column("VAT niezaliczony", "VatNieZaliczony", "0.00"),
+    };
+    return columns;
+}
+
+QList<QStringList> lines(const Table& table, const std::vector<Column>& columns) {
+    QList<QStringList> out;
+    QStringList header;
+    std::vector<int> fields;
+    for (const Column& c : columns) {
+        header.append(c.title);
+        fields.push_back(table.fieldIndex(c.field));
+    }
+    out.append(header);
+    for (int row = 0; row < table.recordCount(); ++row) {
+        const Record record = table.displayRecord(row);
+        QStringList line;
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const int f = fields[i];
+            line.append(f < 0 ? QString()
+                              : fieldText(table.fieldDef(f), record.value(f), columns[i].pattern));
+        }
+        out.append(line);
+    }
+    return out;
+}
+
+QString suggestedName(const QString& what, const QString& registration, int year, int month) {
+    QString plate;
+    for (const QChar c : registration.trimmed())
+        plate += c.isLetterOrNumber() ? c : QLatin1Char('_');
+    QString name = what;
+    if (!plate.isEmpty())
+        name += QLatin1Char('_') + plate;
+    name += QLatin1Char('_') + QString::number(year);
+    if (month >= 1 && month <= 12)
+        name += QStringLiteral("_%1").arg(month, 2, 10, QLatin1Char('0'));
+    return name + QStringLiteral(".csv");
+}
+
+} // namespace tarlok::registerexport
