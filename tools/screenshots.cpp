@@ -4,6 +4,8 @@
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
+#include "data/SharedData.h"
+#include "deadlines/TOpcjeDlaTerminow.h"
 #include "reference/TCel_Wyjazdu.h"
 #include "reference/TJaki_Wydatek.h"
 #include "reference/TKierowcy1.h"
@@ -16,10 +18,13 @@
 #include "register/TEwidencja_przejazdow.h"
 #include "reports/TFormularzWydrukow.h"
 #include "reports/engine/Painter.h"
+#include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
 #include "ui_TFormularzWydrukow.h"
+#include "ui_TOpcjeDlaTerminow.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPrinter>
@@ -34,6 +39,75 @@ void shoot(QWidget* window, const QString& folder, const QString& name) {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// The deadlines window without its table, with rows, and with the service alarm yellow and red.
+void shootDeadlines(test::TestApp& app, const QString& folder) {
+    TOpcjeDlaTerminow& w = *app.forms().OpcjeDlaTerminow;
+    Table* cars = app.data().TablePojazdy;
+    const QString file = app.dataFolder() + QStringLiteral("/Terminy.db");
+    QFile::rename(file, file + QStringLiteral(".bak"));
+    cars->open();
+    cars->moveTo(0);
+    w.openMain();
+    shoot(&w, folder, QStringLiteral("terminy_bez_tablicy"));
+    w.close();
+    QFile::rename(file + QStringLiteral(".bak"), file);
+
+    for (int year : {2023, 2024})
+        app.seed("Terminy.db", {{"NrKol_Pojazdu", 1},
+                                {"Rok", year},
+                                {"SprawdzOC", true},
+                                {"SprawdzAC", true},
+                                {"SprawdzPrzegTechniczny", true},
+                                {"SprawdzTermWazDokumentu", true},
+                                {"TerminOC", QDate(year, 5, 20)},
+                                {"Termin1", QDate(year, 11, 20)},
+                                {"TerminAC", QDate(year, 5, 20)},
+                                {"Termin2", QDate(year, 11, 20)},
+                                {"TerminPrzegTechnicznego", QDate(year, 4, 2)},
+                                {"TerminWaznosciDokumentu", QDate(year, 9, 30)},
+                                {"KosztOC", 612.5},
+                                {"Pom3", 612.5},
+                                {"KosztAC", 1480.0},
+                                {"Pom7", 0.0},
+                                {"Pom4", 60},
+                                {"KosztPrzegTech", 98.0},
+                                {"KosztPrzegGwar", 0.0},
+                                {"KosztNapraw", 350.0},
+                                {"KosztyCalkowite", 3213.0},
+                                {"InformujPrzed", 14},
+                                {"InformujPo", 7},
+                                {"KoniecInformacji", 10}});
+    app.seed("Terminy.db", {{"NrKol_Pojazdu", 3},
+                            {"Rok", 2024},
+                            {"SprawdzPrzegTechniczny", true},
+                            {"TerminPrzegTechnicznego", QDate(2024, 8, 14)},
+                            {"KosztPrzegTech", 98.0},
+                            {"KosztyCalkowite", 98.0}});
+    auto readings = [&](qint64 current) {
+        cars->moveTo(2);
+        cars->edit();
+        cars->setValue(QStringLiteral("StanAktLicznika"), current);
+        cars->setValue(QStringLiteral("StanLicznikaPo"), 10000);
+        cars->setValue(QStringLiteral("CoIleKmSerwis"), 10000);
+        cars->setValue(QStringLiteral("IloscKmDoInfPrzed"), 500);
+        cars->setValue(QStringLiteral("IloscKmDoInfPo"), 300);
+        cars->post();
+        cars->moveTo(0);
+    };
+    readings(19700);
+    w.openMain();
+    w.ui()->CheckBoxWszystkieLata->click();
+    shoot(&w, folder, QStringLiteral("terminy"));
+    cars->moveTo(2);
+    shoot(&w, folder, QStringLiteral("terminy_alarm_zolty"));
+    w.close();
+    readings(20150);
+    w.openMain();
+    cars->moveTo(2);
+    shoot(&w, folder, QStringLiteral("terminy_alarm_czerwony"));
+    w.close();
 }
 
 } // namespace
@@ -164,5 +238,6 @@ int main(int argc, char** argv) {
     shoot(forms.Kierowcy1, folder, QStringLiteral("kierowcy"));
     forms.MeniProgramu->Waciciel1Click();
     shoot(forms.WlascicielPodatnik, folder, QStringLiteral("wlasciciel"));
+    shootDeadlines(*app, folder);
     return 0;
 }
