@@ -19,6 +19,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QScreen>
 #include <QSignalBlocker>
 
@@ -47,15 +48,20 @@ const QString kUseEditOrAdd = QStringLiteral("Jeżeli poprawiasz dane użyj najp
 const QString kNoVehicle = QStringLiteral("Brak pojazdu - wprowadź najpierw pojazd w formatce POJAZDY.");
 
 // The row field of each date slot, and the grid column that shows it.
-const std::array<const QString*, SlotCount> kSlotFields = {
-    &F::TerminOC,      &F::Termin1,       &F::TerminAC,
-    &F::Termin2,       &F::TerminPrzegTechnicznego, &F::TerminPrzegGwarancyjnego,
-    &F::TerminNaprawy, &F::TerminWymianyWyposazenia, &F::TerminWaznosciDokumentu,
-    &F::TerminWaznosciInny};
+const std::array<const QString*, SlotCount> kSlotFields = {&F::TerminOC,
+                                                           &F::Termin1,
+                                                           &F::TerminAC,
+                                                           &F::Termin2,
+                                                           &F::TerminPrzegTechnicznego,
+                                                           &F::TerminPrzegGwarancyjnego,
+                                                           &F::TerminNaprawy,
+                                                           &F::TerminWymianyWyposazenia,
+                                                           &F::TerminWaznosciDokumentu,
+                                                           &F::TerminWaznosciInny};
 const std::array<int, SlotCount> kSlotColumns = {1, 3, 2, 4, 5, 6, 7, 8, 9, 10};
 // The watch flag of each kind.
 const std::array<const QString*, KindCount> kWatchFields = {
-    &F::SprawdzOC,          &F::SprawdzAC,         &F::SprawdzPrzegTechniczny,  &F::SprawdzPrzegGwarancyjny,
+    &F::SprawdzOC,          &F::SprawdzAC,          &F::SprawdzPrzegTechniczny,  &F::SprawdzPrzegGwarancyjny,
     &F::SprawdzTermNaprawy, &F::SprawdzTermWymiany, &F::SprawdzTermWazDokumentu, &F::SprawdzTermWazInny};
 
 const QColor kRed(255, 0, 0);
@@ -123,9 +129,10 @@ AppContext& TOpcjeDlaTerminow::context() const {
 
 void TOpcjeDlaTerminow::setupControls() {
     auto* ui = m_ui.get();
-    m_pickers = {ui->DateTimePickerOC,  ui->DateTimePickerOC2,  ui->DateTimePickerAC,  ui->DateTimePickerAC2,
-                 ui->DateTimePickerTech, ui->DateTimePickerGwar, ui->DateTimePickerPoj, ui->DateTimePickerOlej,
-                 ui->DateTimePickerDok,  ui->DateTimePickerInne};
+    m_pickers = {ui->DateTimePickerOC,  ui->DateTimePickerOC2,  ui->DateTimePickerAC,
+                 ui->DateTimePickerAC2, ui->DateTimePickerTech, ui->DateTimePickerGwar,
+                 ui->DateTimePickerPoj, ui->DateTimePickerOlej, ui->DateTimePickerDok,
+                 ui->DateTimePickerInne};
     m_slotLabels = {ui->LabelUbezpieczenieOC, ui->LabelTerminOC2, ui->LabelTerminAC1, ui->LabelTerminAC2,
                     ui->LabelPrzegTech,       ui->LabelPrzegGwar, ui->LabelNaprawa,   ui->LabelWymiana,
                     ui->LabelWaznosci,        ui->LabelInny};
@@ -178,9 +185,9 @@ void TOpcjeDlaTerminow::setupControls() {
     }
     ui->SpinEditKonczInformowanie->setRange(1, 180);
     ui->SpinEditKonczInformowanie->setValue(30);
-    for (QWidget* hidden : {static_cast<QWidget*>(ui->LabelZakoncz),
-                            static_cast<QWidget*>(ui->SpinEditKonczInformowanie),
-                            static_cast<QWidget*>(ui->LabelDniKoniec)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(ui->LabelZakoncz), static_cast<QWidget*>(ui->SpinEditKonczInformowanie),
+          static_cast<QWidget*>(ui->LabelDniKoniec)})
         hidden->setVisible(false);
 
     // The notes and the printouts come with their own windows.
@@ -217,12 +224,12 @@ void TOpcjeDlaTerminow::setupGrids() {
     cars->addColumn(kVehicle, QStringLiteral("Nr"), 36, right, true);
     cars->addColumn(kDescription, QStringLiteral("Dane pojazdu"), 230, left, true);
     cars->addColumn(QStringLiteral("Wlasciciel"), QStringLiteral("Właściciel"), 120, left, true);
-    cars->addColumn(QStringLiteral("Inform_samochod"), QStringLiteral("Sam. pracow."), 80, centre, true);
+    cars->addColumn(QStringLiteral("Inform_samochod"), QStringLiteral("Sam. pracow."), 92, centre, true);
     cars->addColumn(QStringLiteral("UzywanyString"), QStringLiteral("Używany"), 60, centre, true);
     cars->addColumn(kCurrentReading, QStringLiteral("Akt. licz."), 70, right, true);
     cars->addColumn(QStringLiteral("StanPoczLIcznika"), QStringLiteral("Pop. licz."), 70, right, true);
-    cars->addColumn(kServiceInterval, QStringLiteral("Co ile serwis"), 80, right, true);
-    cars->addColumn(kServiceDate, QStringLiteral("Data os. Serw."), 90, centre, true);
+    cars->addColumn(kServiceInterval, QStringLiteral("Co ile serwis"), 92, right, true);
+    cars->addColumn(kServiceDate, QStringLiteral("Data os. Serw."), 100, centre, true);
     cars->setCellColors([this](int row, int, bool selected, QColor& text, QColor&) {
         DBGridPojazdyDrawColumnCell(row, selected, text);
     });
@@ -231,7 +238,11 @@ void TOpcjeDlaTerminow::setupGrids() {
     grid->setDataSource(TableTerminy);
     grid->setRowSelect(true);
     grid->setInPlaceEditing(false);
-    grid->setTitleFont(titleFont);
+    // A date fits a column 64 points wide in the grid's small face.
+    QFont small(QStringLiteral("Arial"), 8);
+    grid->setFont(small);
+    small.setBold(true);
+    grid->setTitleFont(small);
     grid->setTitleColor(kDarkRed);
     const QString money = QStringLiteral("0.00");
     grid->addColumn(F::NrKol_Pojazdu, QStringLiteral("Nr"), 30, right, true);
@@ -273,21 +284,24 @@ void TOpcjeDlaTerminow::connectHandlers() {
     connectAction(dialogs, ui->Pomoc, &QPushButton::clicked, this, &W::PomocClick);
     connectAction(dialogs, ui->Zamknij, &QPushButton::clicked, this, &W::ZamknijClick);
     connectAction(dialogs, ui->PrzekazAutoSerwis, &QPushButton::clicked, this, &W::PrzekazAutoSerwisClick);
-    connectAction(dialogs, ui->CheckBoxWszystkieLata, &QCheckBox::clicked, this, &W::CheckBoxWszystkieLataClick);
+    connectAction(dialogs, ui->CheckBoxWszystkieLata, &QCheckBox::clicked, this,
+                  &W::CheckBoxWszystkieLataClick);
     // Code sets these boxes silently: only what the user types arrives here.
-    connectAction(dialogs, ui->EditKosztDodatkowy, &QLineEdit::textEdited, this, &W::EditKosztDodatkowyChange);
+    connectAction(dialogs, ui->EditKosztDodatkowy, &QLineEdit::textEdited, this,
+                  &W::EditKosztDodatkowyChange);
     connectAction(dialogs, ui->EditRokPodatkowy, &QLineEdit::textEdited, this, &W::yearTyped);
 
     const std::array<void (W::*)(), KindCount> toggles = {
-        &W::DBCheckBoxTerminOCClick,        &W::DBCheckBoxTerminACClick,      &W::DBCheckBoxTerminPrzegTechClick,
-        &W::DBCheckBoxTerminPrzegGwarClick, &W::DBCheckBoxTerminNaprawyClick, &W::DBCheckBoxTerminWymianyClick,
+        &W::DBCheckBoxTerminOCClick,        &W::DBCheckBoxTerminACClick,
+        &W::DBCheckBoxTerminPrzegTechClick, &W::DBCheckBoxTerminPrzegGwarClick,
+        &W::DBCheckBoxTerminNaprawyClick,   &W::DBCheckBoxTerminWymianyClick,
         &W::DBCheckBoxTerminWazDokumClick,  &W::DBCheckBoxTerminyInneClick};
     for (int kind = 0; kind < KindCount; ++kind)
         connectAction(dialogs, m_watchBoxes[size_t(kind)], &DbCheckBox::changed, this, toggles[size_t(kind)]);
     const std::array<void (W::*)(), SlotCount> pickers = {
-        &W::DateTimePickerOCChange,   &W::DateTimePickerOC2Change, &W::DateTimePickerACChange,
-        &W::DateTimePickerAC2Change,  &W::DateTimePickerTechChange, &W::DateTimePickerGwarChange,
-        &W::DateTimePickerPojChange,  &W::DateTimePickerOlejChange, &W::DateTimePickerDokChange,
+        &W::DateTimePickerOCChange,  &W::DateTimePickerOC2Change,  &W::DateTimePickerACChange,
+        &W::DateTimePickerAC2Change, &W::DateTimePickerTechChange, &W::DateTimePickerGwarChange,
+        &W::DateTimePickerPojChange, &W::DateTimePickerOlejChange, &W::DateTimePickerDokChange,
         &W::DateTimePickerInneChange};
     for (int slot = 0; slot < SlotCount; ++slot)
         connectAction(dialogs, m_pickers[size_t(slot)], &DbDateEdit::changed, this, pickers[size_t(slot)]);
@@ -300,7 +314,8 @@ void TOpcjeDlaTerminow::connectHandlers() {
                   &W::SpinEditKonczInformowanieChange);
     connectAction(dialogs, ui->SpinEditPrzedSerwisem, &QSpinBox::valueChanged, this,
                   &W::SpinEditPrzedSerwisemChange);
-    connectAction(dialogs, ui->SpinEditPoSerwisie, &QSpinBox::valueChanged, this, &W::SpinEditPoSerwisieChange);
+    connectAction(dialogs, ui->SpinEditPoSerwisie, &QSpinBox::valueChanged, this,
+                  &W::SpinEditPoSerwisieChange);
 
     DbGrid* grid = ui->DBGridTerminy;
     connectAction(dialogs, grid, &DbGrid::cellClick, this, &W::DBGridTerminyCellClick);
@@ -335,14 +350,29 @@ void TOpcjeDlaTerminow::TworzTabTerminyClick() {
     runAction(context().dialogs, [&] {
         if (!createDeadlinesTable() || !isVisible())
             return;
-        // The window shown: it works on the new table at once.
+        // The window shown: it works on the new table at once, as when it is opened on one.
         try {
+            const QDate today = context().clock.today();
+            for (DbDateEdit* picker : m_pickers)
+                setPickerSilently(picker, today);
+            setYearBox(QString::number(today.year()));
             m_shownVehicle = -1;
             vehicleChanged();
+            closeEditBoxes();
+            centreOnScreen();
         } catch (const Error&) {
             context().dialogs.message(QStringLiteral("Błąd tworzenia tablicy Terminy"));
         }
     });
+}
+
+void TOpcjeDlaTerminow::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        layout()->activate(); // the panels just shown or hidden give the window its size
+        const QRect area = screen->availableGeometry();
+        const QSize size = frameGeometry().size();
+        move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
 }
 
 // ---------------------------------------------------------------- opening and closing
@@ -361,7 +391,8 @@ void TOpcjeDlaTerminow::openWindow(bool mainEntry) {
     periods->open();
     vehicles()->open();
     if (periods->isNull(fields::okresy::Rok)) {
-        ctx.dialogs.message(QStringLiteral("Otwórz najpierw okres w formatce \"EWIDENCJA PRZEBIEGU POJAZDU\""));
+        ctx.dialogs.message(
+            QStringLiteral("Otwórz najpierw okres w formatce \"EWIDENCJA PRZEBIEGU POJAZDU\""));
         return;
     }
     const QString folder = ctx.dataFolder();
@@ -384,10 +415,7 @@ void TOpcjeDlaTerminow::openWindow(bool mainEntry) {
             closeEditBoxes();
         }
     }
-    if (!isVisible()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen();
     ctx.dialogs.showModal(this);
 }
 
@@ -512,7 +540,8 @@ void TOpcjeDlaTerminow::showVehicle(bool toLastRow) {
 
 bool TOpcjeDlaTerminow::vehicleInUse() const {
     Table* cars = vehicles();
-    return cars->isActive() && !cars->isEmpty() && cars->state() != Table::State::Insert && cars->asBool(kUsed);
+    return cars->isActive() && !cars->isEmpty() && cars->state() != Table::State::Insert &&
+           cars->asBool(kUsed);
 }
 
 void TOpcjeDlaTerminow::applyVehicleState() {
@@ -638,9 +667,9 @@ void TOpcjeDlaTerminow::dateCheck() {
     auto* ui = m_ui.get();
     for (DbDateEdit* picker : m_pickers)
         picker->setVisible(true);
-    for (QLabel* label : {ui->LabelUbezpieczenieOC, ui->LabelUbezpieczenieAC, ui->LabelTerminOC2, ui->LabelTerminAC2,
-                          ui->LabelPrzegTech, ui->LabelPrzegGwar, ui->LabelNaprawa, ui->LabelWymiana,
-                          ui->LabelWaznosci, ui->LabelInny})
+    for (QLabel* label : {ui->LabelUbezpieczenieOC, ui->LabelUbezpieczenieAC, ui->LabelTerminOC2,
+                          ui->LabelTerminAC2, ui->LabelPrzegTech, ui->LabelPrzegGwar, ui->LabelNaprawa,
+                          ui->LabelWymiana, ui->LabelWaznosci, ui->LabelInny})
         label->setVisible(true);
     checkSlots(false);
 }
@@ -661,6 +690,8 @@ void TOpcjeDlaTerminow::checkSlots(bool fromPickers) {
         if (!row || !t->asBool(*kWatchFields[size_t(kind)])) {
             picker->setVisible(false);
             m_slotLabels[size_t(slot)]->setVisible(false);
+            if (slot == SlotAC)
+                m_ui->LabelUbezpieczenieAC->setVisible(false); // no heading over nothing
             continue;
         }
         const QDate date = fromPickers ? picker->date() : t->asDate(*kSlotFields[size_t(slot)]);
@@ -701,7 +732,8 @@ void TOpcjeDlaTerminow::DBGridTerminyDrawColumnCell(int row, bool selected, QCol
 void TOpcjeDlaTerminow::DBGridPojazdyDrawColumnCell(int row, bool selected, QColor& text) const {
     Table* cars = vehicles();
     const int used = cars->fieldIndex(kUsed);
-    text = colourOf(vehicleColour(used < 0 ? QVariant() : cars->displayRecord(row).value(used), selected), text);
+    text =
+        colourOf(vehicleColour(used < 0 ? QVariant() : cars->displayRecord(row).value(used), selected), text);
 }
 
 bool TOpcjeDlaTerminow::TableTerminyFilterRecord(Table& table) {
@@ -762,7 +794,8 @@ void TOpcjeDlaTerminow::kindToggled(Kind kind) {
             if (kindOf(Slot(slot)) != kind)
                 continue;
             const QDate date = t->isActive() ? t->asDate(*kSlotFields[size_t(slot)]) : QDate();
-            setPickerSilently(m_pickers[size_t(slot)], date.isValid() && date.year() == today.year() ? date : today);
+            setPickerSilently(m_pickers[size_t(slot)],
+                              date.isValid() && date.year() == today.year() ? date : today);
         }
     }
     editedDateCheck();
@@ -871,16 +904,17 @@ void TOpcjeDlaTerminow::SpinEditPoSerwisieChange() {
 bool TOpcjeDlaTerminow::serviceAvailable() const {
     Table* cars = vehicles();
     return context().schema.deadlinesUpgraded && TableTerminy->isActive() &&
-           TableTerminy->hasField(F::IloscKmDoInfPrzed) && cars->isActive() && cars->hasField(kCurrentReading) &&
-           cars->hasField(kServiceReading) && cars->hasField(kServiceInterval);
+           TableTerminy->hasField(F::IloscKmDoInfPrzed) && cars->isActive() &&
+           cars->hasField(kCurrentReading) && cars->hasField(kServiceReading) &&
+           cars->hasField(kServiceInterval);
 }
 
 void TOpcjeDlaTerminow::serviceReadings() {
     auto* ui = m_ui.get();
     Table* cars = vehicles();
     if (!serviceAvailable() || cars->isEmpty()) {
-        for (QLineEdit* box : {ui->EditStanLicznikaPoSerwisie, ui->EditAktualnyStanLicznika,
-                               ui->EditStanLicznikaDoSerwisu})
+        for (QLineEdit* box :
+             {ui->EditStanLicznikaPoSerwisie, ui->EditAktualnyStanLicznika, ui->EditStanLicznikaDoSerwisu})
             box->clear();
         return;
     }
@@ -913,8 +947,9 @@ void TOpcjeDlaTerminow::serviceCheck() {
     std::optional<qint64> reading;
     if (serviceAvailable() && vehicleInUse() && !vehicles()->isNull(kCurrentReading))
         reading = vehicles()->asInteger(kCurrentReading);
-    const ServiceAlarm alarm = serviceAlarm(reading, readingOf(ui->EditStanLicznikaDoSerwisu),
-                                            ui->SpinEditPrzedSerwisem->value(), ui->SpinEditPoSerwisie->value());
+    const ServiceAlarm alarm =
+        serviceAlarm(reading, readingOf(ui->EditStanLicznikaDoSerwisu), ui->SpinEditPrzedSerwisem->value(),
+                     ui->SpinEditPoSerwisie->value());
     if (alarm.level == ServiceAlarm::Level::None) {
         showAlarm(false, m_windowColour);
         return;
@@ -929,9 +964,10 @@ void TOpcjeDlaTerminow::serviceCheck() {
 void TOpcjeDlaTerminow::showAlarm(bool shown, const QColor& colour) {
     auto* ui = m_ui.get();
     setColour(ui->EditAlarmSerwis, shown ? colour : m_windowColour);
-    for (QWidget* w : {static_cast<QWidget*>(ui->EditAlarmSerwis), static_cast<QWidget*>(ui->LabelDoSerwisowania),
-                       static_cast<QWidget*>(ui->LabelIleZostalo), static_cast<QWidget*>(ui->LabelKm),
-                       static_cast<QWidget*>(ui->PrzekazAutoSerwis)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->EditAlarmSerwis), static_cast<QWidget*>(ui->LabelDoSerwisowania),
+          static_cast<QWidget*>(ui->LabelIleZostalo), static_cast<QWidget*>(ui->LabelKm),
+          static_cast<QWidget*>(ui->PrzekazAutoSerwis)})
         w->setVisible(shown);
 }
 
@@ -951,7 +987,8 @@ void TOpcjeDlaTerminow::PrzekazAutoSerwisClick() {
         }
         t->cancel();
     }
-    if (!ctx.dialogs.question(QStringLiteral("Czy przekazujemy POJAZD do serwisu"), QStringLiteral("WYBIERZ"))) {
+    if (!ctx.dialogs.question(QStringLiteral("Czy przekazujemy POJAZD do serwisu"),
+                              QStringLiteral("WYBIERZ"))) {
         serviceCheck();
         return;
     }
@@ -1140,7 +1177,8 @@ bool TOpcjeDlaTerminow::save() {
         try {
             additional = numbers::parse(additionalText);
         } catch (const ConversionError& e) {
-            ctx.dialogs.messageBox(QStringLiteral("Koszt dodatkowy: %1").arg(e.text()), QStringLiteral("Błąd"));
+            ctx.dialogs.messageBox(QStringLiteral("Koszt dodatkowy: %1").arg(e.text()),
+                                   QStringLiteral("Błąd"));
             ui->EditKosztDodatkowy->setFocus();
             return false;
         }

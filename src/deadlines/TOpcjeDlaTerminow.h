@@ -141,6 +141,7 @@ private:
     void openWindow(bool mainEntry);
     void openDeadlines();
     void showPanels(bool shown);
+    void centreOnScreen();
     bool leaveWindow();
     void writeBackServiceFields();
 

@@ -19,8 +19,9 @@ namespace {
 
 using Box = DeadlinesDriver::Box;
 
-const QString kHeld = "Wprowadzany zapis terminów nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
-                      "anuluj przyciskiem \"Anuluj\".";
+const QString kHeld =
+    "Wprowadzany zapis terminów nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
+    "anuluj przyciskiem \"Anuluj\".";
 const QString kTripHeld = "Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem \"Zapisz\" albo "
                           "anuluj przyciskiem \"Anuluj\".";
 

@@ -105,10 +105,11 @@ private slots:
         dl.openFromMainWindow();
         QCOMPARE(dl.date(SlotOC), kToday);
         QCOMPARE(dl.pickerColour(SlotOC), kGray);
-        QCOMPARE(dl.pickerColour(SlotOC2), kRed);          // 20 May lies within 14 days
+        QCOMPARE(dl.pickerColour(SlotOC2), kRed);               // 20 May lies within 14 days
         QCOMPARE(dl.pickerColour(SlotTech), QColor(Qt::white)); // 1 July lies beyond them
         QVERIFY(!dl.isPickerShown(SlotAC));
         QVERIFY(!dl.isPickerShown(SlotAC2));
+        QVERIFY(!dl.isShown("LabelUbezpieczenieAC"));
         QVERIFY(!dl.isShown("LabelTerminAC1"));
         QVERIFY(!dl.isShown("LabelTerminAC2"));
         QVERIFY(!dl.isPickerShown(SlotGwar));
@@ -275,8 +276,9 @@ private slots:
         DeadlinesDriver dl(*app);
         dl.openFromMainWindow();
         dl.save();
-        QCOMPARE(app->dialogs.texts(), QStringList{"Jeżeli poprawiasz dane użyj najpierw przycisku \"Edytuj\", a "
-                                                   "jeżeli wprowadzasz nowy zapis użyj przycisku \"Dodaj\" "});
+        QCOMPARE(app->dialogs.texts(),
+                 QStringList{"Jeżeli poprawiasz dane użyj najpierw przycisku \"Edytuj\", a "
+                             "jeżeli wprowadzasz nowy zapis użyj przycisku \"Dodaj\" "});
         QCOMPARE(app->dialogs.last().caption, QString("TARLOK"));
 
         // A click on a watch box begins the edit: a save right after it stores the flag.

@@ -243,9 +243,9 @@ bool DeadlinesDriver::allYearsTicked() const {
 
 static DbDateEdit* pickerOf(const TOpcjeDlaTerminow& w, deadlines::Slot slot) {
     auto* ui = w.ui();
-    DbDateEdit* pickers[] = {ui->DateTimePickerOC,   ui->DateTimePickerOC2,  ui->DateTimePickerAC,
-                             ui->DateTimePickerAC2,  ui->DateTimePickerTech, ui->DateTimePickerGwar,
-                             ui->DateTimePickerPoj,  ui->DateTimePickerOlej, ui->DateTimePickerDok,
+    DbDateEdit* pickers[] = {ui->DateTimePickerOC,  ui->DateTimePickerOC2,  ui->DateTimePickerAC,
+                             ui->DateTimePickerAC2, ui->DateTimePickerTech, ui->DateTimePickerGwar,
+                             ui->DateTimePickerPoj, ui->DateTimePickerOlej, ui->DateTimePickerDok,
                              ui->DateTimePickerInne};
     return pickers[slot];
 }
@@ -305,7 +305,8 @@ int DeadlinesDriver::spin(Spin which) const {
 
 static void clickGridRow(QTableView* grid, int row) {
     const QModelIndex index = grid->model()->index(row, 0);
-    QVERIFY2(index.isValid(), qPrintable(QStringLiteral("%1 has no row %2").arg(grid->objectName()).arg(row)));
+    QVERIFY2(index.isValid(),
+             qPrintable(QStringLiteral("%1 has no row %2").arg(grid->objectName()).arg(row)));
     grid->scrollTo(index);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
 }
