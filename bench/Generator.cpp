@@ -258,6 +258,50 @@ void generate(const QString& drive, const GeneratorOptions& o) {
                        {"StanPoczLIcznika", start},
                        {"StanAktLicznika", odometer}});
     }
+    generateDeadlines(drive, o);
+}
+
+void generateDeadlines(const QString& drive, const GeneratorOptions& o) {
+    Database db(paths::resolve(drive, QString::fromLatin1(paths::kDataFolder)));
+    Table deadlines(db);
+    opened(deadlines, QStringLiteral("Terminy.db"));
+    Transaction tx(deadlines);
+    for (int v = 1; v <= o.vehicles; ++v) {
+        for (int y = o.lastYear - o.years + 1; y <= o.lastYear; ++y) {
+            const quint32 r = mix(quint32(v * 613 + y));
+            const double oc = double(800 + r % 700);
+            const double ac = double(1500 + r % 2000);
+            const double tech = 98;
+            const double repairs = double(r % 3000);
+            put(deadlines, {{"NrKol_Pojazdu", v},
+                            {"Rok", y},
+                            {"SprawdzOC", true},
+                            {"SprawdzAC", v % 2 == 0},
+                            {"SprawdzPrzegTechniczny", true},
+                            {"SprawdzTermNaprawy", r % 4 == 0},
+                            {"TerminOC", QDate(y, 1 + int(r % 12), 10)},
+                            {"Termin1", QDate(y, 1 + int((r + 6) % 12), 10)},
+                            {"TerminAC", QDate(y, 1 + int(r % 12), 10)},
+                            {"Termin2", QDate(y, 1 + int((r + 6) % 12), 10)},
+                            {"TerminPrzegTechnicznego", QDate(y, 1 + int(r / 7 % 12), 20)},
+                            {"TerminNaprawy", QDate(y, 1 + int(r / 11 % 12), 5)},
+                            {"KosztOC", oc / 2},
+                            {"Pom3", oc / 2},
+                            {"KosztAC", ac},
+                            {"Pom7", 0.0},
+                            {"Pom4", 60},
+                            {"KosztPrzegTech", tech},
+                            {"KosztPrzegGwar", 0.0},
+                            {"KosztNapraw", repairs},
+                            {"KosztyCalkowite", oc + ac + 60 + tech + repairs},
+                            {"InformujPrzed", 14},
+                            {"InformujPo", 7},
+                            {"KoniecInformacji", 10},
+                            {"IloscKmDoInfPrzed", 500},
+                            {"IloscKmDoInfPo", 300}});
+        }
+    }
+    tx.commit();
 }
 
 } // namespace tarlok::bench

@@ -18,6 +18,10 @@ struct GeneratorOptions {
 // trips and costs with their month totals and running values as the program's saves store them.
 void generate(const QString& drive, const GeneratorOptions& options);
 
+// One deadlines row for every vehicle and year, as the deadlines window saves them; run by generate(),
+// and by the benchmark for a folder generated before the folder had them.
+void generateDeadlines(const QString& drive, const GeneratorOptions& options);
+
 // The day the benchmark runs on: the middle of the last generated month.
 QDate benchDay(const GeneratorOptions& options);
 

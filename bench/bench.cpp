@@ -12,6 +12,7 @@
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
+#include "deadlines/TOpcjeDlaTerminow.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"
@@ -397,6 +398,38 @@ int main(int argc, char** argv) {
                 }));
     QTextStream(stdout) << "  (" << monthPages << " pages for the month, " << output.pages
                         << " for the year)\n";
+
+    // The deadlines window ("TERMINY"): opened on a vehicle with ten years of rows, and a vehicle chosen
+    // in it, each painted once; beside plain SQLite reading the vehicles and that vehicle's deadlines.
+    {
+        Plain deadlines(folder + QStringLiteral("/Terminy.db"));
+        if (deadlines.read(QStringLiteral("SELECT NrKol FROM Terminy")) == 0)
+            bench::generateDeadlines(drive, options); // a folder generated before it had them
+        reg.close(); // the register's trips and costs would otherwise follow every vehicle chosen
+        TOpcjeDlaTerminow& terminy = *forms.OpcjeDlaTerminow;
+        dialogs.setCloseModalWindows(false);
+        const QString vehicleRows =
+            QStringLiteral("SELECT * FROM Terminy WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Rok");
+        const double openDeadlines = timeMs(
+            [&] {
+                terminy.openMain();
+                QApplication::processEvents();
+            },
+            [&] { terminy.close(); });
+        printFigure("opening the deadlines window", openDeadlines, timeMs([&] {
+                        others.read(QStringLiteral("SELECT * FROM Pojazdy"));
+                        deadlines.read(vehicleRows.arg(1));
+                    }));
+        int car = 0; // the window is left open by the last run above
+        const double switchDeadlines = timeMs([&] {
+            car = (car + 1) % 2;
+            forms.context.data().TablePojazdy->moveTo(car);
+            QApplication::processEvents();
+        });
+        printFigure("deadlines: switching vehicle", switchDeadlines,
+                    timeMs([&] { deadlines.read(vehicleRows.arg(2)); }));
+        terminy.close();
+    }
 
     const QStringList messages = dialogs.texts();
     if (!messages.isEmpty())

@@ -4,6 +4,7 @@
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
+#include "data/SharedData.h"
 #include "deadlines/TInformacjeNotatki.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
 #include "deadlines/TTerminyDruk.h"
@@ -24,8 +25,10 @@
 #include "ui_TEwidencja_przejazdow.h"
 #include "ui_TFormularzWydrukow.h"
 #include "ui_TInformacjeNotatki.h"
+#include "ui_TOpcjeDlaTerminow.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPrinter>
@@ -52,6 +55,75 @@ void shootPage(const report::Document& document, const QString& folder, const QS
     first.pages.resize(1);
     report::paint(first, page);
     page.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// The deadlines window without its table, with rows, and with the service alarm yellow and red.
+void shootDeadlines(test::TestApp& app, const QString& folder) {
+    TOpcjeDlaTerminow& w = *app.forms().OpcjeDlaTerminow;
+    Table* cars = app.data().TablePojazdy;
+    const QString file = app.dataFolder() + QStringLiteral("/Terminy.db");
+    QFile::rename(file, file + QStringLiteral(".bak"));
+    cars->open();
+    cars->moveTo(0);
+    w.openMain();
+    shoot(&w, folder, QStringLiteral("terminy_bez_tablicy"));
+    w.close();
+    QFile::rename(file + QStringLiteral(".bak"), file);
+
+    for (int year : {2023, 2024})
+        app.seed("Terminy.db", {{"NrKol_Pojazdu", 1},
+                                {"Rok", year},
+                                {"SprawdzOC", true},
+                                {"SprawdzAC", true},
+                                {"SprawdzPrzegTechniczny", true},
+                                {"SprawdzTermWazDokumentu", true},
+                                {"TerminOC", QDate(year, 5, 20)},
+                                {"Termin1", QDate(year, 11, 20)},
+                                {"TerminAC", QDate(year, 5, 20)},
+                                {"Termin2", QDate(year, 11, 20)},
+                                {"TerminPrzegTechnicznego", QDate(year, 4, 2)},
+                                {"TerminWaznosciDokumentu", QDate(year, 9, 30)},
+                                {"KosztOC", 612.5},
+                                {"Pom3", 612.5},
+                                {"KosztAC", 1480.0},
+                                {"Pom7", 0.0},
+                                {"Pom4", 60},
+                                {"KosztPrzegTech", 98.0},
+                                {"KosztPrzegGwar", 0.0},
+                                {"KosztNapraw", 350.0},
+                                {"KosztyCalkowite", 3213.0},
+                                {"InformujPrzed", 14},
+                                {"InformujPo", 7},
+                                {"KoniecInformacji", 10}});
+    app.seed("Terminy.db", {{"NrKol_Pojazdu", 3},
+                            {"Rok", 2024},
+                            {"SprawdzPrzegTechniczny", true},
+                            {"TerminPrzegTechnicznego", QDate(2024, 8, 14)},
+                            {"KosztPrzegTech", 98.0},
+                            {"KosztyCalkowite", 98.0}});
+    auto readings = [&](qint64 current) {
+        cars->moveTo(2);
+        cars->edit();
+        cars->setValue(QStringLiteral("StanAktLicznika"), current);
+        cars->setValue(QStringLiteral("StanLicznikaPo"), 10000);
+        cars->setValue(QStringLiteral("CoIleKmSerwis"), 10000);
+        cars->setValue(QStringLiteral("IloscKmDoInfPrzed"), 500);
+        cars->setValue(QStringLiteral("IloscKmDoInfPo"), 300);
+        cars->post();
+        cars->moveTo(0);
+    };
+    readings(19700);
+    w.openMain();
+    w.ui()->CheckBoxWszystkieLata->click();
+    shoot(&w, folder, QStringLiteral("terminy"));
+    cars->moveTo(2);
+    shoot(&w, folder, QStringLiteral("terminy_alarm_zolty"));
+    w.close();
+    readings(20150);
+    w.openMain();
+    cars->moveTo(2);
+    shoot(&w, folder, QStringLiteral("terminy_alarm_czerwony"));
+    w.close();
 }
 
 } // namespace
@@ -282,5 +354,6 @@ int main(int argc, char** argv) {
     car.description = app->rows("Pojazdy.db").value(0).value("Dane_Poj_Wszystko").toString();
     forms.SprawdzenieLicznika->check(car, 2024, 4);
     shoot(forms.SprawdzenieLicznika, folder, QStringLiteral("ciaglosc_licznika"));
+    shootDeadlines(*app, folder);
     return 0;
 }

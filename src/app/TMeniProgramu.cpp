@@ -5,6 +5,7 @@
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
+#include "deadlines/TOpcjeDlaTerminow.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -92,9 +93,9 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
                        m_ui->SpeedStawki, m_ui->SpeedOkres})
         b->setEnabled(false);
     // Their windows are not part of the program yet.
-    for (QWidget* b : {m_ui->SpeedButton2, m_ui->SpeedRyczalt, m_ui->SpeedButton4})
+    for (QWidget* b : {m_ui->SpeedButton2, m_ui->SpeedRyczalt})
         b->setEnabled(false);
-    for (QAction* a : {m_ui->Kopiadanych1, m_ui->Odtwarzaniedanych1, m_ui->Opcje1, m_ui->OpcjeiTerminy1})
+    for (QAction* a : {m_ui->Kopiadanych1, m_ui->Odtwarzaniedanych1})
         a->setEnabled(false);
 
     connectAction(m_forms.context.dialogs, m_ui->SpeedWyjscie, &QPushButton::clicked, this,
@@ -133,6 +134,12 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
                   &TMeniProgramu::Napiszdoautora1Click);
     connectAction(m_forms.context.dialogs, m_ui->Pomoc1, &QAction::triggered, this,
                   &TMeniProgramu::SpeedButton1Click);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedButton4, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedButton4Click);
+    connectAction(m_forms.context.dialogs, m_ui->OpcjeiTerminy1, &QAction::triggered, this,
+                  &TMeniProgramu::OpcjeiTerminy1Click);
+    connectAction(m_forms.context.dialogs, m_ui->Opcje1, &QAction::triggered, this,
+                  &TMeniProgramu::Opcje1Click);
     FormCreate();
 }
 
@@ -261,6 +268,18 @@ void TMeniProgramu::Waciciel1Click() {
 
 void TMeniProgramu::Kierowcy1Click() {
     runAction(m_forms.context.dialogs, [&] { m_forms.Kierowcy1->openWindow(false); });
+}
+
+void TMeniProgramu::SpeedButton4Click() {
+    OpcjeiTerminy1Click();
+}
+
+void TMeniProgramu::OpcjeiTerminy1Click() {
+    m_forms.OpcjeDlaTerminow->openMain();
+}
+
+void TMeniProgramu::Opcje1Click() {
+    m_forms.OpcjeDlaTerminow->openSettings();
 }
 
 void TMeniProgramu::Ustawieniedrukarki1Click() {

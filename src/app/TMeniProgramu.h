@@ -45,6 +45,10 @@ public slots:
     void Waciciel1Click();
     void Kierowcy1Click();
     void Ustawieniedrukarki1Click();
+    // the deadlines window: its main entry and its settings entry
+    void SpeedButton4Click();
+    void OpcjeiTerminy1Click();
+    void Opcje1Click();
     void Napiszdoautora1Click();
 
 protected:

@@ -52,7 +52,7 @@ private slots:
         QTest::newRow("SpeedButton4")
             << "SpeedButton4"
             << "TERMINY"
-            << "Wprowadzanie informacji o terminach przeglądów i opłatach za pojazdy" << false;
+            << "Wprowadzanie informacji o terminach przeglądów i opłatach za pojazdy" << true;
     }
     void buttonsCaptionsAndHints() {
         QFETCH(QString, button);
@@ -79,8 +79,10 @@ private slots:
         QCOMPARE(ui->Archiwizacja1->title(), QString("&Archiwizacja"));
         QCOMPARE(ui->Ustawieniedrukarki1->statusTip(), QString("Wybór drukarek, ustawienie pwarmetrów"));
         QVERIFY(!ui->Ustawieniedrukarki1->isVisible());
-        for (QAction* later : {ui->Kopiadanych1, ui->Odtwarzaniedanych1, ui->Opcje1, ui->OpcjeiTerminy1})
+        for (QAction* later : {ui->Kopiadanych1, ui->Odtwarzaniedanych1})
             QVERIFY(!later->isEnabled());
+        for (QAction* deadlines : {ui->Opcje1, ui->OpcjeiTerminy1})
+            QVERIFY(deadlines->isEnabled());
         QVERIFY(ui->Ewidencja1->isEnabled());
         QVERIFY(!ui->LabelKontakt->text().isEmpty());
         QCOMPARE(app->forms().MeniProgramu->pos(), QPoint(0, 0));
