@@ -7,6 +7,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
+#include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "reference/TCel_Wyjazdu.h"
@@ -74,6 +75,7 @@ void createWindows(Forms& forms) {
     forms.Trasy = forms.adopt(std::make_unique<TTrasy>(forms));
     forms.Wybor_okresu = forms.adopt(std::make_unique<TWybor_okresu>(forms));
     forms.Jaki_Wydatek = forms.adopt(std::make_unique<TJaki_Wydatek>(forms));
+    forms.RyczaltEwidencja = forms.adopt(std::make_unique<TRyczaltEwidencja>(forms));
     forms.OpcjeDlaTerminow = forms.adopt(std::make_unique<TOpcjeDlaTerminow>(forms));
     forms.Parametry1 = forms.adopt(std::make_unique<TParametry1>(forms));
     forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));

@@ -22,6 +22,7 @@ class TParametry1;
 class TKierowcy1;
 class TWlascicielPodatnik;
 class TFormularzWydrukow;
+class TRyczaltEwidencja;
 
 // The window registry: every window of the program, created once at start-up in a fixed order (by the
 // application) and kept for the whole run, so that one window can open or ask another through that
@@ -50,6 +51,7 @@ public:
     TKierowcy1* Kierowcy1 = nullptr;
     TWlascicielPodatnik* WlascicielPodatnik = nullptr;
     TFormularzWydrukow* FormularzWydrukow = nullptr;
+    TRyczaltEwidencja* RyczaltEwidencja = nullptr;
 
     // Keeps a window for the run; windows are destroyed in the reverse order of adoption.
     template <class Window> Window* adopt(std::unique_ptr<Window> window) {
