@@ -62,7 +62,7 @@ const char* const kSheetHeadings[2][11] = {
     {"", "oświadcz.", "w km", "za km", "pieniężny", "urlopu", "samoch.", "nieobec.", "potrąceń", "miesięczna",
      "narastająco"},
 };
-constexpr int kSheetWidths[11] = {96, 86, 74, 74, 78, 58, 62, 62, 78, 96, 96};
+constexpr int kSheetWidths[11] = {86, 84, 72, 70, 78, 56, 74, 74, 78, 92, 96};
 
 // Keeps a window disabled for its lifetime, whichever way the work inside ends.
 class DisabledWhile {
@@ -206,6 +206,7 @@ void TRyczaltEwidencja::setupControls() {
     ui->DateTimePickerDataOswiadczenia->setDate(m_forms.context.clock.today());
 
     QTableWidget* sheet = ui->StringGridZestawienie;
+    sheet->setTextElideMode(Qt::ElideNone);
     for (int c = 0; c < 11; ++c)
         sheet->setColumnWidth(c, kSheetWidths[c]);
     writeSheetHeadings();
@@ -508,6 +509,7 @@ void TRyczaltEwidencja::ComboBoxMiesiacChange() {
         else
             m_forms.context.dialogs.message(kChooseMonth);
     }
+    recordRefresh();
 }
 
 void TRyczaltEwidencja::ComboBoxRokChange() {
@@ -572,6 +574,7 @@ void TRyczaltEwidencja::ComboBoxRokChange() {
         showMonthSums();
     if (m_month && *m_month != 0)
         setDeclarationDate(lumpsum::lastDayOf(m_year, *m_month));
+    recordRefresh();
 }
 
 // ---------------------------------------------------------------- the car and the record
@@ -610,8 +613,10 @@ void TRyczaltEwidencja::carRefresh() {
     if (onRecords)
         setRecordControlsEnabled(carInUse());
     ui->EditStawkaZaKilometr->setText(numbers::general(rateOfCar()));
-    if (onRecords)
+    if (onRecords) {
         showMonthSums();
+        recordRefresh();
+    }
     ui->EditRocznyPojazd->clear();
     if (!onRecords)
         fillSummarySheet();
@@ -636,6 +641,8 @@ void TRyczaltEwidencja::DBGridPojazdyPracKeyPress() {
     carRefresh();
 }
 
+// The boxes show the figures of the record in view, so that a save into it keeps them unless changed:
+// after a record is picked, and after a move to another month, year or car that has one.
 void TRyczaltEwidencja::recordRefresh() {
     const Table& t = *TableRyczalt;
     if (!t.isActive() || t.isEmpty() || t.isEditing())

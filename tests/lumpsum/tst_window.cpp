@@ -158,7 +158,7 @@ private slots:
         auto app = firm();
         LumpSumDriver w(*app);
         w.open();
-        w.pickDate(QDate(2024, 5, 31));
+        w.pickDate(QDate(2024, 5, 20));
         w.type(Box::Leave, "2");
         w.type(Box::Other, "1");
         w.save();
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(r["NrKol_Pojazdu"].toInt(), 1);
         QCOMPARE(r["Rok"].toInt(), 2024);
         QCOMPARE(r["Miesiac"].toInt(), 5);
-        QCOMPARE(r["DataOswiadczenia"].toDate(), QDate(2024, 5, 31));
+        QCOMPARE(r["DataOswiadczenia"].toDate(), QDate(2024, 5, 20));
         QCOMPARE(r["DataWprowadzenia"].toDate(), QDate(2024, 5, 15));
         QCOMPARE(r["Limit_km"].toDouble(), 300.0);
         QCOMPARE(r["Stawka_km"].toDouble(), 0.8358);
@@ -182,9 +182,17 @@ private slots:
         QCOMPARE(w.text(Box::Due), QString("216,55"));
         QCOMPARE(w.recordCount(), 1);
         QCOMPARE(w.recordCell(0, 7), QString("216,55"));
-        QCOMPARE(w.recordCell(0, 8), QString("31.05.2024"));
+        QCOMPARE(w.recordCell(0, 8), QString("20.05.2024"));
         QCOMPARE(w.text(Box::SumMonth), QString("216,55"));
         QCOMPARE(w.text(Box::SumTotal), QString("216,55"));
+
+        // Back in the month, the boxes show the record's figures again.
+        w.chooseMonth("Kwiecień");
+        QCOMPARE(w.date(), QDate(2024, 4, 30));
+        w.type(Box::Limit, "250");
+        w.chooseMonth("Maj");
+        QCOMPARE(w.text(Box::Limit), QString("300"));
+        QCOMPARE(w.date(), QDate(2024, 5, 20));
     }
 
     // A second "Zapisz" for the same month saves into the month's record: one record, the new figures.
@@ -599,7 +607,8 @@ private slots:
                                                                        }}) {
             typeInto();
             const auto held = [&](const char* move) {
-                QVERIFY2(app->dialogs.texts() == QStringList{kPending}, qPrintable(move + (": " + app->dialogs.texts().join(" | "))));
+                QVERIFY2(app->dialogs.texts() == QStringList{kPending},
+                         qPrintable(move + (": " + app->dialogs.texts().join(" | "))));
                 QVERIFY2(t.isEditing(), move);
                 QCOMPARE(records(*app).size(), 1);
                 QCOMPARE(records(*app)[0]["Naleznosc_Mc"].toDouble(), 100.0);
