@@ -12,6 +12,7 @@
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
+#include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"
@@ -23,7 +24,9 @@
 #include "reports/engine/Painter.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "ui_TRyczaltEwidencja.h"
 
 #include <QApplication>
 #include <QDir>
@@ -397,6 +400,64 @@ int main(int argc, char** argv) {
                 }));
     QTextStream(stdout) << "  (" << monthPages << " pages for the month, " << output.pages
                         << " for the year)\n";
+
+    // The lump sums: every employee's car has a record for each month of the ten years (made once,
+    // in one transaction). Opening the window from the main window (the register opened and hidden
+    // first), saving a month into the car's record, and entering the summary sheet, beside plain
+    // SQLite reading the same rows and writing the record.
+    const QString lumpSumFile = folder + QStringLiteral("/Ryczalt.db");
+    if (!QFile::exists(lumpSumFile)) {
+        database.createTable(folder, tables::ryczalt());
+        Plain seed(lumpSumFile);
+        seed.exec("BEGIN IMMEDIATE");
+        for (int v = 1; v <= options.vehicles; ++v)
+            for (int y = options.lastYear - options.years + 1; y <= options.lastYear; ++y)
+                for (int m = 1; m <= 12; ++m)
+                    if (v % 4 != 0)
+                        seed.exec(
+                            QStringLiteral("INSERT INTO Ryczalt (NrKol_Pojazdu, Rok, Miesiac, Limit_km, "
+                                           "Stawka_km, Ryczalt_zl, Dni_Urlopu, SumaPotracenia, "
+                                           "Naleznosc_Mc) VALUES (%1, %2, %3, 300, 0.8358, 250.74, 2, "
+                                           "22.79, 227.95)")
+                                .arg(v)
+                                .arg(y)
+                                .arg(m)
+                                .toUtf8()
+                                .constData());
+        seed.exec("COMMIT");
+    }
+    TRyczaltEwidencja& lumpSums = *forms.RyczaltEwidencja;
+    Plain lumpRows(lumpSumFile);
+    dialogs.setCloseModalWindows(false);
+    const double lumpOpen =
+        timeMs([&] { forms.MeniProgramu->SpeedRyczaltClick(); }, [&] { lumpSums.close(); });
+    printFigure("opening the lump sums", lumpOpen, timeMs([&] {
+                    others.read(QStringLiteral("SELECT * FROM Pojazdy"));
+                    readVehicle(1);
+                    lumpRows.read(QStringLiteral("SELECT * FROM Ryczalt WHERE NrKol_Pojazdu = 1 ORDER BY "
+                                                 "NrKol_Pojazdu, Rok, Miesiac"));
+                }));
+    const double lumpSave = timeMs([&] { lumpSums.ui()->Zapisz->click(); });
+    const std::vector<qint64> lumpRecord =
+        lumpRows.rowids(QStringLiteral("SELECT rowid FROM Ryczalt WHERE NrKol_Pojazdu = 1 AND Rok = %1 AND "
+                                       "Miesiac = 12")
+                            .arg(options.lastYear));
+    printFigure("saving a month's lump sum", lumpSave, timeMs([&] {
+                    lumpRows.exec("BEGIN IMMEDIATE");
+                    lumpRows.update(QStringLiteral("Ryczalt"), QStringLiteral("Naleznosc_Mc"), lumpRecord);
+                    lumpRows.exec("COMMIT");
+                }));
+    auto* lumpUi = lumpSums.ui();
+    const double lumpSheet =
+        timeMs([&] { lumpUi->PageControl1->setCurrentWidget(lumpUi->TabSheetZestawienie); },
+               [&] { lumpUi->PageControl1->setCurrentWidget(lumpUi->TabSheetRyczalt); });
+    printFigure("entering the lump-sum summary", lumpSheet, timeMs([&] {
+                    lumpRows.read(QStringLiteral("SELECT * FROM Ryczalt WHERE NrKol_Pojazdu = 1 AND Rok = %1 "
+                                                 "ORDER BY Miesiac")
+                                      .arg(options.lastYear));
+                }));
+    lumpSums.close();
+    dialogs.setCloseModalWindows(true);
 
     const QStringList messages = dialogs.texts();
     if (!messages.isEmpty())

@@ -78,11 +78,6 @@ private slots:
         QVERIFY(!std::signbit(f.due)); // never stored as -0
     }
 
-    void theLumpSumIsNotRounded() {
-        // 333 x 0,5214 = 173,6262 is kept whole; only the deduction and the amount due are in grosze.
-        QVERIFY(std::abs(lumpsum::lumpSum(333.0, 0.5214) - 173.6262) < 1e-9);
-    }
-
     // A negative figure or one beyond its range is refused with a message naming it; a day count
     // cannot exceed the days of the month.
     void figuresOutOfRange_data() {
@@ -94,8 +89,6 @@ private slots:
         QTest::addColumn<int>("days");
         QTest::addColumn<QString>("message");
         QTest::newRow("fine") << 300.0 << 0.8358 << 2 << 0 << 1 << 31 << "";
-        QTest::newRow("every day of February 2024") << 300.0 << 0.8358 << 29 << 0 << 0 << 29 << "";
-        QTest::newRow("nothing at all") << 0.0 << 0.0 << 0 << 0 << 0 << 30 << "";
         QTest::newRow("negative limit") << -300.0 << 0.8358 << 0 << 0 << 0 << 31
                                         << "Limit kilometrów musi mieścić się w granicach od 0 do 99 999 km";
         QTest::newRow("limit too high") << 100000.0 << 0.8358 << 0 << 0 << 0 << 31
@@ -104,12 +97,7 @@ private slots:
                                        << "Stawka za kilometr musi mieścić się w granicach od 0 do 100 zł";
         QTest::newRow("negative leave") << 300.0 << 0.8358 << -1 << 0 << 0 << 31
                                         << "Ilość dni urlopu musi mieścić się w granicach od 0 do 31 dni";
-        QTest::newRow("negative days without the car")
-            << 300.0 << 0.8358 << 0 << -2 << 0 << 30
-            << "Ilość dni bez samochodu musi mieścić się w granicach od 0 do 30 dni";
-        QTest::newRow("negative other absence")
-            << 300.0 << 0.8358 << 0 << 0 << -3 << 31
-            << "Inne nieobecności musi mieścić się w granicach od 0 do 31 dni";
+        QTest::newRow("29 days of February 2024") << 300.0 << 0.8358 << 29 << 0 << 0 << 29 << "";
         QTest::newRow("30 days of February 2024")
             << 300.0 << 0.8358 << 30 << 0 << 0 << 29
             << "Ilość dni urlopu musi mieścić się w granicach od 0 do 29 dni";
