@@ -377,7 +377,9 @@ void TRyczaltEwidencja::openLumpSumTable() {
     TableRyczalt->setFiltered(true);
     TableRyczalt->open();
     showTableControls(true);
+    // The window opens on the sheet "RYCZAŁT" whichever sheet it was closed on.
     setRecordControlsEnabled(true);
+    setSheetControls(true);
     ui->PageControl1->setEnabled(true);
 }
 
@@ -747,6 +749,15 @@ void TRyczaltEwidencja::fillSummarySheet() {
             grids::setCell(sheet, c, m + 1, lines[size_t(m - 1)][size_t(c - 1)]);
 }
 
+void TRyczaltEwidencja::setSheetControls(bool onRecords) {
+    auto* ui = m_ui.get();
+    for (QWidget* w : {ui->Zapisz, ui->Anuluj, ui->Usun, ui->PodsumowanieRoczne})
+        w->setEnabled(onRecords);
+    for (QWidget* w : {ui->ComboBoxRok, ui->ComboBoxMiesiac})
+        w->setEnabled(onRecords);
+    ui->Drukuj->setEnabled(!onRecords);
+}
+
 void TRyczaltEwidencja::PageControl1Change() {
     auto* ui = m_ui.get();
     if (!TableRyczalt->isActive())
@@ -758,11 +769,7 @@ void TRyczaltEwidencja::PageControl1Change() {
     }
     const bool onRecords = ui->PageControl1->currentWidget() == ui->TabSheetRyczalt;
     TableRyczalt->setFiltered(onRecords);
-    for (QWidget* w : {ui->Zapisz, ui->Anuluj, ui->Usun, ui->PodsumowanieRoczne})
-        w->setEnabled(onRecords);
-    for (QWidget* w : {ui->ComboBoxRok, ui->ComboBoxMiesiac})
-        w->setEnabled(onRecords);
-    ui->Drukuj->setEnabled(!onRecords);
+    setSheetControls(onRecords);
     if (!onRecords) {
         writeSheetHeadings();
         fillSummarySheet();

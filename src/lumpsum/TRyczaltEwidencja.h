@@ -120,6 +120,8 @@ private:
     void carRefresh();
     void recordRefresh();
     void setRecordControlsEnabled(bool enabled);
+    // The record buttons and the period boxes on the sheet "RYCZAŁT", "Drukuj" on the summary sheet.
+    void setSheetControls(bool onRecords);
     // The car's records as stored (the record filter not applied), in index order.
     std::vector<lumpsum::Record> carRecords() const;
     void showMonthSums();

@@ -675,6 +675,7 @@ private slots:
         w.open();
         QVERIFY(vehicles(*app).isFiltered());
         QCOMPARE(vehicles(*app).recordCount(), 3);
+        w.chooseSheet(Sheet::Summary);
         if (how == 0)
             w.close();
         else if (how == 1)
@@ -686,11 +687,15 @@ private slots:
         QCOMPARE(vehicles(*app).recordCount(), 4);
         QVERIFY(!w.window().TableRyczalt->isActive());
 
-        // And it opens again as before.
+        // And it opens again as before, on the sheet "RYCZAŁT" with its period boxes and buttons.
         w.open();
         QVERIFY(w.isShown());
         QCOMPARE(vehicles(*app).recordCount(), 3);
-        QCOMPARE(w.month(), QString("Maj"));
+        QCOMPARE(w.sheet(), Sheet::Records);
+        QVERIFY(w.isEnabled(Button::Save));
+        QVERIFY(!w.isEnabled(Button::Print));
+        w.chooseMonth("Kwiecień");
+        QCOMPARE(w.date(), QDate(2024, 4, 30));
     }
 
     // The archive closes the table around its copy and opens it again.
