@@ -395,12 +395,11 @@ void TRyczaltEwidencja::fillForPeriod() {
                     : numbers::general(TableStawki->asFloat(fields::stawki::Pom2)));
         }
         ui->EditStawkaZaKilometr->setText(numbers::general(rateOfCar()));
-    } else {
-        recordRefresh();
     }
     const int month = m_month.value_or(0);
     if (month >= 1)
         setDeclarationDate(months::dayInMonth(m_year, month, 28));
+    recordRefresh();
     showMonthSums();
     TableRyczalt->refresh();
 }

@@ -193,6 +193,10 @@ private slots:
         w.chooseMonth("Maj");
         QCOMPARE(w.text(Box::Limit), QString("300"));
         QCOMPARE(w.date(), QDate(2024, 5, 20));
+        // And when the window opens on the month.
+        w.close();
+        w.open();
+        QCOMPARE(w.date(), QDate(2024, 5, 20));
     }
 
     // A second "Zapisz" for the same month saves into the month's record: one record, the new figures.
