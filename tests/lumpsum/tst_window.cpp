@@ -105,6 +105,20 @@ private slots:
         QVERIFY(!w.isShown(Button::Create));
         QVERIFY(app->dialogs.messages().isEmpty());
 
+        const std::tuple<Button, QString, QString> buttons[] = {
+            {Button::Save, "&Zapisz", "Wyliczenie i zapisanie ryczałtu dla wybranego pojazdu"},
+            {Button::Cancel, "&Anuluj", "Anulowanie wprowadzonych zmian(przed zapisaniem)"},
+            {Button::Delete, "&Usuń", "Usunięcie zapisanego rekordu"},
+            {Button::Print, "&Drukuj", "Drukowanie zestawienia ryczałtu dla wybranego pojazdu"},
+            {Button::Help, "&Pomoc", "Pomoc dla tego formularza"},
+            {Button::YearSums, "&Ryczałt roczny", "Obliczenie roczne kosztów ryczałtu"},
+            {Button::Close, "&Wyjście", "Zamknięcie formatki dla ryczałtu"},
+            {Button::Create, "Twórz Tablice Ryczałtu", "Utworzenie tablicy dla rozliczeń ryczałtowych"}};
+        for (const auto& [button, caption, hint] : buttons) {
+            QCOMPARE(w.caption(button), caption);
+            QCOMPARE(w.hint(button), hint);
+        }
+
         w.clickCar(1); // 850 cm³
         QCOMPARE(w.text(Box::Rate), QString("0,5214"));
         w.press(Button::Help);

@@ -99,6 +99,16 @@ bool LumpSumDriver::isShown(Button which) const {
     return button(which)->isVisible();
 }
 
+QString LumpSumDriver::caption(Button which) const {
+    return button(which)->text();
+}
+
+QString LumpSumDriver::hint(Button which) const {
+    // The hint shows as the tool tip and in the main window's status bar.
+    const QAbstractButton* b = button(which);
+    return b->toolTip() == b->statusTip() ? b->toolTip() : QStringLiteral("(tool tip and status tip differ)");
+}
+
 void LumpSumDriver::deleteRecord(Answer answer) {
     if (answer == Answer::Yes)
         m_app.dialogs.answerYes();

@@ -59,6 +59,8 @@ public:
     void press(Button button); // a disabled button fails the test
     bool isEnabled(Button button) const;
     bool isShown(Button button) const;
+    QString caption(Button button) const;
+    QString hint(Button button) const;
     void save() { press(Button::Save); }
     void cancel() { press(Button::Cancel); }
     void deleteRecord(Answer answer);
