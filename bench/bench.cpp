@@ -427,37 +427,40 @@ int main(int argc, char** argv) {
         seed.exec("COMMIT");
     }
     TRyczaltEwidencja& lumpSums = *forms.RyczaltEwidencja;
-    Plain lumpRows(lumpSumFile);
-    dialogs.setCloseModalWindows(false);
-    const double lumpOpen =
-        timeMs([&] { forms.MeniProgramu->SpeedRyczaltClick(); }, [&] { lumpSums.close(); });
-    printFigure("opening the lump sums", lumpOpen, timeMs([&] {
-                    others.read(QStringLiteral("SELECT * FROM Pojazdy"));
-                    readVehicle(1);
-                    lumpRows.read(QStringLiteral("SELECT * FROM Ryczalt WHERE NrKol_Pojazdu = 1 ORDER BY "
-                                                 "NrKol_Pojazdu, Rok, Miesiac"));
-                }));
-    const double lumpSave = timeMs([&] { lumpSums.ui()->Zapisz->click(); });
-    const std::vector<qint64> lumpRecord =
-        lumpRows.rowids(QStringLiteral("SELECT rowid FROM Ryczalt WHERE NrKol_Pojazdu = 1 AND Rok = %1 AND "
-                                       "Miesiac = 12")
-                            .arg(options.lastYear));
-    printFigure("saving a month's lump sum", lumpSave, timeMs([&] {
-                    lumpRows.exec("BEGIN IMMEDIATE");
-                    lumpRows.update(QStringLiteral("Ryczalt"), QStringLiteral("Naleznosc_Mc"), lumpRecord);
-                    lumpRows.exec("COMMIT");
-                }));
     auto* lumpUi = lumpSums.ui();
+    dialogs.setCloseModalWindows(false);
+    // Opened with the register closed before, so that its tables are read as when the register opens.
+    const double lumpOpen = timeMs([&] { forms.MeniProgramu->SpeedRyczaltClick(); },
+                                   [&] {
+                                       lumpSums.close();
+                                       reg.close();
+                                   });
+    const double lumpSave = timeMs([&] { lumpUi->Zapisz->click(); });
     const double lumpSheet =
         timeMs([&] { lumpUi->PageControl1->setCurrentWidget(lumpUi->TabSheetZestawienie); },
                [&] { lumpUi->PageControl1->setCurrentWidget(lumpUi->TabSheetRyczalt); });
-    printFigure("entering the lump-sum summary", lumpSheet, timeMs([&] {
-                    lumpRows.read(QStringLiteral("SELECT * FROM Ryczalt WHERE NrKol_Pojazdu = 1 AND Rok = %1 "
-                                                 "ORDER BY Miesiac")
-                                      .arg(options.lastYear));
-                }));
     lumpSums.close();
     dialogs.setCloseModalWindows(true);
+    // The baselines once the window has let the file go.
+    Plain lumpRows(lumpSumFile);
+    const QString carLumpSums =
+        QStringLiteral("SELECT * FROM Ryczalt WHERE NrKol_Pojazdu = 1 ORDER BY NrKol_Pojazdu, Rok, Miesiac");
+    printFigure("opening the lump sums", lumpOpen, timeMs([&] {
+                    others.read(QStringLiteral("SELECT * FROM Pojazdy"));
+                    readVehicle(1);
+                    lumpRows.read(carLumpSums);
+                }));
+    // The record written with a new value each time (SQLite skips a row written as it is).
+    int written = 0;
+    printFigure("saving a month's lump sum", lumpSave, timeMs([&] {
+                    lumpRows.exec(QStringLiteral("UPDATE Ryczalt SET Pom3 = %1 WHERE NrKol_Pojazdu = 1 AND "
+                                                 "Rok = %2 AND Miesiac = 12")
+                                      .arg(++written)
+                                      .arg(options.lastYear)
+                                      .toUtf8()
+                                      .constData());
+                }));
+    printFigure("entering the lump-sum summary", lumpSheet, timeMs([&] { lumpRows.read(carLumpSums); }));
 
     const QStringList messages = dialogs.texts();
     if (!messages.isEmpty())
