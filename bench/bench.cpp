@@ -13,6 +13,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
+#include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"
@@ -24,7 +25,9 @@
 #include "reports/engine/Painter.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "ui_TRyczaltEwidencja.h"
 
 #include <QApplication>
 #include <QDir>
@@ -430,6 +433,66 @@ int main(int argc, char** argv) {
                     timeMs([&] { deadlines.read(vehicleRows.arg(2)); }));
         terminy.close();
     }
+    // The lump sums: every employee's car has a record for each month of the ten years (made once,
+    // in one transaction). Opening the window from the main window (the register opened and hidden
+    // first), saving a month into the car's record, and entering the summary sheet, beside plain
+    // SQLite reading the same rows and writing the record.
+    const QString lumpSumFile = folder + QStringLiteral("/Ryczalt.db");
+    if (!QFile::exists(lumpSumFile)) {
+        database.createTable(folder, tables::ryczalt());
+        Plain seed(lumpSumFile);
+        seed.exec("BEGIN IMMEDIATE");
+        for (int v = 1; v <= options.vehicles; ++v)
+            for (int y = options.lastYear - options.years + 1; y <= options.lastYear; ++y)
+                for (int m = 1; m <= 12; ++m)
+                    if (v % 4 != 0)
+                        seed.exec(
+                            QStringLiteral("INSERT INTO Ryczalt (NrKol_Pojazdu, Rok, Miesiac, Limit_km, "
+                                           "Stawka_km, Ryczalt_zl, Dni_Urlopu, SumaPotracenia, "
+                                           "Naleznosc_Mc) VALUES (%1, %2, %3, 300, 0.8358, 250.74, 2, "
+                                           "22.79, 227.95)")
+                                .arg(v)
+                                .arg(y)
+                                .arg(m)
+                                .toUtf8()
+                                .constData());
+        seed.exec("COMMIT");
+    }
+    TRyczaltEwidencja& lumpSums = *forms.RyczaltEwidencja;
+    auto* lumpUi = lumpSums.ui();
+    dialogs.setCloseModalWindows(false);
+    // Opened with the register closed before, so that its tables are read as when the register opens.
+    const double lumpOpen = timeMs([&] { forms.MeniProgramu->SpeedRyczaltClick(); },
+                                   [&] {
+                                       lumpSums.close();
+                                       reg.close();
+                                   });
+    const double lumpSave = timeMs([&] { lumpUi->Zapisz->click(); });
+    const double lumpSheet =
+        timeMs([&] { lumpUi->PageControl1->setCurrentWidget(lumpUi->TabSheetZestawienie); },
+               [&] { lumpUi->PageControl1->setCurrentWidget(lumpUi->TabSheetRyczalt); });
+    lumpSums.close();
+    dialogs.setCloseModalWindows(true);
+    // The baselines once the window has let the file go.
+    Plain lumpRows(lumpSumFile);
+    const QString carLumpSums =
+        QStringLiteral("SELECT * FROM Ryczalt WHERE NrKol_Pojazdu = 1 ORDER BY NrKol_Pojazdu, Rok, Miesiac");
+    printFigure("opening the lump sums", lumpOpen, timeMs([&] {
+                    others.read(QStringLiteral("SELECT * FROM Pojazdy"));
+                    readVehicle(1);
+                    lumpRows.read(carLumpSums);
+                }));
+    // The record written with a new value each time (SQLite skips a row written as it is).
+    int written = 0;
+    printFigure("saving a month's lump sum", lumpSave, timeMs([&] {
+                    lumpRows.exec(QStringLiteral("UPDATE Ryczalt SET Pom3 = %1 WHERE NrKol_Pojazdu = 1 AND "
+                                                 "Rok = %2 AND Miesiac = 12")
+                                      .arg(++written)
+                                      .arg(options.lastYear)
+                                      .toUtf8()
+                                      .constData());
+                }));
+    printFigure("entering the lump-sum summary", lumpSheet, timeMs([&] { lumpRows.read(carLumpSums); }));
 
     const QStringList messages = dialogs.texts();
     if (!messages.isEmpty())

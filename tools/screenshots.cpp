@@ -8,6 +8,7 @@
 #include "deadlines/TInformacjeNotatki.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
 #include "deadlines/TTerminyDruk.h"
+#include "lumpsum/TRyczaltEwidencja.h"
 #include "reference/TCel_Wyjazdu.h"
 #include "reference/TJaki_Wydatek.h"
 #include "reference/TKierowcy1.h"
@@ -26,6 +27,7 @@
 #include "ui_TFormularzWydrukow.h"
 #include "ui_TInformacjeNotatki.h"
 #include "ui_TOpcjeDlaTerminow.h"
+#include "ui_TRyczaltEwidencja.h"
 
 #include <QDir>
 #include <QFile>
@@ -355,5 +357,49 @@ int main(int argc, char** argv) {
     forms.SprawdzenieLicznika->check(car, 2024, 4);
     shoot(forms.SprawdzenieLicznika, folder, QStringLiteral("ciaglosc_licznika"));
     shootDeadlines(*app, folder);
+    // The lump sums: without their table only the creation button; then the table made, four months
+    // of the first car's year, both sheets and the statement as a 600 dpi printer would take it.
+    forms.WlascicielPodatnik->hide();
+    TRyczaltEwidencja& lumpSums = *forms.RyczaltEwidencja;
+    forms.MeniProgramu->SpeedRyczaltClick();
+    shoot(&lumpSums, folder, QStringLiteral("ryczalt_bez_tablicy"));
+    lumpSums.ui()->TworzTabRyczalt->click();
+    const double dues[4][5] = {
+        {2, 0, 1, 34.19, 216.55}, {0, 0, 0, 0, 250.74}, {5, 3, 0, 91.18, 159.56}, {0, 0, 2, 22.79, 227.95}};
+    for (int m = 1; m <= 4; ++m) {
+        const double* d = dues[m - 1];
+        app->seed("Ryczalt.db", {{"NrKol_Pojazdu", 1},
+                                 {"Rok", 2024},
+                                 {"Miesiac", m},
+                                 {"DataOswiadczenia", QDate(2024, m, 28)},
+                                 {"DataWprowadzenia", QDate(2024, m, 28)},
+                                 {"Limit_km", 300.0},
+                                 {"Stawka_km", 0.8358},
+                                 {"Ryczalt_zl", 250.74},
+                                 {"Dni_Urlopu", int(d[0])},
+                                 {"Dni_Bez_Samochodu", int(d[1])},
+                                 {"Inne_Nieobecnosci", int(d[2])},
+                                 {"SumaPotracenia", d[3]},
+                                 {"Naleznosc_Mc", d[4]}});
+    }
+    lumpSums.close();
+    forms.MeniProgramu->SpeedRyczaltClick();
+    lumpSums.ui()->ComboBoxMiesiac->setCurrentIndex(lumpSums.ui()->ComboBoxMiesiac->findText("Kwiecień"));
+    lumpSums.ComboBoxMiesiacChange();
+    lumpSums.ui()->PodsumowanieRoczne->click();
+    shoot(&lumpSums, folder, QStringLiteral("ryczalt"));
+    lumpSums.ui()->PageControl1->setCurrentWidget(lumpSums.ui()->TabSheetZestawienie);
+    shoot(&lumpSums, folder, QStringLiteral("ryczalt_zestawienie"));
+    app->output.clear();
+    lumpSums.ui()->Drukuj->click();
+    if (app->output.count() > 0) {
+        QImage sheet(2246, 1588, QImage::Format_RGB32); // landscape A4 at 192 dpi
+        sheet.setDotsPerMeterX(7559);
+        sheet.setDotsPerMeterY(7559);
+        sheet.fill(Qt::white);
+        report::paint(app->output.last().document, sheet);
+        sheet.save(folder + QStringLiteral("/wydruk_ryczaltu.png"));
+    }
+    lumpSums.close();
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "deadlines/TInformacjeNotatkiDruk.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
 #include "deadlines/TTerminyDruk.h"
+#include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "reference/TCel_Wyjazdu.h"
@@ -78,6 +79,7 @@ void createWindows(Forms& forms) {
     forms.Trasy = forms.adopt(std::make_unique<TTrasy>(forms));
     forms.Wybor_okresu = forms.adopt(std::make_unique<TWybor_okresu>(forms));
     forms.Jaki_Wydatek = forms.adopt(std::make_unique<TJaki_Wydatek>(forms));
+    forms.RyczaltEwidencja = forms.adopt(std::make_unique<TRyczaltEwidencja>(forms));
     forms.OpcjeDlaTerminow = forms.adopt(std::make_unique<TOpcjeDlaTerminow>(forms));
     forms.InformacjeNotatki = forms.adopt(std::make_unique<TInformacjeNotatki>(forms));
     forms.InformacjeNotatkiDruk = forms.adopt(std::make_unique<TInformacjeNotatkiDruk>(forms));

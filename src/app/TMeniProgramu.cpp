@@ -6,6 +6,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
+#include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -93,7 +94,7 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
                        m_ui->SpeedStawki, m_ui->SpeedOkres})
         b->setEnabled(false);
     // Their windows are not part of the program yet.
-    for (QWidget* b : {m_ui->SpeedButton2, m_ui->SpeedRyczalt})
+    for (QWidget* b : {m_ui->SpeedButton2})
         b->setEnabled(false);
     for (QAction* a : {m_ui->Kopiadanych1, m_ui->Odtwarzaniedanych1})
         a->setEnabled(false);
@@ -116,6 +117,8 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
                   &TMeniProgramu::SpeedOkresClick);
     connectAction(m_forms.context.dialogs, m_ui->SpeedButton1, &QPushButton::clicked, this,
                   &TMeniProgramu::SpeedButton1Click);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedRyczalt, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedRyczaltClick);
     connectAction(m_forms.context.dialogs, m_ui->SpeedButton3, &QPushButton::clicked, this,
                   &TMeniProgramu::SpeedButton3Click);
     connectAction(m_forms.context.dialogs, m_ui->Ewidencja1, &QAction::triggered, this,
@@ -214,6 +217,29 @@ void TMeniProgramu::openRegister() {
                        m_ui->SpeedStawki, m_ui->SpeedOkres})
         b->setEnabled(true);
     reg.openFromMainWindow();
+}
+
+void TMeniProgramu::SpeedRyczaltClick() {
+    runAction(m_forms.context.dialogs, [&] { openLumpSums(); });
+}
+
+void TMeniProgramu::openLumpSums() {
+    AppContext& ctx = m_forms.context;
+    TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
+    // A trip, cost or vehicle being entered is saved or cancelled first: the lump sums would hide the
+    // register and keep its vehicle from moving.
+    const QString held = ctx.data().heldPendingRow();
+    if (!held.isEmpty()) {
+        ctx.dialogs.message(held);
+        if (reg.isVisible()) {
+            reg.raise();
+            reg.activateWindow();
+        }
+        return;
+    }
+    openRegister();
+    reg.hide();
+    m_forms.RyczaltEwidencja->openWindow();
 }
 
 void TMeniProgramu::SpeedPojazdyClick() {

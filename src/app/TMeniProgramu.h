@@ -39,6 +39,7 @@ public slots:
     void SpeedCeleClick();
     void SpeedStawkiClick();
     void SpeedOkresClick();
+    void SpeedRyczaltClick();
     void SpeedButton1Click();
     void SpeedButton3Click();
     void ParametryClick();
@@ -57,6 +58,7 @@ protected:
 private:
     void FormCreate();
     void openRegister();
+    void openLumpSums();
 
     Forms& m_forms;
     std::unique_ptr<Ui::TMeniProgramu> m_ui;

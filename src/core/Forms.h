@@ -27,6 +27,7 @@ class TKierowcy1;
 class TWlascicielPodatnik;
 class TFormularzWydrukow;
 class TSprawdzenieLicznika;
+class TRyczaltEwidencja;
 
 // The window registry: every window of the program, created once at start-up in a fixed order (by the
 // application) and kept for the whole run, so that one window can open or ask another through that
@@ -60,6 +61,7 @@ public:
     TWlascicielPodatnik* WlascicielPodatnik = nullptr;
     TFormularzWydrukow* FormularzWydrukow = nullptr;
     TSprawdzenieLicznika* SprawdzenieLicznika = nullptr;
+    TRyczaltEwidencja* RyczaltEwidencja = nullptr;
 
     // Keeps a window (or a printout) for the run; they are destroyed in the reverse order of adoption.
     template <class Window> Window* adopt(std::unique_ptr<Window> window) {

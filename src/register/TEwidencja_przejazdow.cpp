@@ -326,6 +326,17 @@ void TEwidencja_przejazdow::fillPeriodLists() {
     periodShown();
 }
 
+TEwidencja_przejazdow::PeriodLists TEwidencja_przejazdow::periodLists() const {
+    PeriodLists lists;
+    for (int i = 0; i < m_ui->ComboBoxRok->count(); ++i)
+        lists.years.append(m_ui->ComboBoxRok->itemText(i));
+    for (int i = 0; i < m_ui->ComboBoxMiesiac->count(); ++i)
+        lists.months.append(m_ui->ComboBoxMiesiac->itemText(i));
+    lists.year = m_ui->ComboBoxRok->currentText();
+    lists.month = m_ui->ComboBoxMiesiac->currentText();
+    return lists;
+}
+
 void TEwidencja_przejazdow::periodShown() {
     takePeriodFromBoxes();
     applyScopes();

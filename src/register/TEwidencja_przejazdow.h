@@ -3,6 +3,7 @@
 #include "reference/TJaki_Wydatek.h"
 
 #include <QDate>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -63,6 +64,15 @@ public:
     // Fills the year list (years with periods within 25 years back and 24 ahead) and the month list of
     // the newest period's year, and shows the newest period.
     void fillPeriodLists();
+    // The year and month lists (the month list with "Wszystko" first) and the texts the two boxes show,
+    // for a window that borrows them.
+    struct PeriodLists {
+        QStringList years;
+        QStringList months;
+        QString year;
+        QString month;
+    };
+    PeriodLists periodLists() const;
     // Opens the shared tables that are closed: costs, periods, trips, rates, expense kinds, routes,
     // vehicles, purposes.
     void openTables();

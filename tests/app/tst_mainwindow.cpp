@@ -48,7 +48,7 @@ private slots:
                                     << "Wprowadzanie nowego okresu rozliczeniowego(miesiąc, rok)" << false;
         QTest::newRow("SpeedRyczalt") << "SpeedRyczalt"
                                       << "RYCZAŁT"
-                                      << "Wprowadzanie i obsługa przejazdów lokalnych" << false;
+                                      << "Wprowadzanie i obsługa przejazdów lokalnych" << true;
         QTest::newRow("SpeedButton4")
             << "SpeedButton4"
             << "TERMINY"
