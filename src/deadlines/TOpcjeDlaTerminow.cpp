@@ -2,6 +2,9 @@
 // of each vehicle and year, the warnings by colour and the service alarm with its hand-over.
 #include "TOpcjeDlaTerminow.h"
 
+#include "TInformacjeNotatki.h"
+#include "TTerminyDruk.h"
+
 #include "common/Numbers.h"
 #include "common/Paths.h"
 #include "core/Actions.h"
@@ -190,10 +193,6 @@ void TOpcjeDlaTerminow::setupControls() {
           static_cast<QWidget*>(ui->LabelDniKoniec)})
         hidden->setVisible(false);
 
-    // The notes and the printouts come with their own windows.
-    ui->Drukuj->setEnabled(false);
-    ui->Informacja->setEnabled(false);
-
     QFont bold = ui->LabelIleZostalo->font();
     bold.setBold(true);
     ui->LabelIleZostalo->setFont(bold);
@@ -277,6 +276,8 @@ void TOpcjeDlaTerminow::connectHandlers() {
     using W = TOpcjeDlaTerminow;
     connectAction(dialogs, ui->TworzTabTerminy, &QPushButton::clicked, this, &W::TworzTabTerminyClick);
     connectAction(dialogs, ui->Dodaj, &QPushButton::clicked, this, &W::DodajClick);
+    connectAction(dialogs, ui->Drukuj, &QPushButton::clicked, this, &W::DrukujClick);
+    connectAction(dialogs, ui->Informacja, &QPushButton::clicked, this, &W::InformacjaClick);
     connectAction(dialogs, ui->Edytuj, &QPushButton::clicked, this, &W::EdytujClick);
     connectAction(dialogs, ui->Zapisz, &QPushButton::clicked, this, &W::ZapiszClick);
     connectAction(dialogs, ui->Anuluj, &QPushButton::clicked, this, &W::AnulujClick);
@@ -562,9 +563,8 @@ void TOpcjeDlaTerminow::setPanelsEnabled(bool enabled) {
     }
     for (QWidget* w : ui->Panel3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w != ui->Pomoc && w != ui->Zamknij)
-            w->setEnabled(enabled && w != ui->Drukuj && w != ui->Informacja);
+            w->setEnabled(enabled);
     }
-    ui->Drukuj->setEnabled(false);
 }
 
 QVariant TOpcjeDlaTerminow::currentVehicleNumber() const {
@@ -599,6 +599,29 @@ int TOpcjeDlaTerminow::filterYear() const {
 
 QString TOpcjeDlaTerminow::heldPendingRow() const {
     return rowChanged() ? TableTerminy->pendingGuard() : QString();
+}
+
+// "&Drukuj": the statement of the current vehicle, or of every vehicle with "Wszystkie pojazdy", read
+// through the printout's own tables with this window's year filter. A changed row not yet saved is
+// refused first, so that paper never shows other figures than the screen.
+void TOpcjeDlaTerminow::DrukujClick() {
+    const QString held = heldPendingRow();
+    if (!held.isEmpty()) {
+        m_forms.context.dialogs.message(held);
+        return;
+    }
+    DeadlinePrint request;
+    request.vehicle = currentVehicleNumber().toLongLong();
+    request.allVehicles = allVehicles();
+    request.allYears = allYears();
+    if (yearFiltered())
+        request.year = filterYear();
+    printDeadlines(m_forms, request);
+}
+
+// "&Informacja": the notes of the current row, under the year typed in the year box.
+void TOpcjeDlaTerminow::InformacjaClick() {
+    m_forms.InformacjeNotatki->showForYear(m_ui->EditRokPodatkowy->text());
 }
 
 QString TOpcjeDlaTerminow::yearBoxText() const {

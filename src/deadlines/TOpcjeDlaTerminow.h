@@ -82,6 +82,8 @@ public:
 public slots:
     void TworzTabTerminyClick();
     void DodajClick();
+    void DrukujClick();
+    void InformacjaClick();
     void EdytujClick();
     void ZapiszClick();
     void AnulujClick();

@@ -236,9 +236,12 @@ private slots:
         deadlines.edit();
         print(*app, request(false, 2024));
         deadlines.setValue("KosztOC", 999.0);
+        const QString windowsGuard = deadlines.pendingGuard(); // set by the deadlines window
+        deadlines.setPendingGuard(QString());
         printDeadlines(app->forms(), request(false, 2024));
         deadlines.setPendingGuard(QStringLiteral("Zapisz albo anuluj zmiany terminu."));
         printDeadlines(app->forms(), request(true, std::nullopt));
+        deadlines.setPendingGuard(windowsGuard);
 
         QCOMPARE(app->dialogs.texts(),
                  (QStringList{kDeadlinesPending, "Zapisz albo anuluj zmiany terminu."}));
