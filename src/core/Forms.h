@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TableHolders.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -22,6 +24,8 @@ class TParametry1;
 class TKierowcy1;
 class TWlascicielPodatnik;
 class TFormularzWydrukow;
+class TKopiujProgram;
+class TOdtwarzanieDanych;
 
 // The window registry: every window of the program, created once at start-up in a fixed order (by the
 // application) and kept for the whole run, so that one window can open or ask another through that
@@ -50,6 +54,11 @@ public:
     TKierowcy1* Kierowcy1 = nullptr;
     TWlascicielPodatnik* WlascicielPodatnik = nullptr;
     TFormularzWydrukow* FormularzWydrukow = nullptr;
+    TKopiujProgram* KopiujProgram = nullptr;
+    TOdtwarzanieDanych* OdtwarzanieDanych = nullptr;
+
+    // What holds tables open, closed by the archive before it copies the data files.
+    TableHolders tableHolders;
 
     // Keeps a window for the run; windows are destroyed in the reverse order of adoption.
     template <class Window> Window* adopt(std::unique_ptr<Window> window) {
