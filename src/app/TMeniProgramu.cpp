@@ -1,6 +1,8 @@
 #include "TMeniProgramu.h"
 
 #include "app/TParametry1.h"
+#include "archive/TKopiujProgram.h"
+#include "archive/TOdtwarzanieDanych.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
@@ -92,9 +94,9 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
                        m_ui->SpeedStawki, m_ui->SpeedOkres})
         b->setEnabled(false);
     // Their windows are not part of the program yet.
-    for (QWidget* b : {m_ui->SpeedButton2, m_ui->SpeedRyczalt, m_ui->SpeedButton4})
+    for (QWidget* b : {m_ui->SpeedRyczalt, m_ui->SpeedButton4})
         b->setEnabled(false);
-    for (QAction* a : {m_ui->Kopiadanych1, m_ui->Odtwarzaniedanych1, m_ui->Opcje1, m_ui->OpcjeiTerminy1})
+    for (QAction* a : {m_ui->Opcje1, m_ui->OpcjeiTerminy1})
         a->setEnabled(false);
 
     connectAction(m_forms.context.dialogs, m_ui->SpeedWyjscie, &QPushButton::clicked, this,
@@ -117,6 +119,12 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
                   &TMeniProgramu::SpeedButton1Click);
     connectAction(m_forms.context.dialogs, m_ui->SpeedButton3, &QPushButton::clicked, this,
                   &TMeniProgramu::SpeedButton3Click);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedButton2, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedButton2Click);
+    connectAction(m_forms.context.dialogs, m_ui->Kopiadanych1, &QAction::triggered, this,
+                  &TMeniProgramu::Kopiadanych1Click);
+    connectAction(m_forms.context.dialogs, m_ui->Odtwarzaniedanych1, &QAction::triggered, this,
+                  &TMeniProgramu::Odtwarzaniedanych1Click);
     connectAction(m_forms.context.dialogs, m_ui->Ewidencja1, &QAction::triggered, this,
                   &TMeniProgramu::Ewidencja1Click);
     connectAction(m_forms.context.dialogs, m_ui->Parametry, &QAction::triggered, this,
@@ -238,6 +246,18 @@ void TMeniProgramu::SpeedOkresClick() {
 
 void TMeniProgramu::SpeedButton1Click() {
     m_forms.context.showHelp(1);
+}
+
+void TMeniProgramu::SpeedButton2Click() {
+    m_forms.KopiujProgram->openWindow();
+}
+
+void TMeniProgramu::Kopiadanych1Click() {
+    SpeedButton2Click();
+}
+
+void TMeniProgramu::Odtwarzaniedanych1Click() {
+    m_forms.OdtwarzanieDanych->openWindow();
 }
 
 void TMeniProgramu::SpeedButton3Click() {

@@ -40,6 +40,9 @@ public slots:
     void SpeedStawkiClick();
     void SpeedOkresClick();
     void SpeedButton1Click();
+    void SpeedButton2Click();
+    void Kopiadanych1Click();
+    void Odtwarzaniedanych1Click();
     void SpeedButton3Click();
     void ParametryClick();
     void Waciciel1Click();
