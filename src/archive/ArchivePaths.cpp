@@ -15,17 +15,21 @@ QString clean(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-bool isSameOrInside(const QString& folder, const QString& root) {
-    const QString f = clean(folder);
-    const QString r = clean(root);
-    return f.compare(r, Qt::CaseInsensitive) == 0 || f.startsWith(r + QLatin1Char('/'), Qt::CaseInsensitive);
-}
-
 QString tarlokFolder(const QString& drivePrefix) {
     return paths::resolve(drivePrefix, QStringLiteral("tarlok"));
 }
 
 } // namespace
+
+QString joined(const QString& folder, const QString& name) {
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+bool isSameOrInside(const QString& folder, const QString& root) {
+    const QString f = clean(folder);
+    const QString r = clean(root);
+    return f.compare(r, Qt::CaseInsensitive) == 0 || f.startsWith(joined(r, QString()), Qt::CaseInsensitive);
+}
 
 QString dateFolderName(const QDate& day) {
     return day.toString(QStringLiteral("dd_MM_yyyy"));
@@ -67,7 +71,7 @@ QString programPathText(const Drive& program, const QString& tail) {
         return letter + QStringLiteral(":\\") + tail;
     QString parts = tail;
     parts.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir::toNativeSeparators(QDir::cleanPath(program.root) + QLatin1Char('/') + parts);
+    return QDir::toNativeSeparators(joined(QDir::cleanPath(program.root), parts));
 }
 
 QFileInfoList filesOf(const QString& folder) {

@@ -34,6 +34,11 @@ bool isArchiveFolder(const QString& folder, const Drive& drive, const Drive& pro
 // letter, otherwise the drive prefix's folder followed by the parts. `tail` is written with "\".
 QString programPathText(const Drive& program, const QString& tail);
 
+// `name` inside `folder` ("/" and "C:/" included).
+QString joined(const QString& folder, const QString& name);
+// `folder` is `root` or lies inside it, without regard to case.
+bool isSameOrInside(const QString& folder, const QString& root);
+
 // The files a copy takes from a folder, in list order (by name without regard to case), without
 // sub-folders and without the temporary files of a copy cut short.
 QFileInfoList filesOf(const QString& folder);

@@ -44,6 +44,10 @@ ArchiveWindow::~ArchiveWindow() = default;
 void ArchiveWindow::setControls(const Controls& controls) {
     m_c = controls;
     setModal(true);
+    // The message line keeps its room when hidden: the lists do not jump.
+    QSizePolicy line = m_c.LabelKomunikat->sizePolicy();
+    line.setRetainSizeWhenHidden(true);
+    m_c.LabelKomunikat->setSizePolicy(line);
     m_c.Filtr->addItem(QStringLiteral("Wszystkie zbiory (*.*)"));
     Dialogs& dialogs = m_forms.context.dialogs;
     connectAction(dialogs, m_c.DyskDlaArchiwum, &QComboBox::currentIndexChanged, this,
@@ -117,7 +121,7 @@ void ArchiveWindow::fillFolders() {
     list->clear();
     const Drive drive = archiveDrive();
     const QString root = QDir::cleanPath(drive.root);
-    if (m_folder.isEmpty() || !(m_folder == root || m_folder.startsWith(root + QLatin1Char('/'))))
+    if (m_folder.isEmpty() || !archive::isSameOrInside(m_folder, root))
         m_folder = root;
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -131,14 +135,14 @@ void ArchiveWindow::fillFolders() {
     int depth = 0;
     const QString below = m_folder.mid(root.size());
     for (const QString& part : below.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        path += QLatin1Char('/') + part;
+        path = archive::joined(path, part);
         current = add(part, path, ++depth, open);
     }
     if (drives().readable(drive)) {
         const QStringList folders =
             QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
         for (const QString& folder : folders)
-            add(folder, m_folder + QLatin1Char('/') + folder, depth + 1, closed);
+            add(folder, archive::joined(m_folder, folder), depth + 1, closed);
     }
     list->setCurrentItem(current);
 }

@@ -7,9 +7,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tarlok::archive {
 
 namespace {
+
+constexpr qint64 kChunk = 64 * 1024;
 
 // The checksum and size of a file as read from the disk; false when it cannot be read.
 bool readBack(Drives& drives, const QString& path, QByteArray& checksum, qint64& size) {
@@ -17,7 +21,7 @@ bool readBack(Drives& drives, const QString& path, QByteArray& checksum, qint64&
     if (!file)
         return false;
     QCryptographicHash hash(kChecksum);
-    QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    QByteArray buffer(256 * 1024, Qt::Uninitialized);
     size = 0;
     for (;;) {
         const qint64 n = file->read(buffer.data(), buffer.size());
@@ -41,29 +45,33 @@ CopyOutcome copyToTemporary(Drives& drives, const QString& source, const QString
     if (!out)
         return CopyOutcome::TargetUnwritable;
     QCryptographicHash hash(kChecksum);
-    char block[kBlock];
+    // Read a chunk at a time, copied on in blocks of 1024 bytes, each written at once.
+    QByteArray chunk(kChunk, Qt::Uninitialized);
     qint64 copied = 0;
     for (;;) {
-        const qint64 n = in->read(block, kBlock);
+        const qint64 n = in->read(chunk.data(), kChunk);
         if (n < 0) {
             out->close();
             return CopyOutcome::SourceUnreadable;
         }
         if (n == 0)
             break;
-        hash.addData(QByteArrayView(block, n));
-        const qint64 written = out->write(block, n);
-        if (written < 0) {
-            out->close();
-            return CopyOutcome::WriteFailed;
+        hash.addData(QByteArrayView(chunk.constData(), n));
+        for (qint64 at = 0; at < n; at += kBlock) {
+            const qint64 block = std::min(kBlock, n - at);
+            const qint64 written = out->write(chunk.constData() + at, block);
+            if (written < 0) {
+                out->close();
+                return CopyOutcome::WriteFailed;
+            }
+            if (written != block) {
+                out->close();
+                return CopyOutcome::ShortWrite;
+            }
+            copied += block;
+            if (onBlock)
+                onBlock(block);
         }
-        if (written != n) {
-            out->close();
-            return CopyOutcome::ShortWrite;
-        }
-        copied += n;
-        if (onBlock)
-            onBlock(n);
     }
     if (!out->sync()) {
         out->close();

@@ -168,8 +168,8 @@ void TKopiujProgram::backupToFloppies(const QFileInfoList& files, qint64 total, 
         }
         showMessageLine(kCopying);
         const archive::CopyOutcome outcome =
-            copyFile(file.filePath(), folder + QLatin1Char('/') + file.fileName(),
-                     folder + QLatin1Char('/') + file.fileName());
+            copyFile(file.filePath(), archive::joined(folder, file.fileName()),
+                     archive::joined(folder, file.fileName()));
         hideMessageLine();
         if (outcome == archive::CopyOutcome::ShortWrite) {
             clearProgress();
@@ -224,13 +224,13 @@ bool TKopiujProgram::prepareFloppy(const Drive& drive, const QString& folder) {
 void TKopiujProgram::finish(bool allVerified, qint64 total) {
     Dialogs& dialogs = forms().context.dialogs;
     const auto cleared = qScopeGuard([this] { clearProgress(); });
-    setDriveBack(true);
-    reopenTables();
     const bool good = allVerified && total > 0 && bytesCopied() == total;
     if (good) {
         // The files a restore replaced were kept until now.
         QDir(archive::safetyFolder(forms().context.drivePrefix)).removeRecursively();
     }
+    setDriveBack(true);
+    reopenTables();
     dialogs.message(good ? QStringLiteral("KOPIA PROGRAMU WYKONANA PRAWIDŁOWO") : kIncomplete);
 }
 

@@ -233,6 +233,46 @@ private slots:
         QVERIFY(!app->forms().Ewidencja_przejazdow->isVisible());
     }
 
+    // A window that keeps tables open joins in one line: its tables are closed while the files are
+    // copied and opened again after.
+    void aWindowJoinsInOneLine() {
+        struct Holder : QObject {
+            Table* table = nullptr;
+            QStringList steps;
+            void closeTables() {
+                steps << "close";
+                table->close();
+            }
+            void reopenTables() {
+                steps << "reopen";
+                table->open();
+            }
+        };
+        QTemporaryDir disk;
+        auto app = startedWithDiskD(disk);
+        Table deadlines(app->database);
+        Table periods(app->database);
+        for (auto [table, name] : {std::pair{&deadlines, "Terminy"}, std::pair{&periods, "Okresy"}}) {
+            table->setDatabaseName(app->dataFolder());
+            table->setTableName(name);
+            table->open();
+        }
+        Holder window;
+        window.table = &deadlines;
+        QObject other;
+        app->forms().tableHolders.add(&window, &Holder::closeTables, &Holder::reopenTables);
+        app->forms().tableHolders.addTable(&other, &periods);
+        bool openWhileCopying = false;
+        app->drives.onOpenRead = [&](const QString&) {
+            openWhileCopying |= deadlines.isActive() || periods.isActive();
+        };
+        ArchiveDriver(*app).backupTo("D:");
+        QCOMPARE(app->dialogs.texts(), QStringList{kDone});
+        QVERIFY(!openWhileCopying);
+        QVERIFY(deadlines.isActive() && periods.isActive());
+        QCOMPARE(window.steps, (QStringList{"close", "reopen"}));
+    }
+
     // Whatever closes the window opens the tables again and sets the drive back, also after a backup
     // ended early by the user's No.
     void anyCloseReopens_data() {
