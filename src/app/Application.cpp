@@ -90,21 +90,26 @@ void createWindows(Forms& forms) {
     forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
 }
 
-// What the archive closes before it copies the data files and opens again after it, and how the
-// schema follows a restore.
-void registerTableHolders(Forms& forms, SharedData& data) {
-    TableHolders& holders = forms.tableHolders;
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             forms.Ewidencja_przejazdow, forms.Pojazdy_firmy, forms.Stawki_poj, forms.Cel_Wyjazdu,
-             forms.Jaki_Wydatek, forms.FormularzWydrukow, forms.Trasy, forms.Nowy_Okres})
-        holders.addWindow(window);
+// The shared tables, registered before any window: a window's tables linked to them close before them
+// and open again after them.
+void registerSharedTables(Forms& forms, SharedData& data) {
     auto open = std::make_shared<QList<Table*>>();
-    holders.add(
+    forms.tableHolders.add(
         &data, [&data, open] { *open = data.closeAll(); },
         [open] {
             const QList<Table*> tables = std::exchange(*open, {});
             SharedData::reopen(tables);
         });
+}
+
+// What else the archive closes before it copies the data files and opens again after it, and how the
+// schema follows a restore.
+void registerTableHolders(Forms& forms) {
+    TableHolders& holders = forms.tableHolders;
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             forms.Ewidencja_przejazdow, forms.Pojazdy_firmy, forms.Stawki_poj, forms.Cel_Wyjazdu,
+             forms.Jaki_Wydatek, forms.FormularzWydrukow, forms.Trasy, forms.Nowy_Okres})
+        holders.addWindow(window);
     holders.addTable(forms.Parametry1, forms.Parametry1->TableParametry);
     // The deadlines window opens its table again itself when it is next shown.
     holders.addTable(forms.OpcjeDlaTerminow, forms.OpcjeDlaTerminow->TableTerminy, false);
@@ -173,8 +178,9 @@ bool Application::start() {
         m_context.drives = m_drives.get();
     }
     m_forms = std::make_unique<Forms>(m_context);
+    registerSharedTables(*m_forms, *m_data);
     createWindows(*m_forms);
-    registerTableHolders(*m_forms, *m_data);
+    registerTableHolders(*m_forms);
     if (!m_wheel) {
         m_wheel = std::make_unique<WheelToArrows>();
         qApp->installEventFilter(m_wheel.get());

@@ -82,9 +82,10 @@ void fillTwentyVehicles(TestApp& app, const QString& route) {
     for (int v = 1; v <= 20; ++v) {
         for (int month = 1; month <= 3; ++month) {
             for (int i = 0; i < 20; ++i)
-                trips.exec(QStringLiteral("INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa, Cel_Wyj, "
-                                          "Kilometry, Stawka, Wartosc) VALUES (%1, 2006, %2, '2006-%3-%4', "
-                                          "'%5 %6', 'Dostawa do klienta', 84, 0.8358, 70.21)")
+                trips.exec(QStringLiteral(
+                               "INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa, Cel_Wyj, "
+                               "Kilometry, Stawka, Wartosc) VALUES (%1, 2006, %2, '2006-%3-%4', "
+                               "'%5 %6', 'Dostawa do klienta', 84, 0.8358, 70.21)")
                                .arg(v)
                                .arg(month)
                                .arg(month, 2, 10, QLatin1Char('0'))
@@ -92,14 +93,15 @@ void fillTwentyVehicles(TestApp& app, const QString& route) {
                                .arg(route)
                                .arg(i));
             for (int i = 0; i < 5; ++i)
-                costs.exec(QStringLiteral("INSERT INTO Koszty (NrKol_Pojazdu, Rok, Miesiac, Data, Nr_Rachunku, "
-                                          "Rodzaj_Wyd, Wartosc) VALUES (%1, 2006, %2, '2006-%3-%4', 'FV %5', "
-                                          "'Paliwo', 123.45)")
-                               .arg(v)
-                               .arg(month)
-                               .arg(month, 2, 10, QLatin1Char('0'))
-                               .arg(1 + i, 2, 10, QLatin1Char('0'))
-                               .arg(i));
+                costs.exec(
+                    QStringLiteral("INSERT INTO Koszty (NrKol_Pojazdu, Rok, Miesiac, Data, Nr_Rachunku, "
+                                   "Rodzaj_Wyd, Wartosc) VALUES (%1, 2006, %2, '2006-%3-%4', 'FV %5', "
+                                   "'Paliwo', 123.45)")
+                        .arg(v)
+                        .arg(month)
+                        .arg(month, 2, 10, QLatin1Char('0'))
+                        .arg(1 + i, 2, 10, QLatin1Char('0'))
+                        .arg(i));
         }
     }
     trips.exec("COMMIT");
@@ -124,7 +126,9 @@ QString whichFiles(const Files& now, const Files& old, const Files& archived) {
         return "archive";
     QStringList differ;
     for (auto it = now.begin(); it != now.end(); ++it)
-        differ << it.key() + (it.value() == old.value(it.key()) ? " old" : it.value() == archived.value(it.key()) ? " archive" : " neither");
+        differ << it.key() + (it.value() == old.value(it.key())        ? " old"
+                              : it.value() == archived.value(it.key()) ? " archive"
+                                                                       : " neither");
     return "mixed: " + differ.join(", ");
 }
 
