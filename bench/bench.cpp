@@ -7,6 +7,9 @@
 
 #include "app/Application.h"
 #include "app/TMeniProgramu.h"
+#include "archive/FileCopy.h"
+#include "archive/TKopiujProgram.h"
+#include "archive/TOdtwarzanieDanych.h"
 #include "common/Months.h"
 #include "common/Paths.h"
 #include "core/AppContext.h"
@@ -27,20 +30,26 @@
 #include "store/Table.h"
 #include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "ui_TKopiujProgram.h"
+#include "ui_TOdtwarzanieDanych.h"
 #include "ui_TRyczaltEwidencja.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QTextStream>
 
 #include <algorithm>
+#include <fcntl.h>
 #include <functional>
 #include <sqlite3.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace tarlok;
@@ -169,6 +178,26 @@ private:
     }
     std::unique_ptr<QPrinter> m_printer;
 };
+
+// A plain copy of every file of a folder, made durable as the backup makes its copies: each file
+// forced onto the disk (fsync) and closed, then the target folder's entries.
+void plainDurableCopy(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    std::vector<char> buffer(1024 * 1024);
+    for (const QFileInfo& file : QDir(from).entryInfoList(QDir::Files)) {
+        const int in = ::open(QFile::encodeName(file.filePath()).constData(), O_RDONLY);
+        const int out = ::open(QFile::encodeName(to + QLatin1Char('/') + file.fileName()).constData(),
+                               O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        for (ssize_t n; (n = ::read(in, buffer.data(), buffer.size())) > 0;)
+            (void)!::write(out, buffer.data(), size_t(n));
+        ::fsync(out);
+        ::close(out);
+        ::close(in);
+    }
+    const int dir = ::open(QFile::encodeName(to).constData(), O_RDONLY | O_DIRECTORY);
+    ::fsync(dir);
+    ::close(dir);
+}
 
 } // namespace
 
@@ -493,6 +522,76 @@ int main(int argc, char** argv) {
                                       .constData());
                 }));
     printFigure("entering the lump-sum summary", lumpSheet, timeMs([&] { lumpRows.read(carLumpSums); }));
+    // The backup of the whole data folder to the program's drive, and the restore of that copy, beside
+    // a plain copy of the same files made durable the same way, on the same disk.
+    reg.close();
+    dialogs.clear();
+    qint64 dataBytes = 0;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+        dataBytes += file.size();
+    const double plainCopy =
+        timeMs([&] { plainDurableCopy(folder, drive + QStringLiteral("/kopia-zwykla")); });
+    const double backup = timeMs([&] { forms.MeniProgramu->SpeedButton2Click(); },
+                                 [&] {
+                                     dialogs.onModal(QStringLiteral("tarlok::TKopiujProgram"), [&](QWidget*) {
+                                         forms.KopiujProgram->ui()->Kopiuj->click();
+                                     });
+                                 });
+    const QString dated =
+        paths::resolve(drive, QStringLiteral("Tarlok/Archiwum.Poj/") +
+                                  bench::benchDay(options).toString(QStringLiteral("dd_MM_yyyy")));
+    // The restore window's folder list, opened down to the dated folder as double clicks do.
+    auto openDated = [&] {
+        QListWidget* list = forms.OdtwarzanieDanych->ui()->KatalogDlaArchiwum;
+        for (const char* part : {"Archiwum.Poj", "dated"}) {
+            const QString name =
+                qstrcmp(part, "dated") == 0 ? QFileInfo(dated).fileName() : QString::fromLatin1(part);
+            for (int i = 0; i < list->count(); ++i) {
+                if (list->item(i)
+                        ->data(Qt::UserRole)
+                        .toString()
+                        .endsWith(QLatin1Char('/') + name, Qt::CaseInsensitive)) {
+                    emit list->itemActivated(list->item(i));
+                    break;
+                }
+            }
+        }
+    };
+    const double restore =
+        timeMs([&] { forms.MeniProgramu->Odtwarzaniedanych1Click(); },
+               [&] {
+                   dialogs.onModal(QStringLiteral("tarlok::TOdtwarzanieDanych"), [&](QWidget*) {
+                       openDated();
+                       forms.OdtwarzanieDanych->ui()->Odtworz->click();
+                   });
+               });
+    QTextStream(stdout) << QStringLiteral("  (%1 MB in %2 files)\n")
+                               .arg(double(dataBytes) / (1024 * 1024), 0, 'f', 1)
+                               .arg(QDir(folder).entryList(QDir::Files).size());
+    // What the verification costs on its own: the checksum of every byte twice (what is read, what is
+    // read back), from memory.
+    const double checksums = timeMs([&] {
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            QFile in(file.filePath());
+            in.open(QIODevice::ReadOnly);
+            const QByteArray bytes = in.readAll();
+            for (int twice = 0; twice < 2; ++twice)
+                QCryptographicHash::hash(bytes, archive::kChecksum);
+        }
+    });
+    printFigure("backup of the data folder", backup, plainCopy);
+    printFigure("restore of that backup", restore, plainCopy);
+    printFigure("  of which checksums alone (twice)", checksums, plainCopy);
+    QTextStream(stdout) << QStringLiteral("  backup at %1x the speed of the plain durable copy\n")
+                               .arg(plainCopy / backup, 0, 'f', 2);
+    const QStringList archiveMessages = dialogs.texts();
+    const bool allGood =
+        archiveMessages.count(QStringLiteral("KOPIA PROGRAMU WYKONANA PRAWIDŁOWO")) == kRuns &&
+        archiveMessages.count(QStringLiteral("ODTWARZANIE DANYCH ZAKOŃCZONE SUKCESEM ")) == kRuns &&
+        archiveMessages.size() == 2 * kRuns;
+    if (allGood)
+        dialogs.clear();
+    QDir(drive + QStringLiteral("/kopia-zwykla")).removeRecursively();
 
     const QStringList messages = dialogs.texts();
     if (!messages.isEmpty())

@@ -1,9 +1,12 @@
 // Writes a PNG of every window of the program, as the user sees it, into a folder: run it under
 // Xvfb (xvfb-run -a build/.../tools/tarlok_screenshots /tmp/shots) to look at the windows.
+#include "support/ArchiveDriver.h"
 #include "support/TestApp.h"
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
+#include "archive/TKopiujProgram.h"
+#include "archive/TOdtwarzanieDanych.h"
 #include "data/SharedData.h"
 #include "deadlines/TInformacjeNotatki.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
@@ -26,6 +29,7 @@
 #include "ui_TEwidencja_przejazdow.h"
 #include "ui_TFormularzWydrukow.h"
 #include "ui_TInformacjeNotatki.h"
+#include "ui_TKopiujProgram.h"
 #include "ui_TOpcjeDlaTerminow.h"
 #include "ui_TRyczaltEwidencja.h"
 
@@ -34,6 +38,8 @@
 #include <QFont>
 #include <QImage>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <QThread>
 
 using namespace tarlok;
 
@@ -401,5 +407,42 @@ int main(int argc, char** argv) {
         sheet.save(folder + QStringLiteral("/wydruk_ryczaltu.png"));
     }
     lumpSums.close();
+    // The backup window with a second disk chosen, the same window half way through the trips table,
+    // and the restore window on the dated folder the backup made.
+    QTemporaryDir disk;
+    app->drives.addDisk(QStringLiteral("D:"), disk.path(), 4 * 1024 * 1024);
+    TKopiujProgram& backup = *forms.KopiujProgram;
+    const qint64 trips = QFileInfo(app->dataFolder() + QStringLiteral("/Przejazdy.db")).size();
+    bool waited = false;
+    bool taken = false;
+    app->drives.onWrite = [&](const QString& path, qint64 written) {
+        if (taken || !path.contains(QStringLiteral("Przejazdy.db")) || written * 2 < trips)
+            return;
+        if (!waited) {
+            QThread::msleep(60); // the display is refreshed after the next block
+            waited = true;
+            return;
+        }
+        backup.grab().save(folder + QStringLiteral("/kopia_w_trakcie.png"));
+        taken = true;
+    };
+    app->dialogs.onModal(QStringLiteral("tarlok::TKopiujProgram"), [&](QWidget*) {
+        test::ArchiveDriver::chooseDrive(backup, QStringLiteral("D:"));
+        shoot(&backup, folder, QStringLiteral("kopia"));
+        backup.ui()->Kopiuj->click();
+    });
+    forms.MeniProgramu->SpeedButton2Click();
+    backup.hide();
+    app->drives.onWrite = nullptr;
+    app->dialogs.onModal(QStringLiteral("tarlok::TOdtwarzanieDanych"), [&](QWidget* w) {
+        auto& restore = *static_cast<TOdtwarzanieDanych*>(w);
+        test::ArchiveDriver::chooseDrive(restore, QStringLiteral("D:"));
+        test::ArchiveDriver::openFolder(restore, disk.path() + QStringLiteral("/ARCHIWUM.Poj/15_05_2024"));
+        shoot(&restore, folder, QStringLiteral("odtwarzanie"));
+    });
+    forms.MeniProgramu->Odtwarzaniedanych1Click();
+    forms.OdtwarzanieDanych->hide();
+    if (!app->dialogs.texts().isEmpty())
+        qInfo() << "messages:" << app->dialogs.texts();
     return 0;
 }

@@ -2,6 +2,9 @@
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
+#include "archive/RestoreSwap.h"
+#include "archive/TKopiujProgram.h"
+#include "archive/TOdtwarzanieDanych.h"
 #include "common/Paths.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
@@ -12,6 +15,7 @@
 #include "deadlines/TTerminyDruk.h"
 #include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Dialogs.h"
+#include "platform/Drives.h"
 #include "platform/Help.h"
 #include "reference/TCel_Wyjazdu.h"
 #include "reference/TJaki_Wydatek.h"
@@ -28,6 +32,7 @@
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Schema.h"
+#include "store/Table.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -38,6 +43,9 @@
 #include <QTemporaryFile>
 #include <QTranslator>
 #include <QWheelEvent>
+
+#include <memory>
+#include <utility>
 
 namespace tarlok {
 
@@ -79,6 +87,8 @@ void createWindows(Forms& forms) {
     forms.Trasy = forms.adopt(std::make_unique<TTrasy>(forms));
     forms.Wybor_okresu = forms.adopt(std::make_unique<TWybor_okresu>(forms));
     forms.Jaki_Wydatek = forms.adopt(std::make_unique<TJaki_Wydatek>(forms));
+    forms.KopiujProgram = forms.adopt(std::make_unique<TKopiujProgram>(forms));
+    forms.OdtwarzanieDanych = forms.adopt(std::make_unique<TOdtwarzanieDanych>(forms));
     forms.RyczaltEwidencja = forms.adopt(std::make_unique<TRyczaltEwidencja>(forms));
     forms.OpcjeDlaTerminow = forms.adopt(std::make_unique<TOpcjeDlaTerminow>(forms));
     forms.InformacjeNotatki = forms.adopt(std::make_unique<TInformacjeNotatki>(forms));
@@ -89,6 +99,54 @@ void createWindows(Forms& forms) {
     forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));
     forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
     forms.SprawdzenieLicznika = forms.adopt(std::make_unique<TSprawdzenieLicznika>(forms));
+}
+
+// The shared tables, registered before any window: a window's tables linked to them close before them
+// and open again after them.
+void registerSharedTables(Forms& forms, SharedData& data) {
+    auto open = std::make_shared<QList<Table*>>();
+    forms.tableHolders.add(
+        &data, [&data, open] { *open = data.closeAll(); },
+        [open] {
+            const QList<Table*> tables = std::exchange(*open, {});
+            SharedData::reopen(tables);
+        });
+}
+
+// What else the archive closes before it copies the data files and opens again after it, and how the
+// schema follows a restore.
+void registerTableHolders(Forms& forms) {
+    TableHolders& holders = forms.tableHolders;
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             forms.Ewidencja_przejazdow, forms.Pojazdy_firmy, forms.Stawki_poj, forms.Cel_Wyjazdu,
+             forms.Jaki_Wydatek, forms.FormularzWydrukow, forms.Trasy, forms.Nowy_Okres})
+        holders.addWindow(window);
+    holders.addTable(forms.Parametry1, forms.Parametry1->TableParametry);
+    // The deadlines window opens its table again itself when it is next shown.
+    holders.addTable(forms.OpcjeDlaTerminow, forms.OpcjeDlaTerminow->TableTerminy, false);
+    holders.settleSchema = [&forms] {
+        TParametry1& schemaWindow = *forms.Parametry1;
+        schemaWindow.schemaCheck();
+        schemaWindow.runStartupActions();
+        // Tables restored from an older archive lack the fields their flags say they have.
+        for (schema::Upgrade upgrade :
+             schema::missingUpgrades(forms.context.database, forms.context.dataFolder())) {
+            switch (upgrade) {
+            case schema::Upgrade::Trips:
+                schemaWindow.RozszerzTablicePrzejazdyClick();
+                break;
+            case schema::Upgrade::Costs:
+                schemaWindow.RozszerzTabliceKosztyClick();
+                break;
+            case schema::Upgrade::Vehicles:
+                schemaWindow.RozszerzTablicePojazdyClick();
+                break;
+            case schema::Upgrade::Deadlines:
+                schemaWindow.RozszerzTabliceTerminyClick();
+                break;
+            }
+        }
+    };
 }
 
 } // namespace
@@ -106,6 +164,8 @@ Application::~Application() {
     // The windows first: they are bound to the shared tables.
     m_forms.reset();
     m_context.shared = nullptr;
+    if (m_drives && m_context.drives == m_drives.get())
+        m_context.drives = nullptr;
 }
 
 void Application::usePolish() {
@@ -124,8 +184,14 @@ bool Application::start() {
     // Window titles are the captions as given: no application name is appended to them.
     usePolish();
     m_context.help.setHelpFile(QStringLiteral("c:\\tarlok\\tarlok.hlp"));
+    if (!m_context.drives) {
+        m_drives = std::make_unique<SystemDrives>(m_context.drivePrefix);
+        m_context.drives = m_drives.get();
+    }
     m_forms = std::make_unique<Forms>(m_context);
+    registerSharedTables(*m_forms, *m_data);
     createWindows(*m_forms);
+    registerTableHolders(*m_forms);
     if (!m_wheel) {
         m_wheel = std::make_unique<WheelToArrows>();
         qApp->installEventFilter(m_wheel.get());
@@ -140,6 +206,35 @@ bool Application::start() {
         m_context.dialogs.message(e.text());
     }
     m_forms->Parametry1->runStartupActions();
+    return true;
+}
+
+// A restore cut short is settled before any table opens: a swap under way is finished, a staging
+// folder left before the swap is removed. The user is told which it was.
+bool Application::finishInterruptedRestore(const QString& dataFolder) {
+    switch (archive::recoverInterruptedRestore(*m_context.drives, m_context.drivePrefix, dataFolder)) {
+    case archive::Recovery::Nothing:
+        break;
+    case archive::Recovery::Finished:
+        m_context.dialogs.messageBox(
+            QStringLiteral("Odtwarzanie danych z archiwum zostało przerwane w trakcie podmiany plików.\n"
+                           "Podmianę dokończono: dane programu pochodzą z archiwum."),
+            QStringLiteral("Informacja"));
+        break;
+    case archive::Recovery::StagingRemoved:
+        m_context.dialogs.messageBox(
+            QStringLiteral("Odtwarzanie danych z archiwum zostało przerwane przed podmianą plików.\n"
+                           "Dane programu pozostały bez zmian - odtwórz je ponownie."),
+            QStringLiteral("Informacja"));
+        break;
+    case archive::Recovery::Failed:
+        m_context.dialogs.messageBox(
+            QStringLiteral("Nie można dokończyć przerwanego odtwarzania danych z archiwum.\nSprawdź, czy "
+                           "masz prawo zapisu do folderu \"%1\", i uruchom program ponownie.")
+                .arg(QDir::toNativeSeparators(dataFolder)),
+            QStringLiteral("Błąd"));
+        return false;
+    }
     return true;
 }
 
@@ -159,6 +254,8 @@ bool Application::prepareDataFolder() {
         return false;
     }
     m_context.database.setAlias(QString::fromLatin1(Database::kAlias), folder);
+    if (!finishInterruptedRestore(folder))
+        return false;
     QTemporaryFile probe(folder + QStringLiteral("/zapis_XXXXXX.tmp"));
     if (!probe.open()) {
         m_context.dialogs.messageBox(

@@ -3,11 +3,13 @@
 #include <memory>
 
 class QObject;
+class QString;
 class QTranslator;
 
 namespace tarlok {
 
 struct AppContext;
+class Drives;
 class Forms;
 class SharedData;
 
@@ -35,9 +37,12 @@ public:
 
 private:
     bool prepareDataFolder();
+    // False when a restore cut short cannot be finished (the program cannot go on).
+    bool finishInterruptedRestore(const QString& dataFolder);
 
     AppContext& m_context;
     std::unique_ptr<SharedData> m_data;
+    std::unique_ptr<Drives> m_drives; // the real drives, when the context brought none
     std::unique_ptr<Forms> m_forms;
     std::unique_ptr<QObject> m_wheel;
     std::unique_ptr<QTranslator> m_qtPolish;

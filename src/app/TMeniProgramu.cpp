@@ -1,6 +1,8 @@
 #include "TMeniProgramu.h"
 
 #include "app/TParametry1.h"
+#include "archive/TKopiujProgram.h"
+#include "archive/TOdtwarzanieDanych.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
@@ -93,11 +95,6 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     for (QWidget* b : {m_ui->SpeedPojazdy, m_ui->SpeedTrasa, m_ui->SpeedWydatki, m_ui->SpeedCele,
                        m_ui->SpeedStawki, m_ui->SpeedOkres})
         b->setEnabled(false);
-    // Their windows are not part of the program yet.
-    for (QWidget* b : {m_ui->SpeedButton2})
-        b->setEnabled(false);
-    for (QAction* a : {m_ui->Kopiadanych1, m_ui->Odtwarzaniedanych1})
-        a->setEnabled(false);
 
     connectAction(m_forms.context.dialogs, m_ui->SpeedWyjscie, &QPushButton::clicked, this,
                   &TMeniProgramu::SpeedWyjscieClick);
@@ -121,6 +118,12 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
                   &TMeniProgramu::SpeedRyczaltClick);
     connectAction(m_forms.context.dialogs, m_ui->SpeedButton3, &QPushButton::clicked, this,
                   &TMeniProgramu::SpeedButton3Click);
+    connectAction(m_forms.context.dialogs, m_ui->SpeedButton2, &QPushButton::clicked, this,
+                  &TMeniProgramu::SpeedButton2Click);
+    connectAction(m_forms.context.dialogs, m_ui->Kopiadanych1, &QAction::triggered, this,
+                  &TMeniProgramu::Kopiadanych1Click);
+    connectAction(m_forms.context.dialogs, m_ui->Odtwarzaniedanych1, &QAction::triggered, this,
+                  &TMeniProgramu::Odtwarzaniedanych1Click);
     connectAction(m_forms.context.dialogs, m_ui->Ewidencja1, &QAction::triggered, this,
                   &TMeniProgramu::Ewidencja1Click);
     connectAction(m_forms.context.dialogs, m_ui->Parametry, &QAction::triggered, this,
@@ -271,6 +274,18 @@ void TMeniProgramu::SpeedOkresClick() {
 
 void TMeniProgramu::SpeedButton1Click() {
     m_forms.context.showHelp(1);
+}
+
+void TMeniProgramu::SpeedButton2Click() {
+    m_forms.KopiujProgram->openWindow();
+}
+
+void TMeniProgramu::Kopiadanych1Click() {
+    SpeedButton2Click();
+}
+
+void TMeniProgramu::Odtwarzaniedanych1Click() {
+    m_forms.OdtwarzanieDanych->openWindow();
 }
 
 void TMeniProgramu::SpeedButton3Click() {

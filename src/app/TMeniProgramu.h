@@ -41,6 +41,9 @@ public slots:
     void SpeedOkresClick();
     void SpeedRyczaltClick();
     void SpeedButton1Click();
+    void SpeedButton2Click();
+    void Kopiadanych1Click();
+    void Odtwarzaniedanych1Click();
     void SpeedButton3Click();
     void ParametryClick();
     void Waciciel1Click();

@@ -9,6 +9,7 @@ namespace tarlok {
 class Clock;
 class Database;
 class Dialogs;
+class Drives;
 class Help;
 class Shell;
 class SharedData;
@@ -33,6 +34,10 @@ struct AppContext {
     // Where the reports go: the printer chosen in the printer set-up and the preview (set by main, or
     // by a test).
     report::Output* output = nullptr;
+
+    // The drives the archive offers and the file operations of its copies (set by main, or by a test;
+    // the application puts the real drives here when nothing was set).
+    Drives* drives = nullptr;
 
     SharedData& data() const { return *shared; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TableHolders.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -28,6 +30,8 @@ class TWlascicielPodatnik;
 class TFormularzWydrukow;
 class TSprawdzenieLicznika;
 class TRyczaltEwidencja;
+class TKopiujProgram;
+class TOdtwarzanieDanych;
 
 // The window registry: every window of the program, created once at start-up in a fixed order (by the
 // application) and kept for the whole run, so that one window can open or ask another through that
@@ -62,6 +66,11 @@ public:
     TFormularzWydrukow* FormularzWydrukow = nullptr;
     TSprawdzenieLicznika* SprawdzenieLicznika = nullptr;
     TRyczaltEwidencja* RyczaltEwidencja = nullptr;
+    TKopiujProgram* KopiujProgram = nullptr;
+    TOdtwarzanieDanych* OdtwarzanieDanych = nullptr;
+
+    // What holds tables open, closed by the archive before it copies the data files.
+    TableHolders tableHolders;
 
     // Keeps a window (or a printout) for the run; they are destroyed in the reverse order of adoption.
     template <class Window> Window* adopt(std::unique_ptr<Window> window) {

@@ -108,6 +108,26 @@ std::vector<Action> startupActions(bool parametersPresent, bool deadlinesPresent
     return {};
 }
 
+std::vector<Upgrade> missingUpgrades(Database& database, const QString& folder) {
+    std::vector<Upgrade> missing;
+    for (Upgrade upgrade : {Upgrade::Trips, Upgrade::Costs, Upgrade::Vehicles, Upgrade::Deadlines}) {
+        const TableDef& table = upgradedTable(upgrade);
+        const QString path = database.tablePath(folder, table.fileName());
+        if (!QFileInfo(path).isFile())
+            continue;
+        QStringList stored;
+        for (const FieldDef& field : database.storedFields(path))
+            stored.append(field.name);
+        for (const FieldDef& field : table.fieldsOf(FieldOrigin::Upgrade)) {
+            if (!stored.contains(field.name, Qt::CaseInsensitive)) {
+                missing.push_back(upgrade);
+                break;
+            }
+        }
+    }
+    return missing;
+}
+
 QStringList missingInstalledTables(const Database& database, const QString& folder) {
     QStringList missing;
     for (const TableDef* def : tables::installed()) {

@@ -55,6 +55,10 @@ enum class Action {
 // table gets everything; with it, only the deadlines upgrade may still run.
 std::vector<Action> startupActions(bool parametersPresent, bool deadlinesPresent, bool deadlinesUpgraded);
 
+// The upgrades whose table file is in `folder` without the fields they add (a table brought back from
+// an older archive), in the order of the actions.
+std::vector<Upgrade> missingUpgrades(Database& database, const QString& folder);
+
 // The installed tables (of the eight) whose files are missing from `folder`, by file name.
 QStringList missingInstalledTables(const Database& database, const QString& folder);
 // Creates the named installed tables empty with their base fields (the trips and costs tables with

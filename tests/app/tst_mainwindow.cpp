@@ -46,6 +46,9 @@ private slots:
         QTest::newRow("SpeedOkres") << "SpeedOkres"
                                     << "NOWY ROK."
                                     << "Wprowadzanie nowego okresu rozliczeniowego(miesiąc, rok)" << false;
+        QTest::newRow("SpeedButton2") << "SpeedButton2"
+                                      << "KOPIA"
+                                      << "Tworzenie kopii danych programu TARLOK" << true;
         QTest::newRow("SpeedRyczalt") << "SpeedRyczalt"
                                       << "RYCZAŁT"
                                       << "Wprowadzanie i obsługa przejazdów lokalnych" << true;
@@ -79,10 +82,8 @@ private slots:
         QCOMPARE(ui->Archiwizacja1->title(), QString("&Archiwizacja"));
         QCOMPARE(ui->Ustawieniedrukarki1->statusTip(), QString("Wybór drukarek, ustawienie pwarmetrów"));
         QVERIFY(!ui->Ustawieniedrukarki1->isVisible());
-        for (QAction* later : {ui->Kopiadanych1, ui->Odtwarzaniedanych1})
-            QVERIFY(!later->isEnabled());
-        for (QAction* deadlines : {ui->Opcje1, ui->OpcjeiTerminy1})
-            QVERIFY(deadlines->isEnabled());
+        for (QAction* a : {ui->Kopiadanych1, ui->Odtwarzaniedanych1, ui->Opcje1, ui->OpcjeiTerminy1})
+            QVERIFY(a->isEnabled());
         QVERIFY(ui->Ewidencja1->isEnabled());
         QVERIFY(!ui->LabelKontakt->text().isEmpty());
         QCOMPARE(app->forms().MeniProgramu->pos(), QPoint(0, 0));

@@ -26,6 +26,8 @@ TestApp::TestApp(const QDateTime& now)
     usePolishLocale();
     m_context.drivePrefix = m_dir.path();
     m_context.output = &output;
+    drives.setProgramDrive(QStringLiteral("C:"), m_dir.path());
+    m_context.drives = &drives;
     database.setAlias(QString::fromLatin1(Database::kAlias), m_context.dataFolder());
     m_app = std::make_unique<Application>(m_context);
 }

@@ -9,6 +9,7 @@
 #include "platform/Help.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
+#include "platform/SimulatedDrives.h"
 #include "store/Database.h"
 
 #include <QApplication>
@@ -55,6 +56,7 @@ public:
     RecordingShell shell;
     Database database;
     RecordingOutput output; // every report printed or previewed
+    SimulatedDrives drives; // the drive prefix is drive "C:"; more drives and floppies can be added
 
     // --- rows in the files, through a table object of their own ---
     // Appends one row to a table of the data folder ("Pojazdy.db" or "Pojazdy"); returns its rowid.
