@@ -122,8 +122,9 @@ void registerTableHolders(Forms& forms) {
              forms.Jaki_Wydatek, forms.FormularzWydrukow, forms.Trasy, forms.Nowy_Okres})
         holders.addWindow(window);
     holders.addTable(forms.Parametry1, forms.Parametry1->TableParametry);
-    // The deadlines window opens its table again itself when it is next shown.
+    // The deadlines and lump-sum windows open their tables again themselves when they are next shown.
     holders.addTable(forms.OpcjeDlaTerminow, forms.OpcjeDlaTerminow->TableTerminy, false);
+    holders.addTable(forms.RyczaltEwidencja, forms.RyczaltEwidencja->TableRyczalt, false);
     holders.settleSchema = [&forms] {
         TParametry1& schemaWindow = *forms.Parametry1;
         schemaWindow.schemaCheck();

@@ -14,6 +14,7 @@
 #include "register/SumLabels.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "reports/engine/Output.h"
+#include "reports/engine/SaveAsPdf.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -246,6 +247,7 @@ void TRyczaltEwidencja::connectHandlers() {
     connectAction(dialogs, ui->Anuluj, &QPushButton::clicked, this, &W::AnulujClick);
     connectAction(dialogs, ui->Usun, &QPushButton::clicked, this, &W::UsunClick);
     connectAction(dialogs, ui->Drukuj, &QPushButton::clicked, this, &W::DrukujClick);
+    connectAction(dialogs, ui->Podglad, &QPushButton::clicked, this, &W::PodgladClick);
     connectAction(dialogs, ui->Pomoc, &QPushButton::clicked, this, &W::PomocClick);
     connectAction(dialogs, ui->PodsumowanieRoczne, &QPushButton::clicked, this, &W::PodsumowanieRoczneClick);
     connectAction(dialogs, ui->Zamknij, &QPushButton::clicked, this, &W::ZamknijClick);
@@ -368,6 +370,7 @@ void TRyczaltEwidencja::showTableControls(bool shown) {
     for (QWidget* w : {ui->Zapisz, ui->Anuluj, ui->Usun, ui->PodsumowanieRoczne})
         w->setEnabled(shown);
     ui->Drukuj->setEnabled(false);
+    ui->Podglad->setEnabled(false);
 }
 
 void TRyczaltEwidencja::openLumpSumTable() {
@@ -755,6 +758,7 @@ void TRyczaltEwidencja::setSheetControls(bool onRecords) {
     for (QWidget* w : {ui->ComboBoxRok, ui->ComboBoxMiesiac})
         w->setEnabled(onRecords);
     ui->Drukuj->setEnabled(!onRecords);
+    ui->Podglad->setEnabled(!onRecords);
 }
 
 void TRyczaltEwidencja::PageControl1Change() {
@@ -966,6 +970,16 @@ void TRyczaltEwidencja::print() {
         printer.logicalDpiY(), [&printer] { return printer.printerState() == QPrinter::Aborted; });
     if (!ctx.output->print(document))
         ctx.dialogs.messageBox(kPrintFailed, QStringLiteral("Błąd"));
+}
+
+// "Podgląd": the same statement in the preview, laid out in the dots of 1200 dpi (the resolution of the
+// PDF file), with "Zapisz jako PDF"; the printer is not touched.
+void TRyczaltEwidencja::PodgladClick() {
+    AppContext& ctx = m_forms.context;
+    if (!ctx.output)
+        return;
+    const report::Document document = statementDocument(1200, {});
+    ctx.output->preview(document, report::previewWithPdf(ctx.dialogs, document.title, document.title));
 }
 
 void TRyczaltEwidencja::PomocClick() {

@@ -76,6 +76,7 @@ public slots:
     void UsunClick();
     void PodsumowanieRoczneClick();
     void DrukujClick();
+    void PodgladClick();
     void PomocClick();
     void ZamknijClick();
 

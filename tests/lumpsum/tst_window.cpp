@@ -11,6 +11,10 @@
 #include "store/Tables.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <map>
 
@@ -602,6 +606,46 @@ private slots:
         QVERIFY(app->reg().isEnabled());
         QCOMPARE(app->dialogs.last().text, QString("Wydruk nie powiódł się - sprawdź drukarkę."));
         QCOMPARE(app->dialogs.last().caption, QString("Błąd"));
+    }
+
+    // "Podgląd" beside "Drukuj": the same statement previewed (the printer untouched) and saved from the
+    // preview as a PDF file, read back with pdftotext -layout: title, the month's figures, both signature
+    // lines.
+    void statementPreviewedAndSavedAsPdf() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("poppler-utils (pdftotext) is not installed");
+        auto app = firm();
+        seedRecord(*app, 1, 2024, 1, 216.55, {{"DataOswiadczenia", QDate(2024, 1, 31)}, {"Limit_km", 300.0}});
+        LumpSumDriver w(*app);
+        w.open();
+        QVERIFY(!w.isEnabled(Button::Preview)); // on the records' sheet
+        w.chooseSheet(Sheet::Summary);
+        QCOMPARE(w.hint(Button::Preview),
+                 QString("Podgląd zestawienia ryczałtu, z możliwością zapisania go w pliku PDF"));
+        w.press(Button::Preview);
+        QCOMPARE(app->output.count(), 1);
+        QVERIFY(!app->output.last().printed);
+        QCOMPARE(app->output.last().title, QString("ZESTAWIENIE DANYCH DLA RYCZAŁTU - PRZEJAZDY LOKALNE"));
+        QCOMPARE(app->output.last().document.orientation, QPageLayout::Landscape);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ryczalt.pdf");
+        app->dialogs.answerSaveFileName(path);
+        QCOMPARE(app->output.saveLastAsPdf(), path);
+        QProcess pdftotext;
+        pdftotext.start(QStandardPaths::findExecutable("pdftotext"), {"-layout", path, "-"});
+        pdftotext.waitForFinished(-1);
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains("ZESTAWIENIE DANYCH DLA RYCZAŁTU - PRZEJAZDY LOKALNE"), qPrintable(text));
+        QVERIFY(text.contains("Rok księgowania: 2024"));
+        QString january;
+        for (const QString& line : text.split('\n'))
+            if (line.trimmed().startsWith("Styczeń"))
+                january = line;
+        QVERIFY2(january.contains("31.01.2024") && january.contains("216,55"), qPrintable(january));
+        const QRegularExpression signatures("-{16} +-{17}");
+        QVERIFY(signatures.match(text).hasMatch());
+        QVERIFY(QRegularExpression("Pracownik +Pracodawca").match(text).hasMatch());
     }
 
     // A record typed into is stored by nothing but "Zapisz": every move is refused with the same

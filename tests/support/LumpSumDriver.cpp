@@ -74,6 +74,8 @@ QAbstractButton* LumpSumDriver::button(Button which) const {
         return ui->Usun;
     case Button::Print:
         return ui->Drukuj;
+    case Button::Preview:
+        return ui->Podglad;
     case Button::Help:
         return ui->Pomoc;
     case Button::YearSums:

@@ -25,7 +25,7 @@ class TestApp;
 // one place in the tests that knows the window's controls.
 class LumpSumDriver {
 public:
-    enum class Button { Create, Save, Cancel, Delete, Print, Help, YearSums, Close };
+    enum class Button { Create, Save, Cancel, Delete, Print, Preview, Help, YearSums, Close };
     enum class Box {
         Limit,
         Rate,
