@@ -212,6 +212,18 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList{"dokumenty"});
         QCOMPARE(readAll(plain.fileName()), QByteArray("nie folder"));
+
+        // A trip being typed: neither the export nor the odometer check runs over it.
+        app->dialogs.clear();
+        reg.newTrip();
+        reg.type(Box::Route, QStringLiteral("Kraków - Wieliczka"));
+        const QString held =
+            QStringLiteral("Wprowadzany przejazd nie został zapisany - zapisz go przyciskiem "
+                           "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\".");
+        reg.press(Button::ExportTrips);
+        reg.press(Button::CheckOdometer);
+        QCOMPARE(app->dialogs.texts(), (QStringList{held, held}));
+        QCOMPARE(app->dialogs.saveRequests().size(), 1); // only the failed write's
     }
 };
 
