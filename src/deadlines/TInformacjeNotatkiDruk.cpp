@@ -1,9 +1,9 @@
 #include "TInformacjeNotatkiDruk.h"
 
-#include "ReportPreview.h"
 #include "TTerminyDruk.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
+#include "reports/engine/SaveAsPdf.h"
 
 namespace tarlok {
 
@@ -14,19 +14,11 @@ using report::Font;
 
 const QString kText = QStringLiteral("Tekst");
 
-Font times(double points, bool bold = false) {
-    Font f;
-    f.family = QStringLiteral("Times New Roman");
-    f.points = points;
-    f.bold = bold;
-    return f;
-}
-
 // The block: a framed band 100 mm high across the print width, the text 142 mm wide and 95 mm high
 // in its middle.
 constexpr int kBandHeight = 1000;
 constexpr QRect kBlock{240, 25, 1420, 950};
-const Font kNotesFont = times(10);
+const Font kNotesFont = Font::sized(10);
 
 } // namespace
 
@@ -37,17 +29,17 @@ TInformacjeNotatkiDruk::TInformacjeNotatkiDruk(Forms& forms)
     r.setClock(&forms.context.clock);
     r.setOrientation(QPageLayout::Portrait);
     r.setMargins(100, 100, 100, 100);
-    r.setFont(times(10));
+    r.setFont(Font::sized(10));
 
     report::Band& title = r.title();
     title.setHeight(140);
     title.label({0, 15, 1900, 0}, QStringLiteral("Informacje i Notatki"))
         .setName(QStringLiteral("QRLabelTytul"))
-        .setFont(times(12, true))
+        .setFont(Font::sized(12, true))
         .setAlign(Align::Centre);
     title.label({0, 80, 1900, 0}, QString())
         .setName(QStringLiteral("QRLabelDanePojazdu"))
-        .setFont(times(10))
+        .setFont(Font::sized(10))
         .setShrinkToFit(true);
 
     report::Band& block = r.detail();
@@ -59,7 +51,7 @@ TInformacjeNotatkiDruk::TInformacjeNotatkiDruk(Forms& forms)
 
     report::Band& footer = r.pageFooter();
     footer.setHeight(40);
-    footer.label({0, 15, 0, 0}, kDeadlineSignature).setFont(times(6));
+    footer.label({0, 15, 0, 0}, kDeadlineSignature).setFont(Font::sized(6));
 }
 
 TInformacjeNotatkiDruk::~TInformacjeNotatkiDruk() = default;
@@ -89,7 +81,8 @@ report::Document TInformacjeNotatkiDruk::document(const QString& vehicle, const 
 }
 
 void TInformacjeNotatkiDruk::preview(const QString& vehicle, const QString& notes) {
-    showPreview(m_forms.context, document(vehicle, notes), m_report.documentTitle());
+    report::showWithPdf(m_forms.context.output, m_forms.context.dialogs, document(vehicle, notes),
+                        m_report.documentTitle());
 }
 
 } // namespace tarlok

@@ -1,11 +1,11 @@
 // The two statements of deadlines and costs: one vehicle (TTerminyDruk) and all vehicles (TTerminyDruk1).
 #include "TTerminyDruk.h"
 
-#include "ReportPreview.h"
 #include "TOpcjeDlaTerminow.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "platform/Dialogs.h"
+#include "reports/engine/SaveAsPdf.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -29,14 +29,6 @@ using report::Font;
 
 const QString kVehicle = QStringLiteral("NrKol_Pojazdu");
 const QString kDescription = QStringLiteral("Dane_Poj_Wszystko");
-
-Font times(double points, bool bold = false) {
-    Font f;
-    f.family = QStringLiteral("Times New Roman");
-    f.points = points;
-    f.bold = bold;
-    return f;
-}
 
 // One column of the statements: its two caption lines, the field it prints, and its left edge and width
 // on the print width (tenths of a millimetre from the left margin).
@@ -80,12 +72,12 @@ constexpr int kSpare = 8;
 void pageAndHeader(report::Report& r) {
     r.setOrientation(QPageLayout::Portrait);
     r.setMargins(100, 100, 100, 100);
-    r.setFont(times(10));
+    r.setFont(Font::sized(10));
     // A statement without rows is one blank page.
     r.setPrintWhenEmpty(false);
 
     Band& header = r.columnHeader();
-    header.setHeight(kHeaderHeight).setFrame(report::AllSides).setFont(times(10, true));
+    header.setHeight(kHeaderHeight).setFrame(report::AllSides).setFont(Font::sized(10, true));
     for (const Column& c : columns()) {
         header.label({c.left, 5, c.width, 0}, QString::fromLatin1(c.caption1))
             .setAlign(Align::Centre)
@@ -98,12 +90,12 @@ void pageAndHeader(report::Report& r) {
 
     Band& footer = r.pageFooter();
     footer.setHeight(40);
-    footer.label({0, 15, 0, 0}, kDeadlineSignature).setFont(times(6));
+    footer.label({0, 15, 0, 0}, kDeadlineSignature).setFont(Font::sized(6));
 }
 
 // One deadline row: the year and the dates centred, the money right-aligned with two decimals.
 void rowLine(Band& band) {
-    band.setHeight(kLineHeight).setFrame(report::AllSides).setFont(times(8));
+    band.setHeight(kLineHeight).setFrame(report::AllSides).setFont(Font::sized(8));
     for (const Column& c : columns()) {
         report::Item& item = band.field({c.left, 6, c.width, 0}, c.field);
         if (c.kind == Column::Money)
@@ -115,7 +107,7 @@ void rowLine(Band& band) {
 
 // "KOSZTY RAZEM" under the date columns and the six sums under the cost columns, of the rows at `level`.
 void sums(Band& band, report::RowLevel level) {
-    band.setHeight(kSummaryHeight).setFrame(report::AllSides).setFont(times(9, true));
+    band.setHeight(kSummaryHeight).setFrame(report::AllSides).setFont(Font::sized(9, true));
     const Column& firstDate = columns()[1];
     const Column& lastDate = columns()[7];
     band.label({firstDate.left, 8, lastDate.left + lastDate.width - firstDate.left, 0},
@@ -213,11 +205,11 @@ TTerminyDruk::TTerminyDruk(Forms& forms)
     title.setHeight(130).setFrame(report::AllSides);
     title.label({0, 15, 1900, 0}, QStringLiteral("Zestwienie Terminów i Kosztów dla Pojazdu"))
         .setName(QStringLiteral("QRLabelTytul"))
-        .setFont(times(12, true))
+        .setFont(Font::sized(12, true))
         .setAlign(Align::Centre);
     title.label({8, 80, 1884, 0}, QString())
         .setName(QStringLiteral("QRLabelDanePojazdu"))
-        .setFont(times(10))
+        .setFont(Font::sized(10))
         .setShrinkToFit(true);
 
     rowLine(r.detail());
@@ -236,7 +228,8 @@ report::Document TTerminyDruk::document(const DeadlinePrint& request) {
 }
 
 void TTerminyDruk::preview(const DeadlinePrint& request) {
-    showPreview(m_forms.context, document(request), m_report.documentTitle());
+    report::showWithPdf(m_forms.context.output, m_forms.context.dialogs, document(request),
+                        m_report.documentTitle());
 }
 
 // ------------------------------------------------------------------ all vehicles
@@ -252,11 +245,11 @@ TTerminyDruk1::TTerminyDruk1(Forms& forms)
     title.setHeight(75).setFrame(report::AllSides);
     title.label({0, 15, 1900, 0}, QStringLiteral("Zestwienie Terminów i Kosztów dla Pojazdów"))
         .setName(QStringLiteral("QRLabelTytul"))
-        .setFont(times(12, true))
+        .setFont(Font::sized(12, true))
         .setAlign(Align::Centre);
 
     Band& vehicle = r.detail();
-    vehicle.setHeight(kVehicleHeight).setFrame(report::AllSides).setFont(times(10));
+    vehicle.setHeight(kVehicleHeight).setFrame(report::AllSides).setFont(Font::sized(10));
     vehicle.field({8, 7, 1884, 0}, kDescription).setShrinkToFit(true);
 
     rowLine(r.subDetail());
@@ -278,7 +271,8 @@ report::Document TTerminyDruk1::document(const DeadlinePrint& request) {
 }
 
 void TTerminyDruk1::preview(const DeadlinePrint& request) {
-    showPreview(m_forms.context, document(request), m_report.documentTitle());
+    report::showWithPdf(m_forms.context.output, m_forms.context.dialogs, document(request),
+                        m_report.documentTitle());
 }
 
 // ------------------------------------------------------------------ the window's "&Drukuj"

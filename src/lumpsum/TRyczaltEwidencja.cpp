@@ -13,7 +13,6 @@
 #include "register/GridCells.h"
 #include "register/SumLabels.h"
 #include "register/TEwidencja_przejazdow.h"
-#include "reports/engine/Output.h"
 #include "reports/engine/SaveAsPdf.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -24,7 +23,6 @@
 
 #include <QHideEvent>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QSignalBlocker>
 
 namespace tarlok {
@@ -49,7 +47,6 @@ const QString kWrongYear = QStringLiteral("TO NIE JEST POPRAWNY ROK - POPRAW");
 const QString kYearChangeNeedsMonth = QStringLiteral("Przy zmianie roku wybierz konkretny miesiąc");
 const QString kInvalidYear = QStringLiteral("Nieprawidłowa wartość roku");
 const QString kChooseMonth = QStringLiteral("Wybierz prawidłowy miesiąc");
-const QString kPrintFailed = QStringLiteral("Wydruk nie powiódł się - sprawdź drukarkę.");
 const QString kPending =
     QStringLiteral("Wprowadzany ryczałt nie został zapisany - zapisz go przyciskiem \"Zapisz\" "
                    "albo anuluj przyciskiem \"Anuluj\".");
@@ -64,24 +61,6 @@ const char* const kSheetHeadings[2][11] = {
      "narastająco"},
 };
 constexpr int kSheetWidths[11] = {86, 84, 72, 70, 78, 56, 74, 74, 78, 92, 96};
-
-// Keeps a window disabled for its lifetime, whichever way the work inside ends.
-class DisabledWhile {
-public:
-    explicit DisabledWhile(QWidget* window) : m_window(window) {
-        if (m_window)
-            m_window->setEnabled(false);
-    }
-    ~DisabledWhile() {
-        if (m_window)
-            m_window->setEnabled(true);
-    }
-    DisabledWhile(const DisabledWhile&) = delete;
-    DisabledWhile& operator=(const DisabledWhile&) = delete;
-
-private:
-    QWidget* m_window;
-};
 
 // A number typed into a box, or the conversion message naming the box.
 double numberIn(const QLineEdit* box, const QString& name) {
@@ -960,26 +939,21 @@ void TRyczaltEwidencja::DrukujClick() {
 }
 
 void TRyczaltEwidencja::print() {
-    AppContext& ctx = m_forms.context;
-    if (!ctx.output)
-        return;
     // The register is disabled while the statement prints and enabled again however printing ends.
-    const DisabledWhile disabled(m_forms.Ewidencja_przejazdow);
-    QPrinter& printer = ctx.output->printer();
-    const report::Document document = statementDocument(
-        printer.logicalDpiY(), [&printer] { return printer.printerState() == QPrinter::Aborted; });
-    if (!ctx.output->print(document))
-        ctx.dialogs.messageBox(kPrintFailed, QStringLiteral("Błąd"));
+    AppContext& ctx = m_forms.context;
+    report::printDotPage(ctx.output, ctx.dialogs, statementPage(), m_forms.Ewidencja_przejazdow);
 }
 
-// "Podgląd": the same statement in the preview, laid out in the dots of 1200 dpi (the resolution of the
-// PDF file), with "Zapisz jako PDF"; the printer is not touched.
+// "Podgląd": the same statement in the preview, with "Zapisz jako PDF"; the printer is not touched.
 void TRyczaltEwidencja::PodgladClick() {
     AppContext& ctx = m_forms.context;
-    if (!ctx.output)
-        return;
-    const report::Document document = statementDocument(1200, {});
-    ctx.output->preview(document, report::previewWithPdf(ctx.dialogs, document.title, document.title));
+    report::previewDotPage(ctx.output, ctx.dialogs, statementPage());
+}
+
+report::DotPage TRyczaltEwidencja::statementPage() const {
+    return [this](int dpi, const std::function<bool()>& aborted) {
+        return statementDocument(dpi, aborted);
+    };
 }
 
 void TRyczaltEwidencja::PomocClick() {

@@ -2,6 +2,7 @@
 
 #include "LumpSum.h"
 #include "Statement.h"
+#include "reports/engine/SaveAsPdf.h"
 
 #include <QDialog>
 
@@ -130,6 +131,8 @@ private:
     void writeSheetHeadings();
     void save();
     void print();
+    // The statement of the sheet as shown, to be laid out at any resolution.
+    report::DotPage statementPage() const;
     void closeWindowWork();
 
     Forms& m_forms;

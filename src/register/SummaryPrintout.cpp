@@ -18,36 +18,11 @@ const char* const kHeadingLines[3][15] = {
      "narastająco", "miesięcznie", "narastająco", "m-c", "100 km"},
 };
 
-// The printout's face is Times New Roman in its Central European variant; the Polish letters are in
-// the face itself today, and fontconfig maps the name to Liberation Serif (a "CE" name would fall back to
-// a sans-serif face), as the other printouts do.
-const QString kFace = QStringLiteral("Times New Roman");
-
+// Bold headings are underlined too; the face is the printouts' Times New Roman (in its Central
+// European variant, whose Polish letters are in the face itself today).
 report::Font face(double points, bool boldUnderlined) {
-    report::Font f;
-    f.family = kFace;
-    f.points = points;
-    f.bold = boldUnderlined;
-    f.underline = boldUnderlined;
-    return f;
+    return report::Font::sized(points, boldUnderlined, boldUnderlined);
 }
-
-// Places texts given in the printer's dots on a page kept in tenths of a millimetre.
-class Canvas {
-public:
-    Canvas(report::Page& page, int dpi) : m_page(page), m_dpi(dpi) {}
-
-    void text(int x, int y, int width, int height, const QString& text, const report::Font& font,
-              report::Align align, bool clip) {
-        m_page.addText(QRectF(tenths(x), tenths(y), tenths(width), tenths(height)), text, font, align, clip);
-    }
-
-private:
-    double tenths(int dots) const { return dots * report::kTenthsPerInch / m_dpi; }
-
-    report::Page& m_page;
-    const int m_dpi;
-};
 
 } // namespace
 
@@ -75,7 +50,7 @@ report::Document document(const Sheet& sheet, int dpi, const std::function<bool(
     doc.title = QStringLiteral("ZESTAWIENIE DANYCH DLA EWIDENCJI PRZEJAZDÓW");
     doc.orientation = QPageLayout::Landscape;
     report::Page& page = doc.addPage();
-    Canvas canvas(page, dpi);
+    report::DotCanvas canvas(page, dpi);
 
     const int gap = dpi / 10;
     const report::Measure measure(dpi);

@@ -9,13 +9,9 @@
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
-#include "platform/Dialogs.h"
-#include "reports/engine/Output.h"
 #include "reports/engine/SaveAsPdf.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
-
-#include <QPrinter>
 
 namespace tarlok {
 
@@ -43,18 +39,6 @@ const Heading kHeadings[15] = {
     {{"Zużyte", "paliwo [dm3]", "narastająco"}},
     {{"VAT", "[zł]", "miesięcznie"}},
     {{"Zużycie", "Paliwa", "100 km"}},
-};
-
-// Keeps a window disabled for its lifetime, whichever way the work inside ends.
-class DisabledWhile {
-public:
-    explicit DisabledWhile(QWidget& window) : m_window(window) { m_window.setEnabled(false); }
-    ~DisabledWhile() { m_window.setEnabled(true); }
-    DisabledWhile(const DisabledWhile&) = delete;
-    DisabledWhile& operator=(const DisabledWhile&) = delete;
-
-private:
-    QWidget& m_window;
 };
 
 } // namespace
@@ -121,25 +105,18 @@ void SummaryTab::WyliczZestawienie() {
 
 void SummaryTab::printSummary() {
     AppContext& ctx = m_forms.context;
-    if (!ctx.output)
-        return;
-    const DisabledWhile disabled(m_window);
-    QPrinter& printer = ctx.output->printer();
-    const auto document = summaryprint::document(
-        sheet(), printer.logicalDpiY(), [&printer] { return printer.printerState() == QPrinter::Aborted; });
-    if (!ctx.output->print(document))
-        ctx.dialogs.messageBox(QStringLiteral("Wydruk nie powiódł się - sprawdź drukarkę."),
-                               QStringLiteral("Błąd"));
+    report::printDotPage(ctx.output, ctx.dialogs, summaryPage(), &m_window);
 }
 
 void SummaryTab::previewSummary() {
     AppContext& ctx = m_forms.context;
-    if (!ctx.output)
-        return;
-    // Laid out in the dots of 1200 dpi, the resolution of the PDF file; the preview draws the page on any
-    // device at the device's own resolution.
-    const auto document = summaryprint::document(sheet(), 1200);
-    ctx.output->preview(document, report::previewWithPdf(ctx.dialogs, document.title, document.title));
+    report::previewDotPage(ctx.output, ctx.dialogs, summaryPage());
+}
+
+report::DotPage SummaryTab::summaryPage() const {
+    return [sheet = sheet()](int dpi, const std::function<bool()>& aborted) {
+        return summaryprint::document(sheet, dpi, aborted);
+    };
 }
 
 summaryprint::Sheet SummaryTab::sheet() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SummaryPrintout.h"
+#include "reports/engine/SaveAsPdf.h"
 
 #include <QObject>
 
@@ -41,6 +42,8 @@ public:
 private:
     // The vehicle and the texts of the grid's month lines, as printed.
     summaryprint::Sheet sheet() const;
+    // The summary page as the grid shows it, to be laid out at any resolution.
+    report::DotPage summaryPage() const;
 
     TEwidencja_przejazdow& m_window;
     Forms& m_forms;

@@ -15,7 +15,6 @@
 #include "core/Forms.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "reports/engine/Output.h"
 #include "reports/engine/SaveAsPdf.h"
 #include "store/Database.h"
 #include "store/Table.h"
@@ -507,15 +506,10 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
 
 void TFormularzWydrukow::send(const report::Document& document, const ReportForm& form) {
     AppContext& ctx = m_forms.context;
-    if (!ctx.output)
-        return;
-    if (m_ui->CheckBoxDrukarka->isChecked()) {
-        if (!ctx.output->print(document))
-            ctx.dialogs.messageBox(QStringLiteral("Wydruk nie powiódł się - sprawdź drukarkę."),
-                                   QStringLiteral("Błąd"));
-        return;
-    }
-    ctx.output->preview(document, report::previewWithPdf(ctx.dialogs, form.windowTitle(), document.title));
+    if (m_ui->CheckBoxDrukarka->isChecked())
+        report::printOrTell(ctx.output, ctx.dialogs, document);
+    else
+        report::showWithPdf(ctx.output, ctx.dialogs, document, form.windowTitle());
 }
 
 } // namespace tarlok

@@ -37,6 +37,14 @@ struct Font {
         f.points = size;
         return f;
     }
+    // The default face (Times New Roman) at a size; bold and underlined as asked.
+    static Font sized(double size, bool isBold = false, bool isUnderlined = false) {
+        Font f;
+        f.points = size;
+        f.bold = isBold;
+        f.underline = isUnderlined;
+        return f;
+    }
     Font asBold() const {
         Font f = *this;
         f.bold = true;
@@ -87,6 +95,24 @@ struct Page {
     QStringList readingOrder() const;
     // The first text in reading order that equals `text`; nullptr when there is none.
     const TextItem* find(const QString& text) const;
+};
+
+// Places texts given in a device's dots on a page kept in tenths of a millimetre: for the printouts that
+// are drawn straight in the printer's units rather than laid out in bands.
+class DotCanvas {
+public:
+    DotCanvas(Page& page, int dpi) : m_page(page), m_dpi(dpi) {}
+
+    void text(int x, int y, int width, int height, const QString& text, const Font& font, Align align,
+              bool clip) {
+        m_page.addText(QRectF(tenths(x), tenths(y), tenths(width), tenths(height)), text, font, align, clip);
+    }
+
+private:
+    double tenths(int dots) const { return dots * kTenthsPerInch / m_dpi; }
+
+    Page& m_page;
+    const int m_dpi;
 };
 
 // A laid-out report: pages of positioned items, ready to be painted on any device or read by a test.
