@@ -68,6 +68,18 @@ constexpr int kVehicleHeight = 50; // the vehicle line of the all-vehicles state
 // Captions and amounts shrink rather than touch their neighbour: the columns stand 0.2 mm apart.
 constexpr int kSpare = 8;
 
+// The title band: the report's title centred near the top, framed; the band's height leaves room for
+// what a statement adds below the title.
+Band& titleBand(report::Report& r, int height) {
+    Band& title = r.title();
+    title.setHeight(height).setFrame(report::AllSides);
+    title.label({0, 15, 1900, 0}, r.documentTitle())
+        .setName(QStringLiteral("QRLabelTytul"))
+        .setFont(Font::sized(12, true))
+        .setAlign(Align::Centre);
+    return title;
+}
+
 // Page, font, column header, footer: what both statements share.
 void pageAndHeader(report::Report& r) {
     r.setOrientation(QPageLayout::Portrait);
@@ -201,13 +213,8 @@ TTerminyDruk::TTerminyDruk(Forms& forms)
     r.setClock(&forms.context.clock);
     pageAndHeader(r);
 
-    Band& title = r.title();
-    title.setHeight(130).setFrame(report::AllSides);
-    title.label({0, 15, 1900, 0}, QStringLiteral("Zestwienie Terminów i Kosztów dla Pojazdu"))
-        .setName(QStringLiteral("QRLabelTytul"))
-        .setFont(Font::sized(12, true))
-        .setAlign(Align::Centre);
-    title.label({8, 80, 1884, 0}, QString())
+    titleBand(r, 130)
+        .label({8, 80, 1884, 0}, QString())
         .setName(QStringLiteral("QRLabelDanePojazdu"))
         .setFont(Font::sized(10))
         .setShrinkToFit(true);
@@ -241,12 +248,7 @@ TTerminyDruk1::TTerminyDruk1(Forms& forms)
     r.setClock(&forms.context.clock);
     pageAndHeader(r);
 
-    Band& title = r.title();
-    title.setHeight(75).setFrame(report::AllSides);
-    title.label({0, 15, 1900, 0}, QStringLiteral("Zestwienie Terminów i Kosztów dla Pojazdów"))
-        .setName(QStringLiteral("QRLabelTytul"))
-        .setFont(Font::sized(12, true))
-        .setAlign(Align::Centre);
+    titleBand(r, 75);
 
     Band& vehicle = r.detail();
     vehicle.setHeight(kVehicleHeight).setFrame(report::AllSides).setFont(Font::sized(10));
