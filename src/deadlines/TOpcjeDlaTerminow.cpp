@@ -602,14 +602,9 @@ QString TOpcjeDlaTerminow::heldPendingRow() const {
 }
 
 // "&Drukuj": the statement of the current vehicle, or of every vehicle with "Wszystkie pojazdy", read
-// through the printout's own tables with this window's year filter. A changed row not yet saved is
-// refused first, so that paper never shows other figures than the screen.
+// through the printout's own tables with this window's year filter (a changed row not yet saved is
+// refused there, so that paper never shows other figures than the screen).
 void TOpcjeDlaTerminow::DrukujClick() {
-    const QString held = heldPendingRow();
-    if (!held.isEmpty()) {
-        m_forms.context.dialogs.message(held);
-        return;
-    }
     DeadlinePrint request;
     request.vehicle = currentVehicleNumber().toLongLong();
     request.allVehicles = allVehicles();
