@@ -53,9 +53,10 @@ void shoot(QWidget* window, const QString& folder, const QString& name) {
     window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-// The first page of a portrait document as the preview paints it, at 192 dpi.
+// The first page of a document as the preview paints it: A4 at 192 dpi, turned as the document is.
 void shootPage(const report::Document& document, const QString& folder, const QString& name) {
-    QImage page(1588, 2246, QImage::Format_RGB32);
+    const bool landscape = document.orientation == QPageLayout::Landscape;
+    QImage page(landscape ? 2246 : 1588, landscape ? 1588 : 2246, QImage::Format_RGB32);
     page.setDotsPerMeterX(7559);
     page.setDotsPerMeterY(7559);
     page.fill(Qt::white);
@@ -212,12 +213,7 @@ int main(int argc, char** argv) {
     app->output.clear();
     reg.ui()->DrukujZestawienie->click();
     if (app->output.count() > 0) {
-        QImage sheet(2246, 1588, QImage::Format_RGB32); // landscape A4 at 192 dpi
-        sheet.setDotsPerMeterX(7559);
-        sheet.setDotsPerMeterY(7559);
-        sheet.fill(Qt::white);
-        report::paint(app->output.last().document, sheet);
-        sheet.save(folder + QStringLiteral("/wydruk_zestawienia.png"));
+        shootPage(app->output.last().document, folder, QStringLiteral("wydruk_zestawienia"));
     }
     reg.ui()->PageControl1->setCurrentWidget(reg.ui()->Koszty);
     // The print selection, and the first page of each of its four reports as the preview paints it.
@@ -230,15 +226,7 @@ int main(int argc, char** argv) {
         print.ui()->Drukuj->click();
         if (app->output.count() == 0)
             continue; // a report with nothing to print
-        const report::Document& document = app->output.last().document;
-        QImage page(1588, 2246, QImage::Format_RGB32); // A4 at 192 dpi
-        page.setDotsPerMeterX(7559);
-        page.setDotsPerMeterY(7559);
-        page.fill(Qt::white);
-        report::Document first = document;
-        first.pages.resize(1);
-        report::paint(first, page);
-        page.save(folder + QStringLiteral("/wydruk_%1.png").arg(choice));
+        shootPage(app->output.last().document, folder, QStringLiteral("wydruk_%1").arg(choice));
     }
     print.hide();
 
@@ -399,12 +387,7 @@ int main(int argc, char** argv) {
     app->output.clear();
     lumpSums.ui()->Drukuj->click();
     if (app->output.count() > 0) {
-        QImage sheet(2246, 1588, QImage::Format_RGB32); // landscape A4 at 192 dpi
-        sheet.setDotsPerMeterX(7559);
-        sheet.setDotsPerMeterY(7559);
-        sheet.fill(Qt::white);
-        report::paint(app->output.last().document, sheet);
-        sheet.save(folder + QStringLiteral("/wydruk_ryczaltu.png"));
+        shootPage(app->output.last().document, folder, QStringLiteral("wydruk_ryczaltu"));
     }
     lumpSums.close();
     // The backup window with a second disk chosen, the same window half way through the trips table,
