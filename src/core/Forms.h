@@ -1,10 +1,12 @@
 #pragma once
 
+#include "EnterInBoxes.h"
 #include "TableHolders.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace tarlok {
@@ -73,8 +75,11 @@ public:
     TableHolders tableHolders;
 
     // Keeps a window (or a printout) for the run; they are destroyed in the reverse order of adoption.
+    // Every window keeps Enter in its boxes.
     template <class Window> Window* adopt(std::unique_ptr<Window> window) {
         Window* raw = window.get();
+        if constexpr (std::is_base_of_v<QWidget, Window>)
+            keepEnterInBoxes(*raw);
         m_windows.push_back(std::move(window));
         return raw;
     }

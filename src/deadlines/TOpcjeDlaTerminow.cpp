@@ -27,6 +27,7 @@
 #include <QSignalBlocker>
 
 #include <limits>
+#include <vector>
 
 namespace tarlok {
 
@@ -139,6 +140,26 @@ void TOpcjeDlaTerminow::setupControls() {
     m_slotLabels = {ui->LabelUbezpieczenieOC, ui->LabelTerminOC2, ui->LabelTerminAC1, ui->LabelTerminAC2,
                     ui->LabelPrzegTech,       ui->LabelPrzegGwar, ui->LabelNaprawa,   ui->LabelWymiana,
                     ui->LabelWaznosci,        ui->LabelInny};
+    // What shows and hides with the row, the kinds watched, the service alarm and the table's creation
+    // keeps its room, so that no panel of the window moves.
+    std::vector<QWidget*> keepRoom{ui->LabelUbezpieczenieAC,
+                                   ui->LabelTerminOC1,
+                                   ui->EditAlarmSerwis,
+                                   ui->LabelDoSerwisowania,
+                                   ui->LabelIleZostalo,
+                                   ui->LabelKm,
+                                   ui->PrzekazAutoSerwis,
+                                   ui->Panel1,
+                                   ui->Panel2,
+                                   ui->Panel4,
+                                   ui->Panel5};
+    keepRoom.insert(keepRoom.end(), m_pickers.begin(), m_pickers.end());
+    keepRoom.insert(keepRoom.end(), m_slotLabels.begin(), m_slotLabels.end());
+    for (QWidget* w : keepRoom) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     m_watchBoxes = {ui->DBCheckBoxTerminOC,        ui->DBCheckBoxTerminAC,      ui->DBCheckBoxTerminPrzegTech,
                     ui->DBCheckBoxTerminPrzegGwar, ui->DBCheckBoxTerminNaprawy, ui->DBCheckBoxTerminWymiany,
                     ui->DBCheckBoxTerminWazDokum,  ui->DBCheckBoxTerminyInne};

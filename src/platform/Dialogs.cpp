@@ -4,12 +4,48 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
 namespace tarlok {
+
+namespace {
+
+// The file list's columns that the file model writes in the system's locale (sizes and dates), written
+// in the default locale instead.
+class ProgramLocaleFiles final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        switch (index.column()) {
+        case 1:
+            if (files->isDir(source))
+                return QIdentityProxyModel::data(index, role);
+            return QLocale().formattedDataSize(files->size(source));
+        case 3:
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        default:
+            return QIdentityProxyModel::data(index, role);
+        }
+    }
+};
+
+} // namespace
+
+void useProgramLocale(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new ProgramLocaleFiles(&dialog));
+}
 
 WidgetDialogs::WidgetDialogs(QString applicationTitle) : m_title(std::move(applicationTitle)) {
 }
@@ -50,7 +86,12 @@ int WidgetDialogs::showModal(QWidget* window) {
 
 QString WidgetDialogs::askSaveFileName(const QString& caption, const QString& suggestedName,
                                        const QString& filter) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName, filter);
+    QFileDialog dialog(QApplication::activeWindow(), caption, suggestedName, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    useProgramLocale(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace tarlok

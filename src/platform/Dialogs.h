@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace tarlok {
@@ -28,6 +29,10 @@ public:
     virtual QString askSaveFileName(const QString& caption, const QString& suggestedName,
                                     const QString& filter) = 0;
 };
+
+// A file dialog of the program: Qt's own dialog, its list's dates and sizes written in the program's
+// locale (Polish) whatever the system's locale is, as everything else in the program.
+void useProgramLocale(QFileDialog& dialog);
 
 // Production dialogs: QMessageBox and QDialog::exec().
 class WidgetDialogs final : public Dialogs {

@@ -12,13 +12,6 @@
 
 namespace tarlok {
 
-const QString TSprawdzenieLicznika::kChainWhole =
-    QStringLiteral("Licznik jest ciągły: każdy przejazd zaczyna się od stanu licznika, na którym "
-                   "skończył się poprzedni.");
-const QString TSprawdzenieLicznika::kNoTrips = QStringLiteral("Brak przejazdów pojazdu w wybranym okresie.");
-const QString TSprawdzenieLicznika::kGap = QStringLiteral("luka - km niezapisane");
-const QString TSprawdzenieLicznika::kOverlap = QStringLiteral("nakładanie - km liczone dwa razy");
-
 QString TSprawdzenieLicznika::breaksFound(int count) {
     return QStringLiteral("Liczba przerw ciągłości licznika: %1. Przejazd w wierszu nie zaczyna się od "
                           "stanu licznika, na którym skończył się poprzedni przejazd.")
@@ -56,10 +49,13 @@ void TSprawdzenieLicznika::check(const Vehicle& vehicle, int year, int month) {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     for (int row = 0; row < int(m_found.size()); ++row) {
         const odometer::Break& b = m_found[size_t(row)];
-        const QString texts[] = {numbers::shortDate(b.date),         vehicle.registration,
-                                 numbers::shortDate(b.previousDate), numbers::integer(b.previousEnd),
-                                 numbers::integer(b.start),          numbers::integer(b.difference()),
-                                 b.isGap() ? kGap : kOverlap};
+        const QString texts[] = {numbers::shortDate(b.date),
+                                 vehicle.registration,
+                                 numbers::shortDate(b.previousDate),
+                                 numbers::integer(b.previousEnd),
+                                 numbers::integer(b.start),
+                                 numbers::integer(b.difference()),
+                                 (b.isGap() ? kGap : kOverlap).toString()};
         for (int c = 0; c < 7; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             if (c >= 3 && c <= 5)
@@ -70,9 +66,9 @@ void TSprawdzenieLicznika::check(const Vehicle& vehicle, int year, int month) {
     grid->setCurrentItem(nullptr);
     m_ui->Zamknij->setFocus();
     if (trips.empty())
-        m_ui->LabelWynik->setText(kNoTrips);
+        m_ui->LabelWynik->setText(kNoTrips.toString());
     else if (m_found.empty())
-        m_ui->LabelWynik->setText(kChainWhole);
+        m_ui->LabelWynik->setText(kChainWhole.toString());
     else
         m_ui->LabelWynik->setText(breaksFound(int(m_found.size())));
 }

@@ -30,13 +30,15 @@ public:
     };
 
     // What the window says of a period without breaks, and without trips.
-    static const QString kChainWhole;
-    static const QString kNoTrips;
+    static constexpr QStringView kChainWhole =
+        u"Licznik jest ciągły: każdy przejazd zaczyna się od stanu licznika, "
+        u"na którym skończył się poprzedni.";
+    static constexpr QStringView kNoTrips = u"Brak przejazdów pojazdu w wybranym okresie.";
     // The line above the breaks: their number.
     static QString breaksFound(int count);
     // The kind of a break, in its line.
-    static const QString kGap;
-    static const QString kOverlap;
+    static constexpr QStringView kGap = u"luka - km niezapisane";
+    static constexpr QStringView kOverlap = u"nakładanie - km liczone dwa razy";
 
     explicit TSprawdzenieLicznika(Forms& forms);
     ~TSprawdzenieLicznika() override;

@@ -53,6 +53,18 @@ QList<QVariantMap> storedRows(TestApp& app) {
     return app.rows("Terminy.db");
 }
 
+// Every panel and box shown in both states stands where it stood.
+bool samePlaces(const QMap<QString, QRect>& now, const QMap<QString, QRect>& before) {
+    bool same = true;
+    for (auto it = now.begin(); it != now.end(); ++it) {
+        if (before.contains(it.key()) && before[it.key()] != it.value()) {
+            qWarning() << it.key() << "moved from" << before[it.key()] << "to" << it.value();
+            same = false;
+        }
+    }
+    return same;
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -119,8 +131,11 @@ private slots:
         for (int column : {2, 4, 6, 7, 8, 9, 10})
             QCOMPARE(dl.columnWidth(column), 0);
 
-        // Ticked by the user: the kind's picker comes back on today (the row has no date this year).
+        // Ticked by the user: the kind's picker comes back on today (the row has no date this year),
+        // in its own room: no panel moves.
+        const auto places = dl.places();
         dl.tick(PrzegGwar);
+        QVERIFY(samePlaces(dl.places(), places));
         QVERIFY(dl.isPickerShown(SlotGwar));
         QVERIFY(dl.isShown("LabelPrzegGwar"));
         QCOMPARE(dl.date(SlotGwar), kToday);
@@ -371,7 +386,9 @@ private slots:
         QVERIFY(!dl.isAlarmShown());
         dl.setSpin(Spin::KmBefore, 500);
 
+        const auto places = dl.places();
         dl.handOver(true);
+        QVERIFY(samePlaces(dl.places(), places)); // the alarm gone, its room kept
         const QVariantMap car = app->rows("Pojazdy.db")[0];
         QCOMPARE(car["StanLicznikaPo"], QVariant(qint64(19600)));
         QCOMPARE(car["DataOstSerwisu"], QVariant(kToday));

@@ -1,11 +1,13 @@
 // Painting Documents: a report written as PDF and read back with poppler's tools, the placement of
 // items on an image, and the preview's "Zapisz jako PDF" action.
+#include "platform/Dialogs.h"
 #include "reports/engine/Painter.h"
 #include "reports/engine/Preview.h"
 #include "reports/engine/Report.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QLocale>
 #include <QPrintPreviewDialog>
@@ -15,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 using namespace tarlok::report;
 
@@ -165,6 +168,31 @@ private slots:
         answer = QStringLiteral("/nonexistent-folder/podglad.pdf");
         save->trigger();
         QCOMPARE(failures, QStringList{answer});
+    }
+
+    // The file dialog that asks for the PDF's name lists dates and sizes in Polish, not in the system's
+    // locale (the tests run with LC_ALL=C.UTF-8, where the list would read "9 Dec 2026").
+    void theFileDialogSpeaksPolish() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("zestawienie.pdf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1536, 'x'));
+        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly)); // the time set once the writes are done
+        QVERIFY(
+            file.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(10, 5)), QFileDevice::FileModificationTime));
+        file.close();
+
+        QFileDialog dialog(nullptr, QStringLiteral("Zapisz jako PDF"), dir.path());
+        tarlok::useProgramLocale(dialog);
+        auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(list);
+        QAbstractItemModel* model = list->model();
+        QModelIndex row;
+        QTRY_VERIFY((row = model->index(0, 0, list->rootIndex())).isValid());
+        QCOMPARE(row.data().toString(), QStringLiteral("zestawienie.pdf"));
+        QCOMPARE(row.siblingAtColumn(3).data().toString(), QStringLiteral("9.12.2026 10:05"));
+        QCOMPARE(row.siblingAtColumn(1).data().toString(), QStringLiteral("1,50 KiB"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "ui_TMeniProgramu.h"
 #include "ui_TOpcjeDlaTerminow.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 namespace tarlok::test {
@@ -272,6 +273,17 @@ bool DeadlinesDriver::isPickerShown(deadlines::Slot slot) const {
 bool DeadlinesDriver::isShown(const QString& name) const {
     const QWidget* w = window().findChild<QWidget*>(name);
     return w && w->isVisible();
+}
+
+QMap<QString, QRect> DeadlinesDriver::places() const {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QMap<QString, QRect> places;
+    for (const QWidget* w : window().findChildren<QWidget*>()) {
+        const bool panel = w->objectName().startsWith(QLatin1String("Panel"));
+        if ((panel || qobject_cast<const QLineEdit*>(w)) && w->isVisible() && !w->objectName().isEmpty())
+            places.insert(w->objectName(), QRect(w->mapTo(&window(), QPoint(0, 0)), w->size()));
+    }
+    return places;
 }
 
 QSpinBox* DeadlinesDriver::spinBox(Spin which) const {

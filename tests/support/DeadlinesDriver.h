@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QDate>
+#include <QMap>
+#include <QRect>
 #include <QString>
 
 class QAbstractButton;
@@ -97,6 +99,9 @@ public:
     bool isPickerShown(deadlines::Slot slot) const;
     // Whether the control of that name ("LabelUbezpieczenieOC", "Panel1", ...) is shown.
     bool isShown(const QString& name) const;
+    // Where each panel and each box shown stands (in the window's coordinates), once laid out; by
+    // object name.
+    QMap<QString, QRect> places() const;
     void setSpin(Spin spin, int value);
     int spin(Spin spin) const;
 

@@ -1,0 +1,214 @@
+// Enter in a box of any window confirms that box and nothing else: no button of the window is pressed,
+// nothing is printed, stored, deleted or closed.
+#include "support/TestApp.h"
+#include "support/Typing.h"
+
+#include "app/TMeniProgramu.h"
+#include "app/TParametry1.h"
+#include "archive/TKopiujProgram.h"
+#include "archive/TOdtwarzanieDanych.h"
+#include "deadlines/TInformacjeNotatki.h"
+#include "deadlines/TOpcjeDlaTerminow.h"
+#include "lumpsum/TRyczaltEwidencja.h"
+#include "reference/TCel_Wyjazdu.h"
+#include "reference/TJaki_Wydatek.h"
+#include "reference/TKierowcy1.h"
+#include "reference/TNowy_Okres.h"
+#include "reference/TPojazdy_firmy.h"
+#include "reference/TStawki_poj.h"
+#include "reference/TTrasy.h"
+#include "reference/TWlascicielPodatnik.h"
+#include "register/TEwidencja_przejazdow.h"
+#include "register/TSprawdzenieLicznika.h"
+#include "reports/TFormularzWydrukow.h"
+#include "store/Tables.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLineEdit>
+
+#include <functional>
+
+using namespace tarlok;
+using tarlok::test::TestApp;
+
+namespace {
+
+// Every file of the data folder with a hash of its bytes.
+QMap<QString, QByteArray> filesOf(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(name, QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1));
+    }
+    return files;
+}
+
+// The boxes of a window a user can type into or choose in: line edits of their own, combo boxes,
+// spin and date boxes, grids and lists.
+QList<QWidget*> boxesOf(QWidget* window) {
+    QList<QWidget*> boxes;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->isEnabled())
+            continue;
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            const bool inside = qobject_cast<QComboBox*>(w->parentWidget()) ||
+                                qobject_cast<QAbstractSpinBox*>(w->parentWidget());
+            if (!inside && !edit->isReadOnly())
+                boxes << w;
+        } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                   qobject_cast<QAbstractItemView*>(w)) {
+            boxes << w;
+        }
+    }
+    return boxes;
+}
+
+using Opener = std::function<QWidget*(TestApp&)>;
+
+// How the user reaches each window, with the register open on a vehicle and its month.
+const QMap<QString, Opener>& openers() {
+    static const QMap<QString, Opener> map{
+        {"wydruki",
+         [](TestApp& app) -> QWidget* {
+             app.reg().ZestawWydrukowClick();
+             return app.forms().FormularzWydrukow;
+         }},
+        {"terminy",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedButton4Click();
+             return app.forms().OpcjeDlaTerminow;
+         }},
+        {"notatki",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedButton4Click();
+             app.forms().InformacjeNotatki->showForYear(QStringLiteral("2024"));
+             return app.forms().InformacjeNotatki;
+         }},
+        {"ryczalt",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedRyczaltClick();
+             return app.forms().RyczaltEwidencja;
+         }},
+        {"pojazdy",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedPojazdyClick();
+             return app.forms().Pojazdy_firmy;
+         }},
+        {"kierowcy",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->Kierowcy1Click();
+             return app.forms().Kierowcy1;
+         }},
+        {"wlasciciel",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->Waciciel1Click();
+             return app.forms().WlascicielPodatnik;
+         }},
+        {"cele",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedCeleClick();
+             return app.forms().Cel_Wyjazdu;
+         }},
+        {"trasy",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedTrasaClick();
+             return app.forms().Trasy;
+         }},
+        {"wydatki",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedWydatkiClick();
+             return app.forms().Jaki_Wydatek;
+         }},
+        {"stawki",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedStawkiClick();
+             return app.forms().Stawki_poj;
+         }},
+        {"nowy okres",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedOkresClick();
+             return app.forms().Nowy_Okres;
+         }},
+        {"kopia",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->SpeedButton2Click();
+             return app.forms().KopiujProgram;
+         }},
+        {"odtwarzanie",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->Odtwarzaniedanych1Click();
+             return app.forms().OdtwarzanieDanych;
+         }},
+        {"licznik",
+         [](TestApp& app) -> QWidget* {
+             app.reg().SprawdzLicznikClick();
+             return app.forms().SprawdzenieLicznika;
+         }},
+        {"parametry",
+         [](TestApp& app) -> QWidget* {
+             app.forms().MeniProgramu->ParametryClick();
+             return app.forms().Parametry1;
+         }},
+        {"ewidencja",
+         [](TestApp& app) -> QWidget* {
+             return &app.reg();
+         }},
+    };
+    return map;
+}
+
+} // namespace
+
+class EnterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enterInEveryBoxPressesNothing_data() {
+        QTest::addColumn<QString>("window");
+        for (const QString& name : openers().keys())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void enterInEveryBoxPressesNothing() {
+        QFETCH(QString, window);
+        auto app = TestApp::started();
+        app->openRegisterOnAVehicle();
+        app->dialogs.setCloseModalWindows(false); // a modal window stays open for the keys
+        app->seed(QStringLiteral("Trasy"), {{"Trasa", "Kraków - Tarnów"}, {"Kilometry", 80}});
+        app->database.createTable(app->dataFolder(), tables::ryczalt());
+        QWidget* shown = openers()[window](*app);
+        QVERIFY(shown);
+        QVERIFY2(shown->isVisible(), "the window opens");
+        app->dialogs.clear();
+        app->output.clear();
+        const auto before = filesOf(app->dataFolder());
+
+        QList<QWidget*> boxes = boxesOf(shown);
+        if (boxes.isEmpty())
+            boxes << shown; // a window of buttons and texts: Enter anywhere in it
+        for (QWidget* box : boxes) {
+            if (!box->isVisible() || !box->isEnabled())
+                continue;
+            box->setFocus();
+            // The box's own text typed again, then Enter and the keypad's Enter.
+            if (auto* edit = qobject_cast<QLineEdit*>(box))
+                test::retype(edit, edit->text());
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+            const QString what = QStringLiteral("%1 in %2").arg(box->objectName(), window);
+            QVERIFY2(shown->isVisible(), qPrintable("closed by Enter: " + what));
+            QVERIFY2(app->output.count() == 0, qPrintable("printed by Enter: " + what));
+            QVERIFY2(app->dialogs.texts().isEmpty(),
+                     qPrintable("a message after Enter in " + what + ": " + app->dialogs.lastText()));
+        }
+        QCOMPARE(filesOf(app->dataFolder()), before);
+    }
+};
+
+TARLOK_TEST_MAIN(EnterTest)
+#include "tst_enter.moc"
