@@ -70,6 +70,9 @@ void TKopiujProgram::KopiujClick() {
 void TKopiujProgram::backup() {
     if (!nothingPending())
         return;
+    const Drive drive = archiveDrive();
+    if (!driveAvailable(drive, true, QStringLiteral("KOPIA NIE ZOSTAŁA WYKONANA")))
+        return;
     closeTables();
     const QString dataFolder = forms().context.dataFolder();
     // A table left with a journal by a crash is settled through the engine first: no archive holds one.
@@ -86,7 +89,6 @@ void TKopiujProgram::backup() {
             files.append(file);
     }
     const qint64 total = archive::totalBytes(files);
-    const Drive drive = archiveDrive();
     resetCounters(total, drive);
     if (drive.floppy)
         backupToFloppies(files, total, drive);

@@ -100,6 +100,34 @@ private slots:
                  QStringList{"05_03_2006"});
     }
 
+    // A drive unmounted or made read-only after it was chosen takes nothing, and nothing goes to any
+    // other drive: the user is told.
+    void aDriveGoneOrReadOnlyTakesNothing_data() {
+        QTest::addColumn<bool>("unmounted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unmounted") << true << "DYSK \"D:\" JEST NIEDOSTĘPNY - KOPIA NIE ZOSTAŁA WYKONANA";
+        QTest::newRow("read-only") << false
+                                   << "NA DYSKU \"D:\" NIE MOŻNA ZAPISAĆ - KOPIA NIE ZOSTAŁA WYKONANA";
+    }
+    void aDriveGoneOrReadOnlyTakesNothing() {
+        QFETCH(bool, unmounted);
+        QFETCH(QString, message);
+        QTemporaryDir disk;
+        auto app = startedWithDiskD(disk);
+        const QString ownArchive = paths::resolve(app->drive(), "Tarlok/Archiwum.Poj");
+        ArchiveDriver(*app).backupWindow([&](TKopiujProgram& w) {
+            ArchiveDriver::chooseDrive(w, "D:");
+            if (unmounted)
+                app->drives.setMounted("D:", false);
+            else
+                app->drives.setReadOnly("D:", true);
+            QTest::mouseClick(w.ui()->Kopiuj, Qt::LeftButton);
+        });
+        QCOMPARE(app->dialogs.texts(), QStringList{message});
+        QVERIFY(!QFileInfo::exists(ownArchive));
+        QVERIFY(QDir(disk.path()).isEmpty());
+    }
+
     // Short of room for a new dated folder: the question; No copies nothing and leaves no folder.
     void tooLittleRoomAnsweredNo() {
         QTemporaryDir disk;
