@@ -163,8 +163,11 @@ void ArchiveWindow::fillFolders() {
     if (drives().readable(drive)) {
         const QStringList folders =
             QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-        for (const QString& folder : folders)
-            add(folder, archive::joined(m_folder, folder), depth + 1, closed);
+        for (const QString& folder : folders) {
+            // A backup's folder of files not yet verified is no archive.
+            if (!archive::isTemporaryName(folder))
+                add(folder, archive::joined(m_folder, folder), depth + 1, closed);
+        }
     }
     list->setCurrentItem(current);
 }
