@@ -28,6 +28,7 @@ namespace tarlok {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+constexpr int kFloppyRole = Qt::UserRole + 1;
 constexpr qint64 kDisplayEveryMs = 50;
 
 QString native(const QString& path) {
@@ -66,8 +67,27 @@ Drives& ArchiveWindow::drives() const {
 }
 
 Drive ArchiveWindow::archiveDrive() {
-    const Drive drive = drives().find(m_c.DyskDlaArchiwum->currentText());
-    return drive.isValid() ? drive : drives().programDrive();
+    const QComboBox* box = m_c.DyskDlaArchiwum;
+    const int i = box->currentIndex();
+    if (i < 0)
+        return drives().programDrive();
+    return Drive{box->itemText(i), box->itemData(i, kPathRole).toString(),
+                 box->itemData(i, kFloppyRole).toBool()};
+}
+
+bool ArchiveWindow::driveAvailable(const Drive& drive, bool writing, const QString& refused) {
+    if (drive.floppy)
+        return true;
+    const QString name = QStringLiteral("\"") + drive.name + QLatin1Char('"');
+    QString text;
+    if (!drives().readable(drive))
+        text = QStringLiteral("DYSK ") + name + QStringLiteral(" JEST NIEDOSTĘPNY - ") + refused;
+    else if (writing && !drives().writable(drive))
+        text = QStringLiteral("NA DYSKU ") + name + QStringLiteral(" NIE MOŻNA ZAPISAĆ - ") + refused;
+    else
+        return true;
+    m_forms.context.dialogs.message(text);
+    return false;
 }
 
 // ---------------------------------------------------------------- the archive drive and folder
@@ -107,8 +127,10 @@ void ArchiveWindow::fillDrives() {
     const QSignalBlocker block(m_c.DyskDlaArchiwum);
     const QString chosen = m_c.DyskDlaArchiwum->currentText();
     m_c.DyskDlaArchiwum->clear();
-    for (const Drive& drive : drives().list())
-        m_c.DyskDlaArchiwum->addItem(drive.name);
+    for (const Drive& drive : drives().list()) {
+        m_c.DyskDlaArchiwum->addItem(drive.name, drive.root);
+        m_c.DyskDlaArchiwum->setItemData(m_c.DyskDlaArchiwum->count() - 1, drive.floppy, kFloppyRole);
+    }
     const int index = m_c.DyskDlaArchiwum->findText(chosen, Qt::MatchFixedString);
     m_c.DyskDlaArchiwum->setCurrentIndex(index >= 0 ? index : 0);
 }
@@ -141,8 +163,11 @@ void ArchiveWindow::fillFolders() {
     if (drives().readable(drive)) {
         const QStringList folders =
             QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-        for (const QString& folder : folders)
-            add(folder, archive::joined(m_folder, folder), depth + 1, closed);
+        for (const QString& folder : folders) {
+            // A backup's folder of files not yet verified is no archive.
+            if (!archive::isTemporaryName(folder))
+                add(folder, archive::joined(m_folder, folder), depth + 1, closed);
+        }
     }
     list->setCurrentItem(current);
 }

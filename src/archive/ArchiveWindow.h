@@ -29,7 +29,7 @@ public:
 
     // The folder whose files PlikiArchiwum lists (the archive folder a restore takes).
     QString archiveFolder() const { return m_folder; }
-    // The drive chosen in DyskDlaArchiwum.
+    // The drive chosen in DyskDlaArchiwum, as it was offered (a drive gone since stays the one chosen).
     Drive archiveDrive();
     // True while a copy runs.
     bool isCopying() const { return m_copying; }
@@ -107,6 +107,10 @@ protected:
 
     // A trip, cost or vehicle being entered holds the copy: the user is told and false is returned.
     bool nothingPending();
+    // A hard disk taken away since it was chosen (or, `writing`, made read-only) is told, followed by
+    // `refused`, and false is returned: no other drive stands in for it. A missing floppy is asked for
+    // by the copy itself.
+    bool driveAvailable(const Drive& drive, bool writing, const QString& refused);
     // Closes every table and data window of the program; opens again what was open.
     void closeTables();
     void reopenTables();

@@ -1,6 +1,7 @@
 #include "TKopiujProgram.h"
 
 #include "ArchivePaths.h"
+#include "BackupSwap.h"
 #include "RestoreSwap.h"
 #include "common/Paths.h"
 #include "core/Actions.h"
@@ -70,6 +71,9 @@ void TKopiujProgram::KopiujClick() {
 void TKopiujProgram::backup() {
     if (!nothingPending())
         return;
+    const Drive drive = archiveDrive();
+    if (!driveAvailable(drive, true, QStringLiteral("KOPIA NIE ZOSTAŁA WYKONANA")))
+        return;
     closeTables();
     const QString dataFolder = forms().context.dataFolder();
     // A table left with a journal by a crash is settled through the engine first: no archive holds one.
@@ -86,7 +90,6 @@ void TKopiujProgram::backup() {
             files.append(file);
     }
     const qint64 total = archive::totalBytes(files);
-    const Drive drive = archiveDrive();
     resetCounters(total, drive);
     if (drive.floppy)
         backupToFloppies(files, total, drive);
@@ -98,19 +101,24 @@ void TKopiujProgram::backupToDisk(const QFileInfoList& files, qint64 total, cons
     Dialogs& dialogs = forms().context.dialogs;
     const archive::BackupPlace place =
         archive::backupPlace(drive, drives().programDrive(), forms().context.clock.today());
-    const bool created = !QFileInfo(place.folder).isDir();
     QDir().mkpath(place.root);
-    QDir().mkpath(place.folder);
+    archive::settleArchiveRoot(drives(), place.root);
+    const bool created = !QFileInfo(place.folder).isDir();
     if (drives().freeKb(drive) < archive::wholeKb(total) && created &&
         !dialogs.question(QStringLiteral("ZA MAŁO MIEJSCA NA WYBRANYM DYSKU DLA KOPII PLIKÓW DANYCH"),
                           QStringLiteral("Kontynuować"))) {
-        QDir().rmdir(place.folder); // made for this backup, and empty
         return;
     }
+    // The files go into a folder of their own; the earlier folder of the day stays as it is until every
+    // one of them is verified, and a backup that fails leaves nothing of its own.
+    const QString staged = archive::stagedFolder(place.folder);
+    const auto leaveNothing = qScopeGuard([&] { QDir(staged).removeRecursively(); });
+    QDir().mkpath(staged);
     for (const QFileInfo& file : files) {
-        const QString target = paths::fileIn(place.folder, file.fileName());
         showMessageLine(kCopying);
-        const archive::CopyOutcome outcome = copyFile(file.filePath(), target, target);
+        const archive::CopyOutcome outcome =
+            copyFile(file.filePath(), archive::joined(staged, file.fileName()),
+                     archive::joined(place.folder, file.fileName()));
         hideMessageLine();
         if (outcome == archive::CopyOutcome::ShortWrite) {
             clearProgress();
@@ -123,7 +131,7 @@ void TKopiujProgram::backupToDisk(const QFileInfoList& files, qint64 total, cons
             return;
         }
     }
-    finish(true, total);
+    finish(archive::putStagedInPlace(drives(), place.folder), total);
 }
 
 void TKopiujProgram::backupToFloppies(const QFileInfoList& files, qint64 total, const Drive& drive) {

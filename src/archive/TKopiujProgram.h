@@ -13,7 +13,8 @@ namespace tarlok {
 
 // The backup window: copies every file of the data folder into a dated archive folder on a hard disk,
 // or into the archive folder of as many floppies as it takes. Every file is verified before it takes
-// its name, so an earlier copy of the same day survives a backup that fails.
+// its name; on a hard disk the new set takes the place of the earlier one of the day only when all of
+// it is verified, so that one survives a backup that fails, whole.
 class TKopiujProgram : public ArchiveWindow {
     Q_OBJECT
 

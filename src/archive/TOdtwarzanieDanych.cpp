@@ -58,9 +58,11 @@ void TOdtwarzanieDanych::restore() {
     Dialogs& dialogs = ctx.dialogs;
     if (!nothingPending())
         return;
+    const Drive drive = archiveDrive();
+    if (!driveAvailable(drive, false, QStringLiteral("DANE NIE ZOSTAŁY ODTWORZONE")))
+        return;
     closeTables();
     const Drive program = drives().programDrive();
-    const Drive drive = archiveDrive();
     const QString source = archiveFolder();
     resetCounters(0, program);
     if (!archive::isArchiveFolder(source, drive, program)) {

@@ -213,7 +213,14 @@ QList<Drive> SystemDrives::list() {
 
 bool SystemDrives::readable(const Drive& drive) {
     const QStorageInfo volume(drive.root);
-    return volume.isValid() && volume.isReady() && QFileInfo(drive.root).isReadable();
+    if (!volume.isValid() || !volume.isReady() || !QFileInfo(drive.root).isReadable())
+        return false;
+    // A volume taken away leaves at most its mount point, an empty folder of another volume.
+    return drive.root == programDrive().root || QDir::cleanPath(volume.rootPath()) == drive.root;
+}
+
+bool SystemDrives::writable(const Drive& drive) {
+    return readable(drive) && !QStorageInfo(drive.root).isReadOnly() && QFileInfo(drive.root).isWritable();
 }
 
 qint64 SystemDrives::freeKb(const Drive& drive) {

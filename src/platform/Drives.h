@@ -53,6 +53,8 @@ public:
     virtual QList<Drive> list() = 0;
     // False when the drive cannot be read (no floppy in the drive, a volume gone).
     virtual bool readable(const Drive& drive) = 0;
+    // False when files cannot be written on the drive: it cannot be read, or it is read-only.
+    virtual bool writable(const Drive& drive) = 0;
     // Free and total space in whole kB (bytes / 1024, cut); -1 when the drive cannot be read.
     virtual qint64 freeKb(const Drive& drive) = 0;
     virtual qint64 totalKb(const Drive& drive) = 0;
@@ -80,6 +82,7 @@ public:
     Drive programDrive() override;
     QList<Drive> list() override;
     bool readable(const Drive& drive) override;
+    bool writable(const Drive& drive) override;
     qint64 freeKb(const Drive& drive) override;
     qint64 totalKb(const Drive& drive) override;
 

@@ -149,6 +149,16 @@ void SimulatedDrives::setListed(const QString& drive, bool listed) {
         s->listed = listed;
 }
 
+void SimulatedDrives::setMounted(const QString& drive, bool mounted) {
+    if (Simulated* s = simulated(drive))
+        s->mounted = mounted;
+}
+
+void SimulatedDrives::setReadOnly(const QString& drive, bool readOnly) {
+    if (Simulated* s = simulated(drive))
+        s->readOnly = readOnly;
+}
+
 void SimulatedDrives::inject(Fault fault, const QString& pathPart, qint64 afterBytes) {
     m_faults.append(Injected{fault, QDir::fromNativeSeparators(pathPart), afterBytes});
 }
@@ -160,7 +170,7 @@ Drive SimulatedDrives::programDrive() {
 QList<Drive> SimulatedDrives::list() {
     QList<Drive> drives;
     for (const Simulated& s : m_drives) {
-        if (s.listed)
+        if (s.listed && s.mounted && !s.readOnly)
             drives.append(s.drive);
     }
     return drives;
@@ -168,7 +178,11 @@ QList<Drive> SimulatedDrives::list() {
 
 bool SimulatedDrives::readable(const Drive& drive) {
     const Simulated* s = owner(drive.root);
-    return s && s->readable && QFileInfo(s->drive.root).isDir();
+    return s && s->readable && s->mounted && QFileInfo(s->drive.root).isDir();
+}
+
+bool SimulatedDrives::writable(const Drive& drive) {
+    return readable(drive) && !owner(drive.root)->readOnly;
 }
 
 qint64 SimulatedDrives::freeKb(const Drive& drive) {
@@ -196,7 +210,7 @@ std::unique_ptr<SourceFile> SimulatedDrives::openRead(const QString& path) {
 
 std::unique_ptr<TargetFile> SimulatedDrives::openWrite(const QString& path) {
     const Simulated* s = owner(path);
-    if (!usable(path))
+    if (!writableAt(path))
         return nullptr;
     auto file = SystemDrives::openFileForWriting(path);
     if (!file)
@@ -211,13 +225,14 @@ std::unique_ptr<TargetFile> SimulatedDrives::openWrite(const QString& path) {
 bool SimulatedDrives::remove(const QString& path) {
     if (onRemove)
         onRemove(path);
-    if (!usable(path) || fault(Fault::RemoveFails, path))
+    if (!writableAt(path) || fault(Fault::RemoveFails, path))
         return false;
     return QFile::remove(path);
 }
 
 bool SimulatedDrives::rename(const QString& from, const QString& to) {
-    if (!usable(from) || !usable(to) || fault(Fault::RenameFails, from) || fault(Fault::RenameFails, to))
+    if (!writableAt(from) || !writableAt(to) || fault(Fault::RenameFails, from) ||
+        fault(Fault::RenameFails, to))
         return false;
     if (onRename)
         onRename(from, to);
@@ -263,7 +278,12 @@ const SimulatedDrives::Simulated* SimulatedDrives::owner(const QString& path) co
 
 bool SimulatedDrives::usable(const QString& path) const {
     const Simulated* s = owner(path);
-    return !s || (s->readable && QFileInfo(s->drive.root).isDir());
+    return !s || (s->readable && s->mounted && QFileInfo(s->drive.root).isDir());
+}
+
+bool SimulatedDrives::writableAt(const QString& path) const {
+    const Simulated* s = owner(path);
+    return usable(path) && !(s && s->readOnly);
 }
 
 const SimulatedDrives::Injected* SimulatedDrives::fault(Fault kind, const QString& path) const {

@@ -36,6 +36,11 @@ public:
     void setFreeKb(const QString& drive, qint64 freeKb);
     // Lists the drive among the drives on offer, or hides it.
     void setListed(const QString& drive, bool listed);
+    // An unmounted drive is neither offered nor readable; its folder stays as it was.
+    void setMounted(const QString& drive, bool mounted);
+    // A read-only drive is readable but not offered (as the system offers only drives the user can
+    // write to), and takes no file: writing, renaming and removing fail.
+    void setReadOnly(const QString& drive, bool readOnly);
 
     enum class Fault {
         WriteFails,    // a write after `afterBytes` bytes fails (-1)
@@ -61,6 +66,7 @@ public:
     Drive programDrive() override;
     QList<Drive> list() override;
     bool readable(const Drive& drive) override;
+    bool writable(const Drive& drive) override;
     qint64 freeKb(const Drive& drive) override;
     qint64 totalKb(const Drive& drive) override;
 
@@ -79,6 +85,8 @@ private:
         qint64 capacityKb = 0;
         bool readable = true;
         bool listed = true;
+        bool mounted = true;
+        bool readOnly = false;
         qint64 reportedFreeKb = -1;
         int disk = -1; // the floppy in the drive, -1 for none
     };
@@ -94,6 +102,7 @@ private:
     // The drive whose folder holds `path`.
     const Simulated* owner(const QString& path) const;
     bool usable(const QString& path) const;
+    bool writableAt(const QString& path) const;
     const Injected* fault(Fault fault, const QString& path) const;
 
     QList<Simulated> m_drives; // the program's drive first

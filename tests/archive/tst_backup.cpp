@@ -8,14 +8,17 @@
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
 #include "archive/TKopiujProgram.h"
+#include "archive/TOdtwarzanieDanych.h"
 #include "common/Paths.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
 #include "reference/TKierowcy1.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "store/Sqlite.h"
 #include "store/Table.h"
 #include "ui_TKopiujProgram.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 using namespace tarlok;
@@ -38,6 +41,27 @@ std::unique_ptr<TestApp> startedWithDiskD(QTemporaryDir& disk) {
 
 QStringList temporaryFiles(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.tymczasowy")}, QDir::Files);
+}
+
+// The folders of an archive root (hidden ones too) with their files.
+using Tree = QMap<QString, QMap<QString, QByteArray>>;
+Tree treeOf(const QString& root) {
+    Tree tree;
+    for (const QString& name : QDir(root).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        tree.insert(name, folderBytes(root + "/" + name));
+    return tree;
+}
+
+void putTree(const QString& root, const Tree& tree) {
+    QDir(root).removeRecursively();
+    for (auto folder = tree.begin(); folder != tree.end(); ++folder) {
+        QVERIFY(QDir().mkpath(root + "/" + folder.key()));
+        for (auto file = folder->begin(); file != folder->end(); ++file) {
+            QFile out(root + "/" + folder.key() + "/" + file.key());
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file.value());
+        }
+    }
 }
 
 void addTrip(TestApp& app, const QString& route) {
@@ -80,16 +104,22 @@ private slots:
     }
 
     // Two backups on one day share the dated folder: the second asks nothing, even short of room, and
-    // its files replace the first ones.
+    // its set replaces the first one whole (a file gone from the data folder since is gone from it).
     void secondBackupOfTheDay() {
         QTemporaryDir disk;
         auto app = startedWithDiskD(disk);
         ArchiveDriver driver(*app);
+        {
+            QFile notes(app->dataFolder() + "/Notatki.txt");
+            QVERIFY(notes.open(QIODevice::WriteOnly));
+            notes.write("notatki");
+        }
         driver.backupTo("D:");
         QCOMPARE(app->dialogs.texts(), QStringList{kDone});
         const QString dated = disk.path() + "/ARCHIWUM.Poj/05_03_2006";
-        QVERIFY(QFileInfo(dated).isDir());
+        QVERIFY(QFileInfo(dated + "/Notatki.txt").isFile());
 
+        QVERIFY(QFile::remove(app->dataFolder() + "/Notatki.txt"));
         addTrip(*app, "Kraków - Tarnów");
         app->drives.setFreeKb("D:", 1);
         app->dialogs.clear();
@@ -98,6 +128,132 @@ private slots:
         QCOMPARE(folderBytes(dated), folderBytes(app->dataFolder()));
         QCOMPARE(QDir(disk.path() + "/ARCHIWUM.Poj").entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  QStringList{"05_03_2006"});
+    }
+
+    // A second backup of the day onto a drive that fills up part way: the morning's folder byte for
+    // byte as it was, the failure told, nothing else left in the archive root.
+    void secondBackupOntoADriveThatFillsUp() {
+        QTemporaryDir disk;
+        auto app = startedWithDiskD(disk);
+        ArchiveDriver driver(*app);
+        driver.backupTo("D:");
+        const QString root = disk.path() + "/ARCHIWUM.Poj";
+        const auto morning = folderBytes(root + "/05_03_2006");
+
+        app->addVehicle(2, "KR 2222", 899);
+        {
+            sqlite::Handle trips(app->dataFolder() + "/Przejazdy.db", false);
+            trips.exec("BEGIN");
+            for (int i = 0; i < 2000; ++i)
+                trips.exec(QStringLiteral("INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa, "
+                                          "Kilometry) VALUES (1, 2006, 3, '2006-03-04', 'Trasa %1', 12)")
+                               .arg(i));
+            trips.exec("COMMIT");
+        }
+        qint64 total = 0;
+        for (const QByteArray& bytes : folderBytes(app->dataFolder()))
+            total += bytes.size();
+        QVERIFY(folderBytes(app->dataFolder()).value("Przejazdy.db").size() > total / 2);
+        // Other files leave room for half of the new set.
+        QFile ballast(disk.path() + "/inne.bin");
+        QVERIFY(ballast.open(QIODevice::WriteOnly));
+        QVERIFY(
+            ballast.resize(10LL * 1024 * 1024 * 1024 - SimulatedDrives::bytesUnder(disk.path()) - total / 2));
+        ballast.close();
+
+        app->dialogs.clear();
+        driver.backupTo("D:");
+        QCOMPARE(app->dialogs.texts(), QStringList{"Błąd kopiowania"});
+        QCOMPARE(folderBytes(root + "/05_03_2006"), morning);
+        QCOMPARE(QDir(root).entryList(QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"05_03_2006"});
+    }
+
+    // A backup killed while it copies or at each step of putting its folder in place: the restore lists
+    // a whole archive of the day (the morning's or the new one) and nothing partial; the next backup
+    // settles what was left.
+    void killedWhilePuttingItsFolderInPlace_data() {
+        QTest::addColumn<bool>("folderRename");
+        QTest::addColumn<int>("rename");
+        QTest::newRow("while the files are copied") << false << 2;
+        QTest::newRow("before the morning's folder goes aside") << true << 1;
+        QTest::newRow("before the new folder takes its name") << true << 2;
+        QTest::newRow("before the morning's folder is dropped") << true << 3;
+    }
+    void killedWhilePuttingItsFolderInPlace() {
+        QFETCH(bool, folderRename);
+        QFETCH(int, rename);
+        QTemporaryDir disk;
+        auto app = startedWithDiskD(disk);
+        ArchiveDriver driver(*app);
+        driver.backupTo("D:");
+        const QString root = disk.path() + "/ARCHIWUM.Poj";
+        const auto morning = folderBytes(root + "/05_03_2006");
+        addTrip(*app, "Kraków - Tarnów");
+        Tree atKill;
+        int renames = 0;
+        app->drives.onRename = [&](const QString& from, const QString&) {
+            if (QFileInfo(from).isDir() == folderRename && ++renames == rename)
+                atKill = treeOf(root);
+        };
+        driver.backupTo("D:");
+        app->drives.onRename = nullptr;
+        const auto afternoon = folderBytes(root + "/05_03_2006");
+        QVERIFY(afternoon != morning);
+        QVERIFY(!atKill.isEmpty());
+        putTree(root, atKill);
+
+        QStringList listed;
+        driver.restoreWindow([&](TOdtwarzanieDanych& w) {
+            ArchiveDriver::chooseDrive(w, "D:");
+            ArchiveDriver::openFolder(w, root);
+            auto* folders = w.findChild<QListWidget*>("KatalogDlaArchiwum");
+            for (int i = 0; i < folders->count(); ++i) {
+                const QString path = folders->item(i)->data(Qt::UserRole).toString();
+                if (QFileInfo(path).path() == root)
+                    listed << path;
+            }
+        });
+        QVERIFY(!listed.isEmpty());
+        for (const QString& folder : listed) {
+            const auto files = folderBytes(folder);
+            QVERIFY2(files == morning || files == afternoon, qPrintable(folder + " holds part of a backup"));
+        }
+
+        app->dialogs.clear();
+        driver.backupTo("D:");
+        QCOMPARE(app->dialogs.texts(), QStringList{kDone});
+        QCOMPARE(QDir(root).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"05_03_2006"});
+        QCOMPARE(folderBytes(root + "/05_03_2006"), folderBytes(app->dataFolder()));
+    }
+
+    // A drive unmounted or made read-only after it was chosen takes nothing, and nothing goes to any
+    // other drive: the user is told.
+    void aDriveGoneOrReadOnlyTakesNothing_data() {
+        QTest::addColumn<bool>("unmounted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unmounted") << true << "DYSK \"D:\" JEST NIEDOSTĘPNY - KOPIA NIE ZOSTAŁA WYKONANA";
+        QTest::newRow("read-only") << false
+                                   << "NA DYSKU \"D:\" NIE MOŻNA ZAPISAĆ - KOPIA NIE ZOSTAŁA WYKONANA";
+    }
+    void aDriveGoneOrReadOnlyTakesNothing() {
+        QFETCH(bool, unmounted);
+        QFETCH(QString, message);
+        QTemporaryDir disk;
+        auto app = startedWithDiskD(disk);
+        const QString ownArchive = paths::resolve(app->drive(), "Tarlok/Archiwum.Poj");
+        ArchiveDriver(*app).backupWindow([&](TKopiujProgram& w) {
+            ArchiveDriver::chooseDrive(w, "D:");
+            if (unmounted)
+                app->drives.setMounted("D:", false);
+            else
+                app->drives.setReadOnly("D:", true);
+            QTest::mouseClick(w.ui()->Kopiuj, Qt::LeftButton);
+        });
+        QCOMPARE(app->dialogs.texts(), QStringList{message});
+        QVERIFY(!QFileInfo::exists(ownArchive));
+        QVERIFY(QDir(disk.path()).isEmpty());
     }
 
     // Short of room for a new dated folder: the question; No copies nothing and leaves no folder.
@@ -140,7 +296,7 @@ private slots:
         for (int i = 0; i < 40; ++i)
             addTrip(*app, QStringLiteral("Trasa %1 - Kraków - Wieliczka - Bochnia - Tarnów").arg(i));
         QVERIFY(folderBytes(app->dataFolder()).value("Przejazdy.db") != morning);
-        app->drives.inject(Fault(fault), "ARCHIWUM.Poj/05_03_2006/Przejazdy.db", 2048);
+        app->drives.inject(Fault(fault), "/Przejazdy.db", 2048);
         app->dialogs.clear();
         driver.backupTo("D:");
         QVERIFY2(app->dialogs.contains(message), qPrintable(app->dialogs.texts().join(" | ")));

@@ -71,6 +71,19 @@ private slots:
         QCOMPARE(archive::programPathText(prefix, "Tarlok\\Archiwum.Poj"),
                  QDir::toNativeSeparators("/home/jan/Tarlok/Archiwum.Poj"));
     }
+
+    // The system's drives: the drive prefix is a folder; any other drive is there only while a volume is
+    // mounted at its folder (the empty mount point an unmounted stick leaves is no drive to write to).
+    void systemDrives() {
+        QTemporaryDir prefix;
+        SystemDrives drives(prefix.path());
+        QVERIFY(drives.readable(drives.programDrive()));
+        QVERIFY(drives.writable(drives.programDrive()));
+        QVERIFY(QDir().mkpath(prefix.path() + "/media/PENDRIVE"));
+        const Drive unmounted{"/media/PENDRIVE", prefix.path() + "/media/PENDRIVE", false};
+        QVERIFY(!drives.readable(unmounted));
+        QVERIFY(!drives.writable(unmounted));
+    }
 };
 
 QTEST_GUILESS_MAIN(PathsTest)

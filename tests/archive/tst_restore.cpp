@@ -221,6 +221,30 @@ private slots:
         QCOMPARE(routes(app.dataFolder() + "/Przejazdy.db").size(), 2005);
     }
 
+    // A drive unmounted after its archive folder was chosen: the user is told, no other drive stands in
+    // for it, and the data folder stays as it was.
+    void aDriveGoneBeforeRestoring() {
+        QTemporaryDir disk;
+        Morning m = backedUpAndChanged();
+        TestApp& app = *m.app;
+        app.drives.addDisk("D:", disk.path(), 10 * 1024 * 1024);
+        ArchiveDriver driver(app);
+        driver.backupTo("D:");
+        addTrips(app.dataFolder(), 5, "Wieczorem");
+        const auto before = folderBytes(app.dataFolder());
+        app.dialogs.clear();
+        driver.restoreWindow([&](TOdtwarzanieDanych& w) {
+            ArchiveDriver::chooseDrive(w, "D:");
+            ArchiveDriver::openFolder(w, disk.path() + "/ARCHIWUM.Poj/05_03_2006");
+            app.drives.setMounted("D:", false);
+            QTest::mouseClick(w.ui()->Odtworz, Qt::LeftButton);
+        });
+        QCOMPARE(app.dialogs.texts(),
+                 QStringList{"DYSK \"D:\" JEST NIEDOSTĘPNY - DANE NIE ZOSTAŁY ODTWORZONE"});
+        QCOMPARE(folderBytes(app.dataFolder()), before);
+        QVERIFY(leftNothingBehind(app));
+    }
+
     // A journal left beside the replaced trips table goes with it: the restored table reads as
     // archived. A journal that came with the archive is settled in the staging folder first.
     void journals() {
