@@ -296,6 +296,55 @@ private slots:
         QCOMPARE(records(*app)[1]["Naleznosc_Mc"].toDouble(), 239.34); // 250,74 - 11,40
     }
 
+    // A day is absent once: the three counts of a month together fill its days at most (31 in May,
+    // 29 in February 2024). A refused month stores nothing and keeps what was typed, pending.
+    void absencesShareTheMonthsDays() {
+        auto app = firm();
+        LumpSumDriver w(*app);
+        w.open();
+        const auto refused = [&](const QString& counts, int days) {
+            return QString("Suma dni urlopu, dni bez samochodu i innych nieobecności (%1) musi mieścić się w "
+                           "granicach od 0 do %2 dni")
+                .arg(counts)
+                .arg(days);
+        };
+        const auto typeCounts = [&](const QString& leave, const QString& withoutCar, const QString& other) {
+            w.type(Box::Leave, leave);
+            w.type(Box::WithoutCar, withoutCar);
+            w.type(Box::Other, other);
+        };
+        for (const auto& [other, message] : {std::pair{"8", refused("15 + 10 + 8 = 33", 31)},
+                                             std::pair{"7", refused("15 + 10 + 7 = 32", 31)}}) {
+            app->dialogs.clear();
+            typeCounts("15", "10", other);
+            w.save();
+            QCOMPARE(app->dialogs.texts(), QStringList{message});
+            QCOMPARE(records(*app).size(), 0);
+            QVERIFY(w.window().TableRyczalt->isEditing());
+            QCOMPARE((QStringList{w.text(Box::Leave), w.text(Box::WithoutCar), w.text(Box::Other)}),
+                     (QStringList{"15", "10", other}));
+        }
+        app->dialogs.clear();
+        w.type(Box::Other, "6");
+        w.save();
+        QCOMPARE(app->dialogs.texts(), QStringList());
+        QCOMPARE(records(*app).size(), 1);
+        QCOMPARE(records(*app)[0]["Inne_Nieobecnosci"].toInt(), 6);
+
+        w.chooseMonth("Luty");
+        typeCounts("10", "10", "10");
+        w.save();
+        QCOMPARE(app->dialogs.texts(), QStringList{refused("10 + 10 + 10 = 30", 29)});
+        QCOMPARE(records(*app).size(), 1);
+        app->dialogs.clear();
+        w.type(Box::Other, "9");
+        w.save();
+        QCOMPARE(app->dialogs.texts(), QStringList());
+        QCOMPARE(records(*app).size(), 2);
+        QCOMPARE(records(*app)[1]["Miesiac"].toInt(), 2);
+        QCOMPARE(records(*app)[1]["Inne_Nieobecnosci"].toInt(), 9);
+    }
+
     // Every box refuses what is not its kind of number with a message quoting the text; the record
     // stays as typed and nothing is stored until the text is put right. Both decimal separators read.
     void badInputInEveryBox_data() {
