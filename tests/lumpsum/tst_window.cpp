@@ -409,29 +409,50 @@ private slots:
         QVERIFY(records(*app)[0]["Dni_Urlopu"].isNull());
     }
 
-    // Saving with "Wszystko" is refused and adds nothing; the records of the year can only be looked at.
+    // "Wszystko" only shows the records of the year: "Zapisz", "Anuluj" and "Usuń" stay disabled whatever
+    // is clicked (a car, a record, the other sheet and back), and a save or a delete that comes all the
+    // same is refused, adding or deleting nothing. A month chosen again enables them.
     void wholeYear() {
         auto app = firm();
         seedRecord(*app, 1, 2024, 3, 216.55);
         LumpSumDriver w(*app);
         w.open();
         w.chooseMonth("Wszystko");
-        QVERIFY(!w.isEnabled(Button::Save));
+        const auto recordButtonsEnabled = [&] {
+            return QList<bool>{w.isEnabled(Button::Save), w.isEnabled(Button::Cancel),
+                               w.isEnabled(Button::Delete)};
+        };
+        const QList<bool> disabled{false, false, false};
+        QCOMPARE(recordButtonsEnabled(), disabled);
         QCOMPARE(w.label(Label::SumMonth), QString("Suma za Rok"));
         QCOMPARE(w.recordCount(), 1);
+        const QString browseOnly = "W widoku \"Wszystko\" zapisy można tylko przeglądać - "
+                                   "wybierz miesiąc, aby dodać lub poprawić zapis.";
         w.type(Box::Leave, "3");
-        QCOMPARE(app->dialogs.texts().value(0),
-                 QString("W widoku \"Wszystko\" zapisy można tylko przeglądać - "
-                         "wybierz miesiąc, aby dodać lub poprawić zapis."));
+        QCOMPARE(app->dialogs.texts().value(0), browseOnly);
         QVERIFY(!w.window().TableRyczalt->isEditing());
-        // Back from the summary sheet the buttons are enabled again.
+        w.clickCar(1);
+        QCOMPARE(recordButtonsEnabled(), disabled);
+        w.clickCar(0);
+        QCOMPARE(recordButtonsEnabled(), disabled);
+        w.clickRecord(0);
+        QCOMPARE(recordButtonsEnabled(), disabled);
         w.chooseSheet(Sheet::Summary);
         w.chooseSheet(Sheet::Records);
+        QCOMPARE(recordButtonsEnabled(), disabled);
+
         app->dialogs.clear();
-        w.save();
-        QCOMPARE(app->dialogs.texts(), QStringList{"Niepełne dane do zapisu"});
+        w.window().UsunClick();
+        QCOMPARE(app->dialogs.texts(), QStringList{browseOnly});
         QCOMPARE(records(*app).size(), 1);
         QCOMPARE(w.recordCount(), 1);
+        app->dialogs.clear();
+        w.window().ZapiszClick();
+        QCOMPARE(app->dialogs.texts(), QStringList{"Niepełne dane do zapisu"});
+        QCOMPARE(records(*app).size(), 1);
+
+        w.chooseMonth("Marzec");
+        QCOMPARE(recordButtonsEnabled(), (QList<bool>{true, true, true}));
     }
 
     // A car not in use takes no record; once it is chosen in the grid its record controls are disabled.
