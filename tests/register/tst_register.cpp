@@ -1,5 +1,6 @@
 // The register window: vehicles and periods restricting what the tabs show, the period boxes, the
 // browse-only "Wszystko", the tabs of a retired vehicle, and the wheel.
+#include "support/ArchiveDriver.h"
 #include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 
 using namespace tarlok;
+using tarlok::test::ArchiveDriver;
 using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
 
@@ -144,6 +146,32 @@ private slots:
     }
 
     // What is typed into the year and month boxes is a choice, never a new entry of their lists.
+    // The month box is disabled on ZESTAWIENIA only, however the tab was reached: the register left on
+    // it ("Wyjście", or a backup, which closes it) opens again on KOSZTY with the box enabled.
+    void monthBoxFollowsTheTab_data() {
+        QTest::addColumn<bool>("byBackup");
+        QTest::newRow("Wyjście") << false;
+        QTest::newRow("backup") << true;
+    }
+    void monthBoxFollowsTheTab() {
+        QFETCH(bool, byBackup);
+        auto app = TestApp::started();
+        app->openRegisterOnAVehicle();
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Summary);
+        QVERIFY(!reg.isMonthBoxEnabled());
+        if (byBackup)
+            ArchiveDriver(*app).backupTo("C:");
+        else
+            reg.close();
+        QVERIFY(!reg.isShown());
+        app->openRegister();
+        QCOMPARE(reg.tab(), Tab::Costs);
+        QVERIFY(reg.isMonthBoxEnabled());
+        reg.chooseTab(Tab::Trips);
+        QVERIFY(reg.isMonthBoxEnabled());
+    }
+
     void typedYearsAndMonthsAreNeverListed() {
         auto app = TestApp::started();
         app->addVehicle(1, "KR 1", 1200);
