@@ -13,6 +13,7 @@
 #include "reports/engine/SaveAsPdf.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "widgets/DbGrid.h"
 
 namespace tarlok {
 
@@ -87,6 +88,8 @@ void SummaryTab::NaglowkiZestawienia() {
         grid->item(m + 2, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         grid->item(m + 2, 0)->setBackground(m_window.palette().button());
     }
+    // A column too narrow for a heading in this face is widened to it: the widths above are the least.
+    fitColumnsToHeadings(grid, 3);
 }
 
 void SummaryTab::WyliczZestawienie() {

@@ -172,6 +172,34 @@ private slots:
         QVERIFY(reg.isMonthBoxEnabled());
     }
 
+    // Every heading of the register's grids shows whole: each line of a title fits its column and the
+    // heading's height in the font it is drawn in (the summary's "narastająco" of the kilometres and
+    // "paliwo [dm3]" were cut).
+    void everyHeadingShowsWhole_data() {
+        using Grid = RegisterDriver::Grid;
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("tab");
+        const auto add = [](const char* name, Grid grid, Tab tab) {
+            QTest::newRow(name) << int(grid) << int(tab);
+        };
+        add("vehicles", Grid::Vehicles, Tab::Costs);
+        add("costs", Grid::Costs, Tab::Costs);
+        add("sums of the costs", Grid::CostTotals, Tab::Costs);
+        add("trips", Grid::Trips, Tab::Trips);
+        add("sums of the trips", Grid::TripTotals, Tab::Trips);
+        add("summary", Grid::Summary, Tab::Summary);
+    }
+    void everyHeadingShowsWhole() {
+        QFETCH(int, grid);
+        QFETCH(int, tab);
+        auto app = TestApp::started();
+        app->openRegisterOnAVehicle();
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab(tab));
+        const QStringList cut = reg.cutHeadings(RegisterDriver::Grid(grid));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
+    }
+
     void typedYearsAndMonthsAreNeverListed() {
         auto app = TestApp::started();
         app->addVehicle(1, "KR 1", 1200);
