@@ -48,6 +48,16 @@ QString refusal(const Inputs& inputs, int daysInMonth) {
                 .arg(name)
                 .arg(daysInMonth);
     }
+    // A day of the month is absent once, whatever the reason: the three counts share the month's days.
+    const qint64 total = inputs.leave + inputs.withoutCar + inputs.other;
+    if (total > daysInMonth)
+        return QStringLiteral("Suma dni urlopu, dni bez samochodu i innych nieobecności (%1 + %2 + %3 = %4) "
+                              "musi mieścić się w granicach od 0 do %5 dni")
+            .arg(inputs.leave)
+            .arg(inputs.withoutCar)
+            .arg(inputs.other)
+            .arg(total)
+            .arg(daysInMonth);
     return {};
 }
 

@@ -31,8 +31,9 @@ struct Figures {
 };
 Figures figures(double limitKm, double rate, qint64 absenceDays);
 
-// What makes a month's inputs unfit for a save: a negative limit, rate or day count, or a figure
-// beyond what a month can hold. The message the user is shown; empty when the inputs may be saved.
+// What makes a month's inputs unfit for a save: a negative limit, rate or day count, a figure beyond
+// what a month can hold, or day counts that together exceed the month's days (a day is absent once).
+// The message the user is shown; empty when the inputs may be saved.
 struct Inputs {
     double limitKm = 0.0;
     double rate = 0.0;

@@ -346,10 +346,10 @@ void TRyczaltEwidencja::showTableControls(bool shown) {
     ui->TworzTabRyczalt->setVisible(!shown);
     // Without the table there is nothing to sum, save or print.
     ui->PageControl1->setTabEnabled(ui->PageControl1->indexOf(ui->TabSheetZestawienie), shown);
-    for (QWidget* w : {ui->Zapisz, ui->Anuluj, ui->Usun, ui->PodsumowanieRoczne})
-        w->setEnabled(shown);
+    ui->PodsumowanieRoczne->setEnabled(shown);
     ui->Drukuj->setEnabled(false);
     ui->Podglad->setEnabled(false);
+    updateRecordButtons();
 }
 
 void TRyczaltEwidencja::openLumpSumTable() {
@@ -412,6 +412,7 @@ void TRyczaltEwidencja::periodShown() {
     m_shownMonth = m_ui->ComboBoxMiesiac->currentText();
     // "Wszystko" lists the whole year: the records are only looked at there.
     TableRyczalt->setBrowseOnly(m_month == 0 ? kBrowseOnly : QString());
+    updateRecordButtons();
 }
 
 void TRyczaltEwidencja::restoreShownPeriod() {
@@ -479,11 +480,8 @@ void TRyczaltEwidencja::ComboBoxMiesiacChange() {
     periodShown();
     if (!TableRyczalt->isActive())
         return;
-    if (ui->PageControl1->currentWidget() == ui->TabSheetRyczalt) {
-        for (QWidget* w : {ui->Zapisz, ui->Anuluj, ui->Usun})
-            w->setEnabled(*month != 0);
+    if (ui->PageControl1->currentWidget() == ui->TabSheetRyczalt)
         showMonthSums();
-    }
     TableRyczalt->refresh();
     if (*month != 0) {
         const QDate last = lumpsum::lastDayOf(m_year, *month);
@@ -578,11 +576,19 @@ double TRyczaltEwidencja::rateOfCar() const {
 
 void TRyczaltEwidencja::setRecordControlsEnabled(bool enabled) {
     auto* ui = m_ui.get();
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui->DBGrid1), static_cast<QWidget*>(ui->Panel4),
-          static_cast<QWidget*>(ui->Panel1), static_cast<QWidget*>(ui->Zapisz),
-          static_cast<QWidget*>(ui->Usun), static_cast<QWidget*>(ui->Anuluj),
-          static_cast<QWidget*>(ui->PodsumowanieRoczne), static_cast<QWidget*>(ui->PageControl1)})
+    for (QWidget* w : {static_cast<QWidget*>(ui->DBGrid1), static_cast<QWidget*>(ui->Panel4),
+                       static_cast<QWidget*>(ui->Panel1), static_cast<QWidget*>(ui->PodsumowanieRoczne),
+                       static_cast<QWidget*>(ui->PageControl1)})
+        w->setEnabled(enabled);
+    m_recordsOpen = enabled;
+    updateRecordButtons();
+}
+
+void TRyczaltEwidencja::updateRecordButtons() {
+    auto* ui = m_ui.get();
+    const bool enabled = TableRyczalt->isActive() && m_recordsOpen &&
+                         ui->PageControl1->currentWidget() == ui->TabSheetRyczalt && m_month.value_or(0) != 0;
+    for (QWidget* w : {ui->Zapisz, ui->Anuluj, ui->Usun})
         w->setEnabled(enabled);
 }
 
@@ -732,12 +738,12 @@ void TRyczaltEwidencja::fillSummarySheet() {
 
 void TRyczaltEwidencja::setSheetControls(bool onRecords) {
     auto* ui = m_ui.get();
-    for (QWidget* w : {ui->Zapisz, ui->Anuluj, ui->Usun, ui->PodsumowanieRoczne})
-        w->setEnabled(onRecords);
+    ui->PodsumowanieRoczne->setEnabled(onRecords);
     for (QWidget* w : {ui->ComboBoxRok, ui->ComboBoxMiesiac})
         w->setEnabled(onRecords);
     ui->Drukuj->setEnabled(!onRecords);
     ui->Podglad->setEnabled(!onRecords);
+    updateRecordButtons();
 }
 
 void TRyczaltEwidencja::PageControl1Change() {
@@ -886,6 +892,11 @@ void TRyczaltEwidencja::UsunClick() {
     Table& t = *TableRyczalt;
     if (!t.isActive())
         return;
+    // The button is disabled on "Wszystko"; a press that comes all the same deletes nothing.
+    if (t.isBrowseOnly()) {
+        dialogs.message(t.browseOnlyMessage());
+        return;
+    }
     if (t.isEmpty()) {
         dialogs.messageBox(kNothingToDelete, QStringLiteral("Informacja"));
         return;

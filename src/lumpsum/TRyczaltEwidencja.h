@@ -121,7 +121,12 @@ private:
     double rateOfCar() const;
     void carRefresh();
     void recordRefresh();
+    // The car's record controls: enabled for a car whose records may be entered.
     void setRecordControlsEnabled(bool enabled);
+    // The one place that decides "&Zapisz", "&Anuluj" and "&Usuń": enabled on the sheet "RYCZAŁT" with
+    // the table open, the car's record controls enabled and a month chosen ("Wszystko" is only looked
+    // at), disabled otherwise.
+    void updateRecordButtons();
     // The record buttons and the period boxes on the sheet "RYCZAŁT", "Drukuj" on the summary sheet.
     void setSheetControls(bool onRecords);
     // The car's records as stored (the record filter not applied), in index order.
@@ -146,6 +151,8 @@ private:
     int m_year = 0;
     std::optional<int> m_month;
     bool m_filtering = false;
+    // The car's record controls are enabled (the opening, and the car refresh on the sheet "RYCZAŁT").
+    bool m_recordsOpen = false;
     QString m_shownYear;
     QString m_shownMonth;
     bool m_reopen = false;

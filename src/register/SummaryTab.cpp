@@ -6,12 +6,14 @@
 #include "calc/SummaryCalc.h"
 #include "calc/YearSummary.h"
 #include "common/Months.h"
+#include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "reports/engine/SaveAsPdf.h"
 #include "store/Table.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "widgets/DbGrid.h"
 
 namespace tarlok {
 
@@ -47,6 +49,8 @@ SummaryTab::SummaryTab(TEwidencja_przejazdow& window, Forms& forms)
     : QObject(nullptr), m_window(window), m_forms(forms), m_ui(window.ui()),
       TablePojazdy(forms.context.data().TablePojazdy), TablePrzejazdy(forms.context.data().TablePrzejazdy),
       TableKoszty(forms.context.data().TableKoszty) {
+    connectAction(forms.context.dialogs, &forms.context.data(), &SharedData::vehicleChanged, this,
+                  &SummaryTab::vehicleChanged);
 }
 
 SummaryTab::~SummaryTab() = default;
@@ -84,6 +88,8 @@ void SummaryTab::NaglowkiZestawienia() {
         grid->item(m + 2, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         grid->item(m + 2, 0)->setBackground(m_window.palette().button());
     }
+    // A column too narrow for a heading in this face is widened to it: the widths above are the least.
+    fitColumnsToHeadings(grid, 3);
 }
 
 void SummaryTab::WyliczZestawienie() {
@@ -91,6 +97,7 @@ void SummaryTab::WyliczZestawienie() {
         !TableKoszty->isActive())
         return;
     const qint64 vehicle = TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu"));
+    m_shownVehicle = vehicle;
     const bool withConsumption = m_ui->CheckBoxSpalanie->isChecked();
     // The figures are read from the files, each column of the year shown: the VAT of every month is
     // that year's whatever the costs tab showed last.
@@ -101,6 +108,16 @@ void SummaryTab::WyliczZestawienie() {
     for (int m = 1; m <= 12; ++m)
         for (int c = 1; c <= 14; ++c)
             grids::setCell(grid, c, m + 2, lines[size_t(m)][size_t(c)]);
+}
+
+void SummaryTab::vehicleChanged() {
+    if (!m_window.isVisible() || !m_window.onSummaryTab() || !TablePojazdy->isActive() ||
+        TablePojazdy->isEmpty())
+        return;
+    // The same vehicle read again (a refresh, a row written) keeps the lines it has.
+    if (TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu")) == m_shownVehicle)
+        return;
+    WyliczZestawienie();
 }
 
 void SummaryTab::printSummary() {

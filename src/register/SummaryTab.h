@@ -33,6 +33,9 @@ public:
     void NaglowkiZestawienia();
     // Fills the months' lines for the selected vehicle and the year of the year box.
     void WyliczZestawienie();
+    // The shared vehicle moved, in the register or in another window (the deadlines window moves the
+    // same vehicles table): while the tab shows, the lines follow it at once.
+    void vehicleChanged();
     // "Drukuj zestawienie": the lines of the grid as shown, straight on the printer, the window disabled
     // meanwhile.
     void printSummary();
@@ -51,6 +54,8 @@ private:
     Table* const TablePojazdy;
     Table* const TablePrzejazdy;
     Table* const TableKoszty;
+    // The vehicle whose figures the lines show; -1 before any.
+    qint64 m_shownVehicle = -1;
 };
 
 } // namespace tarlok

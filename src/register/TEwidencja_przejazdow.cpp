@@ -76,7 +76,7 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
             for (int r = 0; r < grid->rowCount(); ++r)
                 grids::setCell(grid, c, r, QStringLiteral("0"));
     }
-    applyScopes();
+    followTab();
     connectHandlers();
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
     connectAction(m_forms.context.dialogs, &m_data, &SharedData::periodAdded, this,
@@ -242,10 +242,11 @@ void TEwidencja_przejazdow::takePeriodFromBoxes() {
     m_data.setPeriod(selectedYear(), month);
 }
 
-void TEwidencja_przejazdow::applyScopes() {
+void TEwidencja_przejazdow::followTab() {
     using Scope = SharedData::Scope;
     m_data.setTripsScope(onTripsTab() ? Scope::Period : onSummaryTab() ? Scope::Year : Scope::All);
     m_data.setCostsScope(onCostsTab() ? Scope::Period : onSummaryTab() ? Scope::Year : Scope::All);
+    m_ui->ComboBoxMiesiac->setEnabled(!onSummaryTab());
 }
 
 // ---------------------------------------------------------------- the selected period
@@ -339,7 +340,7 @@ TEwidencja_przejazdow::PeriodLists TEwidencja_przejazdow::periodLists() const {
 
 void TEwidencja_przejazdow::periodShown() {
     takePeriodFromBoxes();
-    applyScopes();
+    followTab();
     m_shownYear = m_ui->ComboBoxRok->currentText();
     m_shownMonth = m_ui->ComboBoxMiesiac->currentText();
     m_shownTab = m_ui->PageControl1->currentIndex();
@@ -378,7 +379,7 @@ void TEwidencja_przejazdow::restoreShownPeriod() {
     m_ui->ComboBoxMiesiac->setEditText(m_shownMonth);
     m_ui->PageControl1->setCurrentIndex(m_shownTab);
     takePeriodFromBoxes();
-    applyScopes();
+    followTab();
 }
 
 bool TEwidencja_przejazdow::holdPendingRow() {
@@ -575,12 +576,11 @@ void TEwidencja_przejazdow::PageControl1Change() {
         restoreShownPeriod();
         return;
     }
-    applyScopes();
+    followTab();
     runAction(m_forms.context.dialogs, [&] {
         if (!TablePojazdy->isActive())
             return;
         const int m = WybranyMiesiac();
-        m_ui->ComboBoxMiesiac->setEnabled(!onSummaryTab());
         if (onCostsTab()) {
             m_costs->tabShown(m);
         } else if (onTripsTab()) {
@@ -635,7 +635,7 @@ void TEwidencja_przejazdow::showFirstPeriod() {
         const QSignalBlocker blockTab(m_ui->PageControl1);
         m_ui->PageControl1->setCurrentWidget(m_ui->Koszty);
     }
-    applyScopes();
+    followTab();
     show();
     raise();
     if (TableKoszty->isActive())

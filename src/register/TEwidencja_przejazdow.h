@@ -160,8 +160,9 @@ private:
     void showExpenseKindChoice(const TJaki_Wydatek::Choice& choice);
     // The year and month of the boxes become the chosen period of the shared data.
     void takePeriodFromBoxes();
-    // The rows the trips and costs filters admit follow the tab shown.
-    void applyScopes();
+    // What follows the tab shown, however it came to be shown: the rows the trips and costs filters
+    // admit, and the month box (disabled on the summary, which shows the whole year).
+    void followTab();
     // The rows of `table` in view (the trips, or the costs), written to a CSV file the user names; a
     // period without rows says `nothingText` instead.
     void exportRows(Table& table, const QString& what, const QString& nothingText, bool trips);

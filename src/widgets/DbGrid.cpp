@@ -11,6 +11,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace tarlok {
@@ -337,6 +338,7 @@ int DbGrid::addColumn(const QString& field, const QString& title, int width, Qt:
     const int index = int(m_model->columns.size()) - 1;
     if (width > 0)
         setColumnWidth(index, width);
+    fitColumnsToHeadings(this);
     if (index == 0)
         followTable();
     return index;
@@ -374,6 +376,7 @@ void DbGrid::setTitleFont(const QFont& font) {
     m_model->titleFont = font;
     m_model->hasTitleFont = true;
     m_model->titlesChanged();
+    fitColumnsToHeadings(this);
 }
 
 void DbGrid::setTitleColor(const QColor& color) {
@@ -613,6 +616,43 @@ void DbGrid::writeCells() {
 void DbGrid::dropPendingCells() {
     m_cellTexts.clear();
     m_editorModified = false;
+}
+
+// ---------------------------------------------------------------- headings
+
+namespace {
+
+// The width a header section needs for its title: the widest line in the title's font, within the
+// header's margins. (The header's own size hint measures in bold, for highlighted sections, which the
+// grids do not draw.)
+int titleWidth(const QHeaderView* header, int section) {
+    const QAbstractItemModel* model = header->model();
+    const QVariant font = model->headerData(section, Qt::Horizontal, Qt::FontRole);
+    const QFontMetricsF metrics(font.isValid() ? font.value<QFont>() : header->font());
+    qreal widest = 0.0;
+    for (const QString& line : model->headerData(section, Qt::Horizontal).toString().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    return int(std::ceil(widest)) + 2 * margin;
+}
+
+} // namespace
+
+void fitColumnsToHeadings(QTableView* view, int headingRows) {
+    const QAbstractItemModel* model = view->model();
+    if (!model)
+        return;
+    const QHeaderView* header = view->horizontalHeader();
+    const int rows = std::min(headingRows, model->rowCount());
+    // A cell is drawn beside the grid line, which takes a pixel of its column.
+    const int line = view->showGrid() ? 1 : 0;
+    for (int c = 0; c < model->columnCount(); ++c) {
+        int needed = header->isHidden() ? 0 : titleWidth(header, c);
+        for (int r = 0; r < rows; ++r)
+            needed = std::max(needed, view->sizeHintForIndex(model->index(r, c)).width() + line);
+        if (view->columnWidth(c) < needed)
+            view->setColumnWidth(c, needed);
+    }
 }
 
 } // namespace tarlok

@@ -118,4 +118,11 @@ private:
     QHash<int, QString> m_cellTexts;
 };
 
+// Widens every column of `view` that would cut its heading: the title of its header section (when the
+// header shows) and the texts of its first `headingRows` rows (a grid that draws its headings in
+// cells), each measured as the view draws it, in its own font and with the style's margins. A column
+// wide enough keeps its width, so the widths a window gives stay wherever they suffice. DbGrid applies
+// it to its own titles.
+void fitColumnsToHeadings(QTableView* view, int headingRows = 0);
+
 } // namespace tarlok

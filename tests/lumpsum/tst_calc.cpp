@@ -78,8 +78,8 @@ private slots:
         QVERIFY(!std::signbit(f.due)); // never stored as -0
     }
 
-    // A negative figure or one beyond its range is refused with a message naming it; a day count
-    // cannot exceed the days of the month.
+    // A negative figure or one beyond its range is refused with a message naming it; a day count, and
+    // the three counts together, cannot exceed the days of the month.
     void figuresOutOfRange_data() {
         QTest::addColumn<double>("limit");
         QTest::addColumn<double>("rate");
@@ -101,6 +101,17 @@ private slots:
         QTest::newRow("30 days of February 2024")
             << 300.0 << 0.8358 << 30 << 0 << 0 << 29
             << "Ilość dni urlopu musi mieścić się w granicach od 0 do 29 dni";
+        // A day is absent once: the three counts together fill the month at most.
+        QTest::newRow("15 + 10 + 6 of 31 days") << 300.0 << 0.8358 << 15 << 10 << 6 << 31 << "";
+        QTest::newRow("15 + 10 + 7 of 31 days")
+            << 300.0 << 0.8358 << 15 << 10 << 7 << 31
+            << "Suma dni urlopu, dni bez samochodu i innych nieobecności (15 + 10 + 7 = 32) musi mieścić się "
+               "w granicach od 0 do 31 dni";
+        QTest::newRow("10 + 10 + 9 of February 2024") << 300.0 << 0.8358 << 10 << 10 << 9 << 29 << "";
+        QTest::newRow("10 + 10 + 10 of February 2024") << 300.0 << 0.8358 << 10 << 10 << 10 << 29
+                                                       << "Suma dni urlopu, dni bez samochodu i innych "
+                                                          "nieobecności (10 + 10 + 10 = 30) musi mieścić się "
+                                                          "w granicach od 0 do 29 dni";
     }
     void figuresOutOfRange() {
         QFETCH(double, limit);

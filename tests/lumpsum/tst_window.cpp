@@ -296,6 +296,55 @@ private slots:
         QCOMPARE(records(*app)[1]["Naleznosc_Mc"].toDouble(), 239.34); // 250,74 - 11,40
     }
 
+    // A day is absent once: the three counts of a month together fill its days at most (31 in May,
+    // 29 in February 2024). A refused month stores nothing and keeps what was typed, pending.
+    void absencesShareTheMonthsDays() {
+        auto app = firm();
+        LumpSumDriver w(*app);
+        w.open();
+        const auto refused = [&](const QString& counts, int days) {
+            return QString("Suma dni urlopu, dni bez samochodu i innych nieobecności (%1) musi mieścić się w "
+                           "granicach od 0 do %2 dni")
+                .arg(counts)
+                .arg(days);
+        };
+        const auto typeCounts = [&](const QString& leave, const QString& withoutCar, const QString& other) {
+            w.type(Box::Leave, leave);
+            w.type(Box::WithoutCar, withoutCar);
+            w.type(Box::Other, other);
+        };
+        for (const auto& [other, message] : {std::pair{"8", refused("15 + 10 + 8 = 33", 31)},
+                                             std::pair{"7", refused("15 + 10 + 7 = 32", 31)}}) {
+            app->dialogs.clear();
+            typeCounts("15", "10", other);
+            w.save();
+            QCOMPARE(app->dialogs.texts(), QStringList{message});
+            QCOMPARE(records(*app).size(), 0);
+            QVERIFY(w.window().TableRyczalt->isEditing());
+            QCOMPARE((QStringList{w.text(Box::Leave), w.text(Box::WithoutCar), w.text(Box::Other)}),
+                     (QStringList{"15", "10", other}));
+        }
+        app->dialogs.clear();
+        w.type(Box::Other, "6");
+        w.save();
+        QCOMPARE(app->dialogs.texts(), QStringList());
+        QCOMPARE(records(*app).size(), 1);
+        QCOMPARE(records(*app)[0]["Inne_Nieobecnosci"].toInt(), 6);
+
+        w.chooseMonth("Luty");
+        typeCounts("10", "10", "10");
+        w.save();
+        QCOMPARE(app->dialogs.texts(), QStringList{refused("10 + 10 + 10 = 30", 29)});
+        QCOMPARE(records(*app).size(), 1);
+        app->dialogs.clear();
+        w.type(Box::Other, "9");
+        w.save();
+        QCOMPARE(app->dialogs.texts(), QStringList());
+        QCOMPARE(records(*app).size(), 2);
+        QCOMPARE(records(*app)[1]["Miesiac"].toInt(), 2);
+        QCOMPARE(records(*app)[1]["Inne_Nieobecnosci"].toInt(), 9);
+    }
+
     // Every box refuses what is not its kind of number with a message quoting the text; the record
     // stays as typed and nothing is stored until the text is put right. Both decimal separators read.
     void badInputInEveryBox_data() {
@@ -360,29 +409,50 @@ private slots:
         QVERIFY(records(*app)[0]["Dni_Urlopu"].isNull());
     }
 
-    // Saving with "Wszystko" is refused and adds nothing; the records of the year can only be looked at.
+    // "Wszystko" only shows the records of the year: "Zapisz", "Anuluj" and "Usuń" stay disabled whatever
+    // is clicked (a car, a record, the other sheet and back), and a save or a delete that comes all the
+    // same is refused, adding or deleting nothing. A month chosen again enables them.
     void wholeYear() {
         auto app = firm();
         seedRecord(*app, 1, 2024, 3, 216.55);
         LumpSumDriver w(*app);
         w.open();
         w.chooseMonth("Wszystko");
-        QVERIFY(!w.isEnabled(Button::Save));
+        const auto recordButtonsEnabled = [&] {
+            return QList<bool>{w.isEnabled(Button::Save), w.isEnabled(Button::Cancel),
+                               w.isEnabled(Button::Delete)};
+        };
+        const QList<bool> disabled{false, false, false};
+        QCOMPARE(recordButtonsEnabled(), disabled);
         QCOMPARE(w.label(Label::SumMonth), QString("Suma za Rok"));
         QCOMPARE(w.recordCount(), 1);
+        const QString browseOnly = "W widoku \"Wszystko\" zapisy można tylko przeglądać - "
+                                   "wybierz miesiąc, aby dodać lub poprawić zapis.";
         w.type(Box::Leave, "3");
-        QCOMPARE(app->dialogs.texts().value(0),
-                 QString("W widoku \"Wszystko\" zapisy można tylko przeglądać - "
-                         "wybierz miesiąc, aby dodać lub poprawić zapis."));
+        QCOMPARE(app->dialogs.texts().value(0), browseOnly);
         QVERIFY(!w.window().TableRyczalt->isEditing());
-        // Back from the summary sheet the buttons are enabled again.
+        w.clickCar(1);
+        QCOMPARE(recordButtonsEnabled(), disabled);
+        w.clickCar(0);
+        QCOMPARE(recordButtonsEnabled(), disabled);
+        w.clickRecord(0);
+        QCOMPARE(recordButtonsEnabled(), disabled);
         w.chooseSheet(Sheet::Summary);
         w.chooseSheet(Sheet::Records);
+        QCOMPARE(recordButtonsEnabled(), disabled);
+
         app->dialogs.clear();
-        w.save();
-        QCOMPARE(app->dialogs.texts(), QStringList{"Niepełne dane do zapisu"});
+        w.window().UsunClick();
+        QCOMPARE(app->dialogs.texts(), QStringList{browseOnly});
         QCOMPARE(records(*app).size(), 1);
         QCOMPARE(w.recordCount(), 1);
+        app->dialogs.clear();
+        w.window().ZapiszClick();
+        QCOMPARE(app->dialogs.texts(), QStringList{"Niepełne dane do zapisu"});
+        QCOMPARE(records(*app).size(), 1);
+
+        w.chooseMonth("Marzec");
+        QCOMPARE(recordButtonsEnabled(), (QList<bool>{true, true, true}));
     }
 
     // A car not in use takes no record; once it is chosen in the grid its record controls are disabled.

@@ -1,5 +1,6 @@
 // The register window: vehicles and periods restricting what the tabs show, the period boxes, the
 // browse-only "Wszystko", the tabs of a retired vehicle, and the wheel.
+#include "support/ArchiveDriver.h"
 #include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 
 using namespace tarlok;
+using tarlok::test::ArchiveDriver;
 using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
 
@@ -144,6 +146,60 @@ private slots:
     }
 
     // What is typed into the year and month boxes is a choice, never a new entry of their lists.
+    // The month box is disabled on ZESTAWIENIA only, however the tab was reached: the register left on
+    // it ("Wyjście", or a backup, which closes it) opens again on KOSZTY with the box enabled.
+    void monthBoxFollowsTheTab_data() {
+        QTest::addColumn<bool>("byBackup");
+        QTest::newRow("Wyjście") << false;
+        QTest::newRow("backup") << true;
+    }
+    void monthBoxFollowsTheTab() {
+        QFETCH(bool, byBackup);
+        auto app = TestApp::started();
+        app->openRegisterOnAVehicle();
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab::Summary);
+        QVERIFY(!reg.isMonthBoxEnabled());
+        if (byBackup)
+            ArchiveDriver(*app).backupTo("C:");
+        else
+            reg.close();
+        QVERIFY(!reg.isShown());
+        app->openRegister();
+        QCOMPARE(reg.tab(), Tab::Costs);
+        QVERIFY(reg.isMonthBoxEnabled());
+        reg.chooseTab(Tab::Trips);
+        QVERIFY(reg.isMonthBoxEnabled());
+    }
+
+    // Every heading of the register's grids shows whole: each line of a title fits its column and the
+    // heading's height in the font it is drawn in (the summary's "narastająco" of the kilometres and
+    // "paliwo [dm3]" were cut).
+    void everyHeadingShowsWhole_data() {
+        using Grid = RegisterDriver::Grid;
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("tab");
+        const auto add = [](const char* name, Grid grid, Tab tab) {
+            QTest::newRow(name) << int(grid) << int(tab);
+        };
+        add("vehicles", Grid::Vehicles, Tab::Costs);
+        add("costs", Grid::Costs, Tab::Costs);
+        add("sums of the costs", Grid::CostTotals, Tab::Costs);
+        add("trips", Grid::Trips, Tab::Trips);
+        add("sums of the trips", Grid::TripTotals, Tab::Trips);
+        add("summary", Grid::Summary, Tab::Summary);
+    }
+    void everyHeadingShowsWhole() {
+        QFETCH(int, grid);
+        QFETCH(int, tab);
+        auto app = TestApp::started();
+        app->openRegisterOnAVehicle();
+        RegisterDriver reg(*app);
+        reg.chooseTab(Tab(tab));
+        const QStringList cut = reg.cutHeadings(RegisterDriver::Grid(grid));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
+    }
+
     void typedYearsAndMonthsAreNeverListed() {
         auto app = TestApp::started();
         app->addVehicle(1, "KR 1", 1200);

@@ -1,6 +1,7 @@
 // The yearly summary's figures read from the stored rows: each month's totals from its first row, the
 // VAT of every month of the year shown (never of the year the costs tab showed last), the fuel
 // consumption; and the summary tab following a change of the year. Expected values by hand.
+#include "support/DeadlinesDriver.h"
 #include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
@@ -8,6 +9,7 @@
 #include "calc/YearSummary.h"
 
 using namespace tarlok;
+using tarlok::test::DeadlinesDriver;
 using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
 
@@ -185,6 +187,27 @@ private slots:
         QVERIFY(reg.isMonthBoxEnabled());
         QCOMPARE(reg.busyShowings(), 4);
         QCOMPARE(app->dialogs.texts(), QStringList());
+    }
+
+    // Another vehicle picked in the deadlines window while the register shows the summary: the lines
+    // show that vehicle's figures at once, without a click into the register.
+    void followsTheVehiclePickedElsewhere() {
+        auto app = TestApp::started();
+        seedTwoYears(*app);
+        app->openRegister();
+        RegisterDriver reg(*app);
+        reg.chooseTab(RegisterDriver::Tab::Summary);
+        QCOMPARE(reg.summaryMonths(3), zerosBut({{2, "200,00"}}));
+        DeadlinesDriver deadlines(*app);
+        deadlines.openFromMainWindow();
+        deadlines.clickVehicle(1);
+        QVERIFY2(reg.vehicleName().contains("Auto2"), qPrintable(reg.vehicleName()));
+        QCOMPARE(reg.summaryMonths(3), zerosBut({{2, "500,00"}}));
+        QCOMPARE(reg.summaryMonths(13), zerosBut({{2, "50,00"}}));
+        QCOMPARE(reg.summaryMonths(1), zerosBut({}));
+        deadlines.clickVehicle(0);
+        QCOMPARE(reg.summaryMonths(3), zerosBut({{2, "200,00"}}));
+        QCOMPARE(reg.summaryMonths(1), zerosBut({{2, "250,00"}}));
     }
 
     // "Drukuj zużycie paliwa", ticked when the window opens, writes the consumption, 40 l over 500 km;

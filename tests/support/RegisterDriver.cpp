@@ -13,6 +13,7 @@
 #include "ui_TSprawdzenieLicznika.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -36,6 +37,63 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// The lines of `text` that a room of `width` x `height` cuts when drawn in `font`, as "column: line".
+QStringList cutLines(int column, const QString& text, const QFont& font, int width, int height) {
+    const QFontMetricsF metrics(font);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const bool tooTall = int(lines.size()) * metrics.height() > height;
+    QStringList cut;
+    for (const QString& line : lines) {
+        if (!line.isEmpty() && (tooTall || metrics.horizontalAdvance(line) > width))
+            cut.append(QStringLiteral("%1: %2").arg(column).arg(line));
+    }
+    return cut;
+}
+
+// The titles of the header sections, each in its section less the header's margins.
+QStringList cutTitles(const QTableView* grid) {
+    const QHeaderView* header = grid->horizontalHeader();
+    const QAbstractItemModel* model = grid->model();
+    const int margin = grid->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    QStringList cut;
+    for (int c = 0; c < header->count(); ++c) {
+        const QVariant font = model->headerData(c, Qt::Horizontal, Qt::FontRole);
+        cut += cutLines(c, model->headerData(c, Qt::Horizontal).toString(),
+                        font.isValid() ? font.value<QFont>() : header->font(),
+                        header->sectionSize(c) - 2 * margin, header->height() - 2 * margin);
+    }
+    return cut;
+}
+
+// The texts of the first `rows` rows, each in its cell less the grid line and the item views' text
+// margins.
+QStringList cutHeadingCells(const QTableWidget* grid, int rows) {
+    const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    const int line = grid->showGrid() ? 1 : 0;
+    QStringList cut;
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        for (int r = 0; r < rows; ++r) {
+            const QTableWidgetItem* item = grid->item(r, c);
+            if (!item)
+                continue;
+            const QVariant font = item->data(Qt::FontRole);
+            cut += cutLines(c, item->text(), font.isValid() ? font.value<QFont>() : grid->font(),
+                            grid->columnWidth(c) - line - 2 * margin, grid->rowHeight(r) - line);
+        }
+    }
+    return cut;
+}
+
+QStringList cutCaptions(std::initializer_list<const QLabel*> labels) {
+    QStringList cut;
+    int column = 0;
+    for (const QLabel* label : labels) {
+        const QRect room = label->contentsRect();
+        cut += cutLines(column++, label->text(), label->font(), room.width(), room.height());
+    }
+    return cut;
+}
 
 } // namespace
 
@@ -540,6 +598,25 @@ QStringList RegisterDriver::summaryLine(int month) const {
     for (int column = 1; column <= 14; ++column)
         cells.append(summaryCell(column, month + 2));
     return cells;
+}
+
+QStringList RegisterDriver::cutHeadings(Grid grid) const {
+    auto* ui = window().ui();
+    switch (grid) {
+    case Grid::Vehicles:
+        return cutTitles(ui->DBGridPojazdy);
+    case Grid::Trips:
+        return cutTitles(ui->DBGridPrzejazdy);
+    case Grid::Costs:
+        return cutTitles(ui->DBGridKoszty);
+    case Grid::TripTotals:
+        return cutCaptions({ui->LabelNaglowekKilometry, ui->LabelNaglowekWartoscPrzejazdow});
+    case Grid::CostTotals:
+        return cutCaptions({ui->LabelNaglowekWartosc, ui->LabelNaglowekVat});
+    case Grid::Summary:
+        return cutHeadingCells(ui->StringGridZestawienie, 3);
+    }
+    return {};
 }
 
 void RegisterDriver::tickConsumption() {

@@ -237,6 +237,14 @@ public:
     // Exports the trips or the costs of the period shown into `fileName`, answering the file dialog.
     void exportTo(Button button, const QString& fileName);
 
+    // --- headings ---
+    enum class Grid { Vehicles, Trips, Costs, TripTotals, CostTotals, Summary };
+    // The heading lines a grid cuts: each line of a column's title (the summary: of its three heading
+    // rows; the sums under the trips and costs: of their captions) that is wider, in the font it is
+    // drawn in, than its column less the style's margins, or with its lines taller than the heading's
+    // height; each as "column: line". Empty when every heading shows whole. The grid's tab must show.
+    QStringList cutHeadings(Grid grid) const;
+
     // --- vehicles ---
     void clickVehicle(int row);
     QString vehicleCell(int row, int column) const;
