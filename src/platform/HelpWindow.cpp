@@ -120,6 +120,10 @@ void HelpWindow::build() {
     m_search->setToolTip(QStringLiteral("Słowa, które ma zawierać temat pomocy"));
     searchLabel->setBuddy(m_search);
     m_results = new QListWidget(m_window.get());
+    // Long titles wrap instead of running out of the list.
+    m_results->setWordWrap(true);
+    m_results->setResizeMode(QListView::Adjust);
+    m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* left = new QVBoxLayout;
     left->addWidget(searchLabel);
     left->addWidget(m_search);
