@@ -160,6 +160,8 @@ Application::Application(AppContext& context)
 Application::~Application() {
     if (m_wheel)
         qApp->removeEventFilter(m_wheel.get());
+    if (m_helpKey)
+        qApp->removeEventFilter(m_helpKey.get());
     if (m_qtPolish)
         QCoreApplication::removeTranslator(m_qtPolish.get());
     // The windows first: they are bound to the shared tables.
@@ -196,6 +198,10 @@ bool Application::start() {
     if (!m_wheel) {
         m_wheel = std::make_unique<WheelToArrows>();
         qApp->installEventFilter(m_wheel.get());
+    }
+    if (!m_helpKey) {
+        m_helpKey = helpKey([this](int topic) { m_context.showHelp(topic); });
+        qApp->installEventFilter(m_helpKey.get());
     }
     m_forms->MeniProgramu->move(0, 0);
     m_data->NarastajacoOdStycznia = false;

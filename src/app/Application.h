@@ -45,6 +45,7 @@ private:
     std::unique_ptr<Drives> m_drives; // the real drives, when the context brought none
     std::unique_ptr<Forms> m_forms;
     std::unique_ptr<QObject> m_wheel;
+    std::unique_ptr<QObject> m_helpKey; // F1: the help topic of the window in use
     std::unique_ptr<QTranslator> m_qtPolish;
 };
 

@@ -83,6 +83,7 @@ private:
 TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TMeniProgramu>()) {
     setObjectName(QStringLiteral("MeniProgramu"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 1);
     m_ui->LabelKontakt->setText(contactText());
     m_ui->System1->menuAction()->setStatusTip(
         QStringLiteral("Ewidencja, archiwizacja danych, ustawienie i wybór drukarki"));

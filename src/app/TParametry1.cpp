@@ -6,6 +6,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
+#include "platform/Help.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -23,6 +24,7 @@ const QString kFieldError = QStringLiteral("Błąd tworzenia pól");
 
 TParametry1::TParametry1(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TParametry1>()) {
     m_ui->setupUi(this);
+    setHelpTopic(this, 17);
     Database& db = forms.context.database;
     TableParametry = new Table(db, this);
     TableParametry->setObjectName(QStringLiteral("TableParametry"));

@@ -7,6 +7,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -38,6 +39,7 @@ QString native(const QString& path) {
 } // namespace
 
 ArchiveWindow::ArchiveWindow(Forms& forms, int helpTopic) : m_forms(forms), m_helpTopic(helpTopic) {
+    setHelpTopic(this, helpTopic);
 }
 
 ArchiveWindow::~ArchiveWindow() = default;

@@ -7,6 +7,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/Tables.h"
 #include "ui_TInformacjeNotatki.h"
 #include "widgets/DataLink.h"
@@ -17,6 +18,7 @@ TInformacjeNotatki::TInformacjeNotatki(Forms& forms)
     : m_forms(forms), m_ui(std::make_unique<Ui::TInformacjeNotatki>()) {
     setObjectName(QStringLiteral("InformacjeNotatki"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 18);
     setModal(true);
     AppContext& ctx = forms.context;
     m_ui->DBTextDanePojazdu->setDataSource(ctx.data().TablePojazdy, fields::pojazdy::Dane_Poj_Wszystko);

@@ -13,6 +13,7 @@
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
@@ -103,6 +104,7 @@ std::optional<qint64> readingOf(const QLineEdit* box) {
 TOpcjeDlaTerminow::TOpcjeDlaTerminow(Forms& forms)
     : m_forms(forms), m_data(forms.context.data()), m_ui(std::make_unique<Ui::TOpcjeDlaTerminow>()) {
     m_ui->setupUi(this);
+    setHelpTopic(this, 9);
     setModal(true);
     TableTerminy = new Table(forms.context.database, this);
     TableTerminy->setObjectName(QStringLiteral("TableTerminy"));

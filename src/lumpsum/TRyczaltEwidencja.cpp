@@ -10,6 +10,7 @@
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "register/GridCells.h"
 #include "register/SumLabels.h"
 #include "register/TEwidencja_przejazdow.h"
@@ -101,6 +102,7 @@ TRyczaltEwidencja::TRyczaltEwidencja(Forms& forms)
       TablePojazdy(m_data.TablePojazdy), TableStawki(m_data.TableStawki), TableOkresy(m_data.TableOkresy) {
     setObjectName(QStringLiteral("RyczaltEwidencja"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 8);
     setFixedSize(size());
 
     Table& t = *TableRyczalt;

@@ -3,6 +3,12 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class QObject;
+class QWidget;
+
 namespace tarlok {
 
 // The help viewer: a help file and topics by number.
@@ -31,5 +37,15 @@ private:
     QString m_file;
     QList<Shown> m_topics;
 };
+
+// The topic F1 opens while the focus is in `widget` or in anything inside it: a window gives its own
+// topic, a page of a window's tabs may give the page's.
+void setHelpTopic(QWidget* widget, int topic);
+// The topic of the nearest of `widget` and its parents that was given one; 0 when none was.
+int helpTopic(const QWidget* widget);
+
+// The program's F1 key: a filter for the whole application that opens, through `open`, the topic of
+// the widget the key went to. Keys in a window without a topic pass on as usual.
+std::unique_ptr<QObject> helpKey(std::function<void(int topic)> open);
 
 } // namespace tarlok

@@ -9,6 +9,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 #include "ui_TCel_Wyjazdu.h"
@@ -19,6 +20,7 @@ namespace tarlok {
 TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TCel_Wyjazdu>()) {
     setObjectName(QStringLiteral("Cel_Wyjazdu"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 7);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = purposes();
     table->beforeInsert = [this](Table& t) {

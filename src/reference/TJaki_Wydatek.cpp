@@ -21,6 +21,7 @@ namespace tarlok {
 TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TJaki_Wydatek>()) {
     setObjectName(QStringLiteral("Jaki_Wydatek"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 2);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = kinds();
     table->beforeInsert = [this](Table& t) {

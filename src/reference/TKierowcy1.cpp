@@ -8,6 +8,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/Schema.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -22,6 +23,7 @@ TKierowcy1::TKierowcy1(Forms& forms)
     : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TKierowcy1>()) {
     setObjectName(QStringLiteral("Kierowcy1"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 5);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = drivers();
 

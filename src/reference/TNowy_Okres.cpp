@@ -8,6 +8,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 #include "ui_TNowy_Okres.h"
@@ -19,6 +20,7 @@ namespace tarlok {
 TNowy_Okres::TNowy_Okres(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TNowy_Okres>()) {
     setObjectName(QStringLiteral("Nowy_Okres"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 15);
     setModal(true);
     connectAction(m_forms.context.dialogs, m_ui->Wprowadz, &QPushButton::clicked, this,
                   &TNowy_Okres::WprowadzClick);

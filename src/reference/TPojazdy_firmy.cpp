@@ -11,6 +11,7 @@
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Schema.h"
@@ -57,6 +58,7 @@ qint64 lastVehicleRowNumber(Database& database) {
 TPojazdy_firmy::TPojazdy_firmy(Forms& forms)
     : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TPojazdy_firmy>()) {
     m_ui->setupUi(this);
+    setHelpTopic(this, 4);
     setupControls();
     connectHandlers();
     // The controls that are not bound follow the current vehicle whichever window moves it, so that a

@@ -10,6 +10,7 @@
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/Table.h"
 #include "ui_TStawki_poj.h"
 #include "widgets/DataLink.h"
@@ -21,6 +22,7 @@ namespace tarlok {
 TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TStawki_poj>()) {
     setObjectName(QStringLiteral("Stawki_poj"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 13);
     setModal(true);
 
     Table* table = rates();

@@ -9,6 +9,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
 #include "ui_TTrasy.h"
@@ -19,6 +20,7 @@ namespace tarlok {
 TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>()) {
     setObjectName(QStringLiteral("Trasy"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 12);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = routes();
 

@@ -7,6 +7,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/Schema.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -33,6 +34,7 @@ TWlascicielPodatnik::TWlascicielPodatnik(Forms& forms)
     : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TWlascicielPodatnik>()) {
     setObjectName(QStringLiteral("WlascicielPodatnik"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 6);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = owner();
 

@@ -11,6 +11,7 @@
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "store/Table.h"
 #include "ui_TWybor_okresu.h"
 
@@ -28,6 +29,7 @@ const QString kBadYear = QStringLiteral("Nieprawidłowa wartość roku");
 TWybor_okresu::TWybor_okresu(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TWybor_okresu>()) {
     setObjectName(QStringLiteral("Wybor_okresu"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 14);
     setModal(true);
     // A month name typed in other letters is no month name: completion must not correct its case.
     m_ui->ComboBoxMiesiace->completer()->setCaseSensitivity(Qt::CaseSensitive);

@@ -67,6 +67,11 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
       m_summary(std::make_unique<SummaryTab>(*this, forms)) {
     setObjectName(QStringLiteral("Ewidencja_przejazdow"));
     m_ui->setupUi(this);
+    // F1 opens the topic of the tab in use, as its "Pomoc" button does; elsewhere the window's.
+    setHelpTopic(this, 1);
+    setHelpTopic(m_ui->Koszty, 2);
+    setHelpTopic(m_ui->Przejazdy, 3);
+    setHelpTopic(m_ui->Zestawienia, 20);
     setFixedSize(963, 765);
     setupVehicleGrid();
     m_trips->setupControls();

@@ -6,6 +6,7 @@
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "ui_TSprawdzenieLicznika.h"
 
 #include <QHeaderView>
@@ -22,6 +23,7 @@ TSprawdzenieLicznika::TSprawdzenieLicznika(Forms& forms)
     : m_forms(forms), m_ui(std::make_unique<Ui::TSprawdzenieLicznika>()) {
     setObjectName(QStringLiteral("SprawdzenieLicznika"));
     m_ui->setupUi(this);
+    setHelpTopic(this, 19);
     setModal(true);
     QHeaderView* header = m_ui->StringGridPrzerwy->horizontalHeader();
     const int widths[] = {90, 110, 130, 190, 120, 100};

@@ -15,6 +15,7 @@
 #include "core/Forms.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "reports/engine/SaveAsPdf.h"
 #include "store/Database.h"
 #include "store/Table.h"
@@ -119,6 +120,7 @@ QString TFormularzWydrukow::chainBreaksQuestion(int count) {
 TFormularzWydrukow::TFormularzWydrukow(Forms& forms)
     : m_forms(forms), m_ui(std::make_unique<Ui::TFormularzWydrukow>()) {
     m_ui->setupUi(this);
+    setHelpTopic(this, 16);
     setModal(true);
     QFont vehicleFont(QStringLiteral("Arial"));
     vehicleFont.setBold(true);

@@ -492,4 +492,4 @@ private slots:
 };
 
 QTEST_MAIN(TestBoxes)
-#include "test_boxes.moc"
+#include "tst_boxes.moc"

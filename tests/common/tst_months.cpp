@@ -47,4 +47,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestMonths)
-#include "test_months.moc"
+#include "tst_months.moc"

@@ -107,4 +107,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestNumbers)
-#include "test_numbers.moc"
+#include "tst_numbers.moc"

@@ -275,4 +275,4 @@ private slots:
 };
 
 TARLOK_TEST_MAIN(DeadlinePrintsTest)
-#include "tst_deadlineprints.moc"
+#include "tst_printouts.moc"

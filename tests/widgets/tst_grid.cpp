@@ -382,4 +382,4 @@ private slots:
 };
 
 QTEST_MAIN(TestGrid)
-#include "test_grid.moc"
+#include "tst_grid.moc"

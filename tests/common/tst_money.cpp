@@ -33,4 +33,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestMoney)
-#include "test_money.moc"
+#include "tst_money.moc"
