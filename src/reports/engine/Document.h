@@ -152,6 +152,8 @@ public:
     int dpi() const { return m_dpi; }
     // The height of one line of text (ascent and descent).
     double lineHeight(const Font& font) const;
+    // The height of the font above its baseline.
+    double ascent(const Font& font) const;
     double width(const QString& text, const Font& font) const;
     // The text broken into lines at word boundaries (and at its own line breaks) within `width`; a
     // word longer than the width is broken where it must.
