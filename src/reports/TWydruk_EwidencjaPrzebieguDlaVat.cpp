@@ -56,7 +56,7 @@ TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& dat
 
     // Left half: the registration, the first day and the odometer on it.
     constexpr int kLeftValue = 690;
-    title.label({0, 150, 0, 0}, QStringLiteral("Nr rejestracyjnt pojazdu:"));
+    title.label({0, 150, 0, 0}, QStringLiteral("Nr rejestracyjny pojazdu:"));
     title.label({kLeftValue, 150, 930 - kLeftValue, 0}, QString())
         .setName(QStringLiteral("QRLabelRejestracja"))
         .setFont(value);

@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(sent.title, QStringLiteral("EWIDENCJA PRZEBIEGU VAT"));
         const QStringList all = texts(sent.document);
         QVERIFY(all.contains("EWIDENCJA PRZEBIEGU POJAZDU DLA CELÓW VAT"));
-        QVERIFY(followedBy(all, "Nr rejestracyjnt pojazdu:", "KR 1234A"));
+        QVERIFY(followedBy(all, "Nr rejestracyjny pojazdu:", "KR 1234A"));
         QVERIFY(followedBy(all, "Dzień rozpoczęcia prowadzenia ewidencji:", "1"));
         QVERIFY(followedBy(all, "Dzień zakończenia prowadzenia ewidencji:", "30"));
         QVERIFY(followedBy(all, "na dzień rozpoczęcia prow. ewid:", "1000"));
