@@ -24,9 +24,7 @@ const QString TWydruk_EwidencjaPrzebieguDlaVat::kConfirmation =
                    "faktycznym.");
 
 QString TWydruk_EwidencjaPrzebieguDlaVat::confirmationPeriod(int year, int month) {
-    if (month >= 1 && month <= 12)
-        return QStringLiteral("miesiąc %1 %2 roku").arg(months::name(month)).arg(year);
-    return QStringLiteral("rok %1").arg(year);
+    return QStringLiteral("miesiąc %1 %2 roku").arg(months::name(month)).arg(year);
 }
 
 TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& database, Table& vehicles)
