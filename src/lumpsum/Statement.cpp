@@ -51,15 +51,15 @@ report::Document document(const Sheet& sheet, int dpi, const std::function<bool(
     doc.title = kTitle;
     doc.orientation = QPageLayout::Landscape;
     report::Page& page = doc.addPage();
-    report::DotCanvas canvas(page, dpi);
+    report::DotCanvas canvas(page, doc.sheetSize(), dpi);
 
     const int gap = dpi / 10;
     const report::Measure measure(dpi);
     // The height of "X" in the printer's font, in dots, and the gap below it.
     const int h = int(std::lround(measure.lineHeight(face(10, false)) * dpi / report::kTenthsPerInch)) + gap;
-    const QSizeF sheetSize = doc.sheetSize();
-    const int pageWidth = int(sheetSize.width() * dpi / report::kTenthsPerInch);
-    const int pageHeight = int(sheetSize.height() * dpi / report::kTenthsPerInch);
+    const QSizeF area = canvas.area();
+    const int pageWidth = int(area.width() * dpi / report::kTenthsPerInch);
+    const int pageHeight = int(area.height() * dpi / report::kTenthsPerInch);
     int y = 0;
 
     if (stopped())

@@ -50,13 +50,13 @@ report::Document document(const Sheet& sheet, int dpi, const std::function<bool(
     doc.title = QStringLiteral("ZESTAWIENIE DANYCH DLA EWIDENCJI PRZEJAZDÓW");
     doc.orientation = QPageLayout::Landscape;
     report::Page& page = doc.addPage();
-    report::DotCanvas canvas(page, dpi);
+    report::DotCanvas canvas(page, doc.sheetSize(), dpi);
 
     const int gap = dpi / 10;
     const report::Measure measure(dpi);
     // The height of "X" in the printer's font, in dots, and the gap below it.
     const int h = int(std::lround(measure.lineHeight(face(10, false)) * dpi / report::kTenthsPerInch)) + gap;
-    const int pageWidth = int(std::lround(doc.sheetSize().width() * dpi / report::kTenthsPerInch));
+    const int pageWidth = int(std::lround(canvas.area().width() * dpi / report::kTenthsPerInch));
     int y = 0;
 
     if (stopped())

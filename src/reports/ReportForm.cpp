@@ -69,27 +69,23 @@ void tableHeader(Band& band, const std::vector<int>& bounds, int height, double 
     band.rule(QLine(0, height, tableRight, height), ruleWidth);
     for (int x : bounds)
         band.rule(QLine(x, 0, x, height));
-    // A text wider than its column: the only text of the column is broken into lines from the top;
-    // one of several lines stays whole, centred over the column.
+    // A text wider than its column: the only text of the column is broken into lines from the top; one
+    // of several lines stays whole, and the engine keeps it between the column's rules (smaller if it
+    // must be).
     const report::Measure measure(1200);
     for (const HeaderText& t : texts) {
         const int left = bounds[size_t(t.column)];
         const int right = bounds[size_t(t.column) + 1];
         const QRect at = cell(left, right, t.y);
-        const double width = measure.width(t.text, t.font);
-        if (width <= at.width()) {
-            band.label(at, t.text).setFont(t.font).setAlign(Align::Centre);
-            continue;
-        }
         const bool alone = std::count_if(texts.begin(), texts.end(),
                                          [&t](const HeaderText& o) { return o.column == t.column; }) == 1;
-        if (alone) {
+        if (alone && measure.width(t.text, t.font) > right - left - 6) {
             band.label(QRect(left + 3, 4, right - left - 6, 0), t.text)
                 .setFont(t.font)
                 .setAlign(Align::Centre)
                 .setWordWrap(true);
         } else {
-            band.label(QRect(int((left + right - width) / 2), t.y, 0, 0), t.text).setFont(t.font);
+            band.label(at, t.text).setFont(t.font).setAlign(Align::Centre);
         }
     }
 }

@@ -24,9 +24,11 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 
 #include <array>
+#include <map>
 #include <vector>
 
 namespace tarlok {
@@ -334,6 +336,8 @@ bool TFormularzWydrukow::TWydruk_Rachunkow_TableKoszty1FilterRecord(Table& table
 }
 
 bool TFormularzWydrukow::TWydruk_EwidencjaPrzebieguDlaVat_Table1PrzejazdyFilterRecord(Table& table) {
+    if (m_vatMonth != 0 && table.asInteger(QStringLiteral("Miesiac")) != m_vatMonth)
+        return false;
     const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
     return admits(table, tripsPage || (isVisible() && chosen() == EwidencjaDlaVat));
 }
@@ -447,7 +451,6 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
     TWydruk_EwidencjaPrzebieguDlaVat& form = *m_vat;
     AppContext& ctx = m_forms.context;
     Table& vehicles = *ctx.data().TablePojazdy;
-    const SharedData::Period p = filterPeriod();
 
     const Owner owner = readOwner(ctx.database);
     form.setCaption(QStringLiteral("QRLabelNazwisko_Imie_Nazwa_adres"),
@@ -464,29 +467,31 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
     form.setCaption(QStringLiteral("QRLabelRejestracja"),
                     vehicles.isEmpty() ? QString() : vehicles.asString(QStringLiteral("Nr_rej")));
     form.setCaption(QStringLiteral("QRLabelDzienRoz"), QStringLiteral("1"));
-    form.setCaption(QStringLiteral("QRLabelPotwierdzenie"),
-                    TWydruk_EwidencjaPrzebieguDlaVat::kConfirmation.arg(
-                        TWydruk_EwidencjaPrzebieguDlaVat::confirmationPeriod(p.year, p.month)));
 
     report::Document document;
     {
         const TableGuard open(form);
-        // The readings, the last day and the kilometres come from the report's own rows.
+        // The readings, the last day and the kilometres come from the report's own rows, month by month:
+        // a log is kept for a month, so "Wszystko" prints each month of the year that has trips as a log
+        // of its own, on pages of its own, with its own figures and confirmation.
+        struct Month {
+            QVariant firstReading, lastReading;
+            qint64 year = 0, km = 0;
+        };
+        std::map<int, Month> byMonth;
         Table& t = *form.Table1Przejazdy;
-        QVariant firstReading, lastReading;
-        qint64 km = 0, lastYear = 0, lastMonth = 0;
-        int count = 0;
         std::vector<odometer::Trip> trips;
         for (t.first(); !t.eof(); t.next()) {
             trips.push_back(odometer::tripOf(t));
-            if (count++ == 0)
-                firstReading = t.value(QStringLiteral("StanLicznikaPrzed"));
-            lastReading = t.value(QStringLiteral("StanLicznikaPo"));
-            lastYear = t.asInteger(QStringLiteral("Rok"));
-            lastMonth = t.asInteger(QStringLiteral("Miesiac"));
-            km += t.asInteger(QStringLiteral("Kilometry"));
+            const auto [at, first] = byMonth.try_emplace(int(t.asInteger(QStringLiteral("Miesiac"))));
+            Month& m = at->second;
+            if (first)
+                m.firstReading = t.value(QStringLiteral("StanLicznikaPrzed"));
+            m.lastReading = t.value(QStringLiteral("StanLicznikaPo"));
+            m.year = t.asInteger(QStringLiteral("Rok"));
+            m.km += t.asInteger(QStringLiteral("Kilometry"));
         }
-        if (count == 0) {
+        if (byMonth.empty()) {
             ctx.dialogs.messageBox(kNoTripsForVat, QStringLiteral("Informacja"));
             return;
         }
@@ -495,13 +500,25 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
         if (!breaks.empty() &&
             !ctx.dialogs.question(chainBreaksQuestion(int(breaks.size())), QStringLiteral("WYBIERZ")))
             return;
-        form.setCaption(QStringLiteral("QRLabelStanLicznikaNaPoczMiesiaca"), reading(firstReading));
-        form.setCaption(QStringLiteral("QRLabelStanLicznikaNaKonMiesiaca"), reading(lastReading));
-        form.setCaption(QStringLiteral("QRLabelLicznikKoniecMc"), reading(lastReading));
-        form.setCaption(QStringLiteral("QRLabelDzienZakon"),
-                        numbers::integer(months::daysInMonth(int(lastYear), int(lastMonth))));
-        form.setCaption(QStringLiteral("QRLabelKilometryRazem"), numbers::integer(km));
-        document = form.layout();
+        const auto everyMonth = qScopeGuard([this] { m_vatMonth = 0; });
+        for (const auto& [month, m] : byMonth) {
+            form.setCaption(QStringLiteral("QRLabelStanLicznikaNaPoczMiesiaca"), reading(m.firstReading));
+            form.setCaption(QStringLiteral("QRLabelStanLicznikaNaKonMiesiaca"), reading(m.lastReading));
+            form.setCaption(QStringLiteral("QRLabelLicznikKoniecMc"), reading(m.lastReading));
+            form.setCaption(QStringLiteral("QRLabelDzienZakon"),
+                            numbers::integer(months::daysInMonth(int(m.year), month)));
+            form.setCaption(QStringLiteral("QRLabelKilometryRazem"), numbers::integer(m.km));
+            form.setCaption(QStringLiteral("QRLabelPotwierdzenie"),
+                            TWydruk_EwidencjaPrzebieguDlaVat::kConfirmation.arg(
+                                TWydruk_EwidencjaPrzebieguDlaVat::confirmationPeriod(int(m.year), month)));
+            m_vatMonth = month;
+            t.refresh();
+            const report::Document log = form.layout();
+            if (document.pages.isEmpty())
+                document = log;
+            else
+                document.pages += log.pages;
+        }
     }
     send(document, form);
 }

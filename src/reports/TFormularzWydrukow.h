@@ -103,6 +103,8 @@ private:
     std::unique_ptr<TWydruk_Koszty> m_koszty;
     std::unique_ptr<TWydruk_Rachunkow> m_rachunkow;
     std::unique_ptr<TWydruk_EwidencjaPrzebieguDlaVat> m_vat;
+    // The one month the VAT report's filter keeps while its log is laid out month by month; 0 otherwise.
+    int m_vatMonth = 0;
 };
 
 } // namespace tarlok

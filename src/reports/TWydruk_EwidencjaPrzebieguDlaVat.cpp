@@ -24,9 +24,7 @@ const QString TWydruk_EwidencjaPrzebieguDlaVat::kConfirmation =
                    "faktycznym.");
 
 QString TWydruk_EwidencjaPrzebieguDlaVat::confirmationPeriod(int year, int month) {
-    if (month >= 1 && month <= 12)
-        return QStringLiteral("miesiąc %1 %2 roku").arg(months::name(month)).arg(year);
-    return QStringLiteral("rok %1").arg(year);
+    return QStringLiteral("miesiąc %1 %2 roku").arg(months::name(month)).arg(year);
 }
 
 TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& database, Table& vehicles)
@@ -56,7 +54,7 @@ TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& dat
 
     // Left half: the registration, the first day and the odometer on it.
     constexpr int kLeftValue = 690;
-    title.label({0, 150, 0, 0}, QStringLiteral("Nr rejestracyjnt pojazdu:"));
+    title.label({0, 150, 0, 0}, QStringLiteral("Nr rejestracyjny pojazdu:"));
     title.label({kLeftValue, 150, 930 - kLeftValue, 0}, QString())
         .setName(QStringLiteral("QRLabelRejestracja"))
         .setFont(value);

@@ -20,7 +20,7 @@ public:
     static const QString kTaxpayerLayoutText;
     // The taxpayer's confirmation of the entries; %1 is the period ("miesiąc Luty 2008 roku").
     static const QString kConfirmation;
-    // The period as the confirmation names it: a month and year, or the whole year (month 0).
+    // The month as the confirmation names it ("miesiąc Luty 2008 roku"): the log is kept month by month.
     static QString confirmationPeriod(int year, int month);
 };
 

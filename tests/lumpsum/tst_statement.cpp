@@ -1,9 +1,18 @@
 // The lump-sum statement laid out in a printer's dots: one landscape page with the title, the heading
 // line, the two column-heading rows, the twelve month rows and the signature lines, at 600 dpi (expected
-// positions by hand: 1,4 inch = 840 dots, 0,8 inch = 480 dots, the page 210 mm = 4960 dots high).
+// positions by hand, in dots from the corner of the page area 10 mm in from the sheet's edges: 1,4 inch =
+// 840 dots, 0,8 inch = 480 dots, the area 210 - 2 x 10 = 190 mm = 4488 dots high).
+#include "support/RecordingOutput.h"
 #include "support/TestApp.h"
 
 #include "lumpsum/Statement.h"
+#include "platform/ScriptedDialogs.h"
+#include "reports/engine/SaveAsPdf.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <map>
@@ -15,6 +24,11 @@ namespace {
 
 int dots(double tenths, int dpi) {
     return int(std::lround(tenths * dpi / report::kTenthsPerInch));
+}
+
+// A position on the sheet in dots from the corner of the page area.
+int at(double tenths, int dpi) {
+    return dots(tenths - report::kDotMargin, dpi);
 }
 
 // The texts of a page line by line (texts sharing a top), each line left to right.
@@ -45,6 +59,27 @@ statement::Sheet sheetOf2024() {
     sheet.months[0] = {"Styczeń", "31.01.2024 extra", "300,00", "0,8358", "250,74", "2", "0", "1",
                        "34,19",   "216,55",           "216,55"};
     return sheet;
+}
+
+// The words of a PDF's first page, each with its box in points from the sheet's top-left corner, as
+// pdftotext -bbox reads them; `sheet` is set to the page's size in points.
+QList<QPair<QString, QRectF>> words(const QString& path, QSizeF& sheet) {
+    QProcess process;
+    process.start(QStandardPaths::findExecutable("pdftotext"), {"-bbox", "-f", "1", "-l", "1", path, "-"});
+    process.waitForFinished(-1);
+    const QString page = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpressionMatch m =
+        QRegularExpression("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"").match(page);
+    sheet = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    QList<QPair<QString, QRectF>> out;
+    const QRegularExpression word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    for (const QRegularExpressionMatch& w : word.globalMatch(page)) {
+        const QPointF from(w.captured(1).toDouble(), w.captured(2).toDouble());
+        const QPointF to(w.captured(3).toDouble(), w.captured(4).toDouble());
+        out.append({w.captured(5), QRectF(from, to)});
+    }
+    return out;
 }
 
 const QString kSignatures = QString(16, '-') + QString(89, ' ') + QString(17, '-');
@@ -98,7 +133,7 @@ private slots:
 
     // Where everything stands, in dots: the title centred at the top, the heading line at 15 dots and
     // H + 50, the columns side by side, the rows 2 gaps (120 dots) apart, the signature lines at
-    // 4960 - 4960 / 6 = 4134 and one line lower.
+    // 4488 - 4488 / 6 = 3740 and one line lower; the area centred on the sheet.
     void positionsAt600Dots() {
         const int dpi = 600;
         const report::Document doc = statement::document(sheetOf2024(), dpi);
@@ -106,7 +141,7 @@ private slots:
 
         const report::TextItem* title = page.find("ZESTAWIENIE DANYCH DLA RYCZAŁTU - PRZEJAZDY LOKALNE");
         QVERIFY(title);
-        QCOMPARE(title->rect.top(), 0.0);
+        QCOMPARE(title->rect.top(), report::kDotMargin);
         QCOMPARE(title->align, report::Align::Centre);
         QVERIFY(std::abs(title->rect.center().x() - doc.sheetSize().width() / 2) < 0.5);
         QCOMPARE(title->font.family, QString("Times New Roman"));
@@ -117,15 +152,15 @@ private slots:
 
         const report::TextItem* heading = &page.texts[1];
         QVERIFY(heading->text.startsWith("Właściciel: "));
-        QCOMPARE(dots(heading->rect.left(), dpi), 15);
-        QCOMPARE(dots(heading->rect.top(), dpi), h + 50);
+        QCOMPARE(at(heading->rect.left(), dpi), 15);
+        QCOMPARE(at(heading->rect.top(), dpi), h + 50);
         QCOMPARE(heading->font.points, 10.0);
         QVERIFY(!heading->font.bold);
 
         const report::TextItem* columnTitle = page.find("MIESIĄC");
         QVERIFY(columnTitle);
         // y: the title's H + 60, then 2H + 60.
-        QCOMPARE(dots(columnTitle->rect.top(), dpi), 3 * h + 120);
+        QCOMPARE(at(columnTitle->rect.top(), dpi), 3 * h + 120);
         QCOMPARE(columnTitle->font.points, 9.0);
         QVERIFY(columnTitle->font.bold && columnTitle->font.underline);
 
@@ -138,7 +173,7 @@ private slots:
         for (const report::TextItem& t : page.texts) {
             if (t.rect.top() != january->rect.top())
                 continue;
-            edges.append(dots(t.rect.left(), dpi));
+            edges.append(at(t.rect.left(), dpi));
             QVERIFY(t.clip);
             QCOMPARE(dots(t.rect.width(), dpi), t.text == "Styczeń" ? 840 : 480);
         }
@@ -151,12 +186,41 @@ private slots:
         const report::TextItem* signatures = page.find(kSignatures);
         const report::TextItem* names = page.find(kSignatureNames);
         QVERIFY(signatures && names);
-        QCOMPARE(dots(signatures->rect.top(), dpi), 4134);
-        QCOMPARE(dots(names->rect.top(), dpi), 4134 + h);
+        QCOMPARE(at(signatures->rect.top(), dpi), 3740);
+        QCOMPARE(at(names->rect.top(), dpi), 3740 + h);
         for (const report::TextItem* t : {signatures, names}) {
             QCOMPARE(t->align, report::Align::Centre);
             QVERIFY(std::abs(t->rect.center().x() - doc.sheetSize().width() / 2) < 0.5);
         }
+    }
+
+    // "Podgląd" and its "Zapisz jako PDF": the page stands inside the margins, no word closer than 5 mm
+    // to an edge of the sheet, where a printer of the file would cut it.
+    void thePdfKeepsClearOfTheEdges() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("poppler-utils (pdftotext) is not installed");
+        test::RecordingOutput output;
+        ScriptedDialogs dialogs;
+        report::previewDotPage(&output, dialogs, [](int dpi, const std::function<bool()>& aborted) {
+            return statement::document(sheetOf2024(), dpi, aborted);
+        });
+        QTemporaryDir dir;
+        dir.setAutoRemove(false);
+        const QString path = dir.filePath("ryczalt.pdf");
+        dialogs.answerSaveFileName(path);
+        QCOMPARE(output.saveLastAsPdf(), path);
+
+        QSizeF sheet;
+        const auto found = words(path, sheet);
+        QVERIFY(found.size() > 100);
+        const double edge = 5 * 72 / 25.4;
+        const QRectF inside(edge, edge, sheet.width() - 2 * edge, sheet.height() - 2 * edge);
+        QStringList atTheEdge;
+        for (const auto& [word, box] : found) {
+            if (!inside.contains(box))
+                atTheEdge.append(QStringLiteral("%1 (%2, %3)").arg(word).arg(box.left()).arg(box.top()));
+        }
+        QCOMPARE(atTheEdge, QStringList());
     }
 
     // A job aborted before it starts draws nothing; aborted after the title, nothing more.

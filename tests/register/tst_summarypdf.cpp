@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,6 +61,24 @@ QString lineStarting(const QString& text, const QString& start) {
     return QString();
 }
 
+// The words of a PDF's first page, each with its box in points from the sheet's top-left corner, as
+// pdftotext -bbox reads them; `sheet` is set to the page's size in points.
+QList<QPair<QString, QRectF>> words(const QString& path, QSizeF& sheet) {
+    const QString page = run("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
+    const QRegularExpression size("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"");
+    const QRegularExpressionMatch m = size.match(page);
+    sheet = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    QList<QPair<QString, QRectF>> out;
+    const QRegularExpression word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    for (const QRegularExpressionMatch& w : word.globalMatch(page)) {
+        const QPointF from(w.captured(1).toDouble(), w.captured(2).toDouble());
+        const QPointF to(w.captured(3).toDouble(), w.captured(4).toDouble());
+        out.append({w.captured(5), QRectF(from, to)});
+    }
+    return out;
+}
+
 // True when the texts stand in the line in this order.
 bool inOrder(const QString& line, const QStringList& texts) {
     qsizetype at = 0;
@@ -93,6 +112,7 @@ private slots:
         QCOMPARE(app->output.last().document.orientation, QPageLayout::Landscape);
 
         QTemporaryDir dir;
+        dir.setAutoRemove(false);
         const QString path = dir.filePath("zestawienie.pdf");
         app->dialogs.answerSaveFileName(path);
         QCOMPARE(app->output.saveLastAsPdf(), path);
@@ -120,6 +140,20 @@ private slots:
             inOrder(lineStarting(text, "Kwiecień"), {"Kwiecień", "0,00", "123 456,50", "0,00", "200,00"}));
         QVERIFY(inOrder(text, {"Styczeń", "Luty", "Marzec", "Kwiecień", "Maj", "Czerwiec", "Lipiec",
                                "Sierpień", "Wrzesień", "Październik", "Listopad", "Grudzień"}));
+
+        // The page stands inside the margins: no word closer than 5 mm to an edge of the sheet, where a
+        // printer of the file would cut it.
+        QSizeF sheet;
+        const auto found = words(path, sheet);
+        QVERIFY(found.size() > 200);
+        const double edge = 5 * 72 / 25.4;
+        const QRectF inside(edge, edge, sheet.width() - 2 * edge, sheet.height() - 2 * edge);
+        QStringList atTheEdge;
+        for (const auto& [word, box] : found) {
+            if (!inside.contains(box))
+                atTheEdge.append(QStringLiteral("%1 (%2, %3)").arg(word).arg(box.left()).arg(box.top()));
+        }
+        QCOMPARE(atTheEdge, QStringList());
 
         QFile plain(dir.filePath("plik"));
         QVERIFY(plain.open(QIODevice::WriteOnly));

@@ -37,6 +37,11 @@ int dots(double tenths, int dpi) {
     return int(std::lround(tenths * dpi / report::kTenthsPerInch));
 }
 
+// A position on the sheet in dots from the corner of the page area, 10 mm in from the sheet's edges.
+int at(double tenths, int dpi) {
+    return dots(tenths - report::kDotMargin, dpi);
+}
+
 const QStringList kHeading1{"MIESIĄC",    "Wartość", "Wartość", "Koszty", "Koszty",
                             "Koszty",     "Koszty",  "Km",      "Km",     "Wydatki na",
                             "Wydatki na", "Zużyte",  "Zużyte",  "VAT",    "Zużycie"};
@@ -97,7 +102,8 @@ private slots:
         QTest::newRow("600 dpi") << 600;
         QTest::newRow("1200 dpi") << 1200;
     }
-    // One landscape page whatever the resolution; the cells of 8 and 5 tenths of an inch side by side.
+    // One landscape page whatever the resolution, its area centred on the sheet; the cells of 8 and 5
+    // tenths of an inch side by side from the area's left edge.
     void layoutAtTheResolution() {
         QFETCH(int, dpi);
         const report::Document doc = summaryprint::document(blankSheet(), dpi);
@@ -109,7 +115,7 @@ private slots:
         QVERIFY(title);
         QCOMPARE(title->align, report::Align::Centre);
         QVERIFY(std::abs(title->rect.center().x() - doc.sheetSize().width() / 2) < 0.5);
-        QCOMPARE(title->rect.top(), 0.0);
+        QCOMPARE(title->rect.top(), report::kDotMargin);
         QCOMPARE(title->font.family, QString("Times New Roman"));
         QCOMPARE(title->font.points, 10.0);
         QVERIFY(title->font.bold && title->font.underline);
@@ -123,7 +129,7 @@ private slots:
         QList<int> edges;
         for (const report::TextItem& t : page.texts)
             if (t.rect.top() == month->rect.top())
-                edges.append(dots(t.rect.left(), dpi));
+                edges.append(at(t.rect.left(), dpi));
         std::sort(edges.begin(), edges.end());
         QCOMPARE(edges.size(), 15);
         for (int c = 0; c < 15; ++c) {
@@ -165,7 +171,7 @@ private slots:
         }
         const report::Page& page = doc.pages.first();
         const report::TextItem* owner = page.find(lines[1][0]);
-        QCOMPARE(dots(owner->rect.left(), 600), 15);
+        QCOMPARE(at(owner->rect.left(), 600), 15);
         QCOMPARE(owner->font.points, 10.0);
         QVERIFY(!owner->font.bold);
         const report::TextItem* heading = page.find("MIESIĄC");

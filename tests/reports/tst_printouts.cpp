@@ -3,7 +3,9 @@
 // options, "Drukuj"; what was sent to the printer or the preview is read back. Amounts worked by hand.
 #include "PrintoutFixture.h"
 
+#include "core/Forms.h"
 #include "data/SharedData.h"
+#include "deadlines/TTerminyDruk.h"
 #include "reports/TWydruk_Ewidencja.h"
 #include "store/Table.h"
 
@@ -42,6 +44,45 @@ void threeMayTrips(TestApp& app) {
     addTrip(app, QDate(2024, 5, 27), 250, 0.8358, 208.95);
     addTrip(app, QDate(2024, 4, 29), 77, 0.8358, 64.36);
     addTrip(app, QDate(2024, 5, 7), 99, 0.5214, 51.62, {}, 2);
+}
+
+// Texts that run over a vertical rule or frame side of the page beside them, or are cut by their own
+// box: each line's ink measured in its font, where its alignment puts it, against the rules that stand
+// beside that line.
+QStringList overRules(const Document& doc) {
+    const report::Measure measure(1200);
+    QList<QLineF> rules;
+    for (const report::Page& page : doc.pages) {
+        for (const report::LineItem& l : page.lines)
+            if (l.line.x1() == l.line.x2())
+                rules.append(l.line);
+        for (const report::FrameItem& f : page.frames) {
+            rules.append(QLineF(f.rect.topLeft(), f.rect.bottomLeft()));
+            rules.append(QLineF(f.rect.topRight(), f.rect.bottomRight()));
+        }
+    }
+    QStringList out;
+    for (const report::Page& page : doc.pages) {
+        for (const report::TextItem& t : page.texts) {
+            const QStringList lines = t.text.split('\n');
+            const double height = t.lineHeight > 0 ? t.lineHeight : measure.lineHeight(t.font);
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const double w = measure.width(lines[i], t.font);
+                const double left = t.align == report::Align::Right    ? t.rect.right() - w
+                                    : t.align == report::Align::Centre ? t.rect.center().x() - w / 2
+                                                                       : t.rect.left();
+                const double middle = t.rect.top() + (double(i) + 0.5) * height;
+                if (t.clip && (left < t.rect.left() - 0.5 || left + w > t.rect.right() + 0.5))
+                    out.append(lines[i] + " cut");
+                for (const QLineF& r : rules) {
+                    if (std::min(r.y1(), r.y2()) <= middle && middle <= std::max(r.y1(), r.y2()) &&
+                        left + 0.5 < r.x1() && r.x1() < left + w - 0.5)
+                        out.append(lines[i] + " over " + QString::number(r.x1() / 10) + " mm");
+                }
+            }
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -367,6 +408,45 @@ private slots:
         // The month totals were read without moving the register's rows.
         QCOMPARE(costRows.recNo(), costRow);
         QVERIFY(costRows.isActive());
+    }
+
+    // ------------------------------------------------------------------ every report's captions
+
+    void noTextRunsOverTheRulesOfItsColumn_data() {
+        QTest::addColumn<int>("report"); // a choice of the print window; 4 and 5 the deadline statements
+        QTest::newRow("trip register") << 0;
+        QTest::newRow("cost statement") << 1;
+        QTest::newRow("statement of bills") << 2;
+        QTest::newRow("trip register for VAT") << 3;
+        QTest::newRow("deadlines of the vehicle") << 4;
+        QTest::newRow("deadlines of every vehicle") << 5;
+    }
+    // Every report as laid out for paper: no text of its header (nor of any band) runs over a rule of
+    // its column or is cut at the edge of its box ("WYJAZDU" in the 16 mm date column, among others).
+    void noTextRunsOverTheRulesOfItsColumn() {
+        QFETCH(int, report);
+        auto app = firm();
+        addTrip(
+            *app, QDate(2024, 5, 6), 12, 0.8358, 10.03,
+            {{"StanLicznikaPrzed", 1000}, {"StanLicznikaPo", 1012}, {"Nazwisko", "Nowak"}, {"Imie", "Anna"}});
+        addCost(*app, QDate(2024, 5, 7), "F 1/05", "Paliwo", 100.0, {{"Uwagi", "1012"}});
+        app->seed("Terminy.db",
+                  {{"NrKol_Pojazdu", 1}, {"Rok", 2024}, {"KosztOC", 812.4}, {"KosztyCalkowite", 812.4}});
+        Document doc;
+        if (report < 4) {
+            printFromWindow(*app, {report, QStringLiteral("Maj"), QStringLiteral("2024"), {}});
+            QCOMPARE(app->output.count(), 1);
+            doc = app->output.last().document;
+        } else {
+            DeadlinePrint request;
+            request.vehicle = 1;
+            request.year = 2024;
+            doc = report == 4 ? app->forms().TerminyDruk->document(request)
+                              : app->forms().TerminyDruk1->document(request);
+        }
+        QVERIFY(doc.pageCount() > 0 && !doc.pages[0].lines.empty());
+        const QStringList over = overRules(doc);
+        QVERIFY2(over.isEmpty(), qPrintable(over.join(" | ")));
     }
 
     // ------------------------------------------------------------------ PDF

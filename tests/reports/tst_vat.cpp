@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(sent.title, QStringLiteral("EWIDENCJA PRZEBIEGU VAT"));
         const QStringList all = texts(sent.document);
         QVERIFY(all.contains("EWIDENCJA PRZEBIEGU POJAZDU DLA CELÓW VAT"));
-        QVERIFY(followedBy(all, "Nr rejestracyjnt pojazdu:", "KR 1234A"));
+        QVERIFY(followedBy(all, "Nr rejestracyjny pojazdu:", "KR 1234A"));
         QVERIFY(followedBy(all, "Dzień rozpoczęcia prowadzenia ewidencji:", "1"));
         QVERIFY(followedBy(all, "Dzień zakończenia prowadzenia ewidencji:", "30"));
         QVERIFY(followedBy(all, "na dzień rozpoczęcia prow. ewid:", "1000"));
@@ -100,6 +100,42 @@ private slots:
         // The confirmation stands on the page of the total.
         const report::Page& last = sent.document.pages.last();
         QVERIFY(last.find("250") && last.find("(podpis podatnika)"));
+    }
+
+    // "Wszystko": each month of the year with trips is a log of its own, on pages of its own, naming
+    // that month throughout: its period, first and last reading, last day, kilometres, confirmation and
+    // the reading at its foot, its pages numbered from 1. October: 100 + 50 km from 1000 to 1150;
+    // November: 80 km from 1150 to 1230; no trips in the other months.
+    void theWholeYearPrintsEachMonthAsALogOfItsOwn() {
+        auto app = firm({{2024, 10}, {2024, 11}});
+        addTrip(*app, QDate(2024, 10, 7), 100, 0.8358, 83.58, driver(1000, 1100, "Nowak", "Anna"));
+        addTrip(*app, QDate(2024, 10, 21), 50, 0.8358, 41.79, driver(1100, 1150, "Nowak", "Anna"));
+        addTrip(*app, QDate(2024, 11, 4), 80, 0.8358, 66.86, driver(1150, 1230, "Nowak", "Anna"));
+        printFromWindow(*app, {3, QStringLiteral("Wszystko"), QStringLiteral("2024"), {}});
+        QCOMPARE(app->output.count(), 1);
+        const Document& doc = app->output.last().document;
+        QCOMPARE(doc.pageCount(), 2);
+        const QStringList months[] = {{"10", "Październik", "1000", "1150", "31", "150"},
+                                      {"11", "Listopad", "1150", "1230", "30", "80"}};
+        for (int p = 0; p < 2; ++p) {
+            const QStringList page = doc.pages[p].readingOrder();
+            const QString month = months[p][0], name = months[p][1], first = months[p][2],
+                          last = months[p][3], lastDay = months[p][4], km = months[p][5];
+            QVERIFY(followedBy(page, "Strona   ", "1"));
+            QCOMPARE(page.mid(page.indexOf("za miesiąc"), 4),
+                     (QStringList{"za miesiąc", month, "2024", " roku"}));
+            QCOMPARE(page.mid(page.indexOf("Stan licznika "), 4),
+                     (QStringList{"Stan licznika ", first, "km na początek miesiąca ", month}));
+            QVERIFY(followedBy(page, "na dzień rozpoczęcia prow. ewid:", first));
+            QVERIFY(followedBy(page, "Dzień zakończenia prowadzenia ewidencji:", lastDay));
+            const qsizetype end = page.indexOf("na dzień zakończenia prow. ewid.:");
+            QCOMPARE(page.value(end + 1), last);
+            QCOMPARE(page.value(page.indexOf("na dzień zakończenia prow. ewid.:", end + 1) + 1), km);
+            QCOMPARE(page.value(page.indexOf("km") - 1), km); // the total under the trips
+            QCOMPARE(joined(page, "Potwierdzam"), Vat::kConfirmation.arg("miesiąc " + name + " 2024 roku"));
+            QCOMPARE(page.mid(page.indexOf("Stan licznika"), 4),
+                     (QStringList{"Stan licznika", last, "km na koniec miesiąca ", month}));
+        }
     }
 
     void theTaxpayerLineFromTheOwnerTable_data() {

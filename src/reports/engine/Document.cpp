@@ -111,6 +111,10 @@ double Measure::lineHeight(const Font& font) const {
     return toTenths(QFontMetricsF(scaled(font), m_device).height());
 }
 
+double Measure::ascent(const Font& font) const {
+    return toTenths(QFontMetricsF(scaled(font), m_device).ascent());
+}
+
 double Measure::width(const QString& text, const Font& font) const {
     return toTenths(QFontMetricsF(scaled(font), m_device).horizontalAdvance(text));
 }

@@ -97,15 +97,27 @@ struct Page {
     const TextItem* find(const QString& text) const;
 };
 
+// The margin round the page area of a printout drawn in a device's dots, on every side of the sheet
+// (tenths of a millimetre): the banded reports' margin.
+inline constexpr double kDotMargin = 100.0;
+
 // Places texts given in a device's dots on a page kept in tenths of a millimetre: for the printouts that
-// are drawn straight in the printer's units rather than laid out in bands.
+// are drawn straight in the printer's units rather than laid out in bands. The dots count from the
+// top-left corner of the page area, the sheet less kDotMargin on every side, as a printer counts them
+// from the corner of the area it prints in; so the printer, the preview and a PDF file all show the
+// page whole, inside the margins of the banded reports.
 class DotCanvas {
 public:
-    DotCanvas(Page& page, int dpi) : m_page(page), m_dpi(dpi) {}
+    DotCanvas(Page& page, const QSizeF& sheet, int dpi)
+        : m_page(page), m_dpi(dpi), m_area(sheet.width() - 2 * kDotMargin, sheet.height() - 2 * kDotMargin) {}
+
+    // The page area in tenths of a millimetre.
+    QSizeF area() const { return m_area; }
 
     void text(int x, int y, int width, int height, const QString& text, const Font& font, Align align,
               bool clip) {
-        m_page.addText(QRectF(tenths(x), tenths(y), tenths(width), tenths(height)), text, font, align, clip);
+        m_page.addText(QRectF(kDotMargin + tenths(x), kDotMargin + tenths(y), tenths(width), tenths(height)),
+                       text, font, align, clip);
     }
 
 private:
@@ -113,6 +125,7 @@ private:
 
     Page& m_page;
     const int m_dpi;
+    const QSizeF m_area;
 };
 
 // A laid-out report: pages of positioned items, ready to be painted on any device or read by a test.
@@ -152,6 +165,8 @@ public:
     int dpi() const { return m_dpi; }
     // The height of one line of text (ascent and descent).
     double lineHeight(const Font& font) const;
+    // The height of the font above its baseline.
+    double ascent(const Font& font) const;
     double width(const QString& text, const Font& font) const;
     // The text broken into lines at word boundaries (and at its own line breaks) within `width`; a
     // word longer than the width is broken where it must.

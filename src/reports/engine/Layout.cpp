@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,16 @@ namespace tarlok::report {
 namespace {
 
 constexpr double kEpsilon = 1e-6;
+// The least room a caption keeps on each side to a rule of its column (tenths of a millimetre).
+constexpr double kRuleGap = 5.0;
+constexpr double kUnbounded = 1e9;
+
+// A vertical rule of a band: its x and the stretch it covers, within the band.
+struct VerticalRule {
+    double x;
+    double top;
+    double bottom;
+};
 
 // A value as the report prints it: numbers by the pattern (or in the general format), dates as short
 // dates (or by a date pattern such as "yyyy"), logical values as Tak / Nie.
@@ -50,6 +61,22 @@ QString formatValue(const QVariant& value, const QString& pattern) {
     }
 }
 
+// The widest word of a text to be wrapped, else its widest line: what must fit a width.
+QString widestPart(const Measure& measure, const QString& text, const Font& font, bool wrapped) {
+    QString widest;
+    double most = -1;
+    const QStringList parts =
+        wrapped ? text.split(QRegularExpression(QStringLiteral("\\s+"))) : text.split(QLatin1Char('\n'));
+    for (const QString& part : parts) {
+        const double w = measure.width(part, font);
+        if (w > most) {
+            most = w;
+            widest = part;
+        }
+    }
+    return widest;
+}
+
 } // namespace
 
 class Layouter {
@@ -79,6 +106,9 @@ private:
     }
     const Row* rowOr(const Row* row) const { return row ? row : m_first; }
     Font fitted(const QString& text, const Font& font, double width) const;
+    static std::vector<VerticalRule> verticalRules(const Band& band, double width);
+    bool keepBetweenRules(const std::vector<VerticalRule>& rules, const Item& item, const QString& text,
+                          double& x, double& width, Font& font) const;
 
     void collectSums();
     void accumulate(RowLevel level, const Row& row);
@@ -201,12 +231,79 @@ Font Layouter::fitted(const QString& text, const Font& font, double width) const
     return smaller;
 }
 
+// The vertical rules a band draws: its own, the sides of its frames and of the band's frame.
+std::vector<VerticalRule> Layouter::verticalRules(const Band& band, double width) {
+    std::vector<VerticalRule> out;
+    if (band.m_frameSides & Left)
+        out.push_back({0, 0, kUnbounded});
+    if (band.m_frameSides & Right)
+        out.push_back({width, 0, kUnbounded});
+    for (const auto& item : band.items()) {
+        if (!item->m_visible)
+            continue;
+        const QRect& r = item->m_rect;
+        if (item->m_kind == Item::Kind::Rule && r.left() == r.right()) {
+            out.push_back({double(r.left()), double(std::min(r.top(), r.bottom())),
+                           double(std::max(r.top(), r.bottom()))});
+        } else if (item->m_kind == Item::Kind::Frame) {
+            out.push_back({double(r.left()), double(r.top()), double(r.top() + r.height())});
+            out.push_back({double(r.left() + r.width()), double(r.top()), double(r.top() + r.height())});
+        }
+    }
+    return out;
+}
+
+// A label between vertical rules (a caption in its column of a table header) stays between them: one
+// that would run over a rule, or be cut by its own box, takes the width between the rules less a gap
+// at each and, when that is still too narrow, a smaller size (a wrapped label: until its widest word
+// fits, so that no word is broken). A label with no rule beside it stays as it is. True when the label
+// was given a new box.
+bool Layouter::keepBetweenRules(const std::vector<VerticalRule>& rules, const Item& item, const QString& text,
+                                double& x, double& width, Font& font) const {
+    if (text.isEmpty() || rules.empty())
+        return false;
+    const QString widest = widestPart(m_measure, text, font, item.m_wrap);
+    const double ink = m_measure.width(widest, font);
+    // What the text covers as placed: a wrapped text fills its box.
+    double from = x;
+    if (!item.m_wrap && item.m_align == Align::Right)
+        from = x + width - ink;
+    else if (!item.m_wrap && item.m_align == Align::Centre)
+        from = x + (width - ink) / 2;
+    const double to = item.m_wrap ? x + width : from + ink;
+    const double middle = (from + to) / 2;
+    const double line = item.m_rect.y() + m_measure.lineHeight(font) / 2;
+    double left = -kUnbounded;
+    double right = kUnbounded;
+    for (const VerticalRule& r : rules) {
+        if (r.top > line || r.bottom < line)
+            continue;
+        if (r.x <= middle)
+            left = std::max(left, r.x + kRuleGap);
+        if (r.x >= middle)
+            right = std::min(right, r.x - kRuleGap);
+    }
+    if (left == -kUnbounded && right == kUnbounded)
+        return false;
+    if (ink <= width + kEpsilon && from >= left - kEpsilon && to <= right + kEpsilon)
+        return false;
+    const double newLeft = left == -kUnbounded ? x : left;
+    const double newRight = right == kUnbounded ? x + width : right;
+    if (newRight <= newLeft)
+        return false;
+    x = newLeft;
+    width = newRight - newLeft;
+    font = fitted(widest, font, width);
+    return true;
+}
+
 // The band's texts with their rectangles, and its height: the band's own, or more when wrapped texts
 // need it.
 std::vector<Layouter::Placed> Layouter::arrange(const Band& band, const Row* row, const State& state,
                                                 double& height, std::vector<size_t>* pageCountTexts) const {
     std::vector<Placed> out;
     height = band.height();
+    const std::vector<VerticalRule> rules = verticalRules(band, m_width);
     for (const auto& owned : band.items()) {
         const Item& item = *owned;
         if (!item.m_visible || item.m_kind == Item::Kind::Rule || item.m_kind == Item::Kind::Frame)
@@ -214,20 +311,27 @@ std::vector<Layouter::Placed> Layouter::arrange(const Band& band, const Row* row
         bool needsPageCount = false;
         QString text = itemText(item, band, row, state, needsPageCount);
         const QRect& at = item.m_rect;
-        const double width = at.width() > 0 ? at.width() : m_measure.width(text, item.m_font);
-        const Font font = item.m_shrink && at.width() > 0 && !item.m_wrap
-                              ? fitted(text, item.m_font, std::max(1.0, width - item.m_spare))
-                              : item.m_font;
+        double x = at.x();
+        double width = at.width() > 0 ? at.width() : m_measure.width(text, item.m_font);
+        Font font = item.m_shrink && at.width() > 0 && !item.m_wrap
+                        ? fitted(text, item.m_font, std::max(1.0, width - item.m_spare))
+                        : item.m_font;
+        const bool reboxed =
+            item.m_kind == Item::Kind::Label && keepBetweenRules(rules, item, text, x, width, font);
+        // A line made smaller keeps its baseline.
+        const double y = reboxed && !item.m_wrap
+                             ? at.y() + m_measure.ascent(item.m_font) - m_measure.ascent(font)
+                             : at.y();
         double textHeight = at.height() > 0 ? at.height() : m_measure.lineHeight(font);
-        if (item.m_wrap && at.width() > 0) {
-            const QStringList lines = m_measure.wrap(text, item.m_font, width);
+        if (item.m_wrap && (at.width() > 0 || reboxed)) {
+            const QStringList lines = m_measure.wrap(text, font, width);
             text = lines.join(QLatin1Char('\n'));
-            textHeight = std::max(textHeight, lines.size() * m_measure.lineHeight(item.m_font));
+            textHeight = std::max(textHeight, lines.size() * m_measure.lineHeight(font));
             height = std::max(height, at.y() + textHeight);
         }
         if (needsPageCount && pageCountTexts)
             pageCountTexts->push_back(out.size());
-        out.push_back(Placed{&item, QRectF(at.x(), at.y(), width, textHeight), text, font});
+        out.push_back(Placed{&item, QRectF(x, y, width, textHeight), text, font});
     }
     return out;
 }

@@ -37,6 +37,10 @@ class Table;
 // margin. In an item's rectangle a width of 0 takes the text's own width and a height of 0 one line of
 // its font.
 //
+// A label standing between vertical rules of its band (its rules, the sides of its frames or of the
+// band's frame: a caption in its column of a table header) never runs over them nor loses letters to its
+// box: when it would, it takes the width between the rules and, if it must, a smaller size.
+//
 // The order on a page: page header, the title (first page only), column header, then group headers,
 // detail rows with their sub-detail rows, group footers and at the end the summary; the page footer
 // stands at the bottom margin of every page. A band never splits: when it does not fit above the page
