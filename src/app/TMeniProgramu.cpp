@@ -179,6 +179,11 @@ void TMeniProgramu::WyswietlPodpowiedz(const QString& hint) {
 }
 
 void TMeniProgramu::closeEvent(QCloseEvent* event) {
+    // What is being typed somewhere is not lost without a word.
+    if (!m_forms.pendingEdits.closeAnyway(m_forms.context.dialogs)) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     QApplication::closeAllWindows();
     QCoreApplication::quit();
@@ -202,11 +207,8 @@ void TMeniProgramu::openRegister() {
     const QDate today = ctx.clock.today();
     // An open register holding a trip or a cost being entered is only brought up: opening it anew
     // would move it off that row.
-    if (reg.isVisible() && reg.holdPendingRow()) {
-        reg.raise();
-        reg.activateWindow();
+    if (m_forms.refuseWhileTyping())
         return;
-    }
     Table* periods = ctx.data().TableOkresy;
     periods->open();
     if (periods->isNull(QStringLiteral("Miesiac"))) {
@@ -228,42 +230,40 @@ void TMeniProgramu::SpeedRyczaltClick() {
 }
 
 void TMeniProgramu::openLumpSums() {
-    AppContext& ctx = m_forms.context;
     TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
-    // A trip, cost or vehicle being entered is saved or cancelled first: the lump sums would hide the
-    // register and keep its vehicle from moving.
-    const QString held = ctx.data().heldPendingRow();
-    if (!held.isEmpty()) {
-        ctx.dialogs.message(held);
-        if (reg.isVisible()) {
-            reg.raise();
-            reg.activateWindow();
-        }
+    // What is being typed is saved or cancelled first: the lump sums would hide the register and keep
+    // its vehicle from moving.
+    if (m_forms.refuseWhileTyping())
         return;
-    }
     openRegister();
     reg.hide();
     m_forms.RyczaltEwidencja->openWindow();
 }
 
 void TMeniProgramu::SpeedPojazdyClick() {
+    if (m_forms.refuseWhileTyping())
+        return;
     runAction(m_forms.context.dialogs, [&] { m_forms.Pojazdy_firmy->openWindow(); });
 }
 
 void TMeniProgramu::SpeedTrasaClick() {
-    m_forms.Trasy->openWindow(false);
+    if (!m_forms.refuseWhileTyping())
+        m_forms.Trasy->openWindow(false);
 }
 
 void TMeniProgramu::SpeedWydatkiClick() {
-    m_forms.Jaki_Wydatek->openWindow(false);
+    if (!m_forms.refuseWhileTyping())
+        m_forms.Jaki_Wydatek->openWindow(false);
 }
 
 void TMeniProgramu::SpeedCeleClick() {
-    m_forms.Cel_Wyjazdu->openWindow(false);
+    if (!m_forms.refuseWhileTyping())
+        m_forms.Cel_Wyjazdu->openWindow(false);
 }
 
 void TMeniProgramu::SpeedStawkiClick() {
-    m_forms.context.dialogs.showModal(m_forms.Stawki_poj);
+    if (!m_forms.refuseWhileTyping())
+        m_forms.context.dialogs.showModal(m_forms.Stawki_poj);
 }
 
 void TMeniProgramu::SpeedOkresClick() {
@@ -299,16 +299,22 @@ void TMeniProgramu::Napiszdoautora1Click() {
 
 void TMeniProgramu::ParametryClick() {
     runAction(m_forms.context.dialogs, [&] {
+        if (m_forms.refuseWhileTyping())
+            return;
         m_forms.Parametry1->schemaCheck();
         m_forms.context.dialogs.showModal(m_forms.Parametry1);
     });
 }
 
 void TMeniProgramu::Waciciel1Click() {
+    if (m_forms.refuseWhileTyping())
+        return;
     runAction(m_forms.context.dialogs, [&] { m_forms.WlascicielPodatnik->openWindow(); });
 }
 
 void TMeniProgramu::Kierowcy1Click() {
+    if (m_forms.refuseWhileTyping())
+        return;
     runAction(m_forms.context.dialogs, [&] { m_forms.Kierowcy1->openWindow(false); });
 }
 
@@ -317,11 +323,13 @@ void TMeniProgramu::SpeedButton4Click() {
 }
 
 void TMeniProgramu::OpcjeiTerminy1Click() {
-    m_forms.OpcjeDlaTerminow->openMain();
+    if (!m_forms.refuseWhileTyping())
+        m_forms.OpcjeDlaTerminow->openMain();
 }
 
 void TMeniProgramu::Opcje1Click() {
-    m_forms.OpcjeDlaTerminow->openSettings();
+    if (!m_forms.refuseWhileTyping())
+        m_forms.OpcjeDlaTerminow->openSettings();
 }
 
 void TMeniProgramu::Ustawieniedrukarki1Click() {

@@ -223,14 +223,6 @@ void ArchiveWindow::setDriveBack(bool tell) {
 
 // ---------------------------------------------------------------- tables
 
-bool ArchiveWindow::nothingPending() {
-    const QString held = m_forms.context.data().heldPendingRow();
-    if (held.isEmpty())
-        return true;
-    m_forms.context.dialogs.message(held);
-    return false;
-}
-
 void ArchiveWindow::closeTables() {
     m_forms.tableHolders.closeAll();
 }

@@ -105,8 +105,6 @@ protected:
     Drives& drives() const;
     const Controls& controls() const { return m_c; }
 
-    // A trip, cost or vehicle being entered holds the copy: the user is told and false is returned.
-    bool nothingPending();
     // A hard disk taken away since it was chosen (or, `writing`, made read-only) is told, followed by
     // `refused`, and false is returned: no other drive stands in for it. A missing floppy is asked for
     // by the copy itself.

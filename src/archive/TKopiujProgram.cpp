@@ -42,6 +42,9 @@ TKopiujProgram::TKopiujProgram(Forms& forms)
 TKopiujProgram::~TKopiujProgram() = default;
 
 void TKopiujProgram::openWindow() {
+    // What is being typed anywhere is saved or cancelled before the copy closes the tables.
+    if (forms().refuseWhileTyping())
+        return;
     m_ui->LabelKomunikat->hide();
     forms().context.dialogs.showModal(this);
 }
@@ -69,7 +72,7 @@ void TKopiujProgram::KopiujClick() {
 }
 
 void TKopiujProgram::backup() {
-    if (!nothingPending())
+    if (forms().refuseWhileTyping())
         return;
     const Drive drive = archiveDrive();
     if (!driveAvailable(drive, true, QStringLiteral("KOPIA NIE ZOSTAŁA WYKONANA")))

@@ -28,6 +28,9 @@ TOdtwarzanieDanych::TOdtwarzanieDanych(Forms& forms)
 TOdtwarzanieDanych::~TOdtwarzanieDanych() = default;
 
 void TOdtwarzanieDanych::openWindow() {
+    // What is being typed anywhere is saved or cancelled before the restore replaces the data.
+    if (forms().refuseWhileTyping())
+        return;
     forms().context.dialogs.showModal(this);
 }
 
@@ -56,7 +59,7 @@ void TOdtwarzanieDanych::OdtworzClick() {
 void TOdtwarzanieDanych::restore() {
     AppContext& ctx = forms().context;
     Dialogs& dialogs = ctx.dialogs;
-    if (!nothingPending())
+    if (forms().refuseWhileTyping())
         return;
     const Drive drive = archiveDrive();
     if (!driveAvailable(drive, false, QStringLiteral("DANE NIE ZOSTAŁY ODTWORZONE")))

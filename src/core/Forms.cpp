@@ -1,8 +1,14 @@
 #include "Forms.h"
 
+#include "AppContext.h"
+
 namespace tarlok {
 
 Forms::Forms(AppContext& ctx) : context(ctx) {
+}
+
+bool Forms::refuseWhileTyping() const {
+    return pendingEdits.refuse(context.dialogs);
 }
 
 Forms::~Forms() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EnterInBoxes.h"
+#include "PendingEdits.h"
 #include "TableHolders.h"
 
 #include <QWidget>
@@ -73,6 +74,11 @@ public:
 
     // What holds tables open, closed by the archive before it copies the data files.
     TableHolders tableHolders;
+    // What is being typed in any window, asked before every move and every whole-program action.
+    PendingEdits pendingEdits;
+    // For an action that would lose what is being typed: true, with the owning window's message shown
+    // and that window in front, when something is (the action must not run).
+    bool refuseWhileTyping() const;
 
     // Keeps a window (or a printout) for the run; they are destroyed in the reverse order of adoption.
     // Every window keeps Enter in its boxes.

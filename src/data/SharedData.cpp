@@ -160,17 +160,6 @@ void SharedData::setEmployeesOnly(bool on) {
     TablePojazdy->setFiltered(on);
 }
 
-QString SharedData::heldPendingRow() {
-    for (Table* table : {TablePrzejazdy, TableKoszty, TablePojazdy}) {
-        if (table->isActive() && table->isEditing() && table->isModified())
-            return table->pendingGuard();
-    }
-    for (Table* table : {TablePrzejazdy, TableKoszty})
-        if (table->isActive())
-            table->cancel();
-    return {};
-}
-
 QString SharedData::vehicleRefusal() const {
     const Table& cars = *TablePojazdy;
     if (!cars.isActive() || cars.isEmpty())

@@ -67,10 +67,6 @@ public:
     bool TablePojazdyFilterRecord(Table& table) const;
     void setEmployeesOnly(bool on);
 
-    // The message of a trip, cost or vehicle being entered or changed that holds the program where it
-    // is (the user must save or cancel it first); a pending trip or cost that nothing was typed into is
-    // dropped. Empty when nothing holds.
-    QString heldPendingRow();
     // Why the current vehicle can take no trip or cost: it is being entered in the vehicles window, or
     // it has no number. Empty when it can, or when there is no vehicle (the callers say so themselves).
     QString vehicleRefusal() const;

@@ -24,6 +24,8 @@ TInformacjeNotatki::TInformacjeNotatki(Forms& forms)
     m_ui->DBTextDanePojazdu->setDataSource(ctx.data().TablePojazdy, fields::pojazdy::Dane_Poj_Wszystko);
     // The notes of the deadlines window's current row; the memo follows that table as it opens and moves.
     m_ui->DBMemo1->setDataSource(forms.OpcjeDlaTerminow->TableTerminy, fields::terminy::Informacje);
+    // The notes are typed into the deadlines row: the deadlines window saves them.
+    forms.pendingEdits.add(this, forms.OpcjeDlaTerminow->TableTerminy);
     setErrorHandlerForChildren(this, [&dialogs = ctx.dialogs](const Error& e) { dialogs.message(e.text()); });
     connectAction(ctx.dialogs, m_ui->Drukuj, &QPushButton::clicked, this, &TInformacjeNotatki::DrukujClick);
     connectAction(ctx.dialogs, m_ui->Zamknij, &QPushButton::clicked, this, &TInformacjeNotatki::ZamknijClick);

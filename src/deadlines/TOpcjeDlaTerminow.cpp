@@ -111,6 +111,7 @@ TOpcjeDlaTerminow::TOpcjeDlaTerminow(Forms& forms)
     TableTerminy->setIndexName(kByVehicleAndYear);
     TableTerminy->setMasterSource(vehicles(), kVehicle);
     TableTerminy->setPendingGuard(kHeld);
+    forms.pendingEdits.add(this, TableTerminy);
     TableTerminy->onFilterRecord = [this](Table& t) {
         return TableTerminyFilterRecord(t);
     };
@@ -493,7 +494,7 @@ void TOpcjeDlaTerminow::reject() {
 bool TOpcjeDlaTerminow::leaveWindow() {
     Table* t = TableTerminy;
     if (t->isActive() && t->isEditing()) {
-        if (rowChanged()) {
+        if (PendingEdits::isTyped(*TableTerminy)) {
             if (!save())
                 return false; // the user was told why; the row stays for them to put right
         } else {
@@ -618,10 +619,6 @@ bool TOpcjeDlaTerminow::yearFiltered() const {
 
 int TOpcjeDlaTerminow::filterYear() const {
     return context().clock.today().year();
-}
-
-QString TOpcjeDlaTerminow::heldPendingRow() const {
-    return rowChanged() ? TableTerminy->pendingGuard() : QString();
 }
 
 // "&Drukuj": the statement of the current vehicle, or of every vehicle with "Wszystkie pojazdy", read
@@ -1022,7 +1019,7 @@ void TOpcjeDlaTerminow::PrzekazAutoSerwisClick() {
         return;
     }
     if (t->isActive() && t->isEditing()) {
-        if (rowChanged()) {
+        if (PendingEdits::isTyped(*TableTerminy)) {
             ctx.dialogs.message(t->pendingGuard());
             return;
         }
@@ -1056,25 +1053,6 @@ void TOpcjeDlaTerminow::PrzekazAutoSerwisClick() {
 
 // ---------------------------------------------------------------- adding, editing, saving
 
-bool TOpcjeDlaTerminow::rowChanged() const {
-    Table* t = TableTerminy;
-    if (!t->isActive() || !t->isEditing())
-        return false;
-    if (t->isModified())
-        return true;
-    for (const DbEdit* box : findChildren<DbEdit*>()) {
-        if (box->hasPendingText())
-            return true;
-    }
-    return false;
-}
-
-void TOpcjeDlaTerminow::holdRow() {
-    Table* t = TableTerminy;
-    if (t->isActive() && t->isEditing())
-        t->setValue(F::Rok, t->value(F::Rok));
-}
-
 void TOpcjeDlaTerminow::yearTyped() {
     Table* t = TableTerminy;
     if (!t->isActive() || !t->isEditing())
@@ -1090,11 +1068,7 @@ void TOpcjeDlaTerminow::yearTyped() {
     } catch (const EngineError&) {
         // too large for a year: refused by the save
     }
-    holdRow();
-}
-
-void TOpcjeDlaTerminow::refused(const QString& message) {
-    context().dialogs.message(message);
+    TableTerminy->markModified();
 }
 
 void TOpcjeDlaTerminow::DodajClick() {
@@ -1113,7 +1087,7 @@ void TOpcjeDlaTerminow::DodajClick() {
         try {
             t->append();
         } catch (const PendingRowError& e) {
-            refused(e.text()); // the row typed into stays, with its year
+            context().dialogs.message(e.text()); // the row typed into stays, with its year
             return;
         }
     }
@@ -1152,7 +1126,7 @@ void TOpcjeDlaTerminow::closeEditBoxes() {
 }
 
 void TOpcjeDlaTerminow::EditKosztDodatkowyChange() {
-    holdRow();
+    TableTerminy->markModified();
     const QString text = m_ui->EditKosztDodatkowy->text();
     if (!text.isEmpty() && text != QLatin1String("-") && !numbers::isNumber(text))
         context().dialogs.message(QStringLiteral("Wpisana wartość nie jest liczbą"));
@@ -1325,7 +1299,7 @@ void TOpcjeDlaTerminow::CheckBoxWszystkieLataClick() {
         // The row typed into keeps the list it belongs to.
         const QSignalBlocker block(ui->CheckBoxWszystkieLata);
         ui->CheckBoxWszystkieLata->setChecked(!all);
-        refused(e.text());
+        context().dialogs.message(e.text());
         return;
     }
     showCurrentRow();

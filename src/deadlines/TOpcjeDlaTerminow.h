@@ -64,9 +64,6 @@ public:
     // Whether the table lists one year only, and which (the current calendar year).
     bool yearFiltered() const;
     int filterYear() const;
-    // The message of a changed deadlines row that holds the window where it is (the user must save or
-    // cancel it first); empty when nothing holds. A pending row nothing was typed into counts as none.
-    QString heldPendingRow() const;
     // The text of "Rok podatkowy", as typed during an edit.
     QString yearBoxText() const;
 
@@ -172,9 +169,6 @@ private:
 
     // editing
     bool hasRow() const;
-    bool rowChanged() const;
-    // Marks the pending row as changed, so that a move is refused instead of dropping what was typed.
-    void holdRow();
     void yearTyped();
     void pickerChanged(deadlines::Slot slot);
     void daySpinChanged(const QString& field, int value);
@@ -183,8 +177,6 @@ private:
     bool save();
     void closeEditBoxes();
     void writeServiceFields();
-    // Shows `message`, or the held row's message, for a move the table refused.
-    void refused(const QString& message);
 
     void setColour(QWidget* widget, const QColor& colour);
     void setSpinSilently(QSpinBox* spin, int value);

@@ -16,10 +16,6 @@ namespace tarlok {
 
 const QString kDeadlineSignature = QStringLiteral("Wydrukowano programem TARLOK");
 
-const QString kDeadlinesPending =
-    QStringLiteral("Zmiany w terminach nie zostały zapisane - zapisz je przyciskiem \"Zapisz\" albo anuluj "
-                   "przyciskiem \"Anuluj\", a potem drukuj.");
-
 namespace {
 
 namespace F = fields::terminy;
@@ -280,12 +276,8 @@ void TTerminyDruk1::preview(const DeadlinePrint& request) {
 // ------------------------------------------------------------------ the window's "&Drukuj"
 
 void printDeadlines(Forms& forms, const DeadlinePrint& request) {
-    const Table& window = *forms.OpcjeDlaTerminow->TableTerminy;
-    if (window.isActive() && window.isEditing() && window.isModified()) {
-        forms.context.dialogs.message(window.pendingGuard().isEmpty() ? kDeadlinesPending
-                                                                      : window.pendingGuard());
+    if (forms.refuseWhileTyping())
         return;
-    }
     if (request.allVehicles)
         forms.TerminyDruk1->preview(request);
     else

@@ -101,7 +101,4 @@ private:
 // screen.
 void printDeadlines(Forms& forms, const DeadlinePrint& request);
 
-// The message of printDeadlines when the deadlines table has no pending message of its own.
-extern const QString kDeadlinesPending;
-
 } // namespace tarlok

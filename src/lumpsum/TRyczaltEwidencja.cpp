@@ -117,6 +117,7 @@ TRyczaltEwidencja::TRyczaltEwidencja(Forms& forms)
     t.setFiltered(true);
     // A record gets its lump sum, deduction and amount due only from "Zapisz": nothing stores it on a move.
     t.setPendingGuard(kPending);
+    forms.pendingEdits.add(this, &t);
 
     setupControls();
     connectHandlers();
@@ -450,25 +451,11 @@ bool TRyczaltEwidencja::isPending() const {
     return TableRyczalt->isActive() && TableRyczalt->isEditing();
 }
 
-bool TRyczaltEwidencja::holdPendingRecord() {
-    if (!isPending())
-        return false;
-    try {
-        // Stores nothing: a record typed into is refused by the table's guard, one with nothing typed
-        // into it is dropped.
-        TableRyczalt->checkBrowseMode();
-        return false;
-    } catch (const Error& e) {
-        m_forms.context.dialogs.message(e.text());
-        return true;
-    }
-}
-
 void TRyczaltEwidencja::ComboBoxMiesiacChange() {
     // The month shown chosen again (a typed name both left and picked): nothing changes.
     if (m_ui->ComboBoxMiesiac->currentText() == m_shownMonth && TableRyczalt->isActive())
         return;
-    if (holdPendingRecord()) {
+    if (m_forms.refuseWhileTyping()) {
         restoreShownPeriod();
         return;
     }
@@ -499,7 +486,7 @@ void TRyczaltEwidencja::ComboBoxRokChange() {
     // The year shown chosen again (a typed year both left and picked): nothing changes.
     if (m_ui->ComboBoxRok->currentText() == m_shownYear && TableRyczalt->isActive())
         return;
-    if (holdPendingRecord()) {
+    if (m_forms.refuseWhileTyping()) {
         restoreShownPeriod();
         return;
     }
@@ -752,7 +739,7 @@ void TRyczaltEwidencja::PageControl1Change() {
     auto* ui = m_ui.get();
     if (!TableRyczalt->isActive())
         return;
-    if (holdPendingRecord()) {
+    if (m_forms.refuseWhileTyping()) {
         const QSignalBlocker block(ui->PageControl1);
         ui->PageControl1->setCurrentWidget(ui->TabSheetRyczalt);
         return;
@@ -916,7 +903,7 @@ void TRyczaltEwidencja::UsunClick() {
 
 void TRyczaltEwidencja::PodsumowanieRoczneClick() {
     AppContext& ctx = m_forms.context;
-    if (!TableRyczalt->isActive() || holdPendingRecord())
+    if (!TableRyczalt->isActive() || m_forms.refuseWhileTyping())
         return;
     m_ui->EditRocznyPojazd->setText(numbers::general(lumpsum::yearSum(carRecords(), m_year)));
     // Every car's records, read apart from the window's table.
@@ -948,7 +935,8 @@ report::Document TRyczaltEwidencja::statementDocument(int dpi, const std::functi
 }
 
 void TRyczaltEwidencja::DrukujClick() {
-    print();
+    if (!m_forms.refuseWhileTyping())
+        print();
 }
 
 void TRyczaltEwidencja::print() {
@@ -959,6 +947,8 @@ void TRyczaltEwidencja::print() {
 
 // "Podgląd": the same statement in the preview, with "Zapisz jako PDF"; the printer is not touched.
 void TRyczaltEwidencja::PodgladClick() {
+    if (m_forms.refuseWhileTyping())
+        return;
     AppContext& ctx = m_forms.context;
     report::previewDotPage(ctx.output, ctx.dialogs, statementPage());
 }

@@ -111,9 +111,6 @@ private:
     // The opening's steps once the table is open: the rates of a month without a record, the
     // declaration date, the sums.
     void fillForPeriod();
-    // A record typed into holds the window where it is: the user is told to save or cancel it first
-    // and true is returned. A record with nothing typed into it is dropped.
-    bool holdPendingRecord();
     bool isPending() const;
 
     // --- the car and the record ---

@@ -23,6 +23,11 @@ TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique
     setHelpTopic(this, 7);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = purposes();
+    // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    forms.pendingEdits.add(
+        this, table,
+        QStringLiteral("Wprowadzany cel wyjazdu nie został zapisany - zapisz go przyciskiem \"\u2714\" albo "
+                       "anuluj przyciskiem \"\u2716\" w formatce CEL WYJAZDU."));
     table->beforeInsert = [this](Table& t) {
         TableCelWyjazduBeforeInsert(t);
     };

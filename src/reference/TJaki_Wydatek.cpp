@@ -24,6 +24,11 @@ TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     setHelpTopic(this, 2);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = kinds();
+    // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    forms.pendingEdits.add(
+        this, table,
+        QStringLiteral("Wprowadzany rodzaj kosztu nie został zapisany - zapisz go przyciskiem \"\u2714\" "
+                       "albo anuluj przyciskiem \"\u2716\" w formatce KOSZTY (WYDATKI FIRMY)."));
     table->beforeInsert = [this](Table& t) {
         TableWydatkiBeforeInsert(t);
     };

@@ -26,6 +26,11 @@ TKierowcy1::TKierowcy1(Forms& forms)
     setHelpTopic(this, 5);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = drivers();
+    // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    forms.pendingEdits.add(
+        this, table,
+        QStringLiteral("Wprowadzany kierowca nie został zapisany - zapisz go przyciskiem \"\u2714\" albo "
+                       "anuluj przyciskiem \"\u2716\" w formatce KIEROWCY POJAZDÓW."));
 
     reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
 

@@ -36,10 +36,8 @@ void TNowy_Okres::prepare() {
     m_ui->LabelNowyOkres->clear();
     SharedData& shared = m_forms.context.data();
     // A trip or cost being entered in the register is saved or cancelled first.
-    if (const QString held = shared.heldPendingRow(); !held.isEmpty()) {
-        m_forms.context.dialogs.message(held);
+    if (m_forms.refuseWhileTyping())
         throw Abort();
-    }
     Table* periodsTable = shared.TableOkresy;
     periodsTable->open();
     periodsTable->last();

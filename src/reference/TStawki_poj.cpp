@@ -26,6 +26,11 @@ TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
     setModal(true);
 
     Table* table = rates();
+    // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    forms.pendingEdits.add(
+        this, table,
+        QStringLiteral("Wprowadzane stawki nie zostały zapisane - zapisz je przyciskiem \"Zapisz\" albo "
+                       "anuluj przyciskiem \"Anuluj\" w formatce STAWKI POJAZDÓW."));
     const QString rate = QStringLiteral("0.0000");
     m_ui->DBStawka_do_900->setDataSource(table, QStringLiteral("Stawka_do_900"));
     m_ui->DBStawka_do_900->setDisplayPattern(rate);

@@ -23,6 +23,10 @@ TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>
     setHelpTopic(this, 12);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = routes();
+    // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    forms.pendingEdits.add(this, table,
+                           QStringLiteral("Wprowadzana trasa nie została zapisana - zapisz ją przyciskiem "
+                                          "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\" w formatce TRASY."));
 
     DbGrid* grid = m_ui->DBGrid1;
     grid->setDataSource(table);

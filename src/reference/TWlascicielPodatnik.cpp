@@ -37,6 +37,11 @@ TWlascicielPodatnik::TWlascicielPodatnik(Forms& forms)
     setHelpTopic(this, 6);
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = owner();
+    // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    forms.pendingEdits.add(
+        this, table,
+        QStringLiteral("Wprowadzane dane właściciela nie zostały zapisane - zapisz je przyciskiem \"\u2714\" "
+                       "albo anuluj przyciskiem \"\u2716\" w formatce WŁAŚCICIEL."));
 
     reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
 

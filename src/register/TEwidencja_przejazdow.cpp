@@ -73,6 +73,8 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     setHelpTopic(m_ui->Przejazdy, 3);
     setHelpTopic(m_ui->Zestawienia, 20);
     setFixedSize(963, 765);
+    forms.pendingEdits.add(this, m_data.TablePrzejazdy);
+    forms.pendingEdits.add(this, m_data.TableKoszty);
     setupVehicleGrid();
     m_trips->setupControls();
     m_costs->setupControls();
@@ -387,14 +389,6 @@ void TEwidencja_przejazdow::restoreShownPeriod() {
     followTab();
 }
 
-bool TEwidencja_przejazdow::holdPendingRow() {
-    const QString held = m_data.heldPendingRow();
-    if (held.isEmpty())
-        return false;
-    m_forms.context.dialogs.message(held);
-    return true;
-}
-
 void TEwidencja_przejazdow::OdblokujZakladki() {
     if (m_ui->CheckBoxOdblokuj->isChecked()) {
         m_ui->PageControl1->setEnabled(true);
@@ -471,7 +465,7 @@ void TEwidencja_przejazdow::ComboBoxMiesiacChange() {
         restoreShownPeriod();
         return;
     }
-    if (holdPendingRow()) {
+    if (m_forms.refuseWhileTyping()) {
         restoreShownPeriod();
         return;
     }
@@ -501,7 +495,7 @@ QDate TEwidencja_przejazdow::pickerDate(const Table& table) const {
 }
 
 void TEwidencja_przejazdow::ComboBoxRokChange() {
-    if (holdPendingRow()) {
+    if (m_forms.refuseWhileTyping()) {
         restoreShownPeriod();
         return;
     }
@@ -577,7 +571,7 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
 }
 
 void TEwidencja_przejazdow::PageControl1Change() {
-    if (holdPendingRow()) {
+    if (m_forms.refuseWhileTyping()) {
         restoreShownPeriod();
         return;
     }
@@ -772,11 +766,13 @@ void TEwidencja_przejazdow::DrukujKosztyClick() {
 }
 
 void TEwidencja_przejazdow::DrukujZestawienieClick() {
-    m_summary->printSummary();
+    if (!m_forms.refuseWhileTyping())
+        m_summary->printSummary();
 }
 
 void TEwidencja_przejazdow::PodgladZestawieniaClick() {
-    m_summary->previewSummary();
+    if (!m_forms.refuseWhileTyping())
+        m_summary->previewSummary();
 }
 
 void TEwidencja_przejazdow::EksportPrzejazdowClick() {
@@ -792,7 +788,7 @@ void TEwidencja_przejazdow::EksportKosztowClick() {
 void TEwidencja_przejazdow::exportRows(Table& table, const QString& what, const QString& nothingText,
                                        bool trips) {
     Dialogs& dialogs = m_forms.context.dialogs;
-    if (holdPendingRow())
+    if (m_forms.refuseWhileTyping())
         return;
     if (!table.isActive() || table.recordCount() == 0) {
         dialogs.messageBox(nothingText, QStringLiteral("Informacja"));
@@ -820,7 +816,7 @@ void TEwidencja_przejazdow::exportRows(Table& table, const QString& what, const 
 }
 
 void TEwidencja_przejazdow::SprawdzLicznikClick() {
-    if (holdPendingRow())
+    if (m_forms.refuseWhileTyping())
         return;
     if (!TablePojazdy->isActive() || TablePojazdy->isEmpty()) {
         m_forms.context.dialogs.message(QStringLiteral("Wprowadź najpierw jakiś pojazd"));

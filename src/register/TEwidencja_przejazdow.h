@@ -83,10 +83,6 @@ public:
     bool onCostsTab() const;
     bool onSummaryTab() const;
 
-    // A pending trip, cost or vehicle that was changed holds the window where it is: the user is told
-    // to save or cancel it first and true is returned. An unchanged pending row is dropped.
-    bool holdPendingRow();
-
     // --- for the tabs ---
     // Why the current vehicle can take no trip or cost: it is being entered in the vehicles window, or
     // it has no number; empty when it can (or there is no vehicle: the callers say so themselves).

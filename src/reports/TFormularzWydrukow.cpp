@@ -197,7 +197,7 @@ void TFormularzWydrukow::openFromRegister(const QComboBox& yearBox, const QCombo
 
 void TFormularzWydrukow::runTripRegister() {
     runAction(m_forms.context.dialogs, [&] {
-        if (refuseWhilePending())
+        if (m_forms.refuseWhileTyping())
             return;
         prepareRun();
         const SharedData::Period p = m_forms.context.data().period();
@@ -207,7 +207,7 @@ void TFormularzWydrukow::runTripRegister() {
 
 void TFormularzWydrukow::runCostStatement() {
     runAction(m_forms.context.dialogs, [&] {
-        if (refuseWhilePending())
+        if (m_forms.refuseWhileTyping())
             return;
         prepareRun();
         const SharedData::Period p = m_forms.context.data().period();
@@ -255,7 +255,7 @@ void TFormularzWydrukow::ZamknijClick() {
 }
 
 void TFormularzWydrukow::DrukujClick() {
-    if (refuseWhilePending())
+    if (m_forms.refuseWhileTyping())
         return;
     prepareRun();
     QString yearText = m_ui->ComboBoxRok->currentText().trimmed();
@@ -346,14 +346,6 @@ bool TFormularzWydrukow::TWydruk_EwidencjaPrzebieguDlaVat_Table1PrzejazdyFilterR
 
 int TFormularzWydrukow::chosen() const {
     return m_ui->RadioGroupJakieZestawienie->itemIndex();
-}
-
-bool TFormularzWydrukow::refuseWhilePending() {
-    const QString held = m_forms.context.data().heldPendingRow();
-    if (held.isEmpty())
-        return false;
-    m_forms.context.dialogs.message(held);
-    return true;
 }
 
 void TFormularzWydrukow::prepareRun() {

@@ -84,8 +84,6 @@ public slots:
 private:
     int chosen() const;
     bool admits(Table& table, bool inEffect);
-    // True, with the user told why, when the register holds a changed pending row.
-    bool refuseWhilePending();
     // Steps 1 to 3 of a run: the vehicles table open, TMP, the vehicle's identification shown or hidden.
     void prepareRun();
     // The heading labels of reports 0 and 1 from the vehicle and the period caption.

@@ -1294,16 +1294,19 @@ Record Table::displayRecord(int row) const {
 
 // ---------------------------------------------------------------- notifications
 
-int Table::addRecordWriter(std::function<void()> writer) {
+int Table::addRecordWriter(std::function<void()> writer, std::function<bool()> holdsTyped) {
     const int id = m_nextWriter++;
-    m_writers.emplace_back(id, std::move(writer));
+    m_writers.push_back({id, std::move(writer), std::move(holdsTyped)});
     return id;
 }
 
 void Table::removeRecordWriter(int id) {
-    m_writers.erase(
-        std::remove_if(m_writers.begin(), m_writers.end(), [id](const auto& w) { return w.first == id; }),
-        m_writers.end());
+    std::erase_if(m_writers, [id](const RecordWriter& w) { return w.id == id; });
+}
+
+bool Table::hasTypedText() const {
+    return std::any_of(m_writers.begin(), m_writers.end(),
+                       [](const RecordWriter& w) { return w.holdsTyped && w.holdsTyped(); });
 }
 
 void Table::runRecordWriters() {
@@ -1311,7 +1314,7 @@ void Table::runRecordWriters() {
         return;
     const auto writers = m_writers; // a writer may remove itself
     for (const auto& writer : writers)
-        writer.second();
+        writer.write();
 }
 
 void Table::disableControls() {

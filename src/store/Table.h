@@ -125,6 +125,12 @@ public:
     void cancel();
     void deleteRecord();
     bool isModified() const { return m_modified; }
+    // Marks the record being inserted or edited as changed: a window's box that is not bound to a field
+    // changed what the save will store. Nothing while browsing.
+    void markModified() {
+        if (isEditing())
+            m_modified = true;
+    }
     // Writes the table's pending changes to disk. Every post is committed at once unless a Transaction
     // is open on the file, so this only marks the place where a save asks for it.
     void flushBuffers() {}
@@ -167,7 +173,10 @@ public:
     // --- bound controls ---
     // A bound control registers a writer that puts what was typed into the record; every post and
     // implicit store runs the writers first (a writer may throw ConversionError for a bad text).
-    int addRecordWriter(std::function<void()> writer);
+    // `holdsTyped` tells whether the control holds a text typed but not yet in the record.
+    int addRecordWriter(std::function<void()> writer, std::function<bool()> holdsTyped = {});
+    // True when a bound control holds a text typed but not yet written into the record.
+    bool hasTypedText() const;
     void removeRecordWriter(int id);
     void disableControls();
     void enableControls();
@@ -352,7 +361,12 @@ private:
     mutable Record* m_writableContext = nullptr;
     mutable bool m_inCalc = false;
 
-    std::vector<std::pair<int, std::function<void()>>> m_writers;
+    struct RecordWriter {
+        int id = 0;
+        std::function<void()> write;
+        std::function<bool()> holdsTyped;
+    };
+    std::vector<RecordWriter> m_writers;
     int m_nextWriter = 1;
     void runRecordWriters();
     int m_disabled = 0;

@@ -158,7 +158,7 @@ void DataLink::bind(Table* table, const QString& field) {
             connect(table, &Table::recordChanged, this, [this] { notify(Change::Current); }),
             connect(table, &Table::rowUpdated, this, [this](int row) { notify(Change::Row, row); }),
         };
-        m_writerId = table->addRecordWriter([this] { write(); });
+        m_writerId = table->addRecordWriter([this] { write(); }, [this] { return m_modified; });
     }
     notify(Change::Active);
 }

@@ -99,11 +99,14 @@ private slots:
         reg.newTrip();
         QVERIFY(data.TablePrzejazdy->isEditing());
         reg.type(RegisterDriver::Box::Route, "Kraków - Tarnów");
-        QCOMPARE(data.heldPendingRow(), data.TablePrzejazdy->pendingGuard());
+        PendingEdits& pending = app->forms().pendingEdits;
+        QCOMPARE(pending.typing()->message, data.TablePrzejazdy->pendingGuard());
+        QVERIFY(app->forms().refuseWhileTyping());
         QVERIFY(data.TablePrzejazdy->isEditing());
         reg.cancelTrip();
         data.TablePrzejazdy->append(); // begun, nothing typed
-        QCOMPARE(data.heldPendingRow(), QString());
+        QVERIFY(!pending.typing());
+        QVERIFY(!app->forms().refuseWhileTyping());
         QVERIFY(!data.TablePrzejazdy->isEditing());
     }
 
