@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-    libsqlite3-dev
+    libsqlite3-dev libxxhash-dev
     fonts-liberation2 fontconfig
     xvfb xauth
     poppler-utils
