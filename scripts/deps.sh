@@ -11,9 +11,9 @@ set -euo pipefail
 
 what="${1:-test}"
 
-# Compiling: the compiler, the build tools, Qt's and SQLite's headers; ccache shares objects between
+# Compiling: the compiler, the build tools, Qt's, SQLite's and xxHash's headers; ccache shares objects between
 # the build folders.
-build=(g++ cmake ninja-build pkg-config ccache qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev)
+build=(g++ cmake ninja-build pkg-config ccache qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev libxxhash-dev)
 # Running: Qt's Polish texts and the faces the printouts are laid out in.
 run=(qt6-translations-l10n fonts-liberation2 fontconfig)
 # Testing: the format check, the PDF read-back of the printouts, the CSV check of the export.

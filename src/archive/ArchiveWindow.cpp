@@ -30,10 +30,19 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kFloppyRole = Qt::UserRole + 1;
-constexpr qint64 kDisplayEveryMs = 50;
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// Sets a bar's value without the bar repainting itself at once, as QProgressBar does: it is painted
+// with the rest of the window.
+void setQuietly(QProgressBar* bar, int value) {
+    if (bar->value() == value)
+        return;
+    bar->setUpdatesEnabled(false);
+    bar->setValue(value);
+    bar->setUpdatesEnabled(true);
 }
 
 } // namespace
@@ -241,9 +250,11 @@ void ArchiveWindow::reopenTables() {
 // ---------------------------------------------------------------- the progress display
 
 void ArchiveWindow::showMessageLine(const QString& text) {
+    if (m_c.LabelKomunikat->isVisible() && m_c.LabelKomunikat->text() == text)
+        return;
     m_c.LabelKomunikat->setText(text);
     m_c.LabelKomunikat->show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaintProgress();
 }
 
 void ArchiveWindow::hideMessageLine() {
@@ -275,29 +286,39 @@ archive::CopyOutcome ArchiveWindow::copyFile(const QString& source, const QStrin
     m_fileBytes = 0;
     m_c.LabelCoKopiuje->setText(native(source));
     m_c.LabelGdzieKopiuje->setText(native(shownTarget));
-    refreshDisplay();
+    showCounters(m_files == 1);
     const archive::CopyOutcome outcome =
         archive::copyVerified(drives(), source, target, [this](qint64 bytes) {
             m_fileBytes += bytes;
             m_bytes += bytes;
-            if (m_sinceDisplay.elapsed() >= kDisplayEveryMs)
-                refreshDisplay();
+            if (repaintDue())
+                showCounters();
         });
-    refreshDisplay();
+    showCounters();
     return outcome;
 }
 
-void ArchiveWindow::refreshDisplay() {
+bool ArchiveWindow::repaintDue() const {
+    return !m_sinceRepaint.isValid() || m_sinceRepaint.elapsed() >= kRepaintEveryMs;
+}
+
+void ArchiveWindow::showCounters(bool repaintNow) {
     const int filePercent = m_fileSize > 0 ? int(m_fileBytes * 100 / m_fileSize) : 100;
     const int allPercent = m_total > 0 ? int(m_bytes * 100 / m_total) : 0;
     if (m_showPercent)
         m_c.LabelProcent->setText(QString::number(filePercent) + QStringLiteral("% zbioru"));
-    showFreeSpace(m_spaceOf, true);
     m_c.LabelLicznik->setText(QStringLiteral("Zbiór ") + QString::number(m_files));
-    m_c.ProgressBar1->setValue(std::clamp(filePercent, 0, 100));
-    m_c.ProgressBar2->setValue(std::clamp(allPercent, 0, 100));
+    setQuietly(m_c.ProgressBar1, std::clamp(filePercent, 0, 100));
+    setQuietly(m_c.ProgressBar2, std::clamp(allPercent, 0, 100));
+    if (repaintNow || repaintDue()) {
+        showFreeSpace(m_spaceOf, true);
+        repaintProgress();
+    }
+}
+
+void ArchiveWindow::repaintProgress() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    m_sinceDisplay.restart();
+    m_sinceRepaint.restart();
 }
 
 void ArchiveWindow::clearProgress() {

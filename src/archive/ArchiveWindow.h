@@ -94,6 +94,9 @@ protected:
         }
     };
 
+    // The copy's labels and bars are repainted at most this often (and as its first file starts).
+    static constexpr int kRepaintEveryMs = 100;
+
     ArchiveWindow(Forms& forms, int helpTopic);
     // Wires the controls; called by the window once its form is set up.
     void setControls(const Controls& controls);
@@ -128,9 +131,14 @@ protected:
 
     // The copy's counters and display: the total of all files, the drive whose free space is shown.
     void resetCounters(qint64 total, const Drive& spaceOf, bool showPercent = true);
-    // One verified copy with the labels, counters and bars; the display is refreshed at most every
-    // 50 ms and at the file's end.
+    // One verified copy with the labels, counters and bars. The labels and bars are set as the copy
+    // starts and ends; the window is repainted as the first file starts, then at most every
+    // kRepaintEveryMs. The caller forces the target folder's entries onto the disk once its files are
+    // copied.
     archive::CopyOutcome copyFile(const QString& source, const QString& target, const QString& shownTarget);
+    // Repaints the window now (the user's input waits); what waits for a worker calls it every
+    // kRepaintEveryMs.
+    void repaintProgress();
     qint64 bytesCopied() const { return m_bytes; }
     void clearProgress();
     // Disables the buttons and the archive controls while a copy runs.
@@ -148,7 +156,9 @@ private:
     void leave();
     void fillDrives();
     void fillFolders();
-    void refreshDisplay();
+    bool repaintDue() const;
+    // Puts the counters into the labels and bars, and repaints the window when it is due (or `now`).
+    void showCounters(bool repaintNow = false);
     void folderActivated(QListWidgetItem* item);
 
     Forms& m_forms;
@@ -166,7 +176,7 @@ private:
     qint64 m_fileBytes = 0;
     bool m_showPercent = true;
     Drive m_spaceOf;
-    QElapsedTimer m_sinceDisplay;
+    QElapsedTimer m_sinceRepaint;
 };
 
 } // namespace tarlok

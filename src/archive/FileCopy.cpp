@@ -3,36 +3,57 @@
 #include "ArchivePaths.h"
 #include "platform/Drives.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
+#include <vector>
+#include <xxhash.h>
 
 namespace tarlok::archive {
 
+struct Checksum::State {
+    XXH3_state_t* xxh = XXH3_createState();
+    ~State() { XXH3_freeState(xxh); }
+};
+
+Checksum::Checksum() : m_state(std::make_unique<State>()) {
+    if (!m_state->xxh)
+        throw std::bad_alloc();
+    XXH3_128bits_reset(m_state->xxh);
+}
+
+Checksum::~Checksum() = default;
+
+void Checksum::add(const char* data, qint64 size) {
+    XXH3_128bits_update(m_state->xxh, data, size_t(size));
+}
+
+Checksum::Digest Checksum::result() const {
+    const XXH128_hash_t hash = XXH3_128bits_digest(m_state->xxh);
+    return Digest{hash.low64, hash.high64};
+}
+
 namespace {
 
-constexpr qint64 kChunk = 64 * 1024;
-
-// The checksum and size of a file as read from the disk; false when it cannot be read.
-bool readBack(Drives& drives, const QString& path, QByteArray& checksum, qint64& size) {
+// The checksum and size of a file as read from the disk, read through `buffer`; false when it cannot be
+// read.
+bool readBack(Drives& drives, const QString& path, std::vector<char>& buffer, Checksum::Digest& digest,
+              qint64& size) {
     auto file = drives.openRead(path);
     if (!file)
         return false;
-    QCryptographicHash hash(kChecksum);
-    QByteArray buffer(256 * 1024, Qt::Uninitialized);
+    Checksum checksum;
     size = 0;
     for (;;) {
-        const qint64 n = file->read(buffer.data(), buffer.size());
+        const qint64 n = file->read(buffer.data(), qint64(buffer.size()));
         if (n < 0)
             return false;
         if (n == 0)
             break;
-        hash.addData(QByteArrayView(buffer.constData(), n));
+        checksum.add(buffer.data(), n);
         size += n;
     }
-    checksum = hash.result();
+    digest = checksum.result();
     return true;
 }
 
@@ -44,44 +65,41 @@ CopyOutcome copyToTemporary(Drives& drives, const QString& source, const QString
     auto out = drives.openWrite(temporary);
     if (!out)
         return CopyOutcome::TargetUnwritable;
-    QCryptographicHash hash(kChecksum);
-    // Read a chunk at a time, copied on in blocks of 1024 bytes, each written at once.
-    QByteArray chunk(kChunk, Qt::Uninitialized);
+    Checksum checksum;
+    std::vector<char> buffer(static_cast<std::size_t>(kBlock));
     qint64 copied = 0;
     for (;;) {
-        const qint64 n = in->read(chunk.data(), kChunk);
+        const qint64 n = in->read(buffer.data(), kBlock);
         if (n < 0) {
             out->close();
             return CopyOutcome::SourceUnreadable;
         }
         if (n == 0)
             break;
-        hash.addData(QByteArrayView(chunk.constData(), n));
-        for (qint64 at = 0; at < n; at += kBlock) {
-            const qint64 block = std::min(kBlock, n - at);
-            const qint64 written = out->write(chunk.constData() + at, block);
-            if (written < 0) {
-                out->close();
-                return CopyOutcome::WriteFailed;
-            }
-            if (written != block) {
-                out->close();
-                return CopyOutcome::ShortWrite;
-            }
-            copied += block;
-            if (onBlock)
-                onBlock(block);
+        checksum.add(buffer.data(), n);
+        const qint64 written = out->write(buffer.data(), n);
+        if (written < 0) {
+            out->close();
+            return CopyOutcome::WriteFailed;
         }
+        if (written != n) {
+            out->close();
+            return CopyOutcome::ShortWrite;
+        }
+        copied += n;
+        if (onBlock)
+            onBlock(n);
     }
+    // The sync leaves nothing of the file in memory: what is read back comes from the disk.
     if (!out->sync()) {
         out->close();
         return CopyOutcome::SyncFailed;
     }
     if (!out->close())
         return CopyOutcome::CloseFailed;
-    QByteArray checksum;
+    Checksum::Digest digest;
     qint64 size = 0;
-    if (!readBack(drives, temporary, checksum, size) || size != copied || checksum != hash.result())
+    if (!readBack(drives, temporary, buffer, digest, size) || size != copied || digest != checksum.result())
         return CopyOutcome::Mismatch;
     return CopyOutcome::Copied;
 }
@@ -95,11 +113,8 @@ CopyOutcome copyVerified(Drives& drives, const QString& source, const QString& t
     CopyOutcome outcome = copyToTemporary(drives, source, temporary, onBlock);
     if (outcome == CopyOutcome::Copied && !drives.rename(temporary, target))
         outcome = CopyOutcome::RenameFailed;
-    if (outcome != CopyOutcome::Copied) {
+    if (outcome != CopyOutcome::Copied)
         drives.remove(temporary);
-        return outcome;
-    }
-    drives.syncFolder(info.path());
     return outcome;
 }
 

@@ -38,7 +38,9 @@ QStringList sideFilesPresent(const QString& dataFolder, const QString& target) {
     return present;
 }
 
-// One file's swap; the steps already done are skipped, so a swap cut short can be run again.
+// One file's swap; the steps already done are skipped, so a swap cut short can be run again. The
+// folders are forced onto the disk once every file is swapped: the marker, on the disk before the first
+// rename, stays until then.
 bool swapOne(Drives& drives, const SwapPlan& plan, const SwapEntry& entry) {
     const QString staged = in(plan.staging, entry.staged);
     if (!exists(staged))
@@ -50,11 +52,13 @@ bool swapOne(Drives& drives, const SwapPlan& plan, const SwapEntry& entry) {
     const QString target = in(plan.dataFolder, entry.target);
     if (exists(target) && !drives.rename(target, in(plan.safety, entry.target)))
         return false;
-    if (!drives.rename(staged, target))
-        return false;
+    return drives.rename(staged, target);
+}
+
+// Forces the renames of a swap (or of its undoing) onto the disk, before its marker goes.
+void syncSwapFolders(Drives& drives, const SwapPlan& plan) {
     drives.syncFolder(plan.safety);
     drives.syncFolder(plan.dataFolder);
-    return true;
 }
 
 // Puts one file back as it was before its swap; false when it cannot.
@@ -153,6 +157,30 @@ bool opensAsTable(const QString& path, const TableDef& table) {
     }
 }
 
+TableChecks::TableChecks() {
+    m_pool.setMaxThreadCount(1);
+}
+
+TableChecks::~TableChecks() {
+    m_pool.clear();
+    m_pool.waitForDone();
+}
+
+void TableChecks::add(const QString& path, const TableDef& table) {
+    m_pool.start([this, path, &table] {
+        if (!m_failed && !opensAsTable(path, table))
+            m_failed = true;
+    });
+}
+
+bool TableChecks::allPassed(const std::function<void()>& whileWaiting, int everyMs) {
+    while (!m_pool.waitForDone(everyMs)) {
+        if (whileWaiting)
+            whileWaiting();
+    }
+    return !m_failed;
+}
+
 void settleTableFile(const QString& path) {
     try {
         sqlite::Handle handle(path, false);
@@ -193,10 +221,11 @@ bool swapIn(Drives& drives, const SwapPlan& plan) {
             if (!undoOne(drives, plan, plan.entries[j]))
                 return false; // the marker stays: the next start finishes the swap
         }
-        drives.syncFolder(plan.dataFolder);
+        syncSwapFolders(drives, plan);
         removeMarker(drives, plan);
         return false;
     }
+    syncSwapFolders(drives, plan);
     removeMarker(drives, plan);
     QDir(plan.staging).removeRecursively();
     return true;
@@ -222,6 +251,7 @@ Recovery recoverInterruptedRestore(Drives& drives, const QString& drivePrefix, c
         if (!swapOne(drives, plan, entry))
             return Recovery::Failed;
     }
+    syncSwapFolders(drives, plan);
     removeMarker(drives, plan);
     QDir(plan.staging).removeRecursively();
     return Recovery::Finished;

@@ -3,6 +3,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
+
+#include <atomic>
+#include <functional>
 
 namespace tarlok {
 class Drives;
@@ -22,6 +26,26 @@ const TableDef* tableOfFile(const QString& fileName);
 // fields (an older file lacks the later ones; the schema actions add them) and passes
 // PRAGMA quick_check. Opening it through the engine settles a journal that came with it.
 bool opensAsTable(const QString& path, const TableDef& table);
+
+// The checks of a restore's staged tables (opensAsTable), run one after another by a thread of their
+// own while the next files copy; each check opens a connection of its own to its file.
+class TableChecks {
+public:
+    TableChecks();
+    // Drops the checks not started and waits for the one running.
+    ~TableChecks();
+    TableChecks(const TableChecks&) = delete;
+    TableChecks& operator=(const TableChecks&) = delete;
+
+    void add(const QString& path, const TableDef& table);
+    // Waits for every check, calling `whileWaiting` every `everyMs`; true when every table opened as
+    // itself.
+    bool allPassed(const std::function<void()>& whileWaiting, int everyMs);
+
+private:
+    QThreadPool m_pool;
+    std::atomic<bool> m_failed = false;
+};
 
 // Opens and closes a table file through the engine, so that a journal a crash left beside it is
 // rolled back and removed.

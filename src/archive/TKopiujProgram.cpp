@@ -117,24 +117,27 @@ void TKopiujProgram::backupToDisk(const QFileInfoList& files, qint64 total, cons
     const QString staged = archive::stagedFolder(place.folder);
     const auto leaveNothing = qScopeGuard([&] { QDir(staged).removeRecursively(); });
     QDir().mkpath(staged);
+    showMessageLine(kCopying);
     for (const QFileInfo& file : files) {
-        showMessageLine(kCopying);
         const archive::CopyOutcome outcome =
             copyFile(file.filePath(), archive::joined(staged, file.fileName()),
                      archive::joined(place.folder, file.fileName()));
-        hideMessageLine();
         if (outcome == archive::CopyOutcome::ShortWrite) {
+            hideMessageLine();
             clearProgress();
             dialogs.message(kShortWrite);
             return;
         }
         if (outcome != archive::CopyOutcome::Copied) {
+            hideMessageLine();
             dialogs.message(kIncomplete);
             clearProgress();
             return;
         }
     }
-    finish(archive::putStagedInPlace(drives(), place.folder), total);
+    hideMessageLine();
+    // The staged folder's entries are on the disk before it takes the dated folder's place.
+    finish(drives().syncFolder(staged) && archive::putStagedInPlace(drives(), place.folder), total);
 }
 
 void TKopiujProgram::backupToFloppies(const QFileInfoList& files, qint64 total, const Drive& drive) {
@@ -182,6 +185,8 @@ void TKopiujProgram::backupToFloppies(const QFileInfoList& files, qint64 total, 
             copyFile(file.filePath(), archive::joined(folder, file.fileName()),
                      archive::joined(folder, file.fileName()));
         hideMessageLine();
+        // The floppy may be taken out before the next file: each file's entry goes onto it at once.
+        drives().syncFolder(folder);
         if (outcome == archive::CopyOutcome::ShortWrite) {
             clearProgress();
             dialogs.message(kShortWrite);

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QScopeGuard>
 
 namespace tarlok {
@@ -123,27 +124,49 @@ bool TOdtwarzanieDanych::stage(const QFileInfoList& files, const QString& stagin
     if (!QDir().mkpath(staging))
         return false;
     const QString dataFolder = forms().context.dataFolder();
+    // Each table is checked while the next files copy, once it and the side files that came with it
+    // are copied (opening it settles a journal among them).
+    QHash<QString, qsizetype> lastFileOf;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString name = files[i].fileName();
+        lastFileOf[(archive::isSideFile(name) ? name.section(QLatin1Char('-'), 0, -2) : name).toLower()] = i;
+    }
+    struct Unchecked {
+        QString staged;
+        const TableDef* table;
+        qsizetype lastFile;
+    };
+    QList<Unchecked> unchecked;
+    archive::TableChecks checks;
     bool whole = true;
-    for (const QFileInfo& file : files) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QFileInfo& file = files[i];
+        const QString staged = staging + QLatin1Char('/') + file.fileName();
         const archive::CopyOutcome outcome =
-            copyFile(file.filePath(), staging + QLatin1Char('/') + file.fileName(),
-                     paths::fileIn(dataFolder, file.fileName()));
+            copyFile(file.filePath(), staged, paths::fileIn(dataFolder, file.fileName()));
         if (outcome == archive::CopyOutcome::ShortWrite) {
             shortWrite = true;
             return false;
         }
         // A file that cannot be read or written is not restored; the bytes it lacks tell.
-        if (outcome != archive::CopyOutcome::Copied)
+        if (outcome != archive::CopyOutcome::Copied) {
             whole = false;
+            continue;
+        }
+        if (const TableDef* table = archive::tableOfFile(file.fileName()))
+            unchecked.append(Unchecked{staged, table, lastFileOf.value(file.fileName().toLower())});
+        for (auto it = unchecked.begin(); it != unchecked.end();) {
+            if (it->lastFile > i) {
+                ++it;
+                continue;
+            }
+            checks.add(it->staged, *it->table);
+            it = unchecked.erase(it);
+        }
     }
-    if (!whole)
+    if (!whole || !drives().syncFolder(staging))
         return false;
-    for (const QFileInfo& file : archive::filesOf(staging)) {
-        const TableDef* table = archive::tableOfFile(file.fileName());
-        if (table && !archive::opensAsTable(file.filePath(), *table))
-            return false;
-    }
-    return true;
+    return checks.allPassed([this] { repaintProgress(); }, kRepaintEveryMs);
 }
 
 } // namespace tarlok
