@@ -1,5 +1,6 @@
 // Enter in a box of any window confirms that box and nothing else: no button of the window is pressed,
 // nothing is printed, stored, deleted or closed.
+#include "support/Files.h"
 #include "support/TestApp.h"
 #include "support/Typing.h"
 
@@ -26,7 +27,6 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QLineEdit>
 
@@ -36,18 +36,6 @@ using namespace tarlok;
 using tarlok::test::TestApp;
 
 namespace {
-
-// Every file of the data folder with a hash of its bytes.
-QMap<QString, QByteArray> filesOf(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            files.insert(name, QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1));
-    }
-    return files;
-}
 
 // The boxes of a window a user can type into or choose in: line edits of their own, combo boxes,
 // spin and date boxes, grids and lists.
@@ -186,7 +174,7 @@ private slots:
         QVERIFY2(shown->isVisible(), "the window opens");
         app->dialogs.clear();
         app->output.clear();
-        const auto before = filesOf(app->dataFolder());
+        const auto before = test::fileHashes(app->dataFolder());
 
         QList<QWidget*> boxes = boxesOf(shown);
         if (boxes.isEmpty())
@@ -206,7 +194,7 @@ private slots:
             QVERIFY2(app->dialogs.texts().isEmpty(),
                      qPrintable("a message after Enter in " + what + ": " + app->dialogs.lastText()));
         }
-        QCOMPARE(filesOf(app->dataFolder()), before);
+        QCOMPARE(test::fileHashes(app->dataFolder()), before);
     }
 };
 

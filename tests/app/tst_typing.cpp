@@ -2,6 +2,7 @@
 // a text in a box not yet confirmed), every whole-program action is refused with that window's
 // message, the text stays in its box and no file changes; after the window's save the action runs.
 #include "support/DeadlinesDriver.h"
+#include "support/Files.h"
 #include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 #include "support/Typing.h"
@@ -23,7 +24,6 @@
 #include "store/Tables.h"
 
 #include <QAbstractButton>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,17 +36,6 @@ using tarlok::test::RegisterDriver;
 using tarlok::test::TestApp;
 
 namespace {
-
-QMap<QString, QByteArray> filesOf(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            files.insert(name, QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1));
-    }
-    return files;
-}
 
 QString navigatorMessage(const QString& what, const QString& window) {
     return what +
@@ -298,7 +287,7 @@ private slots:
         QVERIFY(typed.contains(editor.text));
         app->dialogs.clear();
         app->output.clear();
-        const auto files = filesOf(app->dataFolder());
+        const auto files = test::fileHashes(app->dataFolder());
 
         act.run(*app);
         if (action == QLatin1String("zamkniecie")) {
@@ -311,7 +300,7 @@ private slots:
         }
         QVERIFY2(!act.ran(*app, editor.message), "the action ran");
         QCOMPARE(textOf(box), typed);
-        QCOMPARE(filesOf(app->dataFolder()), files);
+        QCOMPARE(test::fileHashes(app->dataFolder()), files);
 
         // Saved (a text not yet confirmed goes into the row with the save): the action runs.
         editor.save(*app, shown);

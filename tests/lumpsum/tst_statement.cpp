@@ -2,6 +2,7 @@
 // line, the two column-heading rows, the twelve month rows and the signature lines, at 600 dpi (expected
 // positions by hand, in dots from the corner of the page area 10 mm in from the sheet's edges: 1,4 inch =
 // 840 dots, 0,8 inch = 480 dots, the area 210 - 2 x 10 = 190 mm = 4488 dots high).
+#include "support/Files.h"
 #include "support/RecordingOutput.h"
 #include "support/TestApp.h"
 
@@ -59,27 +60,6 @@ statement::Sheet sheetOf2024() {
     sheet.months[0] = {"Styczeń", "31.01.2024 extra", "300,00", "0,8358", "250,74", "2", "0", "1",
                        "34,19",   "216,55",           "216,55"};
     return sheet;
-}
-
-// The words of a PDF's first page, each with its box in points from the sheet's top-left corner, as
-// pdftotext -bbox reads them; `sheet` is set to the page's size in points.
-QList<QPair<QString, QRectF>> words(const QString& path, QSizeF& sheet) {
-    QProcess process;
-    process.start(QStandardPaths::findExecutable("pdftotext"), {"-bbox", "-f", "1", "-l", "1", path, "-"});
-    process.waitForFinished(-1);
-    const QString page = QString::fromUtf8(process.readAllStandardOutput());
-    const QRegularExpressionMatch m =
-        QRegularExpression("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"").match(page);
-    sheet = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
-    QList<QPair<QString, QRectF>> out;
-    const QRegularExpression word(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
-    for (const QRegularExpressionMatch& w : word.globalMatch(page)) {
-        const QPointF from(w.captured(1).toDouble(), w.captured(2).toDouble());
-        const QPointF to(w.captured(3).toDouble(), w.captured(4).toDouble());
-        out.append({w.captured(5), QRectF(from, to)});
-    }
-    return out;
 }
 
 const QString kSignatures = QString(16, '-') + QString(89, ' ') + QString(17, '-');
@@ -210,17 +190,9 @@ private slots:
         dialogs.answerSaveFileName(path);
         QCOMPARE(output.saveLastAsPdf(), path);
 
-        QSizeF sheet;
-        const auto found = words(path, sheet);
-        QVERIFY(found.size() > 100);
-        const double edge = 5 * 72 / 25.4;
-        const QRectF inside(edge, edge, sheet.width() - 2 * edge, sheet.height() - 2 * edge);
-        QStringList atTheEdge;
-        for (const auto& [word, box] : found) {
-            if (!inside.contains(box))
-                atTheEdge.append(QStringLiteral("%1 (%2, %3)").arg(word).arg(box.left()).arg(box.top()));
-        }
-        QCOMPARE(atTheEdge, QStringList());
+        int words = 0;
+        QCOMPARE(test::wordsNearTheEdges(path, 5, words), QStringList());
+        QVERIFY(words > 100);
     }
 
     // A job aborted before it starts draws nothing; aborted after the title, nothing more.

@@ -1,6 +1,7 @@
 // "Podgląd" beside "Drukuj zestawienie": the yearly summary's page in the preview, saved from there as a
 // PDF file and read back with pdftotext -layout; the direct print stays as it was. March as worked out:
 // trips 123 456,50 zł and 150 000 km, costs 200,00 zł with 46,00 zł of VAT counted.
+#include "support/Files.h"
 #include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
@@ -59,24 +60,6 @@ QString lineStarting(const QString& text, const QString& start) {
             return line;
     }
     return QString();
-}
-
-// The words of a PDF's first page, each with its box in points from the sheet's top-left corner, as
-// pdftotext -bbox reads them; `sheet` is set to the page's size in points.
-QList<QPair<QString, QRectF>> words(const QString& path, QSizeF& sheet) {
-    const QString page = run("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
-    const QRegularExpression size("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"");
-    const QRegularExpressionMatch m = size.match(page);
-    sheet = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
-    QList<QPair<QString, QRectF>> out;
-    const QRegularExpression word(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
-    for (const QRegularExpressionMatch& w : word.globalMatch(page)) {
-        const QPointF from(w.captured(1).toDouble(), w.captured(2).toDouble());
-        const QPointF to(w.captured(3).toDouble(), w.captured(4).toDouble());
-        out.append({w.captured(5), QRectF(from, to)});
-    }
-    return out;
 }
 
 // True when the texts stand in the line in this order.
@@ -143,17 +126,9 @@ private slots:
 
         // The page stands inside the margins: no word closer than 5 mm to an edge of the sheet, where a
         // printer of the file would cut it.
-        QSizeF sheet;
-        const auto found = words(path, sheet);
-        QVERIFY(found.size() > 200);
-        const double edge = 5 * 72 / 25.4;
-        const QRectF inside(edge, edge, sheet.width() - 2 * edge, sheet.height() - 2 * edge);
-        QStringList atTheEdge;
-        for (const auto& [word, box] : found) {
-            if (!inside.contains(box))
-                atTheEdge.append(QStringLiteral("%1 (%2, %3)").arg(word).arg(box.left()).arg(box.top()));
-        }
-        QCOMPARE(atTheEdge, QStringList());
+        int words = 0;
+        QCOMPARE(test::wordsNearTheEdges(path, 5, words), QStringList());
+        QVERIFY(words > 200);
 
         QFile plain(dir.filePath("plik"));
         QVERIFY(plain.open(QIODevice::WriteOnly));
