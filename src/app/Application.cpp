@@ -12,6 +12,7 @@
 #include "deadlines/TInformacjeNotatki.h"
 #include "deadlines/TInformacjeNotatkiDruk.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
+#include "deadlines/TPrzegladTerminow.h"
 #include "deadlines/TTerminyDruk.h"
 #include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Dialogs.h"
@@ -99,6 +100,7 @@ void createWindows(Forms& forms) {
     forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));
     forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
     forms.SprawdzenieLicznika = forms.adopt(std::make_unique<TSprawdzenieLicznika>(forms));
+    forms.PrzegladTerminow = forms.adopt(std::make_unique<TPrzegladTerminow>(forms));
 }
 
 // The shared tables, registered before any window: a window's tables linked to them close before them
@@ -207,6 +209,8 @@ bool Application::start() {
         m_context.dialogs.message(e.text());
     }
     m_forms->Parametry1->runStartupActions();
+    // Deadlines due or past are shown once, over the main window; otherwise the start stays silent.
+    m_forms->PrzegladTerminow->showIfDue(m_forms->MeniProgramu);
     return true;
 }
 

@@ -22,6 +22,7 @@ class TTrasy;
 class TWybor_okresu;
 class TJaki_Wydatek;
 class TOpcjeDlaTerminow;
+class TPrzegladTerminow;
 class TInformacjeNotatki;
 class TInformacjeNotatkiDruk;
 class TTerminyDruk;
@@ -58,6 +59,7 @@ public:
     TWybor_okresu* Wybor_okresu = nullptr;
     TJaki_Wydatek* Jaki_Wydatek = nullptr;
     TOpcjeDlaTerminow* OpcjeDlaTerminow = nullptr;
+    TPrzegladTerminow* PrzegladTerminow = nullptr;
     TInformacjeNotatki* InformacjeNotatki = nullptr;
     TInformacjeNotatkiDruk* InformacjeNotatkiDruk = nullptr;
     TTerminyDruk* TerminyDruk = nullptr;
