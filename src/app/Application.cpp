@@ -28,6 +28,7 @@
 #include "reference/TWlascicielPodatnik.h"
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "register/TImportCsv.h"
 #include "register/TSprawdzenieLicznika.h"
 #include "reports/TFormularzWydrukow.h"
 #include "store/Database.h"
@@ -101,6 +102,7 @@ void createWindows(Forms& forms) {
     forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
     forms.SprawdzenieLicznika = forms.adopt(std::make_unique<TSprawdzenieLicznika>(forms));
     forms.PrzegladTerminow = forms.adopt(std::make_unique<TPrzegladTerminow>(forms));
+    forms.ImportCsv = forms.adopt(std::make_unique<TImportCsv>(forms));
 }
 
 // The shared tables, registered before any window: a window's tables linked to them close before them

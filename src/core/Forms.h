@@ -32,6 +32,7 @@ class TKierowcy1;
 class TWlascicielPodatnik;
 class TFormularzWydrukow;
 class TSprawdzenieLicznika;
+class TImportCsv;
 class TRyczaltEwidencja;
 class TKopiujProgram;
 class TOdtwarzanieDanych;
@@ -69,6 +70,7 @@ public:
     TWlascicielPodatnik* WlascicielPodatnik = nullptr;
     TFormularzWydrukow* FormularzWydrukow = nullptr;
     TSprawdzenieLicznika* SprawdzenieLicznika = nullptr;
+    TImportCsv* ImportCsv = nullptr;
     TRyczaltEwidencja* RyczaltEwidencja = nullptr;
     TKopiujProgram* KopiujProgram = nullptr;
     TOdtwarzanieDanych* OdtwarzanieDanych = nullptr;
