@@ -12,6 +12,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace tarlok {
 
 using deadlines::OverviewLine;
@@ -91,7 +93,6 @@ int TPrzegladTerminow::refresh() {
             QStringLiteral("Terminy i serwisy używanych pojazdów wymagające uwagi na dzień %1 (czerwone - "
                            "zbliża się termin, szare - po terminie):")
                 .arg(numbers::shortDate(today)));
-        grid->selectRow(0);
     }
     m_ui->OtworzTerminy->setEnabled(!m_lines.empty());
     return int(m_lines.size());
@@ -127,7 +128,8 @@ void TPrzegladTerminow::StringGridTerminyDblClick() {
 }
 
 void TPrzegladTerminow::OtworzTerminyClick() {
-    openDeadlines(m_ui->StringGridTerminy->currentRow());
+    // No line chosen yet: the first, the most pressing deadline.
+    openDeadlines(std::max(m_ui->StringGridTerminy->currentRow(), 0));
 }
 
 void TPrzegladTerminow::ZamknijClick() {
