@@ -35,7 +35,7 @@ TImportCsv::TImportCsv(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui:
     m_ui->setupUi(this);
     setModal(true);
     QHeaderView* header = m_ui->StringGridWiersze->horizontalHeader();
-    const int widths[] = {60, 56, 380, 100, 90, 180, 80};
+    const int widths[] = {55, 50, 90, 80, 160, 70, 600};
     for (int c = 0; c < 7; ++c)
         header->resizeSection(c, widths[c]);
     header->setStretchLastSection(true);
@@ -111,8 +111,8 @@ void TImportCsv::showPreview(const QString& fileName) {
             .arg(m_preview.count(Verdict::Duplicate))
             .arg(m_preview.count(Verdict::Refused)));
     QTableWidget* grid = m_ui->StringGridWiersze;
-    grid->horizontalHeaderItem(5)->setText(trips ? QStringLiteral("Trasa") : QStringLiteral("Nr dokumentu"));
-    grid->horizontalHeaderItem(6)->setText(trips ? QStringLiteral("Km") : QStringLiteral("Wartość"));
+    grid->horizontalHeaderItem(4)->setText(trips ? QStringLiteral("Trasa") : QStringLiteral("Nr dokumentu"));
+    grid->horizontalHeaderItem(5)->setText(trips ? QStringLiteral("Km") : QStringLiteral("Wartość"));
     grid->clearContents();
     grid->setRowCount(int(m_preview.lines.size()));
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
@@ -134,17 +134,19 @@ void TImportCsv::showPreview(const QString& fileName) {
         const bool known = line.verdict != Verdict::Refused;
         const QString texts[] = {QString::number(line.number),
                                  QString(),
-                                 result,
                                  known ? line.vehicle->registration : QString(),
                                  known ? numbers::shortDate(line.date) : QString(),
                                  known ? (trips ? line.trip.route : line.cost.document) : QString(),
                                  known ? (trips ? numbers::integer(line.trip.km)
                                                 : numbers::pattern(line.cost.value, QStringLiteral("0.00")))
-                                       : QString()};
+                                       : QString(),
+                                 result};
         for (int c = 0; c < 7; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
-            if (c == 0 || c == 6)
+            if (c == 0 || c == 5)
                 item->setTextAlignment(right);
+            if (c == 6)
+                item->setToolTip(result);
             if (line.verdict == Verdict::Refused)
                 item->setForeground(QColor(255, 0, 0));
             if (c == 1 && known) {
@@ -167,23 +169,16 @@ void TImportCsv::ImportujClick() {
         if (line.verdict == Verdict::Duplicate)
             line.take = grid->item(row, 1)->checkState() == Qt::Checked;
     }
+    AppContext& ctx = m_forms.context;
     if (m_preview.taken() == 0) {
-        m_forms.context.dialogs.messageBox(QStringLiteral("Brak wierszy do zaimportowania."),
-                                           QStringLiteral("Informacja"));
+        ctx.dialogs.messageBox(QStringLiteral("Brak wierszy do zaimportowania."),
+                               QStringLiteral("Informacja"));
         return;
     }
-    storeLines();
-    accept();
-}
-
-void TImportCsv::storeLines() {
-    AppContext& ctx = m_forms.context;
-    SharedData& shared = ctx.data();
+    // One transaction on the trips or the costs file, with the passes of every month and year touched:
+    // a failure leaves the file as it was and the preview open.
     TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
     const bool trips = m_preview.what == What::Trips;
-    // One transaction on the trips or the costs file, with the passes of every month and year touched.
-    // The odometers follow in the vehicles file: a stop between the two leaves every trip stored with
-    // its totals and an odometer that the next save of a trip of that vehicle sets right.
     const auto recompute = [&](qint64 vehicle, int year) {
         if (trips)
             reg.trips().recomputeTripsOfYear(vehicle, year);
@@ -191,7 +186,19 @@ void TImportCsv::storeLines() {
             reg.costs().recomputeCostsOfYear(vehicle, year);
     };
     const std::set<std::pair<qint64, int>> touched = store(ctx.database, m_preview, recompute, onRowStored);
+    // Stored: the preview closes, so that nothing is stored twice.
+    accept();
+    showStored(touched);
+}
+
+void TImportCsv::showStored(const std::set<std::pair<qint64, int>>& touched) {
+    AppContext& ctx = m_forms.context;
+    SharedData& shared = ctx.data();
+    TEwidencja_przejazdow& reg = *m_forms.Ewidencja_przejazdow;
+    const bool trips = m_preview.what == What::Trips;
     if (trips) {
+        // The odometers follow in the vehicles file: a stop between the two files leaves every trip
+        // stored with its totals, and an odometer that the next save of a trip of the vehicle sets right.
         std::set<qint64> vehicles;
         for (const auto& [vehicle, year] : touched)
             vehicles.insert(vehicle);

@@ -43,7 +43,8 @@ public slots:
 private:
     void readFile(registerimport::What what);
     void showPreview(const QString& fileName);
-    void storeLines();
+    // After the store: the odometers, the register's rows and sums, and the message.
+    void showStored(const std::set<std::pair<qint64, int>>& touched);
 
     Forms& m_forms;
     std::unique_ptr<Ui::TImportCsv> m_ui;

@@ -72,7 +72,7 @@ QList<QStringList> importFile(TestApp& app, bool trips, const QString& path, boo
                                  : tick->checkState() == Qt::Checked     ? QStringLiteral("x")
                                  : checkable                             ? QStringLiteral("-")
                                                                          : QStringLiteral("?");
-            shown.append({grid->item(r, 0)->text(), mark, grid->item(r, 2)->text()});
+            shown.append({grid->item(r, 0)->text(), mark, grid->item(r, 6)->text()});
         }
         if (choose)
             choose(preview);
