@@ -12,6 +12,7 @@
 #include "deadlines/TInformacjeNotatki.h"
 #include "deadlines/TInformacjeNotatkiDruk.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
+#include "deadlines/TPrzegladTerminow.h"
 #include "deadlines/TTerminyDruk.h"
 #include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Dialogs.h"
@@ -27,6 +28,7 @@
 #include "reference/TWlascicielPodatnik.h"
 #include "reference/TWybor_okresu.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "register/TImportCsv.h"
 #include "register/TSprawdzenieLicznika.h"
 #include "reports/TFormularzWydrukow.h"
 #include "store/Database.h"
@@ -99,6 +101,8 @@ void createWindows(Forms& forms) {
     forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));
     forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
     forms.SprawdzenieLicznika = forms.adopt(std::make_unique<TSprawdzenieLicznika>(forms));
+    forms.PrzegladTerminow = forms.adopt(std::make_unique<TPrzegladTerminow>(forms));
+    forms.ImportCsv = forms.adopt(std::make_unique<TImportCsv>(forms));
 }
 
 // The shared tables, registered before any window: a window's tables linked to them close before them
@@ -213,6 +217,8 @@ bool Application::start() {
         m_context.dialogs.message(e.text());
     }
     m_forms->Parametry1->runStartupActions();
+    // Deadlines due or past are shown once, over the main window; otherwise the start stays silent.
+    m_forms->PrzegladTerminow->showIfDue(m_forms->MeniProgramu);
     return true;
 }
 

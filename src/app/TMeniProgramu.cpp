@@ -8,6 +8,7 @@
 #include "core/Forms.h"
 #include "data/SharedData.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
+#include "deadlines/TPrzegladTerminow.h"
 #include "lumpsum/TRyczaltEwidencja.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -147,6 +148,10 @@ TMeniProgramu::TMeniProgramu(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
                   &TMeniProgramu::OpcjeiTerminy1Click);
     connectAction(m_forms.context.dialogs, m_ui->Opcje1, &QAction::triggered, this,
                   &TMeniProgramu::Opcje1Click);
+    connectAction(m_forms.context.dialogs, m_ui->PrzegladTerminow1, &QAction::triggered, this,
+                  &TMeniProgramu::PrzegladTerminow1Click);
+    connectAction(m_forms.context.dialogs, m_ui->System1, &QMenu::aboutToShow, this,
+                  &TMeniProgramu::System1Click);
     FormCreate();
 }
 
@@ -330,6 +335,16 @@ void TMeniProgramu::OpcjeiTerminy1Click() {
 void TMeniProgramu::Opcje1Click() {
     if (!m_forms.refuseWhileTyping())
         m_forms.OpcjeDlaTerminow->openSettings();
+}
+
+void TMeniProgramu::PrzegladTerminow1Click() {
+    m_forms.PrzegladTerminow->openWindow();
+}
+
+void TMeniProgramu::System1Click() {
+    const int due = m_forms.PrzegladTerminow->refresh();
+    m_ui->PrzegladTerminow1->setText(due > 0 ? QStringLiteral("Przegląd &terminów (%1)").arg(due)
+                                             : QStringLiteral("Przegląd &terminów - brak pilnych terminów"));
 }
 
 void TMeniProgramu::Ustawieniedrukarki1Click() {

@@ -53,6 +53,9 @@ public slots:
     void SpeedButton4Click();
     void OpcjeiTerminy1Click();
     void Opcje1Click();
+    // the deadline overview, and its menu item saying whether anything is due (read as the menu opens)
+    void PrzegladTerminow1Click();
+    void System1Click();
     void Napiszdoautora1Click();
 
 protected:

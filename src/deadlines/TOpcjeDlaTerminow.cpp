@@ -410,6 +410,16 @@ void TOpcjeDlaTerminow::openSettings() {
     runAction(context().dialogs, [&] { openWindow(false); });
 }
 
+void TOpcjeDlaTerminow::openOn(qint64 vehicle, int year) {
+    runAction(context().dialogs, [&] {
+        vehicles()->open();
+        vehicles()->locate(kVehicle, {vehicle});
+        m_openYear = year;
+        openWindow(true);
+    });
+    m_openYear.reset();
+}
+
 void TOpcjeDlaTerminow::openWindow(bool mainEntry) {
     AppContext& ctx = context();
     Table* periods = m_data.TableOkresy;
@@ -438,6 +448,17 @@ void TOpcjeDlaTerminow::openWindow(bool mainEntry) {
         if (mainEntry) {
             CheckBoxWszystkieLataClick();
             closeEditBoxes();
+        }
+        if (m_openYear) {
+            if (*m_openYear != today.year() && !allYears()) {
+                {
+                    const QSignalBlocker block(m_ui->CheckBoxWszystkieLata);
+                    m_ui->CheckBoxWszystkieLata->setChecked(true);
+                }
+                CheckBoxWszystkieLataClick();
+            }
+            if (TableTerminy->locate(F::Rok, {*m_openYear}))
+                showCurrentRow();
         }
     }
     centreOnScreen();

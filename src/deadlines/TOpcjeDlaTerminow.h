@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -53,6 +54,9 @@ public:
     void openMain();
     // "&Ustawienie terminów": the same without the year filter and the second-instalment pickers.
     void openSettings();
+    // "TERMINY" on a vehicle (its NrKol_Pojazdu) and on its row of a year (the deadline overview's
+    // double click): every year listed when that year is not the current one.
+    void openOn(qint64 vehicle, int year);
 
     // --- what the printouts and the notes window read ---
     // The current vehicle's number (NrKol_Pojazdu) and description (Dane_Poj_Wszystko); empty without
@@ -194,6 +198,7 @@ private:
     qint64 m_shownVehicle = -1; // the vehicle row shown (its rowid), -1 for none yet
     bool m_reopen = false;
     bool m_leaving = false;
+    std::optional<int> m_openYear; // the year openOn() shows
 };
 
 } // namespace tarlok

@@ -94,4 +94,14 @@ QString WidgetDialogs::askSaveFileName(const QString& caption, const QString& su
     return dialog.selectedFiles().constFirst();
 }
 
+QString WidgetDialogs::askOpenFileName(const QString& caption, const QString& folder, const QString& filter) {
+    QFileDialog dialog(QApplication::activeWindow(), caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    useProgramLocale(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace tarlok

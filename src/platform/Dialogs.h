@@ -28,6 +28,9 @@ public:
     // it) and a filter such as "Pliki PDF (*.pdf)". Empty when the user cancels.
     virtual QString askSaveFileName(const QString& caption, const QString& suggestedName,
                                     const QString& filter) = 0;
+    // Asks for the name of an existing file to read, in `folder`, with a filter as above. Empty when the
+    // user cancels.
+    virtual QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
 };
 
 // A file dialog of the program: Qt's own dialog, its list's dates and sizes written in the program's
@@ -44,6 +47,7 @@ public:
     int showModal(QWidget* window) override;
     QString askSaveFileName(const QString& caption, const QString& suggestedName,
                             const QString& filter) override;
+    QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
 
 private:
     QString m_title;

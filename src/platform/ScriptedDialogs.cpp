@@ -66,4 +66,8 @@ QString ScriptedDialogs::askSaveFileName(const QString& caption, const QString& 
     return m_saveNames.isEmpty() ? QString() : m_saveNames.dequeue();
 }
 
+QString ScriptedDialogs::askOpenFileName(const QString&, const QString&, const QString&) {
+    return m_openNames.isEmpty() ? QString() : m_openNames.dequeue();
+}
+
 } // namespace tarlok

@@ -31,6 +31,7 @@ public:
     int showModal(QWidget* window) override;
     QString askSaveFileName(const QString& caption, const QString& suggestedName,
                             const QString& filter) override;
+    QString askOpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
 
     // Questions are answered from this queue; an empty queue answers No and counts an unanswered one.
     void answer(bool yes) { m_answers.enqueue(yes); }
@@ -53,6 +54,8 @@ public:
         QString filter;
     };
     const QList<SaveRequest>& saveRequests() const { return m_saveRequests; }
+    // File names to read are answered from this queue; an empty queue answers "" (cancelled).
+    void answerOpenFileName(const QString& fileName) { m_openNames.enqueue(fileName); }
 
     const QList<Record>& messages() const { return m_messages; }
     QStringList texts() const;
@@ -73,6 +76,7 @@ private:
     QList<Record> m_messages;
     QQueue<bool> m_answers;
     QQueue<QString> m_saveNames;
+    QQueue<QString> m_openNames;
     QList<SaveRequest> m_saveRequests;
     int m_unanswered = 0;
     QMap<QString, QQueue<std::function<void(QWidget*)>>> m_scripts;

@@ -3,7 +3,9 @@
 #include "GridCells.h"
 #include "SumLabels.h"
 #include "TEwidencja_przejazdow.h"
+#include "TImportCsv.h"
 #include "calc/CostCalc.h"
+#include "calc/VehicleRows.h"
 #include "common/Money.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
@@ -16,6 +18,7 @@
 #include "store/Database.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
 
 #include <set>
@@ -163,6 +166,8 @@ void CostsTab::setupControls() {
     connectAction(dialogs, ui->ZapiszKoszt, &QPushButton::clicked, this, &CostsTab::ZapiszKosztClick);
     connectAction(dialogs, ui->AnulujKoszt, &QPushButton::clicked, this, &CostsTab::AnulujKosztClick);
     connectAction(dialogs, ui->UsunKoszt, &QPushButton::clicked, this, &CostsTab::UsunKosztClick);
+    connect(ui->ImportKosztow, &QPushButton::clicked, this,
+            [this] { m_forms.ImportCsv->importFile(registerimport::What::Costs); });
     connectAction(dialogs, ui->RadioGroupPrzeliczanieVat, &RadioGroup::clicked, this,
                   &CostsTab::RadioGroupPrzeliczanieVatClick);
     connectAction(dialogs, ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this,
@@ -240,9 +245,19 @@ void CostsTab::showFirstCost() {
 // ---------------------------------------------------------------- passes
 
 void CostsTab::recomputeCosts(int year, int fromMonth, int toMonth, costs::Passes passes) {
-    Table& t = *TableKoszty;
-    if (!t.isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
+    if (!TableKoszty->isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
         return;
+    recomputeCostsIn(*TableKoszty, year, fromMonth, toMonth, passes);
+}
+
+void CostsTab::recomputeCostsOfYear(qint64 vehicle, int year) {
+    VehicleRows rows(m_forms.context.database, tables::koszty().fileName(),
+                     QStringLiteral("NrKol_Pojazdu_DataInd"), vehicle);
+    if (Table* reader = rows.table())
+        recomputeCostsIn(*reader, year, 1, 12, kEveryPass);
+}
+
+void CostsTab::recomputeCostsIn(Table& t, int year, int fromMonth, int toMonth, costs::Passes passes) {
     Transaction tx(t);
     {
         // Every cost of the vehicle in view, the controls still until the end.

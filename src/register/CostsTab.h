@@ -61,6 +61,8 @@ public:
     void PrzeliczKosztyMiesiac();
     void PrzeliczKosztyRok();
     void PrzeliczPaliwo();
+    // Every pass over the costs of any vehicle in `year`, read through a table of their own.
+    void recomputeCostsOfYear(qint64 vehicle, int year);
     void SumyKosztow(int month);
     void SumyVat(int month);
     void OpisySumKosztow(int month);
@@ -100,6 +102,8 @@ private:
     // Rewrites the stored values of the vehicle's costs of `year` by `passes`: the month and fuel
     // passes over the months from..to, the year pass over the whole year.
     void recomputeCosts(int year, int fromMonth, int toMonth, costs::Passes passes);
+    // The same over the costs in view of `t`, which must be one vehicle's.
+    void recomputeCostsIn(Table& t, int year, int fromMonth, int toMonth, costs::Passes passes);
 
     TEwidencja_przejazdow& m_window;
     Forms& m_forms;

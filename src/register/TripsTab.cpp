@@ -3,6 +3,7 @@
 #include "GridCells.h"
 #include "SumLabels.h"
 #include "TEwidencja_przejazdow.h"
+#include "TImportCsv.h"
 #include "calc/SaveChecks.h"
 #include "calc/TripCalc.h"
 #include "calc/VehicleRows.h"
@@ -217,6 +218,8 @@ void TripsTab::setupControls() {
     connectAction(dialogs, ui->UsunPrzejazd, &QPushButton::clicked, this, &TripsTab::UsunPrzejazdClick);
     connectAction(dialogs, ui->UsunNiepoprwaneRekordy, &QPushButton::clicked, this,
                   &TripsTab::UsunNiepoprwaneRekordyClick);
+    connect(ui->ImportPrzejazdow, &QPushButton::clicked, this,
+            [this] { m_forms.ImportCsv->importFile(registerimport::What::Trips); });
     connectAction(dialogs, ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this,
                   &TripsTab::RadioGroup1CoPodajemyClick);
     connectAction(dialogs, ui->DBIloscKm, &DbEdit::clicked, this, &TripsTab::DBIloscKmClick);

@@ -58,6 +58,9 @@ public:
     void OpisySumPrzejazdow(int month);
     // The final reading of the vehicle's latest trip over all periods becomes its current odometer.
     void updateVehicleOdometer();
+    // The month and year passes over the trips of any vehicle in `year`, read through a table of
+    // their own.
+    void recomputeTripsOfYear(qint64 vehicle, int year);
 
 public slots:
     void DodajPrzejazdClick();
@@ -82,9 +85,6 @@ private:
     void cancelTrip();
     // The running totals from January over the current vehicle's trips of the whole `year`.
     void tripYearPass(int year);
-    // The month and year passes over the trips of any vehicle in `year`, read through a table of
-    // their own.
-    void recomputeTripsOfYear(qint64 vehicle, int year);
     // The pending trip's rate times its kilometres in the amount box (a preview, not stored).
     void showTripAmountPreview();
 
