@@ -53,8 +53,8 @@ void TImportCsv::importFile(What what) {
 void TImportCsv::readFile(What what) {
     AppContext& ctx = m_forms.context;
     Dialogs& dialogs = ctx.dialogs;
-    // A trip, cost or vehicle being typed is saved or cancelled first: the import rereads them all.
-    if (m_forms.Ewidencja_przejazdow->holdPendingRow())
+    // What is being typed is saved or cancelled first: the import rereads the trips and costs.
+    if (m_forms.refuseWhileTyping())
         return;
     const QString fileName =
         dialogs.askOpenFileName(QStringLiteral("Import z pliku CSV"), QDir::currentPath(),
