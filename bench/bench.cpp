@@ -10,7 +10,9 @@
 #include "archive/FileCopy.h"
 #include "archive/TKopiujProgram.h"
 #include "archive/TOdtwarzanieDanych.h"
+#include "common/Csv.h"
 #include "common/Months.h"
+#include "common/Numbers.h"
 #include "common/Paths.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
@@ -22,7 +24,9 @@
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
 #include "register/CostsTab.h"
+#include "register/RegisterImport.h"
 #include "register/TEwidencja_przejazdow.h"
+#include "register/TImportCsv.h"
 #include "register/TripsTab.h"
 #include "reports/engine/Output.h"
 #include "reports/engine/Painter.h"
@@ -30,6 +34,7 @@
 #include "store/Table.h"
 #include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
+#include "ui_TImportCsv.h"
 #include "ui_TKopiujProgram.h"
 #include "ui_TOdtwarzanieDanych.h"
 #include "ui_TRyczaltEwidencja.h"
@@ -336,6 +341,96 @@ int main(int argc, char** argv) {
         reg.trips().UsunPrzejazdClick();
     });
     printFigure("deleting a trip", tripDelete, timeMs([&] { tripWrites(false); }));
+
+    // Importing 500 trips of three vehicles over four months from a CSV file: read, checked, previewed
+    // and stored with the passes of their year and the odometers ("Import z pliku CSV", "Importuj"),
+    // beside plain SQLite writing the same rows, rewriting those vehicles' year and their odometers in
+    // one transaction. The rows are deleted again before each run and at the end (not timed).
+    {
+        const QString file = drive + QStringLiteral("/import-500.csv");
+        QList<QStringList> lines{{QStringLiteral("Nr rejestracyjny"), QStringLiteral("Data"),
+                                  QStringLiteral("Trasa"), QStringLiteral("Cel wyjazdu"),
+                                  QStringLiteral("Km"), QStringLiteral("Stan licznika pocz.")}};
+        QStringList inserts;
+        qint64 reading[4] = {0, 5100000, 5200000, 5300000};
+        int count[4] = {0, 0, 0, 0};
+        for (int i = 0; i < 500; ++i) {
+            const int v = 1 + i % 3;
+            const QDate date = QDate(options.lastYear, 1, 1).addDays(count[v]++ * 120 / 167);
+            const qint64 km = 10 + (i * 37) % 290;
+            lines.append({QStringLiteral("KR %1").arg(10000 + v), numbers::shortDate(date),
+                          QStringLiteral("Import %1").arg(i), QStringLiteral("Dostawa"), QString::number(km),
+                          QString::number(reading[v])});
+            inserts.append(
+                QStringLiteral("INSERT INTO Przejazdy (NrKol_Pojazdu, Rok, Miesiac, Data, Trasa, "
+                               "Cel_Wyj, Kilometry, StanLicznikaPrzed, StanLicznikaPo, Stawka, Wartosc) "
+                               "VALUES (%1, %2, %3, '%4', 'Import %5', 'Dostawa', %6, %7, %8, 0.8358, %9)")
+                    .arg(v)
+                    .arg(date.year())
+                    .arg(date.month())
+                    .arg(date.toString(Qt::ISODate))
+                    .arg(i)
+                    .arg(km)
+                    .arg(reading[v])
+                    .arg(reading[v] + km)
+                    .arg(0.8358 * double(km), 0, 'f', 2));
+            reading[v] += km;
+        }
+        csv::write(file, csv::document(lines));
+        const auto removeImported = [&] {
+            trips.exec("DELETE FROM Przejazdy WHERE Trasa LIKE 'Import %'");
+        };
+        const double import500 =
+            timeMs([&] { ui->ImportPrzejazdow->click(); },
+                   [&] {
+                       removeImported();
+                       dialogs.answerOpenFileName(file);
+                       dialogs.onModal(QStringLiteral("tarlok::TImportCsv"),
+                                       [&](QWidget*) { forms.ImportCsv->ui()->Importuj->click(); });
+                   });
+        const QString imported = dialogs.lastText();
+        std::vector<qint64> yearRows;
+        for (int v = 1; v <= 3; ++v) {
+            const auto ids = trips.rowids(
+                QStringLiteral("SELECT rowid FROM Przejazdy WHERE NrKol_Pojazdu = %1 AND Rok = %2")
+                    .arg(v)
+                    .arg(options.lastYear));
+            yearRows.insert(yearRows.end(), ids.begin(), ids.end());
+        }
+        const double import500Base = timeMs(
+            [&] {
+                trips.exec("BEGIN IMMEDIATE");
+                for (const QString& insert : inserts)
+                    trips.exec(insert.toUtf8().constData());
+                for (const char* field :
+                     {"Kilometry_Narastajaca", "Wartosc_Narastajaco", "KilometrySuma", "WartoscSuma",
+                      "Kilometry_NarastajacaRok", "Wartosc_NarastajacoRok"})
+                    trips.update(QStringLiteral("Przejazdy"), QString::fromLatin1(field), yearRows);
+                trips.exec("COMMIT");
+                others.exec("BEGIN IMMEDIATE");
+                others.exec(
+                    "UPDATE Pojazdy SET StanAktLicznika = StanAktLicznika WHERE NrKol_Pojazdu IN (1, 2, 3)");
+                others.exec("COMMIT");
+            },
+            removeImported);
+        printFigure("importing 500 trips from CSV", import500, import500Base);
+        QTextStream(stdout) << "  (" << imported << ")\n";
+        // The folder as before: the rows gone, the year's totals and the odometers of the three vehicles
+        // computed again.
+        removeImported();
+        Table writer(database);
+        writer.setDatabaseName(folder);
+        writer.setTableName(tables::przejazdy().fileName());
+        writer.open();
+        {
+            Transaction tx(writer);
+            for (int v = 1; v <= 3; ++v)
+                reg.trips().recomputeTripsOfYear(v, options.lastYear);
+            tx.commit();
+        }
+        registerimport::updateOdometers(database, {1, 2, 3});
+        dialogs.clear();
+    }
 
     // Saving a cost in a full month.
     ui->PageControl1->setCurrentWidget(ui->Koszty);
