@@ -174,7 +174,7 @@ private slots:
         QVERIFY2(shown->isVisible(), "the window opens");
         app->dialogs.clear();
         app->output.clear();
-        const auto before = test::fileHashes(app->dataFolder());
+        const auto before = test::folderBytes(app->dataFolder());
 
         QList<QWidget*> boxes = boxesOf(shown);
         if (boxes.isEmpty())
@@ -194,7 +194,7 @@ private slots:
             QVERIFY2(app->dialogs.texts().isEmpty(),
                      qPrintable("a message after Enter in " + what + ": " + app->dialogs.lastText()));
         }
-        QCOMPARE(test::fileHashes(app->dataFolder()), before);
+        QCOMPARE(test::folderBytes(app->dataFolder()), before);
     }
 };
 

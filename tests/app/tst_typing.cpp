@@ -287,7 +287,7 @@ private slots:
         QVERIFY(typed.contains(editor.text));
         app->dialogs.clear();
         app->output.clear();
-        const auto files = test::fileHashes(app->dataFolder());
+        const auto files = test::folderBytes(app->dataFolder());
 
         act.run(*app);
         if (action == QLatin1String("zamkniecie")) {
@@ -300,7 +300,7 @@ private slots:
         }
         QVERIFY2(!act.ran(*app, editor.message), "the action ran");
         QCOMPARE(textOf(box), typed);
-        QCOMPARE(test::fileHashes(app->dataFolder()), files);
+        QCOMPARE(test::folderBytes(app->dataFolder()), files);
 
         // Saved (a text not yet confirmed goes into the row with the save): the action runs.
         editor.save(*app, shown);

@@ -85,14 +85,4 @@ QStringList ArchiveDriver::archiveFiles(ArchiveWindow& window) {
     return names;
 }
 
-QMap<QString, QByteArray> folderBytes(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        QFile file(info.filePath());
-        if (file.open(QIODevice::ReadOnly))
-            files.insert(info.fileName(), file.readAll());
-    }
-    return files;
-}
-
 } // namespace tarlok::test

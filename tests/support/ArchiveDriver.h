@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Files.h"
+
 #include "TestApp.h"
 
 #include <QStringList>
@@ -40,8 +42,5 @@ public:
 private:
     TestApp& m_app;
 };
-
-// Every file of a folder (not its sub-folders) with its bytes, by name.
-QMap<QString, QByteArray> folderBytes(const QString& folder);
 
 } // namespace tarlok::test

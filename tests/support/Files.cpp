@@ -1,6 +1,5 @@
 #include "Files.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -10,13 +9,12 @@
 
 namespace tarlok::test {
 
-QMap<QString, QByteArray> fileHashes(const QString& folder) {
+QMap<QString, QByteArray> folderBytes(const QString& folder) {
     QMap<QString, QByteArray> files;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile file(dir.filePath(name));
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        QFile file(info.filePath());
         if (file.open(QIODevice::ReadOnly))
-            files.insert(name, QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1));
+            files.insert(info.fileName(), file.readAll());
     }
     return files;
 }

@@ -7,8 +7,8 @@
 
 namespace tarlok::test {
 
-// Every file of a folder with a hash of its bytes: two calls compare equal when no file changed.
-QMap<QString, QByteArray> fileHashes(const QString& folder);
+// Every file of a folder (not its sub-folders) with its bytes, by name.
+QMap<QString, QByteArray> folderBytes(const QString& folder);
 
 // The words of a PDF's first page (read back with pdftotext -bbox) that stand closer than `mm` to an
 // edge of the sheet, each as "word (x, y)" in points; `wordCount` is set to the number of words read.
