@@ -381,6 +381,14 @@ void TFormularzWydrukow::fillVehicleHeading(ReportForm& form, const QString& per
 void TFormularzWydrukow::runEwidencja(const QString& periodCaption) {
     CheckBoxZwiekszCzcionkeWydrukuClick();
     fillVehicleHeading(*m_ewidencja, periodCaption, true, false);
+    // The employer under the signature place: the firm and the person who signs for it.
+    const Owner employer = readOwner(m_forms.context.database);
+    QStringList name{employer.skrot, employer.imie + QLatin1Char(' ') + employer.nazwisko};
+    for (QString& part : name)
+        part = part.trimmed();
+    name.removeAll(QString());
+    m_ewidencja->setCaption(QStringLiteral("QRLabelPracodawca"), name.join(QLatin1Char(' ')));
+    m_ewidencja->setCaption(QStringLiteral("QRLabelAdresPracodawcy"), employer.adres);
     report::Document document;
     {
         const TableGuard open(*m_ewidencja);

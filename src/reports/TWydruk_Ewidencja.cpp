@@ -10,6 +10,7 @@ namespace {
 // Column boundaries: LP, DATA, TRASA, CEL, ILOŚĆ, STAWKA, WART.
 const std::vector<int> kColumns{0, 61, 222, 759, 1453, 1593, 1730, 1889};
 constexpr int kDetailHeight = 72;
+constexpr int kSumsHeight = 50;
 
 } // namespace
 
@@ -66,9 +67,11 @@ TWydruk_Ewidencja::TWydruk_Ewidencja(Database& database, Table& vehicles)
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));
 
+    // The sums, then the employer's signature over the employer's name and address: the register of
+    // an employee's car ends with them, on its last page.
     report::Band& summary = r.summary();
-    summary.setHeight(50).setFont(font(kTimes, 8, true));
-    summary.frame({0, 0, kColumns.back(), 50});
+    summary.setHeight(kSumsHeight + 310).setFont(font(kTimes, 8, true));
+    summary.frame({0, 0, kColumns.back(), kSumsHeight});
     summary.label(cell(kColumns[3], kColumns[4], 12), QStringLiteral("Razem")).setAlign(Align::Right);
     summary.sum(cell(kColumns[4], kColumns[5], 12), QStringLiteral("Kilometry"))
         .setName(QStringLiteral("QRSumaKilometry"))
@@ -81,6 +84,21 @@ TWydruk_Ewidencja::TWydruk_Ewidencja(Database& database, Table& vehicles)
         .setName(QStringLiteral("QRSumaWartosc"))
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));
+    const QRect signature(1100, kSumsHeight + 130, 780, 0);
+    summary.label(signature, QStringLiteral("............................................"))
+        .setFont(font(kTimes, 10))
+        .setAlign(Align::Centre);
+    summary.label(signature.translated(0, 40), QStringLiteral("Podpis pracodawcy"))
+        .setFont(font(kTimes, 8))
+        .setAlign(Align::Centre);
+    summary.label(signature.translated(0, 90), QString())
+        .setName(QStringLiteral("QRLabelPracodawca"))
+        .setFont(font(kTimes, 9))
+        .setAlign(Align::Centre);
+    summary.label(signature.translated(0, 135), QString())
+        .setName(QStringLiteral("QRLabelAdresPracodawcy"))
+        .setFont(font(kTimes, 9))
+        .setAlign(Align::Centre);
 
     pageFooter(r.pageFooter());
     setDataPointSize(7);

@@ -483,6 +483,47 @@ private slots:
                  qPrintable(fonts));
         QVERIFY2(!fonts.contains("DejaVu"), qPrintable(fonts));
     }
+
+    // The register of an employee's car ends with the employer's signature over the employer's name and
+    // address, after the sums and on the last page only. Seventy trips of 10 km at 0,8358 zł (8,36 zł
+    // each) fill three pages: 700 km and 585,20 zł.
+    void theLastPageEndsWithTheEmployersSignature() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("poppler-utils (pdftotext) is not installed");
+        auto app = firm();
+        app->seed("Wlasciciel.db", {{"Nazwisko", "Kowalski"},
+                                    {"Imie", "Jan"},
+                                    {"NazwaFirmySkrot", QStringLiteral("TRANS-KOW")},
+                                    {"AdresFirmy", QStringLiteral("ul. Polna 3, 31-002 Kraków")},
+                                    {"Nip", "677-123-45-67"}});
+        for (int i = 0; i < 70; ++i)
+            addTrip(*app, QDate(2024, 5, 1 + i % 31), 10, 0.8358, 8.36);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("ewidencja.pdf");
+        app->dialogs.answerSaveFileName(file);
+        printFromWindow(*app, {0, QStringLiteral("Maj"), QStringLiteral("2024"), {}});
+        QCOMPARE(app->output.saveLastAsPdf(), file);
+
+        QStringList pages = runTool("pdftotext", {"-layout", file, "-"}).split('\f');
+        if (pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+        const QString last = pages.takeLast();
+        qsizetype at = 0;
+        for (const QString& next :
+             {QStringLiteral("Razem"), QStringLiteral("700,00"), QStringLiteral("585,20"),
+              QStringLiteral("Podpis pracodawcy"), QStringLiteral("TRANS-KOW Jan Kowalski"),
+              QStringLiteral("ul. Polna 3, 31-002 Kraków")}) {
+            const qsizetype found = last.indexOf(next, at);
+            QVERIFY2(found >= at, qPrintable(next + " after " + last.left(at).right(80)));
+            at = found + next.size();
+        }
+        for (const QString& page : pages) {
+            QVERIFY(page.contains("Kraków - Łódź"));
+            QVERIFY(!page.contains("Podpis pracodawcy"));
+            QVERIFY(!page.contains("TRANS-KOW"));
+        }
+    }
 };
 
 TARLOK_TEST_MAIN(PrintoutsTest)
