@@ -7,9 +7,12 @@
 #include "data/SharedData.h"
 #include "deadlines/TTerminyDruk.h"
 #include "reports/TWydruk_Ewidencja.h"
+#include "reports/engine/Painter.h"
 #include "store/Table.h"
 
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -447,6 +450,79 @@ private slots:
         QVERIFY(doc.pageCount() > 0 && !doc.pages[0].lines.empty());
         const QStringList over = overRules(doc);
         QVERIFY2(over.isEmpty(), qPrintable(over.join(" | ")));
+    }
+
+    // ------------------------------------------------------------------ painting
+
+    // The rules of a page are painted on an image (the preview's sheets) as filled rectangles; they
+    // must cover what the antialiased pen strokes covered. Each page of the trip register and of the
+    // cost statement, its rules alone, at the screen's 96 dpi and at 300 dpi, against the same rules
+    // stroked: no pixel darker or lighter by more than a quarter of the scale, beyond a frame's
+    // corners (a stroke bevels the outer corner pixel of its join).
+    void rulesLookAsTheirStrokes_data() {
+        QTest::addColumn<int>("report");
+        QTest::newRow("trip register") << 0;
+        QTest::newRow("cost statement") << 1;
+    }
+    void rulesLookAsTheirStrokes() {
+        QFETCH(int, report);
+        auto app = firm();
+        threeMayTrips(*app);
+        addCost(*app, QDate(2024, 5, 8), "FV 1/05", "Paliwo", 250.0);
+        printFromWindow(*app, {report, QStringLiteral("Maj"), QStringLiteral("2024"), {}});
+        QCOMPARE(app->output.count(), 1);
+        const Document& printed = app->output.last().document;
+        for (const int dpi : {96, 300}) {
+            for (const report::Page& page : printed.pages) {
+                Document rules = printed;
+                rules.pages = {page};
+                rules.pages[0].texts.clear();
+                const auto sheet = [&] {
+                    QImage image(int(210 * dpi / 25.4), int(297 * dpi / 25.4), QImage::Format_RGB32);
+                    image.setDotsPerMeterX(int(dpi / 0.0254 + 0.5));
+                    image.setDotsPerMeterY(int(dpi / 0.0254 + 0.5));
+                    image.fill(Qt::white);
+                    return image;
+                };
+                QImage filled = sheet();
+                QVERIFY(report::paint(rules, filled));
+                QImage stroked = sheet();
+                {
+                    const double scale = filled.logicalDpiX() / report::kTenthsPerInch;
+                    QPainter painter(&stroked);
+                    painter.setRenderHint(QPainter::Antialiasing);
+                    painter.scale(scale, scale);
+                    QPen pen(Qt::black);
+                    for (const report::LineItem& line : rules.pages[0].lines) {
+                        pen.setWidthF(line.width * report::kTenthsPerPoint);
+                        pen.setCosmetic(line.width == 0.0);
+                        painter.setPen(pen);
+                        painter.drawLine(line.line);
+                    }
+                    for (const report::FrameItem& frame : rules.pages[0].frames) {
+                        pen.setWidthF(frame.width * report::kTenthsPerPoint);
+                        pen.setCosmetic(frame.width == 0.0);
+                        painter.setPen(pen);
+                        painter.drawRect(frame.rect);
+                    }
+                }
+                int inked = 0;
+                int differing = 0;
+                for (int y = 0; y < stroked.height(); ++y) {
+                    for (int x = 0; x < stroked.width(); ++x) {
+                        const int want = qGray(stroked.pixel(x, y));
+                        inked += want < 192;
+                        differing += std::abs(want - qGray(filled.pixel(x, y))) > 64;
+                    }
+                }
+                QVERIFY(inked > 1000);
+                const int corners = 4 * int(rules.pages[0].frames.size());
+                QVERIFY2(
+                    differing <= corners,
+                    qPrintable(
+                        QStringLiteral("%1 dpi: %2 of %3 pixels differ").arg(dpi).arg(differing).arg(inked)));
+            }
+        }
     }
 
     // ------------------------------------------------------------------ PDF

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace tarlok::report {
 
@@ -72,9 +74,12 @@ QPageLayout Document::pageLayout() const {
     return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-// The device the texts are measured on when the caller names only a resolution.
+// The device the texts are measured on when the caller names only a resolution, and the metrics of
+// each font measured so far: a report asks for the same few fonts on every line, and building a font's
+// metrics costs far more than reading them.
 struct Measure::Probe {
     QImage image;
+    std::vector<std::pair<Font, QFontMetricsF>> metrics;
 };
 
 namespace {
@@ -96,7 +101,8 @@ Measure::Measure(int dpi) : m_probe(std::make_unique<Probe>()), m_dpi(dpi > 0 ? 
 }
 
 Measure::Measure(const QPaintDevice& device)
-    : m_device(&device), m_dpi(device.logicalDpiY()), m_scale(kReferenceDpi / m_dpi) {
+    : m_probe(std::make_unique<Probe>()), m_device(&device), m_dpi(device.logicalDpiY()),
+      m_scale(kReferenceDpi / m_dpi) {
 }
 
 Measure::~Measure() = default;
@@ -107,16 +113,24 @@ QFont Measure::scaled(const Font& font) const {
     return f;
 }
 
+const QFontMetricsF& Measure::metrics(const Font& font) const {
+    for (const auto& [measured, metrics] : m_probe->metrics) {
+        if (measured == font)
+            return metrics;
+    }
+    return m_probe->metrics.emplace_back(font, QFontMetricsF(scaled(font), m_device)).second;
+}
+
 double Measure::lineHeight(const Font& font) const {
-    return toTenths(QFontMetricsF(scaled(font), m_device).height());
+    return toTenths(metrics(font).height());
 }
 
 double Measure::ascent(const Font& font) const {
-    return toTenths(QFontMetricsF(scaled(font), m_device).ascent());
+    return toTenths(metrics(font).ascent());
 }
 
 double Measure::width(const QString& text, const Font& font) const {
-    return toTenths(QFontMetricsF(scaled(font), m_device).horizontalAdvance(text));
+    return toTenths(metrics(font).horizontalAdvance(text));
 }
 
 QStringList Measure::wrap(const QString& text, const Font& font, double width) const {

@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+class QFontMetricsF;
+
 namespace tarlok::report {
 
 // Every length of the report engine is in tenths of a millimetre (an A4 sheet is 2100 x 2970), measured
@@ -174,6 +176,7 @@ public:
 
 private:
     QFont scaled(const Font& font) const;
+    const QFontMetricsF& metrics(const Font& font) const;
     double toTenths(double dots) const { return dots * kTenthsPerInch / (m_dpi * m_scale); }
     double toDots(double tenths) const { return tenths * m_dpi * m_scale / kTenthsPerInch; }
 
