@@ -194,7 +194,10 @@ void Table::open() {
     int autoInc = -1;
     for (size_t i = 0; i < stored.size(); ++i) {
         fields.push_back(Column{stored[i], int(i) + 1});
+        // Each name under its own spelling as well as folded: the windows name fields as the file
+        // spells them, and those lookups need no folding.
         byName.insert(stored[i].name.toLower(), int(i));
+        byName.insert(stored[i].name, int(i));
         if (stored[i].type == FieldType::AutoInc)
             autoInc = int(i);
     }
@@ -206,6 +209,7 @@ void Table::open() {
     const int physical = int(fields.size());
     for (const FieldDef& calc : m_calcDefs) {
         byName.insert(calc.name.toLower(), int(fields.size()));
+        byName.insert(calc.name, int(fields.size()));
         fields.push_back(Column{calc, -1});
     }
 
@@ -1023,6 +1027,9 @@ void Table::reloadAfterRollback() {
 // ---------------------------------------------------------------- fields
 
 int Table::fieldIndex(const QString& name) const {
+    const auto spelt = m_fieldByName.constFind(name);
+    if (spelt != m_fieldByName.cend())
+        return *spelt;
     return m_fieldByName.value(name.toLower(), -1);
 }
 

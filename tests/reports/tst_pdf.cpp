@@ -56,7 +56,8 @@ Document sampleDocument() {
 bool anyDark(const QImage& image, int x1, int y1, int x2, int y2) {
     for (int y = y1; y <= y2; ++y) {
         for (int x = x1; x <= x2; ++x) {
-            if (qGray(image.pixel(x, y)) < 128)
+            // Half inked counts: a hairline on the edge between two dots inks each of them by half.
+            if (qGray(image.pixel(x, y)) <= 128)
                 return true;
         }
     }
