@@ -26,6 +26,7 @@
 #include "register/TEwidencja_przejazdow.h"
 #include "reports/engine/Output.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TMeniProgramu.h"
 
 #include <QApplication>
@@ -216,11 +217,11 @@ void TMeniProgramu::openRegister() {
         return;
     Table* periods = ctx.data().TableOkresy;
     periods->open();
-    if (periods->isNull(QStringLiteral("Miesiac"))) {
+    if (periods->isNull(fields::okresy::Miesiac)) {
         // No period yet: the first one is chosen, and the register shows it.
         m_forms.Wybor_okresu->propose(today.year(), today.month());
         ctx.dialogs.showModal(m_forms.Wybor_okresu);
-        if (!periods->isEmpty() && !periods->isNull(QStringLiteral("Miesiac")))
+        if (!periods->isEmpty() && !periods->isNull(fields::okresy::Miesiac))
             reg.showFirstPeriod();
         return;
     }

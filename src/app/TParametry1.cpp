@@ -16,6 +16,8 @@
 
 namespace tarlok {
 
+namespace F = fields::parametry;
+
 namespace {
 
 const QString kFieldError = QStringLiteral("Błąd tworzenia pól");
@@ -98,18 +100,18 @@ void TParametry1::bindCheckBoxes() {
     if (!s.parametersPresent)
         return;
     m_ui->PanelCheck->setVisible(true);
-    m_ui->DBCheckUtwTabParametry->setDataSource(TableParametry, QStringLiteral("JestTabParametry"));
-    const std::pair<DbCheckBox*, std::pair<bool, const char*>> boxes[] = {
-        {m_ui->DBCheckRozTabPrzejazdy, {s.tripsUpgraded, "RozszerzonoTabPrzejazdy"}},
-        {m_ui->DBCheckRozTabKoszty, {s.costsUpgraded, "RozszerzonoTabKoszty"}},
-        {m_ui->DBCheckRozTabPojazdy, {s.vehiclesUpgraded, "RozszerzonoTabPojazdy"}},
-        {m_ui->DBCheckUtwTabKierowcy, {s.driversPresent, "JestTabKierowcy"}},
-        {m_ui->DBCheckBoxUtwTabWlasciciel, {s.ownerPresent, "JestTabWlasciciel"}},
-        {m_ui->DBCheckRozTabTerminy, {s.deadlinesUpgraded, "RozszerzonoTabTerminy"}},
+    m_ui->DBCheckUtwTabParametry->setDataSource(TableParametry, F::JestTabParametry);
+    const std::pair<DbCheckBox*, std::pair<bool, QString>> boxes[] = {
+        {m_ui->DBCheckRozTabPrzejazdy, {s.tripsUpgraded, F::RozszerzonoTabPrzejazdy}},
+        {m_ui->DBCheckRozTabKoszty, {s.costsUpgraded, F::RozszerzonoTabKoszty}},
+        {m_ui->DBCheckRozTabPojazdy, {s.vehiclesUpgraded, F::RozszerzonoTabPojazdy}},
+        {m_ui->DBCheckUtwTabKierowcy, {s.driversPresent, F::JestTabKierowcy}},
+        {m_ui->DBCheckBoxUtwTabWlasciciel, {s.ownerPresent, F::JestTabWlasciciel}},
+        {m_ui->DBCheckRozTabTerminy, {s.deadlinesUpgraded, F::RozszerzonoTabTerminy}},
     };
     for (const auto& [box, binding] : boxes) {
         if (binding.first)
-            box->setDataSource(TableParametry, QString::fromLatin1(binding.second));
+            box->setDataSource(TableParametry, binding.second);
         else
             box->setDataSource(nullptr, QString());
     }
@@ -158,11 +160,11 @@ void TParametry1::openParameters() {
     TableParametry->open();
 }
 
-void TParametry1::setFlags(std::initializer_list<const char*> flags) {
+void TParametry1::setFlags(std::initializer_list<QString> flags) {
     openParameters();
     TableParametry->edit();
-    for (const char* flag : flags)
-        TableParametry->setValue(QString::fromLatin1(flag), true);
+    for (const QString& flag : flags)
+        TableParametry->setValue(flag, true);
     TableParametry->post();
     TableParametry->flushBuffers();
 }
@@ -180,7 +182,7 @@ void TParametry1::UtworzTabliceParametryClick() {
             TableParametry->setTableName(QStringLiteral("Parametry"));
             TableParametry->open();
             TableParametry->edit();
-            TableParametry->setValue(QStringLiteral("JestTabParametry"), true);
+            TableParametry->setValue(F::JestTabParametry, true);
             ctx.schema.parametersPresent = true;
             TableParametry->post();
             TableParametry->flushBuffers();
@@ -195,7 +197,7 @@ void TParametry1::UtworzTabliceParametryClick() {
     });
 }
 
-void TParametry1::upgrade(schema::Upgrade upgrade, Table* registerTable, const char* flag, bool& state,
+void TParametry1::upgrade(schema::Upgrade upgrade, Table* registerTable, const QString& flag, bool& state,
                           const QString& confirmation, QPushButton* button) {
     AppContext& ctx = m_forms.context;
     state = false;
@@ -217,7 +219,7 @@ void TParametry1::upgrade(schema::Upgrade upgrade, Table* registerTable, const c
 
 void TParametry1::RozszerzTablicePrzejazdyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Trips, m_forms.context.data().TablePrzejazdy, "RozszerzonoTabPrzejazdy",
+        upgrade(schema::Upgrade::Trips, m_forms.context.data().TablePrzejazdy, F::RozszerzonoTabPrzejazdy,
                 m_forms.context.schema.tripsUpgraded,
                 QStringLiteral("TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTablicePrzejazdy);
@@ -226,7 +228,7 @@ void TParametry1::RozszerzTablicePrzejazdyClick() {
 
 void TParametry1::RozszerzTabliceKosztyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Costs, m_forms.context.data().TableKoszty, "RozszerzonoTabKoszty",
+        upgrade(schema::Upgrade::Costs, m_forms.context.data().TableKoszty, F::RozszerzonoTabKoszty,
                 m_forms.context.schema.costsUpgraded,
                 QStringLiteral("TABLICA Kosztów ZOSTAŁA ROZSZERZONA POPRAWNIE"), m_ui->RozszerzTabliceKoszty);
     });
@@ -234,7 +236,7 @@ void TParametry1::RozszerzTabliceKosztyClick() {
 
 void TParametry1::RozszerzTablicePojazdyClick() {
     runAction(m_forms.context.dialogs, [&] {
-        upgrade(schema::Upgrade::Vehicles, m_forms.context.data().TablePojazdy, "RozszerzonoTabPojazdy",
+        upgrade(schema::Upgrade::Vehicles, m_forms.context.data().TablePojazdy, F::RozszerzonoTabPojazdy,
                 m_forms.context.schema.vehiclesUpgraded,
                 QStringLiteral("TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTablicePojazdy);
@@ -250,7 +252,7 @@ void TParametry1::RozszerzTabliceTerminyClick() {
                 QStringLiteral("Utwórz najpierw tablice TERMINY w Formatce TERMINY I KOSZTY POJAZDÓW"));
             return;
         }
-        upgrade(schema::Upgrade::Deadlines, m_forms.OpcjeDlaTerminow->TableTerminy, "RozszerzonoTabTerminy",
+        upgrade(schema::Upgrade::Deadlines, m_forms.OpcjeDlaTerminow->TableTerminy, F::RozszerzonoTabTerminy,
                 ctx.schema.deadlinesUpgraded,
                 QStringLiteral("TABLICA Terminow ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTabliceTerminy);
@@ -271,11 +273,11 @@ void TParametry1::createDriversOrOwner(bool drivers) {
         table->setTableName(def.name);
         table->open();
         if (drivers) {
-            setFlags({"UtworzonoTabKierowcy", "JestTabKierowcy"});
+            setFlags({F::UtworzonoTabKierowcy, F::JestTabKierowcy});
             button->setVisible(false);
         } else {
             button->setVisible(false);
-            setFlags({"JestTabWlasciciel", "UtworzonoTabWlasciciel"});
+            setFlags({F::JestTabWlasciciel, F::UtworzonoTabWlasciciel});
         }
     } catch (const Error&) {
         ctx.dialogs.message(QStringLiteral("Błąd tworzenia tablicy %1").arg(def.name));

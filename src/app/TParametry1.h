@@ -51,8 +51,8 @@ private:
     void applySchemaState();
     void bindCheckBoxes();
     void openParameters();
-    void setFlags(std::initializer_list<const char*> flags);
-    void upgrade(schema::Upgrade upgrade, Table* registerTable, const char* flag, bool& state,
+    void setFlags(std::initializer_list<QString> flags);
+    void upgrade(schema::Upgrade upgrade, Table* registerTable, const QString& flag, bool& state,
                  const QString& confirmation, QPushButton* button);
     void createDriversOrOwner(bool drivers);
 

@@ -2,6 +2,7 @@
 
 #include "common/Money.h"
 #include "common/Numbers.h"
+#include "store/Tables.h"
 
 #include <algorithm>
 #include <map>
@@ -182,15 +183,15 @@ double countedVatOfMonth(const std::vector<CostRow>& rows, int year, int month) 
 std::vector<std::pair<QString, double>> passValues(const CostTotals& totals, bool inRange, Passes passes) {
     std::vector<std::pair<QString, double>> values;
     if (passes.testFlag(Pass::Month) && inRange) {
-        values.emplace_back(QStringLiteral("Wartosc_Narastajaca"), totals.monthRunning);
-        values.emplace_back(QStringLiteral("WartoscSuma"), totals.monthTotal);
+        values.emplace_back(fields::koszty::Wartosc_Narastajaca, totals.monthRunning);
+        values.emplace_back(fields::koszty::WartoscSuma, totals.monthTotal);
     }
     if (passes.testFlag(Pass::Fuel) && inRange) {
-        values.emplace_back(QStringLiteral("SumaWartPaliwo"), totals.fuelValue);
-        values.emplace_back(QStringLiteral("SumaIloscPaliwo"), totals.fuelLitres);
+        values.emplace_back(fields::koszty::SumaWartPaliwo, totals.fuelValue);
+        values.emplace_back(fields::koszty::SumaIloscPaliwo, totals.fuelLitres);
     }
     if (passes.testFlag(Pass::Year))
-        values.emplace_back(QStringLiteral("Wartosc_NarastajacaRok"), totals.yearRunning);
+        values.emplace_back(fields::koszty::Wartosc_NarastajacaRok, totals.yearRunning);
     return values;
 }
 

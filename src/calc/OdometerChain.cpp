@@ -40,10 +40,10 @@ std::vector<Break> breaks(std::vector<Trip> trips) {
 
 Trip tripOf(const Table& table) {
     Trip trip;
-    trip.date = table.asDate(QStringLiteral("Data"));
-    trip.entry = table.asInteger(QStringLiteral("NrKol"));
-    trip.start = reading(table, QStringLiteral("StanLicznikaPrzed"));
-    trip.end = reading(table, QStringLiteral("StanLicznikaPo"));
+    trip.date = table.asDate(fields::przejazdy::Data);
+    trip.entry = table.asInteger(fields::przejazdy::NrKol);
+    trip.start = reading(table, fields::przejazdy::StanLicznikaPrzed);
+    trip.end = reading(table, fields::przejazdy::StanLicznikaPo);
     return trip;
 }
 
@@ -55,9 +55,9 @@ std::vector<Trip> vehicleTrips(Database& database, qint64 vehicleNumber, int yea
     if (!t)
         return trips;
     for (t->first(); !t->eof(); t->next()) {
-        if (t->asInteger(QStringLiteral("Rok")) != year)
+        if (t->asInteger(fields::przejazdy::Rok) != year)
             continue;
-        if (month != 0 && t->asInteger(QStringLiteral("Miesiac")) != month)
+        if (month != 0 && t->asInteger(fields::przejazdy::Miesiac) != month)
             continue;
         trips.push_back(tripOf(*t));
     }

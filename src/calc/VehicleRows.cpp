@@ -8,8 +8,6 @@ namespace tarlok {
 
 namespace {
 
-const QString kNumber = QStringLiteral("NrKol_Pojazdu");
-
 std::unique_ptr<Table> tableOf(Database& database, const QString& file) {
     auto table = std::make_unique<Table>(database);
     table->setDatabaseName(QString::fromLatin1(Database::kAlias));
@@ -26,13 +24,13 @@ VehicleRows::VehicleRows(Database& database, const QString& tableFile, const QSt
         return;
     m_vehicles = tableOf(database, tables::pojazdy().fileName());
     m_vehicles->open();
-    if (!m_vehicles->locate(kNumber, {vehicleNumber})) {
+    if (!m_vehicles->locate(fields::pojazdy::NrKol_Pojazdu, {vehicleNumber})) {
         m_vehicles.reset();
         return;
     }
     m_rows = tableOf(database, tableFile);
     m_rows->setIndexName(index);
-    m_rows->setMasterSource(m_vehicles.get(), kNumber);
+    m_rows->setMasterSource(m_vehicles.get(), fields::pojazdy::NrKol_Pojazdu);
     m_rows->open();
 }
 
@@ -55,7 +53,7 @@ std::optional<qint64> latestFinalReading(Database& database, qint64 vehicleNumbe
     VehicleRows trips(database, tables::przejazdy().fileName(), QStringLiteral("NrKol_Pojazdu_DataInd"),
                       vehicleNumber);
     Table* t = trips.table();
-    const QString reading = QStringLiteral("StanLicznikaPo");
+    const QString reading = fields::przejazdy::StanLicznikaPo;
     if (!t || !t->hasField(reading))
         return std::nullopt;
     // The index orders by vehicle and date, then by row number: the order of entry on one date.
@@ -75,10 +73,10 @@ void setVehicleOdometer(Database& database, qint64 vehicleNumber, qint64 reading
         return;
     const std::unique_ptr<Table> vehicles = tableOf(database, file);
     vehicles->open();
-    if (!vehicles->locate(kNumber, {vehicleNumber}))
+    if (!vehicles->locate(fields::pojazdy::NrKol_Pojazdu, {vehicleNumber}))
         return;
     vehicles->edit();
-    vehicles->setValue(QStringLiteral("StanAktLicznika"), reading);
+    vehicles->setValue(fields::pojazdy::StanAktLicznika, reading);
     vehicles->post();
 }
 

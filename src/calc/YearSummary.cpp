@@ -8,13 +8,16 @@ namespace tarlok::summary {
 
 namespace {
 
+namespace J = fields::przejazdy;
+namespace K = fields::koszty;
+
 const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
 
 // The fields of a row by their places in a record; a field the file lacks reads as empty.
 struct Places {
-    Places(const Table& t, std::initializer_list<const char*> names) {
-        for (const char* name : names)
-            at.push_back(t.fieldIndex(QString::fromLatin1(name)));
+    Places(const Table& t, std::initializer_list<QString> names) {
+        for (const QString& name : names)
+            at.push_back(t.fieldIndex(name));
     }
     QVariant of(const Record& r, size_t field) const {
         return at[field] < 0 ? QVariant() : r.value(at[field]);
@@ -28,7 +31,7 @@ std::vector<TripRow> tripRows(Database& database, qint64 vehicle) {
     const Table* t = reader.table();
     if (!t)
         return rows;
-    const Places f(*t, {"Rok", "Miesiac", "WartoscSuma", "KilometrySuma"});
+    const Places f(*t, {J::Rok, J::Miesiac, J::WartoscSuma, J::KilometrySuma});
     for (int i = 0; i < t->rangeCount(); ++i) {
         const Record r = t->rangeRecord(i);
         if (f.of(r, 0).isNull())
@@ -45,8 +48,8 @@ std::vector<CostRow> costRows(Database& database, qint64 vehicle) {
     const Table* t = reader.table();
     if (!t)
         return rows;
-    const Places f(*t, {"Rok", "Miesiac", "WartoscSuma", "SumaWartPaliwo", "SumaIloscPaliwo", "Pom2",
-                        "CzyPaliwo", "IloscPaliwa", "Pom1"});
+    const Places f(*t, {K::Rok, K::Miesiac, K::WartoscSuma, K::SumaWartPaliwo, K::SumaIloscPaliwo, K::Pom2,
+                        K::CzyPaliwo, K::IloscPaliwa, K::Pom1});
     for (int i = 0; i < t->rangeCount(); ++i) {
         const Record r = t->rangeRecord(i);
         if (f.of(r, 0).isNull())

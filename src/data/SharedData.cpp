@@ -9,7 +9,6 @@ namespace tarlok {
 
 namespace {
 
-const QString& kVehicle = fields::pojazdy::NrKol_Pojazdu;
 const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
 
 const QString kTripPending = QStringLiteral("Wprowadzany przejazd nie został zapisany - zapisz go "
@@ -61,7 +60,7 @@ SharedData::SharedData(Database& database, QObject* parent)
     };
     // A vehicle row is stored only with its number: its trips and costs would otherwise belong to none.
     TablePojazdy->beforePost = [](Table& t) {
-        if (t.state() == Table::State::Insert && t.isNull(kVehicle))
+        if (t.state() == Table::State::Insert && t.isNull(fields::pojazdy::NrKol_Pojazdu))
             throw EngineError(kVehicleWithoutNumber);
     };
     TablePojazdy->setPendingGuard(kVehiclePending);
@@ -69,7 +68,7 @@ SharedData::SharedData(Database& database, QObject* parent)
         connect(TablePojazdy, signal, this, &SharedData::vehicleChanged);
 
     TablePrzejazdy->setIndexName(kByVehicleAndDate);
-    TablePrzejazdy->setMasterSource(TablePojazdy, kVehicle);
+    TablePrzejazdy->setMasterSource(TablePojazdy, fields::pojazdy::NrKol_Pojazdu);
     TablePrzejazdy->onFilterRecord = [this](Table& t) {
         return TablePrzejazdyFilterRecord(t);
     };
@@ -77,7 +76,7 @@ SharedData::SharedData(Database& database, QObject* parent)
     TablePrzejazdy->setPendingGuard(kTripPending);
 
     TableKoszty->setIndexName(kByVehicleAndDate);
-    TableKoszty->setMasterSource(TablePojazdy, kVehicle);
+    TableKoszty->setMasterSource(TablePojazdy, fields::pojazdy::NrKol_Pojazdu);
     // The gross value as the costs tab shows it; the tab computes it.
     TableKoszty->addCalculatedField(QStringLiteral("WartoscBrutto"), FieldType::Number);
     TableKoszty->onFilterRecord = [this](Table& t) {
@@ -166,7 +165,7 @@ QString SharedData::vehicleRefusal() const {
         return {};
     if (cars.state() == Table::State::Insert)
         return kVehiclePending;
-    if (cars.isNull(kVehicle))
+    if (cars.isNull(fields::pojazdy::NrKol_Pojazdu))
         return kVehicleWithoutNumber;
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "widgets/DbNavigator.h"
 
 #include <QGuiApplication>
@@ -9,6 +10,9 @@
 #include <QWidget>
 
 namespace tarlok::reference {
+
+namespace J = fields::przejazdy;
+namespace K = fields::koszty;
 
 const QStringList& navigatorHints() {
     static const QStringList hints = {
@@ -54,35 +58,35 @@ bool isBlank(const QString& text) {
 }
 
 void copyDriver(const Table& driver, Table& trip) {
-    const QString firstName = driver.asString(QStringLiteral("Imie"));
-    const QString surname = driver.asString(QStringLiteral("Nazwisko"));
+    const QString firstName = driver.asString(fields::kierowcy::Imie);
+    const QString surname = driver.asString(fields::kierowcy::Nazwisko);
     if (!firstName.isEmpty())
-        trip.setValue(QStringLiteral("Imie"), firstName);
+        trip.setValue(J::Imie, firstName);
     if (!surname.isEmpty())
-        trip.setValue(QStringLiteral("Nazwisko"), surname);
+        trip.setValue(J::Nazwisko, surname);
 }
 
 void copyPurpose(const Table& purpose, Table& trip, bool withDescription) {
     trip.edit();
-    trip.setValue(QStringLiteral("Cel_Wyj"), purpose.value(QStringLiteral("Cel_Wyjazdu")));
+    trip.setValue(J::Cel_Wyj, purpose.value(fields::celWyj::Cel_Wyjazdu));
     if (withDescription)
-        trip.setValue(QStringLiteral("Pom1"), purpose.value(QStringLiteral("Pom1")));
+        trip.setValue(J::Pom1, purpose.value(fields::celWyj::Pom1));
 }
 
 void copyRoute(const Table& route, Table& trip) {
     trip.edit();
-    trip.setValue(QStringLiteral("Trasa"), route.value(QStringLiteral("Trasa")));
-    trip.setValue(QStringLiteral("Kilometry"), route.value(QStringLiteral("Kilometry")));
+    trip.setValue(J::Trasa, route.value(fields::trasy::Trasa));
+    trip.setValue(J::Kilometry, route.value(fields::trasy::Kilometry));
 }
 
 void copyExpenseKind(const Table& kind, Table& cost, bool vatPercent) {
     cost.edit();
-    cost.setValue(QStringLiteral("Rodzaj_Wyd"), kind.value(QStringLiteral("Wydatek")));
-    cost.setValue(QStringLiteral("CzyPaliwo"), kind.asBool(QStringLiteral("CzyPaliwo")));
-    const QVariant rate = kind.value(QStringLiteral("Pom3"));
-    cost.setValue(QStringLiteral("Pom3"), rate);
+    cost.setValue(K::Rodzaj_Wyd, kind.value(fields::wydatki::Wydatek));
+    cost.setValue(K::CzyPaliwo, kind.asBool(fields::wydatki::CzyPaliwo));
+    const QVariant rate = kind.value(fields::wydatki::Pom3);
+    cost.setValue(K::Pom3, rate);
     if (vatPercent)
-        cost.setValue(QStringLiteral("VatProcent"), rate);
+        cost.setValue(K::VatProcent, rate);
 }
 
 } // namespace tarlok::reference

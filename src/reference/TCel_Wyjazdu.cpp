@@ -12,10 +12,13 @@
 #include "platform/Help.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TCel_Wyjazdu.h"
 #include "widgets/DataLink.h"
 
 namespace tarlok {
+
+namespace C = fields::celWyj;
 
 TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TCel_Wyjazdu>()) {
     setObjectName(QStringLiteral("Cel_Wyjazdu"));
@@ -41,11 +44,11 @@ TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique
     DbGrid* grid = m_ui->DBGrid1;
     grid->setDataSource(table);
     grid->setInPlaceEditing(false);
-    grid->addColumn(QStringLiteral("Cel_Wyjazdu"), QStringLiteral("Cel wyjazdu"), 250, left);
-    grid->addColumn(QStringLiteral("Pom1"), QStringLiteral("Opis"), 300, left);
+    grid->addColumn(C::Cel_Wyjazdu, QStringLiteral("Cel wyjazdu"), 250, left);
+    grid->addColumn(C::Pom1, QStringLiteral("Opis"), 300, left);
 
-    m_ui->DBCelWyjazdu->setDataSource(table, QStringLiteral("Cel_Wyjazdu"));
-    m_ui->DBOpisCeluWyjazdu->setDataSource(table, QStringLiteral("Pom1"));
+    m_ui->DBCelWyjazdu->setDataSource(table, C::Cel_Wyjazdu);
+    m_ui->DBOpisCeluWyjazdu->setDataSource(table, C::Pom1);
 
     // Enter in an edit writes its text; it must not press a button of the window.
     for (QPushButton* button : findChildren<QPushButton*>())
@@ -73,7 +76,7 @@ Table* TCel_Wyjazdu::purposes() const {
 }
 
 void TCel_Wyjazdu::prepare(bool pickForTrip) {
-    m_ui->DBCelWyjazdu->setDataSource(purposes(), QStringLiteral("Cel_Wyjazdu"));
+    m_ui->DBCelWyjazdu->setDataSource(purposes(), C::Cel_Wyjazdu);
     m_ui->Wprowadz->setVisible(pickForTrip);
     CheckBoxZapisBezposrednioTabelaClick();
     // The register closes its tables when it closes; the list is shown on an open table all the same.
@@ -88,7 +91,7 @@ void TCel_Wyjazdu::TableCelWyjazduBeforeInsert(Table&) {
 }
 
 void TCel_Wyjazdu::TableCelWyjazduBeforePost(Table& table) {
-    if (reference::isBlank(table.asString(QStringLiteral("Cel_Wyjazdu")))) {
+    if (reference::isBlank(table.asString(C::Cel_Wyjazdu))) {
         m_forms.context.dialogs.message(QStringLiteral("Pozycja do zapisu jest pusta"));
         table.cancel();
         throw Abort();

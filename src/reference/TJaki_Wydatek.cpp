@@ -13,10 +13,13 @@
 #include "store/EngineError.h"
 #include "store/Schema.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TJaki_Wydatek.h"
 #include "widgets/DataLink.h"
 
 namespace tarlok {
+
+namespace W = fields::wydatki;
 
 TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TJaki_Wydatek>()) {
     setObjectName(QStringLiteral("Jaki_Wydatek"));
@@ -55,17 +58,17 @@ TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     grid->setDataSource(table);
     grid->setInPlaceEditing(false);
     grid->setRowSelect(true);
-    grid->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 90, left, true);
-    grid->addColumn(QStringLiteral("Wydatek"), QStringLiteral("Wydatek"), 380, left, true);
-    grid->addColumn(QStringLiteral("Pom3"), QStringLiteral("Vat"), 50, right, true);
+    grid->addColumn(W::Data, QStringLiteral("Data"), 90, left, true);
+    grid->addColumn(W::Wydatek, QStringLiteral("Wydatek"), 380, left, true);
+    grid->addColumn(W::Pom3, QStringLiteral("Vat"), 50, right, true);
 
-    m_ui->DBWydatek->setDataSource(table, QStringLiteral("Wydatek"));
+    m_ui->DBWydatek->setDataSource(table, W::Wydatek);
     m_ui->DBComboBoxVat->setItems({QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("22"),
                                    QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("0")});
-    m_ui->DBComboBoxVat->setDataSource(table, QStringLiteral("Pom3"));
+    m_ui->DBComboBoxVat->setDataSource(table, W::Pom3);
     // Ticked stores true: a kind marked as fuel is fuel wherever the flag is read.
     m_ui->DBCzyPaliwo->setValues(true, false);
-    m_ui->DBCzyPaliwo->setDataSource(table, QStringLiteral("CzyPaliwo"));
+    m_ui->DBCzyPaliwo->setDataSource(table, W::CzyPaliwo);
 
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
@@ -119,7 +122,7 @@ void TJaki_Wydatek::takeDateFromRow() {
         m_ui->DataWyd->clear();
         return;
     }
-    m_ui->DataWyd->setDate(table->asDateTime(QStringLiteral("Data")).date());
+    m_ui->DataWyd->setDate(table->asDateTime(W::Data).date());
 }
 
 void TJaki_Wydatek::TableWydatkiBeforeInsert(Table&) {
@@ -136,8 +139,8 @@ void TJaki_Wydatek::TableWydatkiAfterInsert(Table&) {
 void TJaki_Wydatek::TableWydatkiBeforePost(Table& table) {
     if (m_ui->DataWyd->isEmpty())
         m_ui->DataWyd->setDate(m_forms.context.clock.today());
-    table.setValue(QStringLiteral("Data"), m_ui->DataWyd->date().startOfDay());
-    if (reference::isBlank(table.asString(QStringLiteral("Wydatek")))) {
+    table.setValue(W::Data, m_ui->DataWyd->date().startOfDay());
+    if (reference::isBlank(table.asString(W::Wydatek))) {
         m_forms.context.dialogs.message(QStringLiteral("Pozycja do zapisu jest pusta"));
         table.cancel();
         showVatBox();
@@ -154,7 +157,7 @@ void TJaki_Wydatek::TableWydatkiAfterDelete(Table&) {
 void TJaki_Wydatek::followCurrentKind() {
     takeDateFromRow();
     Table* table = kinds();
-    m_choice.fuel = table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
+    m_choice.fuel = table->isActive() && !table->isEmpty() && table->asBool(W::CzyPaliwo);
     showVatBox();
 }
 
@@ -176,7 +179,7 @@ void TJaki_Wydatek::takeKind() {
     reference::copyExpenseKind(*kind, *m_forms.context.data().TableKoszty,
                                schema.parametersPresent && schema.costsUpgraded);
     m_choice.taken = true;
-    m_choice.fuel = kind->asBool(QStringLiteral("CzyPaliwo"));
+    m_choice.fuel = kind->asBool(W::CzyPaliwo);
     close();
 }
 
@@ -187,7 +190,7 @@ void TJaki_Wydatek::WprowadzClick() {
 void TJaki_Wydatek::DBGrid1DblClick() {
     runAction(m_forms.context.dialogs, [&] {
         Table* table = kinds();
-        m_choice.fuel = table->isActive() && !table->isEmpty() && table->asBool(QStringLiteral("CzyPaliwo"));
+        m_choice.fuel = table->isActive() && !table->isEmpty() && table->asBool(W::CzyPaliwo);
         showVatBox();
         takeKind();
     });

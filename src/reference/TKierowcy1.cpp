@@ -19,6 +19,8 @@
 
 namespace tarlok {
 
+namespace D = fields::kierowcy;
+
 TKierowcy1::TKierowcy1(Forms& forms)
     : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TKierowcy1>()) {
     setObjectName(QStringLiteral("Kierowcy1"));
@@ -39,27 +41,27 @@ TKierowcy1::TKierowcy1(Forms& forms)
     DbGrid* grid = m_ui->DBGridKierowcy;
     grid->setDataSource(table);
     grid->setInPlaceEditing(true);
-    grid->addColumn(QStringLiteral("NrKol"), QStringLiteral("Nr"), 40, right, true);
-    grid->addColumn(QStringLiteral("Imie"), QStringLiteral("Imię"), 100, left);
-    grid->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko"), 130, left);
-    grid->addColumn(QStringLiteral("DataPrzyjecia"), QStringLiteral("Data Przyjecia"), 95, left);
-    grid->addColumn(QStringLiteral("DataZwolnienia"), QStringLiteral("Data Zwolnienia"), 105, left);
-    grid->addColumn(QStringLiteral("Adres"), QStringLiteral("Adres"), 150, left);
-    grid->addColumn(QStringLiteral("Telefon"), QStringLiteral("Telefon"), 90, left);
-    grid->addColumn(QStringLiteral("mail"), QStringLiteral("E-mail"), 130, left);
+    grid->addColumn(D::NrKol, QStringLiteral("Nr"), 40, right, true);
+    grid->addColumn(D::Imie, QStringLiteral("Imię"), 100, left);
+    grid->addColumn(D::Nazwisko, QStringLiteral("Nazwisko"), 130, left);
+    grid->addColumn(D::DataPrzyjecia, QStringLiteral("Data Przyjecia"), 95, left);
+    grid->addColumn(D::DataZwolnienia, QStringLiteral("Data Zwolnienia"), 105, left);
+    grid->addColumn(D::Adres, QStringLiteral("Adres"), 150, left);
+    grid->addColumn(D::Telefon, QStringLiteral("Telefon"), 90, left);
+    grid->addColumn(D::mail, QStringLiteral("E-mail"), 130, left);
     grid->installEventFilter(this);
 
-    const std::pair<DbText*, const char*> texts[] = {
-        {m_ui->DBTextImie, "Imie"},
-        {m_ui->DBTextNazwisko, "Nazwisko"},
-        {m_ui->DBTextAdres, "Adres"},
-        {m_ui->DBTextDataPrzyjecia, "DataPrzyjecia"},
-        {m_ui->DBTextDataZwolnienia, "DataZwolnienia"},
-        {m_ui->DBTextTelefon, "Telefon"},
-        {m_ui->DBTextMail, "mail"},
+    const std::pair<DbText*, QString> texts[] = {
+        {m_ui->DBTextImie, D::Imie},
+        {m_ui->DBTextNazwisko, D::Nazwisko},
+        {m_ui->DBTextAdres, D::Adres},
+        {m_ui->DBTextDataPrzyjecia, D::DataPrzyjecia},
+        {m_ui->DBTextDataZwolnienia, D::DataZwolnienia},
+        {m_ui->DBTextTelefon, D::Telefon},
+        {m_ui->DBTextMail, D::mail},
     };
     for (const auto& [text, field] : texts) {
-        text->setDataSource(table, QString::fromLatin1(field));
+        text->setDataSource(table, field);
         text->setFlat(false);
     }
 

@@ -11,6 +11,7 @@
 #include "platform/Help.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TNowy_Okres.h"
 
 #include <QSignalBlocker>
@@ -41,13 +42,13 @@ void TNowy_Okres::prepare() {
     Table* periodsTable = shared.TableOkresy;
     periodsTable->open();
     periodsTable->last();
-    if (periodsTable->isEmpty() || periodsTable->isNull(QStringLiteral("Rok")) ||
-        periodsTable->isNull(QStringLiteral("Miesiac")))
+    if (periodsTable->isEmpty() || periodsTable->isNull(fields::okresy::Rok) ||
+        periodsTable->isNull(fields::okresy::Miesiac))
         throw Error(
             QStringLiteral("Nie ma jeszcze żadnego okresu - otwórz najpierw pierwszy okres przyciskiem "
                            "\"EWIDENCJA\"."));
-    const periods::Period next = periods::next(int(periodsTable->asInteger(QStringLiteral("Rok"))),
-                                               int(periodsTable->asInteger(QStringLiteral("Miesiac"))));
+    const periods::Period next = periods::next(int(periodsTable->asInteger(fields::okresy::Rok)),
+                                               int(periodsTable->asInteger(fields::okresy::Miesiac)));
     m_year = next.year;
     m_month = next.month;
     m_ui->LabelNowyOkres->setText(periods::label(next));

@@ -31,15 +31,8 @@ namespace tarlok {
 
 namespace {
 
-const QString kNumber = QStringLiteral("NrKol_Pojazdu");
-const QString kOwners = QStringLiteral("Pojazd_Wlasc");
-const QString kUsed = QStringLiteral("Uzywany");
-const QString kStartReading = QStringLiteral("StanPoczLIcznika");
-const QString kCurrentReading = QStringLiteral("StanAktLicznika");
-const QString kWarnBefore = QStringLiteral("IloscKmDoInfPrzed");
-const QString kWarnAfter = QStringLiteral("IloscKmDoInfPo");
-const QString kServiceReading = QStringLiteral("StanLicznikaPo");
-const QString kServiceInterval = QStringLiteral("CoIleKmSerwis");
+namespace P = fields::pojazdy;
+
 const QString kTripsIndex = QStringLiteral("NrKol_Pojazdu_DataInd");
 const QString kVehicleIndex = QStringLiteral("NrKol_PojazduInd");
 
@@ -50,7 +43,7 @@ qint64 lastVehicleRowNumber(Database& database) {
     table.setTableName(tables::pojazdy().fileName());
     table.open();
     table.last();
-    return table.isEmpty() ? 0 : table.asInteger(QStringLiteral("NrKol"));
+    return table.isEmpty() ? 0 : table.asInteger(P::NrKol);
 }
 
 } // namespace
@@ -87,24 +80,24 @@ Table* TPojazdy_firmy::openVehicles() {
 void TPojazdy_firmy::setupControls() {
     auto* ui = m_ui.get();
     Table* t = vehiclesTable();
-    const std::pair<DbEdit*, const char*> boxes[] = {
-        {ui->DBNrKol, "NrKol_Pojazdu"},
-        {ui->DBRejestracja, "Nr_rej"},
-        {ui->DBMarka_pojazdu, "Marka_Poj"},
-        {ui->DBNazwa_pojazdu, "Nazwa_Poj"},
-        {ui->DBPojemnosc_pojazdu, "Pojemnosc"},
-        {ui->DBWlasciciel_pojazdu, "Wlasciciel"},
-        {ui->DBAdres_wlasciciela, "Adr_Wlasciciela"},
-        {ui->DBUwagi, "Uwagi"},
-        {ui->DBEditPoczatkowyStanLicznika, "StanPoczLIcznika"},
-        {ui->DBEditCiIleKmSerwis, "CoIleKmSerwis"},
-        {ui->DBEditStanLicznikaOstSerwisu, "StanLicznikaPo"},
+    const std::pair<DbEdit*, QString> boxes[] = {
+        {ui->DBNrKol, P::NrKol_Pojazdu},
+        {ui->DBRejestracja, P::Nr_rej},
+        {ui->DBMarka_pojazdu, P::Marka_Poj},
+        {ui->DBNazwa_pojazdu, P::Nazwa_Poj},
+        {ui->DBPojemnosc_pojazdu, P::Pojemnosc},
+        {ui->DBWlasciciel_pojazdu, P::Wlasciciel},
+        {ui->DBAdres_wlasciciela, P::Adr_Wlasciciela},
+        {ui->DBUwagi, P::Uwagi},
+        {ui->DBEditPoczatkowyStanLicznika, P::StanPoczLIcznika},
+        {ui->DBEditCiIleKmSerwis, P::CoIleKmSerwis},
+        {ui->DBEditStanLicznikaOstSerwisu, P::StanLicznikaPo},
     };
     for (const auto& [box, field] : boxes)
-        box->setDataSource(t, QString::fromLatin1(field));
-    ui->DBTextAktualnyStanLicznika->setDataSource(t, kCurrentReading);
+        box->setDataSource(t, field);
+    ui->DBTextAktualnyStanLicznika->setDataSource(t, P::StanAktLicznika);
     ui->DBTextAktualnyStanLicznika->setFlat(false);
-    ui->DBCheckBoxUzywany->setDataSource(t, kUsed);
+    ui->DBCheckBoxUzywany->setDataSource(t, P::Uzywany);
     ui->DBRejestracja->setUpperCase(true);
 
     // The vehicle number is handed out by the window: shown grey, never typed.
@@ -145,16 +138,16 @@ void TPojazdy_firmy::setupControls() {
     grid->setInPlaceEditing(false);
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    grid->addColumn(kNumber, QStringLiteral("Nr kol."), 56, right, true);
-    grid->addColumn(QStringLiteral("Nazwa_Poj"), QStringLiteral("Nazwa pojazdu"), 180, left, true);
-    grid->addColumn(QStringLiteral("Marka_Poj"), QStringLiteral("Marka pojazdu"), 160, left, true);
-    grid->addColumn(QStringLiteral("Nr_rej"), QStringLiteral("Rejestracja"), 110, left, true);
-    grid->addColumn(QStringLiteral("Pojemnosc"), QStringLiteral("Pojemność"), 80, right, true);
+    grid->addColumn(P::NrKol_Pojazdu, QStringLiteral("Nr kol."), 56, right, true);
+    grid->addColumn(P::Nazwa_Poj, QStringLiteral("Nazwa pojazdu"), 180, left, true);
+    grid->addColumn(P::Marka_Poj, QStringLiteral("Marka pojazdu"), 160, left, true);
+    grid->addColumn(P::Nr_rej, QStringLiteral("Rejestracja"), 110, left, true);
+    grid->addColumn(P::Pojemnosc, QStringLiteral("Pojemność"), 80, right, true);
     grid->addColumn(QStringLiteral("Inform_samochod"), QStringLiteral("Sam. prac."), 80, Qt::AlignCenter,
                     true);
     grid->setColumnBackground(0, QColor(Qt::lightGray));
     grid->setCellColors([t](int row, int, bool selected, QColor& text, QColor&) {
-        const int used = t->fieldIndex(kUsed);
+        const int used = t->fieldIndex(P::Uzywany);
         vehicles::rowTextColour(used < 0 ? QVariant() : t->displayRecord(row).value(used), selected, text);
     });
 }
@@ -197,7 +190,7 @@ void TPojazdy_firmy::openWindow() {
     // A vehicle being entered or changed is left as the user has it: the window is only brought up.
     const bool pending = t->isEditing();
     if (!pending)
-        showOwnerChoice(!t->isEmpty() && t->asBool(kOwners));
+        showOwnerChoice(!t->isEmpty() && t->asBool(P::Pojazd_Wlasc));
     m_forms.context.schema = schema::readState(m_forms.context.database, m_forms.context.dataFolder());
     if (ctx.schema.parametersPresent)
         showOdometerControls(ctx.schema.vehiclesUpgraded);
@@ -253,22 +246,22 @@ void TPojazdy_firmy::fillOwnerDefaults() {
         Table owner(ctx.database);
         owner.setTableName(ownerFile);
         owner.open();
-        surname = owner.asString(QStringLiteral("Nazwisko")).trimmed();
-        firstName = owner.asString(QStringLiteral("Imie")).trimmed();
-        address = owner.asString(QStringLiteral("AdresFirmy")).trimmed();
+        surname = owner.asString(fields::wlasciciel::Nazwisko).trimmed();
+        firstName = owner.asString(fields::wlasciciel::Imie).trimmed();
+        address = owner.asString(fields::wlasciciel::AdresFirmy).trimmed();
     }
     if (surname.isEmpty() || firstName.isEmpty() || address.isEmpty())
         return;
     if (m_ui->DBWlasciciel_pojazdu->text().trimmed().isEmpty()) {
         t->edit();
-        t->setValue(QStringLiteral("Wlasciciel"), surname + QLatin1Char(' ') + firstName);
+        t->setValue(P::Wlasciciel, surname + QLatin1Char(' ') + firstName);
         t->post();
         t->flushBuffers();
         fillOdometerFromTrips();
     }
     if (m_ui->DBAdres_wlasciciela->text().trimmed().isEmpty()) {
         t->edit();
-        t->setValue(QStringLiteral("Adr_Wlasciciela"), address);
+        t->setValue(P::Adr_Wlasciciela, address);
         t->post();
         t->flushBuffers();
     }
@@ -276,14 +269,15 @@ void TPojazdy_firmy::fillOwnerDefaults() {
 
 void TPojazdy_firmy::fillOdometerFromTrips() {
     Table* t = vehiclesTable();
-    if (!t->isActive() || t->isEditing() || t->isEmpty() || !t->hasField(kCurrentReading) ||
-        t->isNull(kNumber))
+    if (!t->isActive() || t->isEditing() || t->isEmpty() || !t->hasField(P::StanAktLicznika) ||
+        t->isNull(P::NrKol_Pojazdu))
         return;
-    const std::optional<qint64> reading = latestFinalReading(m_forms.context.database, t->asInteger(kNumber));
-    if (!reading || (!t->isNull(kCurrentReading) && t->asInteger(kCurrentReading) == *reading))
+    const std::optional<qint64> reading =
+        latestFinalReading(m_forms.context.database, t->asInteger(P::NrKol_Pojazdu));
+    if (!reading || (!t->isNull(P::StanAktLicznika) && t->asInteger(P::StanAktLicznika) == *reading))
         return;
     t->edit();
-    t->setValue(kCurrentReading, *reading);
+    t->setValue(P::StanAktLicznika, *reading);
     t->post();
     t->flushBuffers();
 }
@@ -294,10 +288,10 @@ void TPojazdy_firmy::loadServiceSpinEdits() {
         return;
     // An empty field shows 0 (an empty number counts as 0), never the kilometres of the vehicle shown
     // before: a save stores what the spin edits show.
-    if (t->hasField(kWarnBefore))
-        setSpinSilently(m_ui->SpinEditPrzedSerwisem, t->value(kWarnBefore));
-    if (t->hasField(kWarnAfter))
-        setSpinSilently(m_ui->SpinEditPoSerwisie, t->value(kWarnAfter));
+    if (t->hasField(P::IloscKmDoInfPrzed))
+        setSpinSilently(m_ui->SpinEditPrzedSerwisem, t->value(P::IloscKmDoInfPrzed));
+    if (t->hasField(P::IloscKmDoInfPo))
+        setSpinSilently(m_ui->SpinEditPoSerwisie, t->value(P::IloscKmDoInfPo));
 }
 
 void TPojazdy_firmy::followVehicle() {
@@ -305,7 +299,7 @@ void TPojazdy_firmy::followVehicle() {
     // A vehicle being entered or changed keeps what the user has set.
     if (!t->isActive() || t->isEditing())
         return;
-    showOwnerChoice(!t->isEmpty() && t->asBool(kOwners));
+    showOwnerChoice(!t->isEmpty() && t->asBool(P::Pojazd_Wlasc));
     loadServiceSpinEdits();
 }
 
@@ -326,7 +320,7 @@ void TPojazdy_firmy::synchronise() {
     // neither re-read nor given defaults until it is saved or cancelled.
     if (!t->isActive() || t->isEditing())
         return;
-    showOwnerChoice(!t->isEmpty() && t->asBool(kOwners));
+    showOwnerChoice(!t->isEmpty() && t->asBool(P::Pojazd_Wlasc));
     try {
         t->refresh();
     } catch (const PendingRowError&) {
@@ -378,11 +372,10 @@ void TPojazdy_firmy::save() {
     // The owner choice is not bound: a change of it alone is a change of the vehicle. An empty
     // Pojazd_Wlasc is shown as "pracownika".
     const bool ownersChosen = m_ui->RadioGroupCzyjPojazd->itemIndex() == 0;
-    if (t->state() == Table::State::Browse && t->asBool(kOwners) != ownersChosen)
+    if (t->state() == Table::State::Browse && t->asBool(P::Pojazd_Wlasc) != ownersChosen)
         t->edit();
 
-    if (t->asString(QStringLiteral("Nr_rej")).trimmed().isEmpty() ||
-        t->asInteger(QStringLiteral("Pojemnosc")) <= 0) {
+    if (t->asString(P::Nr_rej).trimmed().isEmpty() || t->asInteger(P::Pojemnosc) <= 0) {
         ctx.dialogs.messageBox(QStringLiteral("Pojazd musi posiadać rejestrację i pojemność"),
                                QStringLiteral("Błąd"));
         if (t->state() == Table::State::Insert)
@@ -395,9 +388,9 @@ void TPojazdy_firmy::save() {
     auto figure = [t](const QString& field) {
         return t->hasField(field) ? double(t->asInteger(field)) : 0.0;
     };
-    const QString beyond = limits::refusal({{Quantity::Odometer, figure(kStartReading)},
-                                            {Quantity::Odometer, figure(kServiceReading)},
-                                            {Quantity::Distance, figure(kServiceInterval)}});
+    const QString beyond = limits::refusal({{Quantity::Odometer, figure(P::StanPoczLIcznika)},
+                                            {Quantity::Odometer, figure(P::StanLicznikaPo)},
+                                            {Quantity::Distance, figure(P::CoIleKmSerwis)}});
     if (!beyond.isEmpty()) {
         // The vehicle stays as typed, to be put right.
         ctx.dialogs.messageBox(beyond, QStringLiteral("Błąd"));
@@ -411,29 +404,28 @@ void TPojazdy_firmy::save() {
             // A row begun by typing into an empty list, not by "Dodaj", takes its number the same way.
             const qint64 counter = NowyPojazd ? Licznik : lastVehicleRowNumber(ctx.database);
             number = counter + 1;
-            t->setValue(kNumber, number);
+            t->setValue(P::NrKol_Pojazdu, number);
         }
-        t->setValue(QStringLiteral("Data"), ctx.clock.today());
-        t->setValue(kOwners, ownersChosen);
-        t->setValue(QStringLiteral("Dane_Poj_Wszystko"),
-                    vehicles::description(
-                        t->asString(QStringLiteral("Nr_rej")), t->asString(QStringLiteral("Marka_Poj")),
-                        t->asString(QStringLiteral("Nazwa_Poj")), t->asInteger(QStringLiteral("Pojemnosc"))));
-        if (t->hasField(kCurrentReading)) {
+        t->setValue(P::Data, ctx.clock.today());
+        t->setValue(P::Pojazd_Wlasc, ownersChosen);
+        t->setValue(P::Dane_Poj_Wszystko,
+                    vehicles::description(t->asString(P::Nr_rej), t->asString(P::Marka_Poj),
+                                          t->asString(P::Nazwa_Poj), t->asInteger(P::Pojemnosc)));
+        if (t->hasField(P::StanAktLicznika)) {
             // Only a vehicle being added starts its current odometer at its starting one.
             if (NowyPojazd && inserting)
-                t->setValue(kCurrentReading, t->value(kStartReading));
+                t->setValue(P::StanAktLicznika, t->value(P::StanPoczLIcznika));
         }
-        if (t->hasField(kWarnBefore))
-            t->setValue(kWarnBefore, m_ui->SpinEditPrzedSerwisem->value());
-        if (t->hasField(kWarnAfter))
-            t->setValue(kWarnAfter, m_ui->SpinEditPoSerwisie->value());
-        if (t->hasField(kCurrentReading) && t->isNull(kCurrentReading)) {
+        if (t->hasField(P::IloscKmDoInfPrzed))
+            t->setValue(P::IloscKmDoInfPrzed, m_ui->SpinEditPrzedSerwisem->value());
+        if (t->hasField(P::IloscKmDoInfPo))
+            t->setValue(P::IloscKmDoInfPo, m_ui->SpinEditPoSerwisie->value());
+        if (t->hasField(P::StanAktLicznika) && t->isNull(P::StanAktLicznika)) {
             // The latest trip's final reading, which a trip saved meanwhile may have stored already;
             // the starting reading for a vehicle without trips.
             const std::optional<qint64> reading =
-                inserting ? std::nullopt : latestFinalReading(ctx.database, t->asInteger(kNumber));
-            t->setValue(kCurrentReading, reading ? QVariant(*reading) : t->value(kStartReading));
+                inserting ? std::nullopt : latestFinalReading(ctx.database, t->asInteger(P::NrKol_Pojazdu));
+            t->setValue(P::StanAktLicznika, reading ? QVariant(*reading) : t->value(P::StanPoczLIcznika));
         }
         t->post();
         t->flushBuffers();
@@ -441,7 +433,7 @@ void TPojazdy_firmy::save() {
             Licznik = int(number);
         NowyPojazd = false;
     }
-    showOwnerChoice(t->asBool(kOwners));
+    showOwnerChoice(t->asBool(P::Pojazd_Wlasc));
 }
 
 void TPojazdy_firmy::AnulujClick() {
@@ -452,7 +444,7 @@ void TPojazdy_firmy::AnulujClick() {
         if (t->state() == Table::State::Insert)
             NowyPojazd = false;
         t->cancel();
-        showOwnerChoice(!t->isEmpty() && t->asBool(kOwners));
+        showOwnerChoice(!t->isEmpty() && t->asBool(P::Pojazd_Wlasc));
         loadServiceSpinEdits();
     });
 }
@@ -493,10 +485,10 @@ void TPojazdy_firmy::remove() {
         ctx.dialogs.messageBox(QStringLiteral("Brak POJAZDU do USUNIĘCIA"), QStringLiteral("Informacja"));
         return;
     }
-    if (!t->isNull(kNumber)) {
+    if (!t->isNull(P::NrKol_Pojazdu)) {
         // Every period counts, not only the rows the register shows; and the number of a removed
         // vehicle may pass to the next one, so no row may keep carrying it.
-        const qint64 number = t->asInteger(kNumber);
+        const qint64 number = t->asInteger(P::NrKol_Pojazdu);
         Database& db = ctx.database;
         if (vehicleHasRows(db, tables::koszty().fileName(), kTripsIndex, number) ||
             vehicleHasRows(db, tables::przejazdy().fileName(), kTripsIndex, number)) {
@@ -522,7 +514,7 @@ void TPojazdy_firmy::remove() {
     }
     if (inserting)
         NowyPojazd = false;
-    showOwnerChoice(!t->isEmpty() && t->asBool(kOwners));
+    showOwnerChoice(!t->isEmpty() && t->asBool(P::Pojazd_Wlasc));
     loadServiceSpinEdits();
 }
 
@@ -546,11 +538,11 @@ void TPojazdy_firmy::EdytujStanPoczClick() {
 }
 
 void TPojazdy_firmy::SpinEditPrzedSerwisemChange() {
-    serviceSpinChanged(kWarnBefore, m_ui->SpinEditPrzedSerwisem->value());
+    serviceSpinChanged(P::IloscKmDoInfPrzed, m_ui->SpinEditPrzedSerwisem->value());
 }
 
 void TPojazdy_firmy::SpinEditPoSerwisieChange() {
-    serviceSpinChanged(kWarnAfter, m_ui->SpinEditPoSerwisie->value());
+    serviceSpinChanged(P::IloscKmDoInfPo, m_ui->SpinEditPoSerwisie->value());
 }
 
 void TPojazdy_firmy::serviceSpinChanged(const QString& field, int value) {

@@ -12,12 +12,15 @@
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TStawki_poj.h"
 #include "widgets/DataLink.h"
 
 #include <QShowEvent>
 
 namespace tarlok {
+
+namespace S = fields::stawki;
 
 TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TStawki_poj>()) {
     setObjectName(QStringLiteral("Stawki_poj"));
@@ -32,14 +35,14 @@ TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
         QStringLiteral("Wprowadzane stawki nie zostały zapisane - zapisz je przyciskiem \"Zapisz\" albo "
                        "anuluj przyciskiem \"Anuluj\" w formatce STAWKI POJAZDÓW."));
     const QString rate = QStringLiteral("0.0000");
-    m_ui->DBStawka_do_900->setDataSource(table, QStringLiteral("Stawka_do_900"));
+    m_ui->DBStawka_do_900->setDataSource(table, S::Stawka_do_900);
     m_ui->DBStawka_do_900->setDisplayPattern(rate);
-    m_ui->DBStawka_po_900->setDataSource(table, QStringLiteral("Stawka_po_900"));
+    m_ui->DBStawka_po_900->setDataSource(table, S::Stawka_po_900);
     m_ui->DBStawka_po_900->setDisplayPattern(rate);
-    m_ui->DBStawka_inna->setDataSource(table, QStringLiteral("Stawka_inna"));
+    m_ui->DBStawka_inna->setDataSource(table, S::Stawka_inna);
     m_ui->DBStawka_inna->setDisplayPattern(rate);
-    m_ui->DBUwagi->setDataSource(table, QStringLiteral("Uwagi"));
-    m_ui->DBEditLimitKm->setDataSource(table, QStringLiteral("Pom2"));
+    m_ui->DBUwagi->setDataSource(table, S::Uwagi);
+    m_ui->DBEditLimitKm->setDataSource(table, S::Pom2);
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
 
     connectAction(m_forms.context.dialogs, m_ui->Zapisz, &QPushButton::clicked, this,
@@ -70,17 +73,16 @@ void TStawki_poj::ZapiszClick() {
              {m_ui->DBStawka_do_900, m_ui->DBStawka_po_900, m_ui->DBStawka_inna, m_ui->DBEditLimitKm})
             box->updateRecord();
         using limits::Quantity;
-        const QString refusal =
-            limits::refusal({{Quantity::Rate, table->asFloat(QStringLiteral("Stawka_do_900"))},
-                             {Quantity::Rate, table->asFloat(QStringLiteral("Stawka_po_900"))},
-                             {Quantity::Rate, table->asFloat(QStringLiteral("Stawka_inna"))},
-                             {Quantity::Distance, table->asFloat(QStringLiteral("Pom2"))}});
+        const QString refusal = limits::refusal({{Quantity::Rate, table->asFloat(S::Stawka_do_900)},
+                                                 {Quantity::Rate, table->asFloat(S::Stawka_po_900)},
+                                                 {Quantity::Rate, table->asFloat(S::Stawka_inna)},
+                                                 {Quantity::Distance, table->asFloat(S::Pom2)}});
         if (!refusal.isEmpty()) {
             // The rates stay as typed, to be put right.
             m_forms.context.dialogs.messageBox(refusal, QStringLiteral("Błąd"));
             return;
         }
-        table->setValue(QStringLiteral("Data"), m_forms.context.clock.today());
+        table->setValue(S::Data, m_forms.context.clock.today());
         table->post();
         table->flushBuffers();
     });

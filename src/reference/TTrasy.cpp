@@ -12,10 +12,13 @@
 #include "platform/Help.h"
 #include "store/EngineError.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TTrasy.h"
 #include "widgets/DataLink.h"
 
 namespace tarlok {
+
+namespace T = fields::trasy;
 
 TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>()) {
     setObjectName(QStringLiteral("Trasy"));
@@ -32,14 +35,12 @@ TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>
     grid->setDataSource(table);
     grid->setInPlaceEditing(false);
     grid->setRowSelect(true);
-    grid->addColumn(QStringLiteral("Trasa"), QStringLiteral("Trasa"), 420, Qt::AlignLeft | Qt::AlignVCenter,
-                    true);
-    grid->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Kilometry"), 90,
-                    Qt::AlignRight | Qt::AlignVCenter, true);
+    grid->addColumn(T::Trasa, QStringLiteral("Trasa"), 420, Qt::AlignLeft | Qt::AlignVCenter, true);
+    grid->addColumn(T::Kilometry, QStringLiteral("Kilometry"), 90, Qt::AlignRight | Qt::AlignVCenter, true);
 
-    m_ui->DBTrasa->setDataSource(table, QStringLiteral("Trasa"));
-    m_ui->DBKilometry->setDataSource(table, QStringLiteral("Kilometry"));
-    m_ui->DBUwagi->setDataSource(table, QStringLiteral("Uwagi"));
+    m_ui->DBTrasa->setDataSource(table, T::Trasa);
+    m_ui->DBKilometry->setDataSource(table, T::Kilometry);
+    m_ui->DBUwagi->setDataSource(table, T::Uwagi);
 
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
@@ -71,10 +72,9 @@ TTrasy::~TTrasy() {
 
 QString TTrasy::routeRefusal(const Table& table) {
     // A route needs a name and a length; a negative length is no length either.
-    if (reference::isBlank(table.asString(QStringLiteral("Trasa"))) ||
-        table.asInteger(QStringLiteral("Kilometry")) <= 0)
+    if (reference::isBlank(table.asString(T::Trasa)) || table.asInteger(T::Kilometry) <= 0)
         return QStringLiteral("Trasa musi posiadać swoją nazwę i odległość");
-    return limits::refusal(limits::Quantity::Distance, double(table.asInteger(QStringLiteral("Kilometry"))));
+    return limits::refusal(limits::Quantity::Distance, double(table.asInteger(T::Kilometry)));
 }
 
 Table* TTrasy::routes() const {

@@ -16,6 +16,8 @@
 
 namespace tarlok {
 
+namespace W = fields::wlasciciel;
+
 namespace {
 
 // The fixed note under the edits, one text per line (the trailing blanks belong to it).
@@ -49,31 +51,31 @@ TWlascicielPodatnik::TWlascicielPodatnik(Forms& forms)
     DbGrid* grid = m_ui->DBGrid1;
     grid->setDataSource(table);
     grid->setInPlaceEditing(true);
-    grid->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko"), 120, left);
-    grid->addColumn(QStringLiteral("Imie"), QStringLiteral("Imię"), 100, left);
-    grid->addColumn(QStringLiteral("NazwaFirmySkrot"), QStringLiteral("Skrócona nazwa firmy"), 160, left);
-    grid->addColumn(QStringLiteral("Nip"), QStringLiteral("Nip"), 100, left);
-    grid->addColumn(QStringLiteral("Regon"), QStringLiteral("Regon"), 100, left);
-    grid->addColumn(QStringLiteral("AdresFirmy"), QStringLiteral("Adres"), 200, left);
+    grid->addColumn(W::Nazwisko, QStringLiteral("Nazwisko"), 120, left);
+    grid->addColumn(W::Imie, QStringLiteral("Imię"), 100, left);
+    grid->addColumn(W::NazwaFirmySkrot, QStringLiteral("Skrócona nazwa firmy"), 160, left);
+    grid->addColumn(W::Nip, QStringLiteral("Nip"), 100, left);
+    grid->addColumn(W::Regon, QStringLiteral("Regon"), 100, left);
+    grid->addColumn(W::AdresFirmy, QStringLiteral("Adres"), 200, left);
 
-    const std::pair<DbEdit*, const char*> edits[] = {
-        {m_ui->DBEditNazwisko, "Nazwisko"},
-        {m_ui->DBEditImie, "Imie"},
-        {m_ui->DBEditNazwaFirmy, "NazwaFirmy"},
-        {m_ui->DBEditNazwaFirmySkrot, "NazwaFirmySkrot"},
-        {m_ui->DBEditAdresFirmy, "AdresFirmy"},
-        {m_ui->DBEditNip, "Nip"},
-        {m_ui->DBEditRegon, "Regon"},
-        {m_ui->DBEditTelefon, "Telefon"},
-        {m_ui->DBEditFax, "Fax"},
-        {m_ui->DBEditMail, "mail"},
-        {m_ui->DBEditWWW, "WWW"},
-        {m_ui->DBEditBank, "Bank"},
-        {m_ui->DBEditKonto, "konto"},
+    const std::pair<DbEdit*, QString> edits[] = {
+        {m_ui->DBEditNazwisko, W::Nazwisko},
+        {m_ui->DBEditImie, W::Imie},
+        {m_ui->DBEditNazwaFirmy, W::NazwaFirmy},
+        {m_ui->DBEditNazwaFirmySkrot, W::NazwaFirmySkrot},
+        {m_ui->DBEditAdresFirmy, W::AdresFirmy},
+        {m_ui->DBEditNip, W::Nip},
+        {m_ui->DBEditRegon, W::Regon},
+        {m_ui->DBEditTelefon, W::Telefon},
+        {m_ui->DBEditFax, W::Fax},
+        {m_ui->DBEditMail, W::mail},
+        {m_ui->DBEditWWW, W::WWW},
+        {m_ui->DBEditBank, W::Bank},
+        {m_ui->DBEditKonto, W::konto},
     };
     for (const auto& [edit, field] : edits)
-        edit->setDataSource(table, QString::fromLatin1(field));
-    m_ui->DBEditDataPowstania->setDataSource(table, QStringLiteral("DataPowstania"));
+        edit->setDataSource(table, field);
+    m_ui->DBEditDataPowstania->setDataSource(table, W::DataPowstania);
 
     m_ui->LabelUwaga->setText(noteLines().join(QLatin1Char('\n')));
 

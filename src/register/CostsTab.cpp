@@ -27,23 +27,8 @@ namespace tarlok {
 
 namespace {
 
-const QString kVehicleNumber = QStringLiteral("NrKol_Pojazdu");
-const QString kRok = QStringLiteral("Rok");
-const QString kMiesiac = QStringLiteral("Miesiac");
-const QString kData = QStringLiteral("Data");
-const QString kWartosc = QStringLiteral("Wartosc");
-const QString kPom1 = QStringLiteral("Pom1");
-const QString kPom2 = QStringLiteral("Pom2");
-const QString kPom3 = QStringLiteral("Pom3");
-const QString kUwagi = QStringLiteral("Uwagi");
-const QString kCzyPaliwo = QStringLiteral("CzyPaliwo");
-const QString kIloscPaliwa = QStringLiteral("IloscPaliwa");
-const QString kVatZaliczony = QStringLiteral("VatZaliczony");
-const QString kVatNieZaliczony = QStringLiteral("VatNieZaliczony");
-const QString kVatZaliczonyProcent = QStringLiteral("VatZaliczonyProcent");
-const QString kStanPrzed = QStringLiteral("StanLicznikaPrzed");
-const QString kStanPo = QStringLiteral("StanLicznikaPo");
-const QString kKilometry = QStringLiteral("IloscPrzejKilometrow");
+namespace K = fields::koszty;
+namespace P = fields::pojazdy;
 
 const costs::Passes kEveryPass = costs::Pass::Month | costs::Pass::Fuel | costs::Pass::Year;
 const QString kCaptionInfo = QStringLiteral("Informacja");
@@ -65,9 +50,9 @@ std::optional<qint64> optionalInteger(const Table& t, const QString& field) {
 // The fields of a cost row that the passes and the sums read, by their places in a record.
 struct CostFields {
     explicit CostFields(const Table& t)
-        : year(t.fieldIndex(kRok)), month(t.fieldIndex(kMiesiac)), value(t.fieldIndex(kWartosc)),
-          fuel(t.fieldIndex(kCzyPaliwo)), litres(t.fieldIndex(kIloscPaliwa)), counted(t.fieldIndex(kPom2)),
-          monthTotal(t.fieldIndex(QStringLiteral("WartoscSuma"))) {}
+        : year(t.fieldIndex(K::Rok)), month(t.fieldIndex(K::Miesiac)), value(t.fieldIndex(K::Wartosc)),
+          fuel(t.fieldIndex(K::CzyPaliwo)), litres(t.fieldIndex(K::IloscPaliwa)),
+          counted(t.fieldIndex(K::Pom2)), monthTotal(t.fieldIndex(K::WartoscSuma)) {}
 
     // False for a row without a year: it belongs to no period.
     bool read(const Record& r, costs::CostRow& row) const {
@@ -129,36 +114,34 @@ void CostsTab::setupControls() {
     grid->setDataSource(TableKoszty);
     grid->setInPlaceEditing(false);
     grid->setRowSelect(true);
-    grid->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 80, left, true);
-    grid->addColumn(QStringLiteral("Nr_Rachunku"), QStringLiteral("Nr dokumentu"), 110, left, true);
-    grid->addColumn(QStringLiteral("Rodzaj_Wyd"), QStringLiteral("Rodzaj wydatku"), 160, left, true);
-    grid->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 82, right, true,
+    grid->addColumn(K::Data, QStringLiteral("Data"), 80, left, true);
+    grid->addColumn(K::Nr_Rachunku, QStringLiteral("Nr dokumentu"), 110, left, true);
+    grid->addColumn(K::Rodzaj_Wyd, QStringLiteral("Rodzaj wydatku"), 160, left, true);
+    grid->addColumn(K::Wartosc, QStringLiteral("Wartość"), 82, right, true, QStringLiteral("0.00"));
+    grid->addColumn(K::Pom2, QStringLiteral("Vat zal."), 74, right, true, QStringLiteral("0.00"));
+    grid->addColumn(K::Wartosc_Narastajaca, QStringLiteral("Wart.nar.mc"), 92, right, true,
                     QStringLiteral("0.00"));
-    grid->addColumn(QStringLiteral("Pom2"), QStringLiteral("Vat zal."), 74, right, true,
+    grid->addColumn(K::Wartosc_NarastajacaRok, QStringLiteral("Wart.nar.rok"), 92, right, true,
                     QStringLiteral("0.00"));
-    grid->addColumn(QStringLiteral("Wartosc_Narastajaca"), QStringLiteral("Wart.nar.mc"), 92, right, true,
-                    QStringLiteral("0.00"));
-    grid->addColumn(QStringLiteral("Wartosc_NarastajacaRok"), QStringLiteral("Wart.nar.rok"), 92, right, true,
-                    QStringLiteral("0.00"));
-    grid->addColumn(QStringLiteral("IloscPaliwa"), QStringLiteral("Paliwo il."), 80, right, true);
-    grid->addColumn(QStringLiteral("SumaIloscPaliwo"), QStringLiteral("Paliwo sum."), 90, right, true);
+    grid->addColumn(K::IloscPaliwa, QStringLiteral("Paliwo il."), 80, right, true);
+    grid->addColumn(K::SumaIloscPaliwo, QStringLiteral("Paliwo sum."), 90, right, true);
 
     // The boxes bound to the current cost.
-    ui->DBNrDokKosztu->setDataSource(TableKoszty, QStringLiteral("Nr_Rachunku"));
-    ui->DBNazwaWydatku->setDataSource(TableKoszty, QStringLiteral("Rodzaj_Wyd"));
-    ui->DBWartoscKosztu->setDataSource(TableKoszty, QStringLiteral("Wartosc"));
+    ui->DBNrDokKosztu->setDataSource(TableKoszty, K::Nr_Rachunku);
+    ui->DBNazwaWydatku->setDataSource(TableKoszty, K::Rodzaj_Wyd);
+    ui->DBWartoscKosztu->setDataSource(TableKoszty, K::Wartosc);
     ui->DBWartoscKosztu->setDisplayPattern(QStringLiteral("0.00"));
-    ui->DBEditWartoscBrutto->setDataSource(TableKoszty, QStringLiteral("WartBrutto"));
+    ui->DBEditWartoscBrutto->setDataSource(TableKoszty, K::WartBrutto);
     ui->DBEditWartoscBrutto->setDisplayPattern(QStringLiteral("0.00"));
     ui->DBEditWartoscBrutto->setReadOnly(true);
-    ui->DBEditVat->setDataSource(TableKoszty, QStringLiteral("Pom2"));
+    ui->DBEditVat->setDataSource(TableKoszty, K::Pom2);
     ui->DBEditVat->setDisplayPattern(QStringLiteral("0.00"));
     ui->DBEditVat->setReadOnly(true);
-    ui->DBEditVatZalProcent->setDataSource(TableKoszty, QStringLiteral("VatZaliczonyProcent"));
-    ui->DBIloscPaliwa->setDataSource(TableKoszty, QStringLiteral("IloscPaliwa"));
-    ui->DBIloscPrzejechanychKm->setDataSource(TableKoszty, QStringLiteral("Pom1"));
-    ui->DBEditStanLicznikaPrzed->setDataSource(TableKoszty, QStringLiteral("StanLicznikaPrzed"));
-    ui->DBEditStanLicznika->setDataSource(TableKoszty, QStringLiteral("Uwagi"));
+    ui->DBEditVatZalProcent->setDataSource(TableKoszty, K::VatZaliczonyProcent);
+    ui->DBIloscPaliwa->setDataSource(TableKoszty, K::IloscPaliwa);
+    ui->DBIloscPrzejechanychKm->setDataSource(TableKoszty, K::Pom1);
+    ui->DBEditStanLicznikaPrzed->setDataSource(TableKoszty, K::StanLicznikaPrzed);
+    ui->DBEditStanLicznika->setDataSource(TableKoszty, K::Uwagi);
 
     Dialogs& dialogs = m_forms.context.dialogs;
     connectAction(dialogs, ui->DodajKoszt, &QPushButton::clicked, this, &CostsTab::DodajKosztClick);
@@ -199,7 +182,7 @@ void CostsTab::monthShown(int month) {
     TableKoszty->first();
     m_ui->DataKosztu->setDate(m_window.pickerDate(*TableKoszty));
     m_ui->EditWartoscZaliczona->setText(
-        TableKoszty->isEmpty() ? QString() : numbers::general(TableKoszty->asFloat(kWartosc)));
+        TableKoszty->isEmpty() ? QString() : numbers::general(TableKoszty->asFloat(K::Wartosc)));
 }
 
 void CostsTab::tabShown(int month) {
@@ -348,17 +331,17 @@ void CostsTab::OpisySumKosztow(int month) {
 void CostsTab::SpalanieAktualne() {
     QLineEdit* box = m_ui->EditSpalanie;
     const Table& t = *TableKoszty;
-    if (!t.isActive() || t.isEmpty() || !t.asBool(kCzyPaliwo) || t.isNull(kIloscPaliwa) ||
-        t.asString(kPom1).trimmed().isEmpty()) {
+    if (!t.isActive() || t.isEmpty() || !t.asBool(K::CzyPaliwo) || t.isNull(K::IloscPaliwa) ||
+        t.asString(K::Pom1).trimmed().isEmpty()) {
         box->clear();
         return;
     }
-    const auto km = costs::wholeNumber(t.asString(kPom1));
+    const auto km = costs::wholeNumber(t.asString(K::Pom1));
     if (!km) {
         box->clear();
         return;
     }
-    if (const auto litresPer100 = costs::consumption(t.asFloat(kIloscPaliwa), *km))
+    if (const auto litresPer100 = costs::consumption(t.asFloat(K::IloscPaliwa), *km))
         box->setText(numbers::general(*litresPer100));
 }
 
@@ -369,9 +352,9 @@ void CostsTab::SpalanieSrednie() {
     const Table& t = *TableKoszty;
     if (!t.isActive())
         return;
-    const int fuel = t.fieldIndex(kCzyPaliwo);
-    const int litres = t.fieldIndex(kIloscPaliwa);
-    const int km = t.fieldIndex(kPom1);
+    const int fuel = t.fieldIndex(K::CzyPaliwo);
+    const int litres = t.fieldIndex(K::IloscPaliwa);
+    const int km = t.fieldIndex(K::Pom1);
     std::vector<costs::FuelEntry> entries;
     for (int i = 0; i < t.displayRowCount(); ++i) {
         if (t.state() == Table::State::Insert && t.isPendingRow(i))
@@ -437,10 +420,10 @@ void CostsTab::RadioGroupCoPodajemyClick() {
 }
 
 void CostsTab::TableKosztyCalcFields(Table& t) {
-    if (t.isNull(kPom3) || t.isNull(kPom2))
+    if (t.isNull(K::Pom3) || t.isNull(K::Pom2))
         return;
     t.setValue(QStringLiteral("WartoscBrutto"),
-               costs::calculatedGross(t.asFloat(kWartosc), t.asInteger(kPom3), t.asFloat(kPom2),
+               costs::calculatedGross(t.asFloat(K::Wartosc), t.asInteger(K::Pom3), t.asFloat(K::Pom2),
                                       m_ui->RadioGroupVatZaliczony->itemIndex()));
 }
 
@@ -461,17 +444,17 @@ void CostsTab::selectCostRow(bool keys) {
         SpalanieAktualne();
         return;
     }
-    const QDate date = t.asDate(kData);
+    const QDate date = t.asDate(K::Data);
     if (date.isValid())
         m_ui->DataKosztu->setDate(date);
-    showFuelFields(t.asBool(kCzyPaliwo));
+    showFuelFields(t.asBool(K::CzyPaliwo));
     PokazPolaVat();
     SpalanieAktualne();
-    const double value = t.asFloat(kWartosc);
+    const double value = t.asFloat(K::Wartosc);
     m_ui->EditWartoscZaliczona->setText(numbers::general(value));
-    const auto shown = costs::shownNotCountedVat(value, optionalInteger(t, kPom3), optionalFloat(t, kPom2),
-                                                 optionalFloat(t, kVatNieZaliczony),
-                                                 m_ui->RadioGroupVatZaliczony->itemIndex());
+    const auto shown = costs::shownNotCountedVat(
+        value, optionalInteger(t, K::Pom3), optionalFloat(t, K::Pom2), optionalFloat(t, K::VatNieZaliczony),
+        m_ui->RadioGroupVatZaliczony->itemIndex());
     if (!shown) {
         m_ui->EditVatNiezaliczony->clear();
         return;
@@ -504,7 +487,7 @@ void CostsTab::DodajKosztClick() {
         }
         if (m_window.refuseVehicleWithoutNumber())
             return;
-        if (!TablePojazdy->asBool(QStringLiteral("Uzywany"))) {
+        if (!TablePojazdy->asBool(P::Uzywany)) {
             dialogs.message(
                 QStringLiteral("Pojazd nie jest zaznaczony jako \"Używany\" - zaznacz w formatce Pojazdów"));
             return;
@@ -556,23 +539,23 @@ void CostsTab::startCostEdit() {
             if (typed[i] == t.value(i))
                 continue;
             t.setValue(i, typed[i]);
-            valueTyped = valueTyped || i == t.fieldIndex(kWartosc);
+            valueTyped = valueTyped || i == t.fieldIndex(K::Wartosc);
         }
     } else {
         t.edit();
     }
     NowyKoszt = true;
-    if (t.isNull(kPom3))
+    if (t.isNull(K::Pom3))
         return; // a cost without VAT keeps its value as typed
     // The save adds the counted VAT to the net value again: the box shows the net value.
     if (!valueTyped) {
-        const double net =
-            costs::netOfSaved(t.asFloat(kWartosc), optionalFloat(t, kVatZaliczony), optionalFloat(t, kPom2));
-        if (net != t.asFloat(kWartosc))
-            t.setValue(kWartosc, net);
+        const double net = costs::netOfSaved(t.asFloat(K::Wartosc), optionalFloat(t, K::VatZaliczony),
+                                             optionalFloat(t, K::Pom2));
+        if (net != t.asFloat(K::Wartosc))
+            t.setValue(K::Wartosc, net);
         m_ui->LabelWartosc->setText(QStringLiteral("Wartość netto[zł]"));
     }
-    if (const auto percent = optionalInteger(t, kVatZaliczonyProcent)) {
+    if (const auto percent = optionalInteger(t, K::VatZaliczonyProcent)) {
         if (const auto choice = costs::autoChoiceOf(*percent)) {
             m_ui->RadioGroupPrzeliczanieVat->setItemIndex(0);
             m_ui->RadioGroupVatZaliczony->setItemIndex(*choice);
@@ -601,9 +584,9 @@ void CostsTab::SprawdzStanLicznika() {
     Table& t = *TableKoszty;
     if (!t.isActive() || !t.isEditing())
         return;
-    const QString text = t.asString(kUwagi);
+    const QString text = t.asString(K::Uwagi);
     if (!text.trimmed().isEmpty() && !costs::wholeNumber(text)) {
-        t.setValue(kUwagi, QStringLiteral("0"));
+        t.setValue(K::Uwagi, QStringLiteral("0"));
         m_forms.context.dialogs.message(QStringLiteral("Stan licznika musi być liczbą całkowitą"));
     }
 }
@@ -612,9 +595,9 @@ void CostsTab::SprawdzIloscKm() {
     Table& t = *TableKoszty;
     if (!t.isActive() || !t.isEditing())
         return;
-    const QString text = t.asString(kPom1);
+    const QString text = t.asString(K::Pom1);
     if (!text.trimmed().isEmpty() && !costs::wholeNumber(text)) {
-        t.setValue(kPom1, QStringLiteral("0"));
+        t.setValue(K::Pom1, QStringLiteral("0"));
         m_forms.context.dialogs.message(QStringLiteral("Ilość km musi być liczbą całkowitą"));
     }
 }
@@ -657,7 +640,7 @@ void CostsTab::saveCost() {
         return;
     // NowyKoszt stays set while the cost is pending: a refused text leaves it for the next "Zapisz".
     const bool inserting = t.state() == Table::State::Insert;
-    const std::optional<qint64> oldYear = inserting ? std::nullopt : optionalInteger(t, kRok);
+    const std::optional<qint64> oldYear = inserting ? std::nullopt : optionalInteger(t, K::Rok);
     for (DbEdit* box :
          {m_ui->DBNrDokKosztu, m_ui->DBNazwaWydatku, m_ui->DBWartoscKosztu, m_ui->DBIloscPaliwa,
           m_ui->DBIloscPrzejechanychKm, m_ui->DBEditStanLicznikaPrzed, m_ui->DBEditStanLicznika})
@@ -665,21 +648,21 @@ void CostsTab::saveCost() {
 
     costs::CostEntry entry;
     entry.date = m_ui->DataKosztu->date();
-    entry.rate = optionalInteger(t, kPom3);
-    entry.net = optionalFloat(t, kWartosc);
+    entry.rate = optionalInteger(t, K::Pom3);
+    entry.net = optionalFloat(t, K::Wartosc);
     entry.manual = m_ui->RadioGroupPrzeliczanieVat->itemIndex() == 1;
     entry.percentText = m_ui->DBEditVatZalProcent->text();
     entry.autoChoice = m_ui->RadioGroupVatZaliczony->itemIndex();
     // The odometer fields are read only where the save uses them: a costs table without its added
     // fields has none.
-    entry.fuel = entry.rate && entry.net && t.asBool(kCzyPaliwo);
+    entry.fuel = entry.rate && entry.net && t.asBool(K::CzyPaliwo);
     if (entry.fuel) {
         entry.byKilometres = m_ui->RadioGroupCoPodajemy->itemIndex() == 1;
-        entry.current = {optionalInteger(t, kStanPrzed), optionalInteger(t, kStanPo),
-                         optionalInteger(t, kKilometry), t.asString(kPom1)};
-        entry.finalText = t.asString(kUwagi);
+        entry.current = {optionalInteger(t, K::StanLicznikaPrzed), optionalInteger(t, K::StanLicznikaPo),
+                         optionalInteger(t, K::IloscPrzejKilometrow), t.asString(K::Pom1)};
+        entry.finalText = t.asString(K::Uwagi);
     }
-    entry.documentNumber = t.asString(QStringLiteral("Nr_Rachunku"));
+    entry.documentNumber = t.asString(K::Nr_Rachunku);
     entry.kind = m_ui->DBNazwaWydatku->text();
     const costs::CostSave checked = costs::checkCost(entry);
     if (refuse(checked.refusal))
@@ -695,40 +678,40 @@ void CostsTab::saveCost() {
         // One commit for the cost and the passes; a failure gives the user back the cost as typed.
         Transaction tx(t);
         if (split) {
-            t.setValue(QStringLiteral("WartBrutto"), split->gross);
-            t.setValue(QStringLiteral("VatProcent"), *rate);
-            t.setValue(kVatZaliczonyProcent, split->countedPercent);
-            t.setValue(QStringLiteral("VatWartosc"), split->fullVat);
+            t.setValue(K::WartBrutto, split->gross);
+            t.setValue(K::VatProcent, *rate);
+            t.setValue(K::VatZaliczonyProcent, split->countedPercent);
+            t.setValue(K::VatWartosc, split->fullVat);
             if (odometer) {
                 if (odometer->after != current.after)
-                    t.setValue(kStanPo, odometer->after ? QVariant(*odometer->after) : QVariant());
+                    t.setValue(K::StanLicznikaPo, odometer->after ? QVariant(*odometer->after) : QVariant());
                 if (odometer->before != current.before)
-                    t.setValue(kStanPrzed, odometer->before ? QVariant(*odometer->before) : QVariant());
+                    t.setValue(K::StanLicznikaPrzed,
+                               odometer->before ? QVariant(*odometer->before) : QVariant());
                 if (odometer->km != current.km)
-                    t.setValue(kKilometry, odometer->km ? QVariant(*odometer->km) : QVariant());
+                    t.setValue(K::IloscPrzejKilometrow, odometer->km ? QVariant(*odometer->km) : QVariant());
                 if (odometer->kmText != current.kmText)
-                    t.setValue(kPom1, odometer->kmText);
+                    t.setValue(K::Pom1, odometer->kmText);
             }
-            t.setValue(kVatZaliczony, split->counted);
-            t.setValue(kVatNieZaliczony, split->notCounted);
-            t.setValue(kPom2, split->counted);
-            t.setValue(kWartosc, split->value);
+            t.setValue(K::VatZaliczony, split->counted);
+            t.setValue(K::VatNieZaliczony, split->notCounted);
+            t.setValue(K::Pom2, split->counted);
+            t.setValue(K::Wartosc, split->value);
         } else {
             // A cost without a VAT rate has no VAT: an edited cost that had one loses its split, so
             // the VAT sums count nothing for it.
-            for (const QString& field :
-                 {kVatZaliczony, kVatNieZaliczony, kPom2, kVatZaliczonyProcent, QStringLiteral("WartBrutto"),
-                  QStringLiteral("VatProcent"), QStringLiteral("VatWartosc")})
+            for (const QString& field : {K::VatZaliczony, K::VatNieZaliczony, K::Pom2, K::VatZaliczonyProcent,
+                                         K::WartBrutto, K::VatProcent, K::VatWartosc})
                 if (t.hasField(field) && !t.isNull(field))
                     t.clear(field);
         }
-        t.setValue(kData, date);
-        t.setValue(kRok, date.year());
-        t.setValue(kMiesiac, date.month());
+        t.setValue(K::Data, date);
+        t.setValue(K::Rok, date.year());
+        t.setValue(K::Miesiac, date.month());
         if (inserting) {
-            t.setValue(kVehicleNumber, TablePojazdy->value(kVehicleNumber));
-            t.setValue(QStringLiteral("Pojazd"), TablePojazdy->value(QStringLiteral("Nazwa_Poj")));
-            t.setValue(QStringLiteral("Rodzaj_Wyd"), m_ui->DBNazwaWydatku->text());
+            t.setValue(K::NrKol_Pojazdu, TablePojazdy->value(P::NrKol_Pojazdu));
+            t.setValue(K::Pojazd, TablePojazdy->value(P::Nazwa_Poj));
+            t.setValue(K::Rodzaj_Wyd, m_ui->DBNazwaWydatku->text());
             SprawdzStanLicznika();
             SprawdzIloscKm();
         } else {
@@ -783,7 +766,7 @@ void CostsTab::deleteCost() {
     if (t.state() == Table::State::Insert) {
         t.cancel(); // the selected position is the cost not yet saved
     } else {
-        const std::optional<qint64> year = optionalInteger(t, kRok);
+        const std::optional<qint64> year = optionalInteger(t, K::Rok);
         Transaction tx(t);
         t.deleteRecord();
         t.flushBuffers();

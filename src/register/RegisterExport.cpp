@@ -1,14 +1,18 @@
 #include "RegisterExport.h"
 
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "widgets/DataLink.h"
 
 namespace tarlok::registerexport {
 
 namespace {
 
-Column column(const char* title, const char* field, const char* pattern = "") {
-    return Column{QString::fromUtf8(title), QString::fromLatin1(field), QString::fromLatin1(pattern)};
+namespace J = fields::przejazdy;
+namespace K = fields::koszty;
+
+Column column(const char* title, const QString& field, const char* pattern = "") {
+    return Column{QString::fromUtf8(title), field, QString::fromLatin1(pattern)};
 }
 
 } // namespace
@@ -16,21 +20,21 @@ Column column(const char* title, const char* field, const char* pattern = "") {
 const std::vector<Column>& tripColumns() {
     static const std::vector<Column> columns = {
         // the trips grid
-        column("Data", "Data"),
-        column("Trasa", "Trasa"),
-        column("Cel wyjazdu", "Cel_Wyj"),
-        column("Km", "Kilometry"),
-        column("Km nar. mc", "Kilometry_Narastajaca"),
-        column("Wartość", "Wartosc", "0.00"),
-        column("Wart. nar. mc", "Wartosc_Narastajaco", "0.00"),
-        column("Km nar. rok", "Kilometry_NarastajacaRok"),
-        column("Wart. nar. rok", "Wartosc_NarastajacoRok", "0.00"),
-        column("Licznik", "StanLicznikaPo"),
-        column("Nazwisko kierowcy", "Nazwisko"),
+        column("Data", J::Data),
+        column("Trasa", J::Trasa),
+        column("Cel wyjazdu", J::Cel_Wyj),
+        column("Km", J::Kilometry),
+        column("Km nar. mc", J::Kilometry_Narastajaca),
+        column("Wartość", J::Wartosc, "0.00"),
+        column("Wart. nar. mc", J::Wartosc_Narastajaco, "0.00"),
+        column("Km nar. rok", J::Kilometry_NarastajacaRok),
+        column("Wart. nar. rok", J::Wartosc_NarastajacoRok, "0.00"),
+        column("Licznik", J::StanLicznikaPo),
+        column("Nazwisko kierowcy", J::Nazwisko),
         // what the amount is computed from
-        column("Imię kierowcy", "Imie"),
-        column("Stan licznika pocz.", "StanLicznikaPrzed"),
-        column("Stawka zł/km", "Stawka", "0.0000"),
+        column("Imię kierowcy", J::Imie),
+        column("Stan licznika pocz.", J::StanLicznikaPrzed),
+        column("Stawka zł/km", J::Stawka, "0.0000"),
     };
     return columns;
 }
@@ -38,20 +42,20 @@ const std::vector<Column>& tripColumns() {
 const std::vector<Column>& costColumns() {
     static const std::vector<Column> columns = {
         // the costs grid
-        column("Data", "Data"),
-        column("Nr dokumentu", "Nr_Rachunku"),
-        column("Rodzaj wydatku", "Rodzaj_Wyd"),
-        column("Wartość", "Wartosc", "0.00"),
-        column("Vat zal.", "Pom2", "0.00"),
-        column("Wart.nar.mc", "Wartosc_Narastajaca", "0.00"),
-        column("Wart.nar.rok", "Wartosc_NarastajacaRok", "0.00"),
-        column("Paliwo il.", "IloscPaliwa"),
-        column("Paliwo sum.", "SumaIloscPaliwo"),
+        column("Data", K::Data),
+        column("Nr dokumentu", K::Nr_Rachunku),
+        column("Rodzaj wydatku", K::Rodzaj_Wyd),
+        column("Wartość", K::Wartosc, "0.00"),
+        column("Vat zal.", K::Pom2, "0.00"),
+        column("Wart.nar.mc", K::Wartosc_Narastajaca, "0.00"),
+        column("Wart.nar.rok", K::Wartosc_NarastajacaRok, "0.00"),
+        column("Paliwo il.", K::IloscPaliwa),
+        column("Paliwo sum.", K::SumaIloscPaliwo),
         // the VAT split of the document
-        column("Wartość brutto", "WartBrutto", "0.00"),
-        column("VAT %", "Pom3"),
-        column("VAT", "VatWartosc", "0.00"),
-        column("VAT niezaliczony", "VatNieZaliczony", "0.00"),
+        column("Wartość brutto", K::WartBrutto, "0.00"),
+        column("VAT %", K::Pom3),
+        column("VAT", K::VatWartosc, "0.00"),
+        column("VAT niezaliczony", K::VatNieZaliczony, "0.00"),
     };
     return columns;
 }

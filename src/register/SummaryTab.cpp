@@ -12,6 +12,7 @@
 #include "data/SharedData.h"
 #include "reports/engine/SaveAsPdf.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
 #include "widgets/DbGrid.h"
 
@@ -96,7 +97,7 @@ void SummaryTab::WyliczZestawienie() {
     if (!TablePojazdy->isActive() || TablePojazdy->isEmpty() || !TablePrzejazdy->isActive() ||
         !TableKoszty->isActive())
         return;
-    const qint64 vehicle = TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu"));
+    const qint64 vehicle = TablePojazdy->asInteger(fields::pojazdy::NrKol_Pojazdu);
     m_shownVehicle = vehicle;
     const bool withConsumption = m_ui->CheckBoxSpalanie->isChecked();
     // The figures are read from the files, each column of the year shown: the VAT of every month is
@@ -115,7 +116,7 @@ void SummaryTab::vehicleChanged() {
         TablePojazdy->isEmpty())
         return;
     // The same vehicle read again (a refresh, a row written) keeps the lines it has.
-    if (TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu")) == m_shownVehicle)
+    if (TablePojazdy->asInteger(fields::pojazdy::NrKol_Pojazdu) == m_shownVehicle)
         return;
     WyliczZestawienie();
 }
@@ -140,8 +141,8 @@ summaryprint::Sheet SummaryTab::sheet() const {
     QTableWidget* grid = m_ui->StringGridZestawienie;
     summaryprint::Sheet sheet;
     if (TablePojazdy->isActive() && !TablePojazdy->isEmpty()) {
-        sheet.owner = TablePojazdy->asString(QStringLiteral("Wlasciciel"));
-        sheet.vehicle = TablePojazdy->asString(QStringLiteral("Dane_Poj_Wszystko"));
+        sheet.owner = TablePojazdy->asString(fields::pojazdy::Wlasciciel);
+        sheet.vehicle = TablePojazdy->asString(fields::pojazdy::Dane_Poj_Wszystko);
     }
     for (int m = 1; m <= 12; ++m)
         for (int c = 0; c < 15; ++c)

@@ -35,25 +35,9 @@ namespace {
 using QuietControls = Table::QuietControls;
 using TemporaryView = Table::TemporaryView;
 
-const QString kNrKol = QStringLiteral("NrKol");
-const QString kVehicle = QStringLiteral("NrKol_Pojazdu");
-const QString kYear = QStringLiteral("Rok");
-const QString kMonth = QStringLiteral("Miesiac");
-const QString kDate = QStringLiteral("Data");
-const QString kRoute = QStringLiteral("Trasa");
-const QString kPurpose = QStringLiteral("Cel_Wyj");
-const QString kKm = QStringLiteral("Kilometry");
-const QString kKmRunning = QStringLiteral("Kilometry_Narastajaca");
-const QString kKmYear = QStringLiteral("Kilometry_NarastajacaRok");
-const QString kKmTotal = QStringLiteral("KilometrySuma");
-const QString kRate = QStringLiteral("Stawka");
-const QString kValue = QStringLiteral("Wartosc");
-const QString kValueRunning = QStringLiteral("Wartosc_Narastajaco");
-const QString kValueYear = QStringLiteral("Wartosc_NarastajacoRok");
-const QString kValueTotal = QStringLiteral("WartoscSuma");
-const QString kMonthKm = QStringLiteral("IloscPrzejKilometrow");
-const QString kStart = QStringLiteral("StanLicznikaPrzed");
-const QString kEnd = QStringLiteral("StanLicznikaPo");
+namespace J = fields::przejazdy;
+namespace P = fields::pojazdy;
+
 const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
 
 const QString kInformation = QStringLiteral("Informacja");
@@ -69,7 +53,7 @@ const QString kInvalidQuestion = QStringLiteral("Czy sprawdzamy i usuwamy niepop
 const QString kInvalidCount = QStringLiteral("Liczba usunętych Zapisów ");
 
 std::function<bool(Table&)> tripsOfYear(const Table& table, int year) {
-    const int field = table.fieldIndex(kYear);
+    const int field = table.fieldIndex(J::Rok);
     return [field, year](Table& row) {
         const QVariant rowYear = row.value(field);
         return !rowYear.isNull() && rowYear.toLongLong() == year;
@@ -78,10 +62,10 @@ std::function<bool(Table&)> tripsOfYear(const Table& table, int year) {
 
 // The figures of every trip in view, in view order, read without moving the cursor.
 std::vector<trips::TripFigures> figuresInView(const Table& table) {
-    const int year = table.fieldIndex(kYear);
-    const int month = table.fieldIndex(kMonth);
-    const int km = table.fieldIndex(kKm);
-    const int value = table.fieldIndex(kValue);
+    const int year = table.fieldIndex(J::Rok);
+    const int month = table.fieldIndex(J::Miesiac);
+    const int km = table.fieldIndex(J::Kilometry);
+    const int value = table.fieldIndex(J::Wartosc);
     std::vector<trips::TripFigures> out;
     out.reserve(size_t(table.recordCount()));
     for (int row = 0; row < table.recordCount(); ++row) {
@@ -122,9 +106,9 @@ void updateRow(Table& table, int row, const std::vector<std::pair<QString, QVari
 // The month totals of a year from the trips in view: each month's totals are those stored on its first
 // trip (every trip of a month carries them).
 trips::YearTotals totalsInView(const Table& table) {
-    const int month = table.fieldIndex(kMonth);
-    const int km = table.fieldIndex(kKmTotal);
-    const int value = table.fieldIndex(kValueTotal);
+    const int month = table.fieldIndex(J::Miesiac);
+    const int km = table.fieldIndex(J::KilometrySuma);
+    const int value = table.fieldIndex(J::WartoscSuma);
     trips::YearTotals totals{};
     std::array<bool, 13> seen{};
     for (int row = 0; row < table.recordCount(); ++row) {
@@ -144,12 +128,12 @@ void writeMonthPass(Table& t, bool monthKmField) {
     const std::vector<trips::MonthFigures> month = trips::monthPass(figuresInView(t));
     for (size_t i = 0; i < month.size(); ++i) {
         const trips::MonthFigures& m = month[i];
-        std::vector<std::pair<QString, QVariant>> wanted{{kKmRunning, m.kmRunning},
-                                                         {kValueRunning, m.valueRunning},
-                                                         {kKmTotal, m.kmTotal},
-                                                         {kValueTotal, m.valueTotal}};
+        std::vector<std::pair<QString, QVariant>> wanted{{J::Kilometry_Narastajaca, m.kmRunning},
+                                                         {J::Wartosc_Narastajaco, m.valueRunning},
+                                                         {J::KilometrySuma, m.kmTotal},
+                                                         {J::WartoscSuma, m.valueTotal}};
         if (monthKmField)
-            wanted.emplace_back(kMonthKm, m.lastOfMonth ? QVariant(m.kmTotal) : QVariant());
+            wanted.emplace_back(J::IloscPrzejKilometrow, m.lastOfMonth ? QVariant(m.kmTotal) : QVariant());
         updateRow(t, int(i), wanted);
     }
 }
@@ -158,7 +142,9 @@ void writeMonthPass(Table& t, bool monthKmField) {
 void writeYearPass(Table& t) {
     const std::vector<trips::RunningFigures> running = trips::yearPass(figuresInView(t));
     for (size_t i = 0; i < running.size(); ++i)
-        updateRow(t, int(i), {{kKmYear, running[i].km}, {kValueYear, running[i].value}});
+        updateRow(
+            t, int(i),
+            {{J::Kilometry_NarastajacaRok, running[i].km}, {J::Wartosc_NarastajacoRok, running[i].value}});
 }
 
 } // namespace
@@ -180,35 +166,34 @@ void TripsTab::setupControls() {
     DbGrid* grid = ui->DBGridPrzejazdy;
     grid->setDataSource(TablePrzejazdy);
     grid->setInPlaceEditing(true);
-    grid->addColumn(QStringLiteral("Data"), QStringLiteral("Data"), 72, left);
-    grid->addColumn(QStringLiteral("Trasa"), QStringLiteral("Trasa"), 108, left);
-    grid->addColumn(QStringLiteral("Cel_Wyj"), QStringLiteral("Cel wyjazdu"), 108, left);
-    grid->addColumn(QStringLiteral("Kilometry"), QStringLiteral("Km"), 42, right);
-    grid->addColumn(QStringLiteral("Kilometry_Narastajaca"), QStringLiteral("Km nar. mc"), 74, right);
-    grid->addColumn(QStringLiteral("Wartosc"), QStringLiteral("Wartość"), 64, right, false,
+    grid->addColumn(J::Data, QStringLiteral("Data"), 72, left);
+    grid->addColumn(J::Trasa, QStringLiteral("Trasa"), 108, left);
+    grid->addColumn(J::Cel_Wyj, QStringLiteral("Cel wyjazdu"), 108, left);
+    grid->addColumn(J::Kilometry, QStringLiteral("Km"), 42, right);
+    grid->addColumn(J::Kilometry_Narastajaca, QStringLiteral("Km nar. mc"), 74, right);
+    grid->addColumn(J::Wartosc, QStringLiteral("Wartość"), 64, right, false, QStringLiteral("0.00"));
+    grid->addColumn(J::Wartosc_Narastajaco, QStringLiteral("Wart. nar. mc"), 88, right, false,
                     QStringLiteral("0.00"));
-    grid->addColumn(QStringLiteral("Wartosc_Narastajaco"), QStringLiteral("Wart. nar. mc"), 88, right, false,
+    grid->addColumn(J::Kilometry_NarastajacaRok, QStringLiteral("Km nar. rok"), 76, right);
+    grid->addColumn(J::Wartosc_NarastajacoRok, QStringLiteral("Wart. nar. rok"), 92, right, false,
                     QStringLiteral("0.00"));
-    grid->addColumn(QStringLiteral("Kilometry_NarastajacaRok"), QStringLiteral("Km nar. rok"), 76, right);
-    grid->addColumn(QStringLiteral("Wartosc_NarastajacoRok"), QStringLiteral("Wart. nar. rok"), 92, right,
-                    false, QStringLiteral("0.00"));
-    grid->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licznik "), 60, right);
-    grid->addColumn(QStringLiteral("Nazwisko"), QStringLiteral("Nazwisko kierowcy"), 118, left);
+    grid->addColumn(J::StanLicznikaPo, QStringLiteral("Licznik "), 60, right);
+    grid->addColumn(J::Nazwisko, QStringLiteral("Nazwisko kierowcy"), 118, left);
 
     // The boxes bound to the current trip.
-    ui->DBTrasa->setDataSource(TablePrzejazdy, QStringLiteral("Trasa"));
-    ui->DBCelWyjazdu->setDataSource(TablePrzejazdy, QStringLiteral("Cel_Wyj"));
-    ui->DBIloscKm->setDataSource(TablePrzejazdy, QStringLiteral("Kilometry"));
-    ui->DBStawka_km->setDataSource(TablePrzejazdy, QStringLiteral("Stawka"));
+    ui->DBTrasa->setDataSource(TablePrzejazdy, J::Trasa);
+    ui->DBCelWyjazdu->setDataSource(TablePrzejazdy, J::Cel_Wyj);
+    ui->DBIloscKm->setDataSource(TablePrzejazdy, J::Kilometry);
+    ui->DBStawka_km->setDataSource(TablePrzejazdy, J::Stawka);
     ui->DBStawka_km->setDisplayPattern(QStringLiteral("0.0000"));
-    ui->DBWartoscPrzejazdu->setDataSource(TablePrzejazdy, QStringLiteral("Wartosc"));
+    ui->DBWartoscPrzejazdu->setDataSource(TablePrzejazdy, J::Wartosc);
     ui->DBWartoscPrzejazdu->setDisplayPattern(QStringLiteral("0.00"));
     ui->DBWartoscPrzejazdu->setReadOnly(true);
     ui->DBWartoscPrzejazdu->setFlat(true);
-    ui->DBEditStanLIcznikaPoczatkowy->setDataSource(TablePrzejazdy, QStringLiteral("StanLicznikaPrzed"));
-    ui->DBEditStanLicznikaKoncowy->setDataSource(TablePrzejazdy, QStringLiteral("StanLicznikaPo"));
-    ui->DBEditImie->setDataSource(TablePrzejazdy, QStringLiteral("Imie"));
-    ui->DBEditNazwisko->setDataSource(TablePrzejazdy, QStringLiteral("Nazwisko"));
+    ui->DBEditStanLIcznikaPoczatkowy->setDataSource(TablePrzejazdy, J::StanLicznikaPrzed);
+    ui->DBEditStanLicznikaKoncowy->setDataSource(TablePrzejazdy, J::StanLicznikaPo);
+    ui->DBEditImie->setDataSource(TablePrzejazdy, J::Imie);
+    ui->DBEditNazwisko->setDataSource(TablePrzejazdy, J::Nazwisko);
 
     Dialogs& dialogs = m_forms.context.dialogs;
     connectAction(dialogs, ui->DodajPrzejazd, &QPushButton::clicked, this, &TripsTab::DodajPrzejazdClick);
@@ -259,8 +244,8 @@ void TripsTab::tabShown(int month) {
         PrzeliczPrzejazdyRok();
     UstawStawke();
     showSums(month);
-    if (TableOkresy->asDate(QStringLiteral("Data")) > QDate(1990, 12, 30))
-        m_ui->DataPrzejazdu->setDate(TableOkresy->asDate(QStringLiteral("Data")));
+    if (TableOkresy->asDate(fields::okresy::Data) > QDate(1990, 12, 30))
+        m_ui->DataPrzejazdu->setDate(TableOkresy->asDate(fields::okresy::Data));
     NowyPrzejazd = false;
 }
 
@@ -284,9 +269,8 @@ void TripsTab::resetEntryMode() {
 double TripsTab::rateOfVehicle() const {
     if (!TableStawki->isActive())
         return 0.0;
-    const bool above900 =
-        TablePojazdy->isActive() && TablePojazdy->asInteger(QStringLiteral("Pojemnosc")) > 900;
-    return TableStawki->asFloat(above900 ? QStringLiteral("Stawka_po_900") : QStringLiteral("Stawka_do_900"));
+    const bool above900 = TablePojazdy->isActive() && TablePojazdy->asInteger(P::Pojemnosc) > 900;
+    return TableStawki->asFloat(above900 ? fields::stawki::Stawka_po_900 : fields::stawki::Stawka_do_900);
 }
 
 void TripsTab::UstawStawke() {
@@ -309,7 +293,7 @@ void TripsTab::PrzeliczPrzejazdyMiesiac() {
     t.checkBrowseMode();
     Transaction tx(t);
     QuietControls quiet(t);
-    writeMonthPass(t, m_forms.context.schema.tripsUpgraded && t.hasField(kMonthKm));
+    writeMonthPass(t, m_forms.context.schema.tripsUpgraded && t.hasField(J::IloscPrzejKilometrow));
     tx.commit();
 }
 
@@ -340,7 +324,8 @@ void TripsTab::recomputeTripsOfYear(qint64 vehicle, int year) {
         return;
     reader->onFilterRecord = tripsOfYear(*reader, year);
     reader->setFiltered(true);
-    writeMonthPass(*reader, m_forms.context.schema.tripsUpgraded && reader->hasField(kMonthKm));
+    writeMonthPass(*reader,
+                   m_forms.context.schema.tripsUpgraded && reader->hasField(J::IloscPrzejKilometrow));
     writeYearPass(*reader);
 }
 
@@ -359,7 +344,7 @@ void TripsTab::SumyPrzejazdow(int month) {
     if (t.isEditing()) {
         // A pending trip keeps its place: the stored trips are read through a reader of their own.
         VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(), kByVehicleAndDate,
-                         TablePojazdy->asInteger(kVehicle));
+                         TablePojazdy->asInteger(P::NrKol_Pojazdu));
         if (Table* reader = rows.table()) {
             reader->onFilterRecord = tripsOfYear(*reader, year);
             reader->setFiltered(true);
@@ -384,7 +369,8 @@ void TripsTab::OpisySumPrzejazdow(int month) {
 
 void TripsTab::updateVehicleOdometer() {
     Table& cars = *TablePojazdy;
-    if (!cars.isActive() || cars.isEmpty() || cars.state() == Table::State::Insert || cars.isNull(kVehicle))
+    if (!cars.isActive() || cars.isEmpty() || cars.state() == Table::State::Insert ||
+        cars.isNull(P::NrKol_Pojazdu))
         return;
     std::optional<qint64> reading;
     Table& t = *TablePrzejazdy;
@@ -393,30 +379,28 @@ void TripsTab::updateVehicleOdometer() {
         // (by date, then in the order of entry) back to one with a final reading.
         QuietControls quiet(t);
         TemporaryView everyTrip(t);
-        const int field = t.fieldIndex(kEnd);
+        const int field = t.fieldIndex(J::StanLicznikaPo);
         for (int row = t.recordCount() - 1; row >= 0 && !reading; --row) {
             const QVariant value = t.displayRecord(row).value(field);
             if (!value.isNull())
                 reading = value.toLongLong();
         }
     } else {
-        reading = latestFinalReading(m_forms.context.database, cars.asInteger(kVehicle));
+        reading = latestFinalReading(m_forms.context.database, cars.asInteger(P::NrKol_Pojazdu));
     }
     // With no trip left the odometer is where the vehicle started.
-    const QString startReading = QStringLiteral("StanPoczLIcznika");
-    if (!reading && !cars.isNull(startReading))
-        reading = cars.asInteger(startReading);
-    const QString odometer = QStringLiteral("StanAktLicznika");
-    if (!reading || (!cars.isNull(odometer) && cars.asInteger(odometer) == *reading))
+    if (!reading && !cars.isNull(P::StanPoczLIcznika))
+        reading = cars.asInteger(P::StanPoczLIcznika);
+    if (!reading || (!cars.isNull(P::StanAktLicznika) && cars.asInteger(P::StanAktLicznika) == *reading))
         return;
     if (cars.isEditing()) {
         // A vehicle being changed in the vehicles window keeps what the user is typing there: the
         // reading goes into its stored row only (its save writes just the fields the user changed).
-        setVehicleOdometer(m_forms.context.database, cars.asInteger(kVehicle), *reading);
+        setVehicleOdometer(m_forms.context.database, cars.asInteger(P::NrKol_Pojazdu), *reading);
         return;
     }
     cars.edit();
-    cars.setValue(odometer, *reading);
+    cars.setValue(P::StanAktLicznika, *reading);
     cars.post();
 }
 
@@ -431,7 +415,7 @@ void TripsTab::DodajPrzejazdClick() {
         }
         if (m_window.refuseVehicleWithoutNumber())
             return;
-        if (!TablePojazdy->asBool(QStringLiteral("Uzywany"))) {
+        if (!TablePojazdy->asBool(P::Uzywany)) {
             ctx.dialogs.message(kVehicleNotUsed);
             return;
         }
@@ -444,16 +428,15 @@ void TripsTab::DodajPrzejazdClick() {
             QVariant lastReading;
             if (t.recordCount() > 0) {
                 t.last();
-                lastReading = t.value(kEnd);
+                lastReading = t.value(J::StanLicznikaPo);
             } else {
                 t.checkBrowseMode();
             }
-            const qint64 start = lastReading.isNull()
-                                     ? TablePojazdy->asInteger(QStringLiteral("StanPoczLIcznika"))
-                                     : lastReading.toLongLong();
+            const qint64 start = lastReading.isNull() ? TablePojazdy->asInteger(P::StanPoczLIcznika)
+                                                      : lastReading.toLongLong();
             t.append();
             NowyPrzejazd = true;
-            t.setValue(kStart, start);
+            t.setValue(J::StanLicznikaPrzed, start);
             m_ui->DBStawka_km->setTextSilently(numbers::general(rateOfVehicle()));
 
             const QDate today = ctx.clock.today();
@@ -483,7 +466,7 @@ void TripsTab::EdytujPrzejazdClick() {
         }
         t.edit();
         // The trip is saved with the picker's date: it starts from the trip's own.
-        const QDate date = t.asDate(kDate);
+        const QDate date = t.asDate(J::Data);
         if (date.isValid())
             m_ui->DataPrzejazdu->setDate(date);
     });
@@ -546,17 +529,19 @@ void TripsTab::saveTrip() {
     trips::TripEntry trip;
     // The box shows the rate to four decimals: a trip keeps its stored rate unless the user changed
     // it (what is typed is in the record by now).
-    trip.rate = !t.isNull(kRate) ? t.asFloat(kRate) : rateText.isEmpty() ? 0.0 : numbers::parse(rateText);
+    trip.rate = !t.isNull(J::Stawka) ? t.asFloat(J::Stawka)
+                : rateText.isEmpty() ? 0.0
+                                     : numbers::parse(rateText);
     trip.rateEmpty = rateText.isEmpty();
     trip.date = ui->DataPrzejazdu->date();
-    t.setValue(kDate, trip.date.isValid() ? QVariant(trip.date) : QVariant());
+    t.setValue(J::Data, trip.date.isValid() ? QVariant(trip.date) : QVariant());
     trip.byFinalReading = ui->RadioGroup1CoPodajemy->itemIndex() != 1;
-    trip.route = t.asString(kRoute);
-    trip.purpose = t.asString(kPurpose);
-    if (!t.isNull(kStart))
-        trip.start = t.asInteger(kStart);
-    trip.finalReading = t.asInteger(kEnd);
-    trip.km = t.asInteger(kKm);
+    trip.route = t.asString(J::Trasa);
+    trip.purpose = t.asString(J::Cel_Wyj);
+    if (!t.isNull(J::StanLicznikaPrzed))
+        trip.start = t.asInteger(J::StanLicznikaPrzed);
+    trip.finalReading = t.asInteger(J::StanLicznikaPo);
+    trip.km = t.asInteger(J::Kilometry);
     trip.hasVehicle = TablePojazdy->isActive() && !TablePojazdy->isEmpty();
     m_window.WybranyOkres(trip.periodYear, trip.periodMonth);
     const std::optional<trips::SaveRefusal> refusal = trips::entryRefusal(trip);
@@ -565,20 +550,20 @@ void TripsTab::saveTrip() {
     // is refused and it stays pending to be put right.
     using trips::SaveCheck;
     if (!refusal || refusal->check == SaveCheck::Negative || refusal->check == SaveCheck::BeyondLimits) {
-        t.setValue(kVehicle, TablePojazdy->value(kVehicle));
-        t.setValue(QStringLiteral("Pojazd"), TablePojazdy->value(QStringLiteral("Nazwa_Poj")));
-        t.setValue(kMonth, date.month());
-        t.setValue(kYear, date.year());
+        t.setValue(J::NrKol_Pojazdu, TablePojazdy->value(P::NrKol_Pojazdu));
+        t.setValue(J::Pojazd, TablePojazdy->value(P::Nazwa_Poj));
+        t.setValue(J::Miesiac, date.month());
+        t.setValue(J::Rok, date.year());
     }
     if (refuse(refusal))
         return;
 
     const qint64 start = trip.start.value_or(0);
     const qint64 km = trips::distance(trip);
-    t.setValue(kKm, km);
-    t.setValue(kEnd, start + km);
-    t.setValue(kRate, trip.rate);
-    t.setValue(kValue, trips::amount(trip.rate, km));
+    t.setValue(J::Kilometry, km);
+    t.setValue(J::StanLicznikaPo, start + km);
+    t.setValue(J::Stawka, trip.rate);
+    t.setValue(J::Wartosc, trips::amount(trip.rate, km));
 
     // The trip and the running totals of its month and year are committed together: a failure
     // leaves the file as it was and gives the pending trip back.
@@ -587,7 +572,7 @@ void TripsTab::saveTrip() {
         Transaction tx(t);
         QuietControls quiet(t);
         t.post();
-        saved = t.asInteger(kNrKol);
+        saved = t.asInteger(J::NrKol);
         PrzeliczPrzejazdyMiesiac();
         tripYearPass(date.year());
         tx.commit();
@@ -596,7 +581,7 @@ void TripsTab::saveTrip() {
     SumyPrzejazdow(m_window.WybranyMiesiac());
     updateVehicleOdometer();
     m_forms.context.data().tripsWritten();
-    t.locate(kNrKol, {saved});
+    t.locate(J::NrKol, {saved});
 }
 
 void TripsTab::AnulujPrzejazdClick() {
@@ -619,7 +604,7 @@ void TripsTab::UsunPrzejazdClick() {
             cancelTrip(); // the selected trip was never stored
             return;
         }
-        const int year = t.isNull(kYear) ? m_window.selectedYear() : int(t.asInteger(kYear));
+        const int year = t.isNull(J::Rok) ? m_window.selectedYear() : int(t.asInteger(J::Rok));
         const int row = t.recNo();
         {
             Transaction tx(t);
@@ -664,10 +649,10 @@ int TripsTab::deleteInvalidTrips() {
             QuietControls quiet(t);
             TemporaryView all(t, {}, Table::Scope::WholeFile);
 
-            const int vehicle = t.fieldIndex(kVehicle);
-            const int year = t.fieldIndex(kYear);
-            const int month = t.fieldIndex(kMonth);
-            const int date = t.fieldIndex(kDate);
+            const int vehicle = t.fieldIndex(J::NrKol_Pojazdu);
+            const int year = t.fieldIndex(J::Rok);
+            const int month = t.fieldIndex(J::Miesiac);
+            const int date = t.fieldIndex(J::Data);
             std::vector<int> invalid;
             for (int row = 0; row < t.recordCount(); ++row) {
                 const Record r = t.displayRecord(row);
@@ -719,8 +704,8 @@ void TripsTab::showTripAmountPreview() {
         return;
     const QString rateText = m_ui->DBStawka_km->text();
     const QString kmText = m_ui->DBIloscKm->text();
-    const double rate = numbers::isNumber(rateText) ? numbers::parse(rateText) : t.asFloat(kRate);
-    const qint64 km = numbers::isInteger(kmText) ? numbers::parseInteger(kmText) : t.asInteger(kKm);
+    const double rate = numbers::isNumber(rateText) ? numbers::parse(rateText) : t.asFloat(J::Stawka);
+    const qint64 km = numbers::isInteger(kmText) ? numbers::parseInteger(kmText) : t.asInteger(J::Kilometry);
     m_ui->DBWartoscPrzejazdu->setText(numbers::general(rate * double(km)));
 }
 
@@ -739,10 +724,11 @@ void TripsTab::DBIloscKmExit() {
         // this one plus this trip's.
         const int row = t.recNo();
         const qint64 before =
-            row > 0 ? t.displayRecord(row - 1).value(t.fieldIndex(kKmRunning)).toLongLong() : qint64(0);
-        const qint64 running = before + t.asInteger(kKm);
-        if (t.isNull(kKmRunning) || t.asInteger(kKmRunning) != running)
-            t.setValue(kKmRunning, running);
+            row > 0 ? t.displayRecord(row - 1).value(t.fieldIndex(J::Kilometry_Narastajaca)).toLongLong()
+                    : qint64(0);
+        const qint64 running = before + t.asInteger(J::Kilometry);
+        if (t.isNull(J::Kilometry_Narastajaca) || t.asInteger(J::Kilometry_Narastajaca) != running)
+            t.setValue(J::Kilometry_Narastajaca, running);
     });
 }
 
@@ -760,7 +746,7 @@ void TripsTab::DBGridPrzejazdyCellClick() {
         // A pending trip keeps the date being entered.
         if (!t.isActive() || t.state() != Table::State::Browse || t.isEmpty())
             return;
-        const QDate date = t.asDate(kDate);
+        const QDate date = t.asDate(J::Data);
         if (date.isValid())
             m_ui->DataPrzejazdu->setDate(date);
     });

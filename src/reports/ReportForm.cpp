@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +16,7 @@ ReportForm::ReportForm(Database& database, Table& vehicles, const QString& table
     m_table->setDatabaseName(QString::fromLatin1(Database::kAlias));
     m_table->setTableName(tableFile);
     m_table->setIndexName(QStringLiteral("NrKol_Pojazdu_DataInd"));
-    m_table->setMasterSource(&vehicles, QStringLiteral("NrKol_Pojazdu"));
+    m_table->setMasterSource(&vehicles, fields::pojazdy::NrKol_Pojazdu);
     m_table->setFiltered(true);
     m_report.setData(report::DataSource::table(*m_table));
     // A4 portrait, 10 mm margins on every side: the engine's defaults, stated here as the layouts need.

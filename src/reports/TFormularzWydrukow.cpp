@@ -19,6 +19,7 @@
 #include "reports/engine/SaveAsPdf.h"
 #include "store/Database.h"
 #include "store/Table.h"
+#include "store/Tables.h"
 #include "ui_TFormularzWydrukow.h"
 
 #include <QDir>
@@ -32,6 +33,9 @@
 #include <vector>
 
 namespace tarlok {
+
+namespace J = fields::przejazdy;
+namespace P = fields::pojazdy;
 
 namespace {
 
@@ -60,11 +64,11 @@ std::array<double, 13> monthTotals(Database& database, const QString& tableFile,
     if (!t)
         return totals;
     for (t->first(); !t->eof(); t->next()) {
-        const qint64 month = t->asInteger(QStringLiteral("Miesiac"));
-        if (t->asInteger(QStringLiteral("Rok")) != year || month < 1 || month > 12 || seen[size_t(month)])
+        const qint64 month = t->asInteger(J::Miesiac);
+        if (t->asInteger(J::Rok) != year || month < 1 || month > 12 || seen[size_t(month)])
             continue;
         seen[size_t(month)] = true;
-        totals[size_t(month)] = t->asFloat(QStringLiteral("WartoscSuma"));
+        totals[size_t(month)] = t->asFloat(J::WartoscSuma);
     }
     return totals;
 }
@@ -89,10 +93,11 @@ Owner readOwner(Database& database) {
     t.open();
     if (!t.isEmpty()) {
         t.first();
-        owner = Owner{
-            t.asString(QStringLiteral("Nazwisko")).trimmed(), t.asString(QStringLiteral("Imie")).trimmed(),
-            t.asString(QStringLiteral("NazwaFirmySkrot")).trimmed(),
-            t.asString(QStringLiteral("AdresFirmy")).trimmed(), t.asString(QStringLiteral("Nip")).trimmed()};
+        owner = Owner{t.asString(fields::wlasciciel::Nazwisko).trimmed(),
+                      t.asString(fields::wlasciciel::Imie).trimmed(),
+                      t.asString(fields::wlasciciel::NazwaFirmySkrot).trimmed(),
+                      t.asString(fields::wlasciciel::AdresFirmy).trimmed(),
+                      t.asString(fields::wlasciciel::Nip).trimmed()};
     }
     return owner;
 }
@@ -171,9 +176,8 @@ TFormularzWydrukow::~TFormularzWydrukow() = default;
 
 void TFormularzWydrukow::prepare(const QComboBox& yearBox, const QComboBox& monthBox) {
     Table& vehicles = *m_forms.context.data().TablePojazdy;
-    m_ui->LabelWybranyPojazd->setText(vehicles.isActive() && !vehicles.isEmpty()
-                                          ? vehicles.asString(QStringLiteral("Dane_Poj_Wszystko"))
-                                          : QString());
+    m_ui->LabelWybranyPojazd->setText(
+        vehicles.isActive() && !vehicles.isEmpty() ? vehicles.asString(P::Dane_Poj_Wszystko) : QString());
     auto copy = [](const QComboBox& from, QComboBox* to) {
         const QSignalBlocker block(to);
         to->clear();
@@ -240,8 +244,8 @@ void TFormularzWydrukow::ComboBoxRokChange() {
     periods.setTableName(QStringLiteral("Okresy.db"));
     periods.open();
     for (periods.first(); !periods.eof(); periods.next()) {
-        if (!periods.isNull(QStringLiteral("Rok")) && periods.asInteger(QStringLiteral("Rok")) == year)
-            monthBox->addItem(months::name(int(periods.asInteger(QStringLiteral("Miesiac")))));
+        if (!periods.isNull(fields::okresy::Rok) && periods.asInteger(fields::okresy::Rok) == year)
+            monthBox->addItem(months::name(int(periods.asInteger(fields::okresy::Miesiac))));
     }
     monthBox->setEditText(shown);
 }
@@ -315,8 +319,8 @@ bool TFormularzWydrukow::admits(Table& table, bool inEffect) {
     const SharedData::Period p = filterPeriod();
     const int from = p.month == 0 ? 1 : p.month;
     const int to = p.month == 0 ? 12 : p.month;
-    const qint64 month = table.asInteger(QStringLiteral("Miesiac"));
-    return from <= month && month <= to && table.asInteger(QStringLiteral("Rok")) == p.year;
+    const qint64 month = table.asInteger(J::Miesiac);
+    return from <= month && month <= to && table.asInteger(J::Rok) == p.year;
 }
 
 bool TFormularzWydrukow::TWydruk_Ewidencja_TablePrzejazdy1FilterRecord(Table& table) {
@@ -336,7 +340,7 @@ bool TFormularzWydrukow::TWydruk_Rachunkow_TableKoszty1FilterRecord(Table& table
 }
 
 bool TFormularzWydrukow::TWydruk_EwidencjaPrzebieguDlaVat_Table1PrzejazdyFilterRecord(Table& table) {
-    if (m_vatMonth != 0 && table.asInteger(QStringLiteral("Miesiac")) != m_vatMonth)
+    if (m_vatMonth != 0 && table.asInteger(J::Miesiac) != m_vatMonth)
         return false;
     const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
     return admits(table, tripsPage || (isVisible() && chosen() == EwidencjaDlaVat));
@@ -364,18 +368,18 @@ void TFormularzWydrukow::prepareRun() {
 void TFormularzWydrukow::fillVehicleHeading(ReportForm& form, const QString& periodCaption, bool capacity,
                                             bool make) {
     Table& vehicles = *m_forms.context.data().TablePojazdy;
-    auto field = [&](const char* name) {
-        return vehicles.isEmpty() ? QString() : vehicles.asString(QString::fromLatin1(name));
+    auto field = [&](const QString& name) {
+        return vehicles.isEmpty() ? QString() : vehicles.asString(name);
     };
-    form.setCaption(QStringLiteral("QRLabelWlasciciel"), field("Wlasciciel"));
-    form.setCaption(QStringLiteral("QRLabelAdresWlasciciela"), field("Adr_Wlasciciela"));
+    form.setCaption(QStringLiteral("QRLabelWlasciciel"), field(P::Wlasciciel));
+    form.setCaption(QStringLiteral("QRLabelAdresWlasciciela"), field(P::Adr_Wlasciciela));
     form.setCaption(QStringLiteral("QRLabelZaMiesiac"), periodCaption);
-    form.setCaption(QStringLiteral("QRlabelNumerRejestracyjny"), field("Nr_Rej"));
+    form.setCaption(QStringLiteral("QRlabelNumerRejestracyjny"), field(P::Nr_rej));
     if (capacity)
         form.setCaption(QStringLiteral("QRlabelPojemnoscSilnika"),
-                        field("Pojemnosc") + QStringLiteral(" cm3"));
+                        field(P::Pojemnosc) + QStringLiteral(" cm3"));
     if (make)
-        form.setCaption(QStringLiteral("QRLabelJakiSamochod"), field("Marka_Poj"));
+        form.setCaption(QStringLiteral("QRLabelJakiSamochod"), field(P::Marka_Poj));
 }
 
 void TFormularzWydrukow::runEwidencja(const QString& periodCaption) {
@@ -425,11 +429,11 @@ void TFormularzWydrukow::runRachunkow(const QString& periodCaption, const QStrin
     fillVehicleHeading(form, periodCaption, false, false);
     Table& vehicles = *m_forms.context.data().TablePojazdy;
     form.setCaption(QStringLiteral("QRlabelMarkaPojazdu"),
-                    vehicles.isEmpty() ? QString() : vehicles.asString(QStringLiteral("Marka_Poj")));
+                    vehicles.isEmpty() ? QString() : vehicles.asString(P::Marka_Poj));
 
     // The month totals of the year, read without moving the register's tables.
     const SharedData::Period p = filterPeriod();
-    const qint64 vehicle = vehicles.isEmpty() ? 0 : vehicles.asInteger(QStringLiteral("NrKol_Pojazdu"));
+    const qint64 vehicle = vehicles.isEmpty() ? 0 : vehicles.asInteger(P::NrKol_Pojazdu);
     Database& database = m_forms.context.database;
     const auto costs = monthTotals(database, QStringLiteral("Koszty.db"), vehicle, p.year);
     const auto trips = monthTotals(database, QStringLiteral("Przejazdy.db"), vehicle, p.year);
@@ -462,10 +466,10 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
     if (signer.isEmpty())
         signer = owner.skrot;
     if (signer.isEmpty() && !vehicles.isEmpty())
-        signer = vehicles.asString(QStringLiteral("Wlasciciel")).trimmed();
+        signer = vehicles.asString(P::Wlasciciel).trimmed();
     form.setCaption(QStringLiteral("QRLabelPodatnikPodpis"), signer);
     form.setCaption(QStringLiteral("QRLabelRejestracja"),
-                    vehicles.isEmpty() ? QString() : vehicles.asString(QStringLiteral("Nr_rej")));
+                    vehicles.isEmpty() ? QString() : vehicles.asString(P::Nr_rej));
     form.setCaption(QStringLiteral("QRLabelDzienRoz"), QStringLiteral("1"));
 
     report::Document document;
@@ -483,13 +487,13 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
         std::vector<odometer::Trip> trips;
         for (t.first(); !t.eof(); t.next()) {
             trips.push_back(odometer::tripOf(t));
-            const auto [at, first] = byMonth.try_emplace(int(t.asInteger(QStringLiteral("Miesiac"))));
+            const auto [at, first] = byMonth.try_emplace(int(t.asInteger(J::Miesiac)));
             Month& m = at->second;
             if (first)
-                m.firstReading = t.value(QStringLiteral("StanLicznikaPrzed"));
-            m.lastReading = t.value(QStringLiteral("StanLicznikaPo"));
-            m.year = t.asInteger(QStringLiteral("Rok"));
-            m.km += t.asInteger(QStringLiteral("Kilometry"));
+                m.firstReading = t.value(J::StanLicznikaPrzed);
+            m.lastReading = t.value(J::StanLicznikaPo);
+            m.year = t.asInteger(J::Rok);
+            m.km += t.asInteger(J::Kilometry);
         }
         if (byMonth.empty()) {
             ctx.dialogs.messageBox(kNoTripsForVat, QStringLiteral("Informacja"));

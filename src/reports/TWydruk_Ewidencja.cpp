@@ -1,6 +1,10 @@
 #include "TWydruk_Ewidencja.h"
 
+#include "store/Tables.h"
+
 namespace tarlok {
+
+namespace J = fields::przejazdy;
 
 using namespace layout;
 using report::Align;
@@ -53,17 +57,17 @@ TWydruk_Ewidencja::TWydruk_Ewidencja(Database& database, Table& vehicles)
     detail.setHeight(kDetailHeight).setFont(font(kTimesCE, 7));
     columnRules(detail, kColumns, kDetailHeight);
     detail.rowNumber(cell(kColumns[0], kColumns[1], 4));
-    detail.field(cell(kColumns[1], kColumns[2], 4), QStringLiteral("Data"));
-    detail.field(cell(kColumns[2], kColumns[3], 4), QStringLiteral("Trasa"));
-    detail.field(cell(kColumns[3], kColumns[4], 4), QStringLiteral("Cel_Wyj"));
-    detail.field(cell(kColumns[3], kColumns[4], 37), QStringLiteral("Pom1"));
-    detail.field(cell(kColumns[4], kColumns[5], 4), QStringLiteral("Kilometry"))
+    detail.field(cell(kColumns[1], kColumns[2], 4), J::Data);
+    detail.field(cell(kColumns[2], kColumns[3], 4), J::Trasa);
+    detail.field(cell(kColumns[3], kColumns[4], 4), J::Cel_Wyj);
+    detail.field(cell(kColumns[3], kColumns[4], 37), J::Pom1);
+    detail.field(cell(kColumns[4], kColumns[5], 4), J::Kilometry)
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));
-    detail.field(cell(kColumns[5], kColumns[6], 4), QStringLiteral("Stawka"))
+    detail.field(cell(kColumns[5], kColumns[6], 4), J::Stawka)
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.0000"));
-    detail.field(cell(kColumns[6], kColumns[7], 4), QStringLiteral("Wartosc"))
+    detail.field(cell(kColumns[6], kColumns[7], 4), J::Wartosc)
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));
 
@@ -73,14 +77,14 @@ TWydruk_Ewidencja::TWydruk_Ewidencja(Database& database, Table& vehicles)
     summary.setHeight(kSumsHeight + 310).setFont(font(kTimes, 8, true));
     summary.frame({0, 0, kColumns.back(), kSumsHeight});
     summary.label(cell(kColumns[3], kColumns[4], 12), QStringLiteral("Razem")).setAlign(Align::Right);
-    summary.sum(cell(kColumns[4], kColumns[5], 12), QStringLiteral("Kilometry"))
+    summary.sum(cell(kColumns[4], kColumns[5], 12), J::Kilometry)
         .setName(QStringLiteral("QRSumaKilometry"))
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));
-    summary.field(cell(kColumns[5], kColumns[6], 12), QStringLiteral("Stawka"))
+    summary.field(cell(kColumns[5], kColumns[6], 12), J::Stawka)
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.0000"));
-    summary.sum(cell(kColumns[6], kColumns[7], 12), QStringLiteral("Wartosc"))
+    summary.sum(cell(kColumns[6], kColumns[7], 12), J::Wartosc)
         .setName(QStringLiteral("QRSumaWartosc"))
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));

@@ -1,8 +1,11 @@
 #include "TWydruk_EwidencjaPrzebieguDlaVat.h"
 
 #include "common/Months.h"
+#include "store/Tables.h"
 
 namespace tarlok {
+
+namespace J = fields::przejazdy;
 
 using namespace layout;
 using report::Align;
@@ -64,7 +67,7 @@ TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& dat
         .setFont(value);
     title.label({0, 250, 0, 0}, QStringLiteral("Stan licznika przebiegu pojazdu "));
     title.label({0, 290, 0, 0}, QStringLiteral("na dzień rozpoczęcia prow. ewid:"));
-    title.field({kLeftValue, 290, 930 - kLeftValue, 0}, QStringLiteral("StanLicznikaPrzed")).setFont(value);
+    title.field({kLeftValue, 290, 930 - kLeftValue, 0}, J::StanLicznikaPrzed).setFont(value);
 
     // Right half: the last day, the odometer on it and the kilometres of the period.
     constexpr int kRight = 960;
@@ -94,8 +97,8 @@ TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& dat
                           Strip::widthOf(QStringLiteral(" roku"), text);
         Strip period(title, (1900 - width) / 2, 510);
         period.text(QStringLiteral("za miesiąc"), text);
-        period.field(QStringLiteral("Miesiac"), QStringLiteral(" 12 "), value);
-        period.field(QStringLiteral("Rok"), QStringLiteral("2000"), value);
+        period.field(J::Miesiac, QStringLiteral(" 12 "), value);
+        period.field(J::Rok, QStringLiteral("2000"), value);
         period.text(QStringLiteral(" roku"), text);
     }
     {
@@ -103,8 +106,8 @@ TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& dat
         start.text(QStringLiteral("Stan licznika "), text);
         start.label(QStringLiteral("QRLabelStanLicznikaNaPoczMiesiaca"), QStringLiteral(" 9999999 "), value);
         start.text(QStringLiteral("km na początek miesiąca "), text);
-        start.field(QStringLiteral("Miesiac"), QStringLiteral(" 12 "), value);
-        start.field(QStringLiteral("Rok"), QStringLiteral("2000"), value);
+        start.field(J::Miesiac, QStringLiteral(" 12 "), value);
+        start.field(J::Rok, QStringLiteral("2000"), value);
         start.text(QStringLiteral(" roku"), text);
     }
 
@@ -126,22 +129,20 @@ TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& dat
     detail.rule(QLine(0, kDetailHeight, kColumns.back(), kDetailHeight));
     detail.rowNumber(cell(kColumns[0], kColumns[1], 24)).setAlign(Align::Right);
     // The date takes the whole width of its narrow column.
-    detail.field({kColumns[1] + 2, 24, kColumns[2] - kColumns[1] - 4, 0}, QStringLiteral("Data"))
-        .setAlign(Align::Centre);
-    detail.field(cell(kColumns[2], kColumns[3], 24), QStringLiteral("Trasa"));
-    detail.field(cell(kColumns[3], kColumns[4], 24), QStringLiteral("Cel_Wyj"));
-    detail.field(cell(kColumns[4], kColumns[5], 24), QStringLiteral("Kilometry")).setAlign(Align::Right);
-    detail.field(cell(kColumns[5], kColumns[6], 24), QStringLiteral("Nazwisko"));
-    detail.field(cell(kColumns[6], kColumns[7], 24), QStringLiteral("Imie"));
-    detail.field(cell(kColumns[7], kColumns[8], 4), QStringLiteral("StanLicznikaPrzed"))
-        .setAlign(Align::Right);
-    detail.field(cell(kColumns[7], kColumns[8], 46), QStringLiteral("StanLicznikaPo")).setAlign(Align::Right);
+    detail.field({kColumns[1] + 2, 24, kColumns[2] - kColumns[1] - 4, 0}, J::Data).setAlign(Align::Centre);
+    detail.field(cell(kColumns[2], kColumns[3], 24), J::Trasa);
+    detail.field(cell(kColumns[3], kColumns[4], 24), J::Cel_Wyj);
+    detail.field(cell(kColumns[4], kColumns[5], 24), J::Kilometry).setAlign(Align::Right);
+    detail.field(cell(kColumns[5], kColumns[6], 24), J::Nazwisko);
+    detail.field(cell(kColumns[6], kColumns[7], 24), J::Imie);
+    detail.field(cell(kColumns[7], kColumns[8], 4), J::StanLicznikaPrzed).setAlign(Align::Right);
+    detail.field(cell(kColumns[7], kColumns[8], 46), J::StanLicznikaPo).setAlign(Align::Right);
 
     // The total, then the taxpayer's confirmation with places for the date and the signature over the
     // owner's name, on the page of the total.
     report::Band& summary = r.summary();
     summary.setHeight(420);
-    summary.sum(cell(kColumns[4], kColumns[5], 10), QStringLiteral("Kilometry"))
+    summary.sum(cell(kColumns[4], kColumns[5], 10), J::Kilometry)
         .setName(QStringLiteral("QRSumaKilometry"))
         .setFont(value)
         .setAlign(Align::Right);
@@ -170,8 +171,8 @@ TWydruk_EwidencjaPrzebieguDlaVat::TWydruk_EwidencjaPrzebieguDlaVat(Database& dat
     end.text(QStringLiteral("Stan licznika"), text);
     end.label(QStringLiteral("QRLabelStanLicznikaNaKonMiesiaca"), QStringLiteral(" 9999999 "), value);
     end.text(QStringLiteral("km na koniec miesiąca "), text);
-    end.field(QStringLiteral("Miesiac"), QStringLiteral(" 12 "), value);
-    end.field(QStringLiteral("Rok"), QStringLiteral("2000"), value);
+    end.field(J::Miesiac, QStringLiteral(" 12 "), value);
+    end.field(J::Rok, QStringLiteral("2000"), value);
     end.text(QStringLiteral(" roku"), text);
 }
 

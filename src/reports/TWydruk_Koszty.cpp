@@ -1,6 +1,10 @@
 #include "TWydruk_Koszty.h"
 
+#include "store/Tables.h"
+
 namespace tarlok {
+
+namespace K = fields::koszty;
 
 using namespace layout;
 using report::Align;
@@ -52,13 +56,13 @@ TWydruk_Koszty::TWydruk_Koszty(Database& database, Table& vehicles)
     detail.setHeight(kDetailHeight).setFont(font(kTimes, 9));
     columnRules(detail, kColumns, kDetailHeight);
     detail.rowNumber(cell(kColumns[0], kColumns[1], 6));
-    detail.field(cell(kColumns[1], kColumns[2], 6), QStringLiteral("Data")).setAlign(Align::Centre);
-    detail.field(cell(kColumns[2], kColumns[3], 6), QStringLiteral("Nr_Rachunku"));
-    detail.field(cell(kColumns[3], kColumns[4], 6), QStringLiteral("Rodzaj_Wyd"));
-    detail.field(cell(kColumns[4], kColumns[5], 6), QStringLiteral("Wartosc"))
+    detail.field(cell(kColumns[1], kColumns[2], 6), K::Data).setAlign(Align::Centre);
+    detail.field(cell(kColumns[2], kColumns[3], 6), K::Nr_Rachunku);
+    detail.field(cell(kColumns[3], kColumns[4], 6), K::Rodzaj_Wyd);
+    detail.field(cell(kColumns[4], kColumns[5], 6), K::Wartosc)
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));
-    detail.field(cell(kColumns[5], kColumns[6], 6), QStringLiteral("Uwagi"));
+    detail.field(cell(kColumns[5], kColumns[6], 6), K::Uwagi);
 
     report::Band& summary = r.summary();
     summary.setHeight(60);
@@ -66,7 +70,7 @@ TWydruk_Koszty::TWydruk_Koszty(Database& database, Table& vehicles)
     summary.label(cell(kColumns[3], kColumns[4], 14), QStringLiteral("RAZEM"))
         .setFont(font(kTimes, 8, true))
         .setAlign(Align::Right);
-    summary.sum(cell(kColumns[4], kColumns[5], 10), QStringLiteral("Wartosc"))
+    summary.sum(cell(kColumns[4], kColumns[5], 10), K::Wartosc)
         .setName(QStringLiteral("QRSumaWartosc"))
         .setFont(font(kTimes, 10, true))
         .setAlign(Align::Right)

@@ -1,6 +1,10 @@
 #include "TWydruk_Rachunkow.h"
 
+#include "store/Tables.h"
+
 namespace tarlok {
+
+namespace K = fields::koszty;
 
 using namespace layout;
 using report::Align;
@@ -70,13 +74,13 @@ TWydruk_Rachunkow::TWydruk_Rachunkow(Database& database, Table& vehicles)
     detail.setHeight(kDetailHeight).setFont(font(kTimes, 10));
     columnRules(detail, kColumns, kDetailHeight);
     detail.rowNumber(cell(kColumns[0], kColumns[1], 6)).setAlign(Align::Right);
-    detail.field(cell(kColumns[1], kColumns[2], 6), QStringLiteral("Data")).setAlign(Align::Centre);
-    detail.field(cell(kColumns[2], kColumns[3], 6), QStringLiteral("Nr_Rachunku"));
-    detail.field(cell(kColumns[3], kColumns[4], 6), QStringLiteral("Rodzaj_Wyd"));
-    detail.field(cell(kColumns[4], kColumns[5], 6), QStringLiteral("Wartosc"))
+    detail.field(cell(kColumns[1], kColumns[2], 6), K::Data).setAlign(Align::Centre);
+    detail.field(cell(kColumns[2], kColumns[3], 6), K::Nr_Rachunku);
+    detail.field(cell(kColumns[3], kColumns[4], 6), K::Rodzaj_Wyd);
+    detail.field(cell(kColumns[4], kColumns[5], 6), K::Wartosc)
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));
-    detail.field(cell(kColumns[6], kColumns[7], 6), QStringLiteral("Uwagi"));
+    detail.field(cell(kColumns[6], kColumns[7], 6), K::Uwagi);
 
     // Seven lines: the text at the left, the amount right-aligned in the value column; the last line
     // bold italic with its amount in the next column.
@@ -92,7 +96,7 @@ TWydruk_Rachunkow::TWydruk_Rachunkow(Database& database, Table& vehicles)
     };
     summary.label(line(0), QStringLiteral("Razem wydatki za aktualny miesiąc"))
         .setName(QStringLiteral("QRLabelRazemZaMiesiac_String"));
-    summary.sum(amount(0, 4), QStringLiteral("Wartosc"))
+    summary.sum(amount(0, 4), K::Wartosc)
         .setName(QStringLiteral("QRSumaWartosc"))
         .setAlign(Align::Right)
         .setPattern(QStringLiteral("0.00"));
