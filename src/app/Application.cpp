@@ -93,6 +93,7 @@ void createWindows(Forms& forms) {
     forms.OdtwarzanieDanych = forms.adopt(std::make_unique<TOdtwarzanieDanych>(forms));
     forms.RyczaltEwidencja = forms.adopt(std::make_unique<TRyczaltEwidencja>(forms));
     forms.OpcjeDlaTerminow = forms.adopt(std::make_unique<TOpcjeDlaTerminow>(forms));
+    forms.deadlinesForm = &forms.OpcjeDlaTerminow->form();
     forms.InformacjeNotatki = forms.adopt(std::make_unique<TInformacjeNotatki>(forms));
     forms.InformacjeNotatkiDruk = forms.adopt(std::make_unique<TInformacjeNotatkiDruk>(forms));
     forms.TerminyDruk = forms.adopt(std::make_unique<TTerminyDruk>(forms));
@@ -127,7 +128,7 @@ void registerTableHolders(Forms& forms) {
         holders.addWindow(window);
     holders.addTable(forms.Parametry1, forms.Parametry1->TableParametry);
     // The deadlines and lump-sum windows open their tables again themselves when they are next shown.
-    holders.addTable(forms.OpcjeDlaTerminow, forms.OpcjeDlaTerminow->TableTerminy, false);
+    holders.addTable(forms.OpcjeDlaTerminow, forms.deadlinesForm->table, false);
     holders.addTable(forms.RyczaltEwidencja, forms.RyczaltEwidencja->TableRyczalt, false);
     holders.settleSchema = [&forms] {
         TParametry1& schemaWindow = *forms.Parametry1;

@@ -5,7 +5,7 @@
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "data/SharedData.h"
-#include "deadlines/TOpcjeDlaTerminow.h"
+#include "deadlines/DeadlinesForm.h"
 #include "platform/Help.h"
 #include "store/Database.h"
 #include "store/Table.h"
@@ -141,7 +141,7 @@ void TParametry1::runStartupActions() {
             UtworzTabliceWlascicielClick();
             break;
         case A::CreateDeadlines:
-            m_forms.OpcjeDlaTerminow->TworzTabTerminyClick();
+            m_forms.deadlinesForm->createTable();
             break;
         case A::UpgradeDeadlines:
             RozszerzTabliceTerminyClick();
@@ -252,7 +252,7 @@ void TParametry1::RozszerzTabliceTerminyClick() {
                 QStringLiteral("Utwórz najpierw tablice TERMINY w Formatce TERMINY I KOSZTY POJAZDÓW"));
             return;
         }
-        upgrade(schema::Upgrade::Deadlines, m_forms.OpcjeDlaTerminow->TableTerminy, F::RozszerzonoTabTerminy,
+        upgrade(schema::Upgrade::Deadlines, m_forms.deadlinesForm->table, F::RozszerzonoTabTerminy,
                 ctx.schema.deadlinesUpgraded,
                 QStringLiteral("TABLICA Terminow ZOSTAŁA ROZSZERZONA POPRAWNIE"),
                 m_ui->RozszerzTabliceTerminy);

@@ -23,6 +23,7 @@ class TTrasy;
 class TWybor_okresu;
 class TJaki_Wydatek;
 class TOpcjeDlaTerminow;
+class DeadlinesForm;
 class TPrzegladTerminow;
 class TInformacjeNotatki;
 class TInformacjeNotatkiDruk;
@@ -61,6 +62,8 @@ public:
     TWybor_okresu* Wybor_okresu = nullptr;
     TJaki_Wydatek* Jaki_Wydatek = nullptr;
     TOpcjeDlaTerminow* OpcjeDlaTerminow = nullptr;
+    // The deadlines window's form context: its table, for the windows that share it.
+    DeadlinesForm* deadlinesForm = nullptr;
     TPrzegladTerminow* PrzegladTerminow = nullptr;
     TInformacjeNotatki* InformacjeNotatki = nullptr;
     TInformacjeNotatkiDruk* InformacjeNotatkiDruk = nullptr;

@@ -1,7 +1,7 @@
 #include "TInformacjeNotatki.h"
 
+#include "DeadlinesForm.h"
 #include "TInformacjeNotatkiDruk.h"
-#include "TOpcjeDlaTerminow.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
@@ -23,9 +23,9 @@ TInformacjeNotatki::TInformacjeNotatki(Forms& forms)
     AppContext& ctx = forms.context;
     m_ui->DBTextDanePojazdu->setDataSource(ctx.data().TablePojazdy, fields::pojazdy::Dane_Poj_Wszystko);
     // The notes of the deadlines window's current row; the memo follows that table as it opens and moves.
-    m_ui->DBMemo1->setDataSource(forms.OpcjeDlaTerminow->TableTerminy, fields::terminy::Informacje);
+    m_ui->DBMemo1->setDataSource(forms.deadlinesForm->table, fields::terminy::Informacje);
     // The notes are typed into the deadlines row: the deadlines window saves them.
-    forms.pendingEdits.add(this, forms.OpcjeDlaTerminow->TableTerminy);
+    forms.pendingEdits.add(this, forms.deadlinesForm->table);
     setErrorHandlerForChildren(this, [&dialogs = ctx.dialogs](const Error& e) { dialogs.message(e.text()); });
     connectAction(ctx.dialogs, m_ui->Drukuj, &QPushButton::clicked, this, &TInformacjeNotatki::DrukujClick);
     connectAction(ctx.dialogs, m_ui->Zamknij, &QPushButton::clicked, this, &TInformacjeNotatki::ZamknijClick);

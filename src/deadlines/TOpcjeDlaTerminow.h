@@ -1,20 +1,14 @@
 #pragma once
 
-#include "DeadlineWarnings.h"
+#include "DeadlinesForm.h"
 
 #include <QColor>
 #include <QDialog>
-#include <QHash>
 #include <QString>
 #include <QVariant>
 
-#include <array>
 #include <memory>
 #include <optional>
-
-class QLabel;
-class QLineEdit;
-class QSpinBox;
 
 namespace Ui {
 class TOpcjeDlaTerminow;
@@ -22,19 +16,19 @@ class TOpcjeDlaTerminow;
 
 namespace tarlok {
 
-struct AppContext;
-class DbCheckBox;
-class DbDateEdit;
-class DbEdit;
+class EditingPanel;
 class Forms;
-class SharedData;
+class ServicePanel;
+class SlotsPanel;
 class Table;
 
 // The deadlines window: for each vehicle of the shared vehicles table and each tax year, the deadline
 // dates and which of them are watched, how many days before and after a deadline it warns, the costs
 // paid, and the odometer-based service alarm. Its table is open while the window is shown, as a detail
-// of the current vehicle; a row typed into is held there until it is saved or cancelled.
-class TOpcjeDlaTerminow : public QDialog {
+// of the current vehicle; a row typed into is held there until it is saved or cancelled. The window
+// opens and closes, follows the current vehicle and draws its grids; its panels (the service alarm,
+// the date slots, the editing buttons) work on the form context it hands them.
+class TOpcjeDlaTerminow : public QDialog, public DeadlinesEntry {
     Q_OBJECT
 
 public:
@@ -43,6 +37,10 @@ public:
 
     Table* TableTerminy;
     Ui::TOpcjeDlaTerminow* ui() const { return m_ui.get(); }
+    DeadlinesForm& form() const { return *m_form; }
+    ServicePanel& service() const { return *m_service; }
+    SlotsPanel& slotPanel() const { return *m_slots; }
+    EditingPanel& editing() const { return *m_editing; }
 
     // The creation handler without the window around it (start-up runs it with the window hidden):
     // true when the table was made.
@@ -56,7 +54,7 @@ public:
     void openSettings();
     // "TERMINY" on a vehicle (its NrKol_Pojazdu) and on its row of a year (the deadline overview's
     // double click): every year listed when that year is not the current one.
-    void openOn(qint64 vehicle, int year);
+    void openOn(qint64 vehicle, int year) override;
 
     // --- what the printouts and the notes window read ---
     // The current vehicle's number (NrKol_Pojazdu) and description (Dane_Poj_Wszystko); empty without
@@ -78,45 +76,15 @@ public:
     void reopenTables();
 
     // The window colour of the edit boxes, from which the warnings stand out.
-    QColor windowColour() const { return m_windowColour; }
+    QColor windowColour() const;
 
 public slots:
     void TworzTabTerminyClick();
-    void DodajClick();
     void DrukujClick();
     void InformacjaClick();
-    void EdytujClick();
-    void ZapiszClick();
-    void AnulujClick();
-    void UsunClick();
     void PomocClick();
     void ZamknijClick();
-    void EditKosztDodatkowyChange();
     void CheckBoxWszystkieLataClick();
-    void DBCheckBoxTerminOCClick();
-    void DBCheckBoxTerminACClick();
-    void DBCheckBoxTerminPrzegTechClick();
-    void DBCheckBoxTerminPrzegGwarClick();
-    void DBCheckBoxTerminNaprawyClick();
-    void DBCheckBoxTerminWymianyClick();
-    void DBCheckBoxTerminWazDokumClick();
-    void DBCheckBoxTerminyInneClick();
-    void DateTimePickerOCChange();
-    void DateTimePickerOC2Change();
-    void DateTimePickerACChange();
-    void DateTimePickerAC2Change();
-    void DateTimePickerTechChange();
-    void DateTimePickerGwarChange();
-    void DateTimePickerPojChange();
-    void DateTimePickerOlejChange();
-    void DateTimePickerDokChange();
-    void DateTimePickerInneChange();
-    void SpinEditDniPrzedTerminemChange();
-    void SpinEditDniPoTerminieChange();
-    void SpinEditKonczInformowanieChange();
-    void SpinEditPrzedSerwisemChange();
-    void SpinEditPoSerwisieChange();
-    void PrzekazAutoSerwisClick();
     // A click, double click or key in the deadlines grid.
     void DBGridTerminyCellClick();
 
@@ -143,59 +111,22 @@ private:
     // opening and closing
     void openWindow(bool mainEntry);
     void openDeadlines();
-    void showPanels(bool shown);
     void centreOnScreen();
     bool leaveWindow();
-    void writeBackServiceFields();
 
-    // the steps the handlers share
     // Whenever the current vehicle changes (by any window): the view on its last row, then the row
     // shown and checked.
     void vehicleChanged();
     void showVehicle(bool toLastRow);
     void applyVehicleState();
     void setPanelsEnabled(bool enabled);
-    bool vehicleInUse() const;
-    void loadCurrentRow();
-    // The current row loaded, its kinds shown or hidden, its dates checked, its totals shown.
-    void showCurrentRow();
-    void dateCheck();
-    void editedDateCheck();
-    void checkSlots(bool fromPickers);
-    void showTotals();
-    void applyKindToggles();
-    void kindToggled(deadlines::Kind kind);
-    void showKind(deadlines::Kind kind, bool shown);
-    void serviceReadings();
-    void serviceCheck();
-    bool serviceAvailable() const;
-    void showAlarm(bool shown, const QColor& colour);
-
-    // editing
-    bool hasRow() const;
-    void yearTyped();
-    void pickerChanged(deadlines::Slot slot);
-    void daySpinChanged(const QString& field, int value);
-    void kmSpinChanged(const QString& field, int value);
-    void writeTypedTexts();
-    bool save();
-    void closeEditBoxes();
-    void writeServiceFields();
-
-    void setColour(QWidget* widget, const QColor& colour);
-    void setSpinSilently(QSpinBox* spin, int value);
-    void setPickerSilently(DbDateEdit* picker, const QDate& date);
-    void setYearBox(const QString& text);
 
     Forms& m_forms;
-    SharedData& m_data;
     std::unique_ptr<Ui::TOpcjeDlaTerminow> m_ui;
-    std::array<DbDateEdit*, deadlines::SlotCount> m_pickers{};
-    std::array<QLabel*, deadlines::SlotCount> m_slotLabels{}; // the label a date check hides
-    std::array<DbCheckBox*, deadlines::KindCount> m_watchBoxes{};
-    QHash<const QWidget*, QString> m_boxNames; // the caption of each cost box, for messages
-    QColor m_windowColour;
-    qint64 m_shownVehicle = -1; // the vehicle row shown (its rowid), -1 for none yet
+    std::unique_ptr<DeadlinesForm> m_form;
+    std::unique_ptr<ServicePanel> m_service;
+    std::unique_ptr<SlotsPanel> m_slots;
+    std::unique_ptr<EditingPanel> m_editing;
     bool m_reopen = false;
     bool m_leaving = false;
     std::optional<int> m_openYear; // the year openOn() shows

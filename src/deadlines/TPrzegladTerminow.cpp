@@ -1,6 +1,6 @@
 #include "TPrzegladTerminow.h"
 
-#include "TOpcjeDlaTerminow.h"
+#include "DeadlinesForm.h"
 
 #include "common/Numbers.h"
 #include "core/Actions.h"
@@ -118,7 +118,7 @@ void TPrzegladTerminow::openDeadlines(int row) {
     if (row < 0 || row >= int(m_lines.size()))
         return;
     const OverviewLine line = m_lines[size_t(row)];
-    m_forms.OpcjeDlaTerminow->openOn(line.vehicle, line.year);
+    m_forms.deadlinesForm->entry.openOn(line.vehicle, line.year);
     // What was changed there shows here at once.
     refresh();
 }

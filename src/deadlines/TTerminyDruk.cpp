@@ -1,7 +1,6 @@
 // The two statements of deadlines and costs: one vehicle (TTerminyDruk) and all vehicles (TTerminyDruk1).
 #include "TTerminyDruk.h"
 
-#include "TOpcjeDlaTerminow.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "platform/Dialogs.h"
@@ -19,12 +18,10 @@ const QString kDeadlineSignature = QStringLiteral("Wydrukowano programem TARLOK"
 namespace {
 
 namespace F = fields::terminy;
+namespace P = fields::pojazdy;
 using report::Align;
 using report::Band;
 using report::Font;
-
-const QString kVehicle = QStringLiteral("NrKol_Pojazdu");
-const QString kDescription = QStringLiteral("Dane_Poj_Wszystko");
 
 // One column of the statements: its two caption lines, the field it prints, and its left edge and width
 // on the print width (tenths of a millimetre from the left margin).
@@ -176,14 +173,14 @@ DeadlineRows::DeadlineRows(Forms& forms, const DeadlinePrint& request) {
     Database& database = forms.context.database;
     m_vehicles = tableOf(database, tables::pojazdy().fileName());
     m_vehicles->open();
-    if (!request.allVehicles && !m_vehicles->locate(kVehicle, {request.vehicle}))
+    if (!request.allVehicles && !m_vehicles->locate(P::NrKol_Pojazdu, {request.vehicle}))
         return; // no vehicle carries the number: nothing to print
     m_found = true;
     if (!database.tableExists(QString::fromLatin1(Database::kAlias), tables::terminy().fileName()))
         return;
     m_deadlines = tableOf(database, tables::terminy().fileName());
     m_deadlines->setIndexName(QStringLiteral("NrKol_PojRokInd"));
-    m_deadlines->setMasterSource(m_vehicles.get(), kVehicle);
+    m_deadlines->setMasterSource(m_vehicles.get(), P::NrKol_Pojazdu);
     if (request.year) {
         const int year = *request.year;
         m_deadlines->onFilterRecord = [year](Table& t) {
@@ -224,7 +221,7 @@ TTerminyDruk::~TTerminyDruk() = default;
 report::Document TTerminyDruk::document(const DeadlinePrint& request) {
     DeadlineRows rows(m_forms, request);
     m_report.item(QStringLiteral("QRLabelDanePojazdu"))
-        .setText(rows.hasVehicle() ? rows.vehicles().asString(kDescription) : QString());
+        .setText(rows.hasVehicle() ? rows.vehicles().asString(P::Dane_Poj_Wszystko) : QString());
     const ReadFrom source(m_report, rows.deadlines() ? report::DataSource::table(*rows.deadlines())
                                                      : report::DataSource());
     return layOut(m_report);
@@ -248,7 +245,7 @@ TTerminyDruk1::TTerminyDruk1(Forms& forms)
 
     Band& vehicle = r.detail();
     vehicle.setHeight(kVehicleHeight).setFrame(report::AllSides).setFont(Font::sized(10));
-    vehicle.field({8, 7, 1884, 0}, kDescription).setShrinkToFit(true);
+    vehicle.field({8, 7, 1884, 0}, P::Dane_Poj_Wszystko).setShrinkToFit(true);
 
     rowLine(r.subDetail());
     // QRBand4: the grand totals of every printed row.
