@@ -1,7 +1,6 @@
 #pragma once
 
 #include "LumpSum.h"
-#include "Statement.h"
 #include "reports/engine/SaveAsPdf.h"
 
 #include <QDialog>
@@ -18,6 +17,11 @@ class TRyczaltEwidencja;
 namespace tarlok {
 
 class Forms;
+class LumpSumRecordPanel;
+class LumpSumSheetPanel;
+class LumpSumStatementPanel;
+class LumpSumSumsPanel;
+class PeriodBoxes;
 class SharedData;
 class Table;
 
@@ -25,7 +29,8 @@ class Table;
 // "RYCZAŁT" the month's record with its inputs and sums, on "ZESTAWIENIE RYCZAŁTU" the car's year,
 // which prints as a one-page statement. The window owns the lump-sum table, a detail of the shared
 // vehicles table, and borrows the register's period lists. Modal; while it is shown the vehicles table
-// lists only the employees' cars.
+// lists only the employees' cars. The window keeps the table, the period and the sheets; the record,
+// the sums, the summary sheet and the statement have panels of their own, each owning its handlers.
 class TRyczaltEwidencja : public QDialog {
     Q_OBJECT
 
@@ -35,6 +40,11 @@ public:
 
     Ui::TRyczaltEwidencja* ui() const { return m_ui.get(); }
     Table* const TableRyczalt;
+
+    LumpSumRecordPanel& record() const { return *m_record; }
+    LumpSumSumsPanel& sums() const { return *m_sums; }
+    LumpSumSheetPanel& sheet() const { return *m_sheet; }
+    LumpSumStatementPanel& statement() const { return *m_statement; }
 
     // The opening from the main window, once the register was opened and hidden again: the lists filled,
     // the table opened (or only the creation button shown when its file is missing), and the window
@@ -54,30 +64,26 @@ public:
     // the window works on the table; every record otherwise.
     bool TableRyczaltFilterRecord(Table& table) const;
 
+    // --- for the panels ---
+    // The period the record filter admits, taken from the boxes: the year (0 for none), the month
+    // (1..12, 0 for "Wszystko", none for any other text).
+    int year() const { return m_year; }
+    std::optional<int> month() const { return m_month; }
+    PeriodBoxes& period() const { return *m_period; }
+    // The period the boxes show becomes the one the filter and the sums use; "Wszystko" is browse-only.
+    void periodShown();
+    bool onRecordsSheet() const;
+    QString dataFolder() const;
+    // The car's records as stored (the record filter not applied), in index order.
+    std::vector<lumpsum::Record> carRecords() const;
+    // Every record of `table`'s range.
+    static std::vector<lumpsum::Record> recordsOf(const Table& table);
+
 public slots:
     void TworzTabRyczaltClick();
     void ComboBoxRokChange();
     void ComboBoxMiesiacChange();
-    void DBGridPojazdyPracCellClick();
-    void DBGridPojazdyPracDblClick();
-    void DBGridPojazdyPracEnter();
-    void DBGridPojazdyPracKeyDown();
-    void DBGridPojazdyPracKeyUp();
-    void DBGridPojazdyPracKeyPress();
-    void DBGrid1CellClick();
-    void DBGrid1ColExit();
-    void DBGrid1DblClick();
-    void DBGrid1KeyDown();
-    void DBGrid1KeyPress();
-    void DBGrid1KeyUp();
-    void DateTimePickerDataOswiadczeniaChange();
     void PageControl1Change();
-    void ZapiszClick();
-    void AnulujClick();
-    void UsunClick();
-    void PodsumowanieRoczneClick();
-    void DrukujClick();
-    void PodgladClick();
     void PomocClick();
     void ZamknijClick();
 
@@ -85,24 +91,10 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void setupControls();
     void connectHandlers();
-
-    // --- the period ---
     // The year of the year box; none when it holds no year.
     std::optional<int> boxYear() const;
-    // The month of the month box: 1..12, 0 for "Wszystko", none for any other text.
-    std::optional<int> boxMonth() const;
-    // The period the filter and the sums use is taken from the boxes; what they show is remembered,
-    // so that a refused change can put it back.
-    void periodShown();
-    void restoreShownPeriod();
-    void yearTyped();
-    void monthTyped();
-    void setDeclarationDate(const QDate& date);
 
-    // --- the table ---
-    QString dataFolder() const;
     bool tableFileExists() const;
     // Shows only the creation button (no table) or everything (the table open).
     void showTableControls(bool shown);
@@ -111,30 +103,8 @@ private:
     // The opening's steps once the table is open: the rates of a month without a record, the
     // declaration date, the sums.
     void fillForPeriod();
-    bool isPending() const;
-
-    // --- the car and the record ---
-    bool carInUse() const;
-    double rateOfCar() const;
-    void carRefresh();
-    void recordRefresh();
-    // The car's record controls: enabled for a car whose records may be entered.
-    void setRecordControlsEnabled(bool enabled);
-    // The one place that decides "&Zapisz", "&Anuluj" and "&Usuń": enabled on the sheet "RYCZAŁT" with
-    // the table open, the car's record controls enabled and a month chosen ("Wszystko" is only looked
-    // at), disabled otherwise.
-    void updateRecordButtons();
     // The record buttons and the period boxes on the sheet "RYCZAŁT", "Drukuj" on the summary sheet.
     void setSheetControls(bool onRecords);
-    // The car's records as stored (the record filter not applied), in index order.
-    std::vector<lumpsum::Record> carRecords() const;
-    void showMonthSums();
-    void fillSummarySheet();
-    void writeSheetHeadings();
-    void save();
-    void print();
-    // The statement of the sheet as shown, to be laid out at any resolution.
-    report::DotPage statementPage() const;
     void closeWindowWork();
 
     Forms& m_forms;
@@ -143,15 +113,16 @@ private:
     Table* const TablePojazdy;
     Table* const TableStawki;
     Table* const TableOkresy;
+    PeriodBoxes* m_period = nullptr; // made with the form
+    std::unique_ptr<LumpSumRecordPanel> m_record;
+    std::unique_ptr<LumpSumSumsPanel> m_sums;
+    std::unique_ptr<LumpSumSheetPanel> m_sheet;
+    std::unique_ptr<LumpSumStatementPanel> m_statement;
 
     // The period the record filter admits, taken from the boxes.
     int m_year = 0;
     std::optional<int> m_month;
     bool m_filtering = false;
-    // The car's record controls are enabled (the opening, and the car refresh on the sheet "RYCZAŁT").
-    bool m_recordsOpen = false;
-    QString m_shownYear;
-    QString m_shownMonth;
     bool m_reopen = false;
 };
 

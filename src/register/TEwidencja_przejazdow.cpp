@@ -35,6 +35,7 @@
 #include "store/Tables.h"
 #include "ui_TEwidencja_przejazdow.h"
 #include "widgets/DataLink.h"
+#include "widgets/PeriodBoxes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,8 +50,21 @@ namespace tarlok {
 
 namespace {
 
+namespace V = fields::pojazdy;
+namespace O = fields::okresy;
+
 const QString kBrowseOnly = QStringLiteral("W widoku \"Wszystko\" zapisy można tylko przeglądać - wybierz "
                                            "miesiąc, aby dodać lub poprawić zapis.");
+
+// The names of the months opened in `year`, in the order of the periods table.
+QStringList monthNamesOf(Table& periods, int year) {
+    QStringList names;
+    for (periods.first(); !periods.eof(); periods.next()) {
+        if (!periods.isNull(O::Rok) && periods.asInteger(O::Rok) == year)
+            names.append(months::name(int(periods.asInteger(O::Miesiac))));
+    }
+    return names;
+}
 
 } // namespace
 
@@ -67,6 +81,8 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
       m_summary(std::make_unique<SummaryTab>(*this, forms)) {
     setObjectName(QStringLiteral("Ewidencja_przejazdow"));
     m_ui->setupUi(this);
+    // Only the periods' years and months are listed: what is typed is a choice, never a new entry.
+    m_period = new PeriodBoxes(*m_ui->ComboBoxRok, *m_ui->ComboBoxMiesiac, this);
     // F1 opens the topic of the tab in use, as its "Pomoc" button does; elsewhere the window's.
     setHelpTopic(this, 1);
     setHelpTopic(m_ui->Koszty, 2);
@@ -88,10 +104,6 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
     connectAction(m_forms.context.dialogs, &m_data, &SharedData::periodAdded, this,
                   &TEwidencja_przejazdow::periodAdded);
-
-    // Only the periods' years and months are listed: what is typed is a choice, never a new entry.
-    m_ui->ComboBoxRok->setInsertPolicy(QComboBox::NoInsert);
-    m_ui->ComboBoxMiesiac->setInsertPolicy(QComboBox::NoInsert);
     m_ui->ComboBoxMiesiac->addItem(months::kAll);
     m_ui->BitBtnProszeCzekac->setVisible(false);
     m_ui->DataKosztu->setDate(m_forms.context.clock.today());
@@ -113,15 +125,13 @@ void TEwidencja_przejazdow::setupVehicleGrid() {
     cars->setDataSource(TablePojazdy);
     cars->setRowSelect(true);
     cars->setInPlaceEditing(false);
-    cars->addColumn(QStringLiteral("NrKol_Pojazdu"), QStringLiteral("Nr"), 36, right, true);
-    cars->addColumn(QStringLiteral("Dane_Poj_Wszystko"), QStringLiteral("Dane aktualnego pojazdy"), 250, left,
-                    true);
+    cars->addColumn(V::NrKol_Pojazdu, QStringLiteral("Nr"), 36, right, true);
+    cars->addColumn(V::Dane_Poj_Wszystko, QStringLiteral("Dane aktualnego pojazdy"), 250, left, true);
     cars->addColumn(QStringLiteral("Inform_samochod"), QStringLiteral("Poj. prac."), 62, centre, true);
     cars->addColumn(QStringLiteral("UzywanyString"), QStringLiteral("Używany"), 60, centre, true);
-    cars->addColumn(QStringLiteral("StanAktLicznika"), QStringLiteral("Licznik"), 76, right, true);
-    cars->addColumn(QStringLiteral("DataOstSerwisu"), QStringLiteral("Ost. serwis"), 86, centre, true);
-    cars->addColumn(QStringLiteral("StanLicznikaPo"), QStringLiteral("Licz.po ost.serwisie"), 124, right,
-                    true);
+    cars->addColumn(V::StanAktLicznika, QStringLiteral("Licznik"), 76, right, true);
+    cars->addColumn(V::DataOstSerwisu, QStringLiteral("Ost. serwis"), 86, centre, true);
+    cars->addColumn(V::StanLicznikaPo, QStringLiteral("Licz.po ost.serwisie"), 124, right, true);
     cars->setColumnBackground(0, QColor(0xd8, 0xd8, 0xd8));
     cars->setCellColors([this](int row, int, bool selected, QColor& text, QColor&) {
         if (selected) {
@@ -129,14 +139,14 @@ void TEwidencja_przejazdow::setupVehicleGrid() {
             return;
         }
         const Record r = TablePojazdy->displayRecord(row);
-        const QVariant used = r.value(TablePojazdy->fieldIndex(QStringLiteral("Uzywany")));
+        const QVariant used = r.value(TablePojazdy->fieldIndex(V::Uzywany));
         if (used.isNull())
             return;
         text = used.toBool() ? Qt::black : Qt::red;
     });
 
     // The vehicle's name above the tabs.
-    ui->DBNazwaPojazdu->setDataSource(TablePojazdy, QStringLiteral("Nazwa_Poj"));
+    ui->DBNazwaPojazdu->setDataSource(TablePojazdy, V::Nazwa_Poj);
 }
 
 void TEwidencja_przejazdow::connectHandlers() {
@@ -144,12 +154,12 @@ void TEwidencja_przejazdow::connectHandlers() {
     Dialogs& dialogs = m_forms.context.dialogs;
     connectAction(dialogs, ui->ComboBoxRok, &QComboBox::activated, this,
                   &TEwidencja_przejazdow::ComboBoxRokChange);
-    connectAction(dialogs, ui->ComboBoxRok->lineEdit(), &QLineEdit::editingFinished, this,
-                  &TEwidencja_przejazdow::yearTyped);
+    connectAction(dialogs, m_period, &PeriodBoxes::yearTyped, this,
+                  &TEwidencja_przejazdow::ComboBoxRokChange);
     connectAction(dialogs, ui->ComboBoxMiesiac, &QComboBox::activated, this,
                   &TEwidencja_przejazdow::ComboBoxMiesiacClick);
-    connectAction(dialogs, ui->ComboBoxMiesiac->lineEdit(), &QLineEdit::editingFinished, this,
-                  &TEwidencja_przejazdow::monthTyped);
+    connectAction(dialogs, m_period, &PeriodBoxes::monthTyped, this,
+                  &TEwidencja_przejazdow::ComboBoxMiesiacChange);
     connectAction(dialogs, ui->PageControl1, &QTabWidget::currentChanged, this,
                   &TEwidencja_przejazdow::PageControl1Change);
 
@@ -207,16 +217,6 @@ void TEwidencja_przejazdow::connectHandlers() {
     connectAction(dialogs, ui->Pomoc, &QPushButton::clicked, this, &TEwidencja_przejazdow::PomocClick);
 }
 
-void TEwidencja_przejazdow::yearTyped() {
-    if (m_ui->ComboBoxRok->currentText() != m_shownYear)
-        ComboBoxRokChange();
-}
-
-void TEwidencja_przejazdow::monthTyped() {
-    if (m_ui->ComboBoxMiesiac->currentText() != m_shownMonth)
-        ComboBoxMiesiacChange();
-}
-
 // ---------------------------------------------------------------- tables
 
 void TEwidencja_przejazdow::openTables() {
@@ -239,10 +239,8 @@ int TEwidencja_przejazdow::selectedYear() const {
 
 void TEwidencja_przejazdow::takePeriodFromBoxes() {
     // An empty year box is never left empty: the current year goes into it.
-    if (m_ui->ComboBoxRok->currentText().trimmed().isEmpty()) {
-        const QSignalBlocker block(m_ui->ComboBoxRok);
-        m_ui->ComboBoxRok->setEditText(QString::number(m_forms.context.clock.today().year()));
-    }
+    if (m_ui->ComboBoxRok->currentText().trimmed().isEmpty())
+        m_period->setYearText(QString::number(m_forms.context.clock.today().year()));
     // A month box without a month name shows the current month's rows.
     int month = m_forms.context.clock.today().month();
     WybranyMiesiac(month);
@@ -259,13 +257,8 @@ void TEwidencja_przejazdow::followTab() {
 // ---------------------------------------------------------------- the selected period
 
 void TEwidencja_przejazdow::WybranyMiesiac(int& month) const {
-    const QString text = m_ui->ComboBoxMiesiac->currentText();
-    if (text == months::kAll) {
-        month = 0;
-        return;
-    }
-    if (const auto number = months::number(text))
-        month = *number;
+    if (const std::optional<int> shown = m_period->month())
+        month = *shown;
 }
 
 int TEwidencja_przejazdow::WybranyMiesiac() const {
@@ -299,9 +292,8 @@ void TEwidencja_przejazdow::fillPeriodLists() {
     const int today = m_forms.context.clock.today().year();
     QList<int> years;
     for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
-        const int year = int(TableOkresy->asInteger(QStringLiteral("Rok")));
-        if (year >= today - 25 && year <= today + 24 && !TableOkresy->isNull(QStringLiteral("Rok")) &&
-            !years.contains(year))
+        const int year = int(TableOkresy->asInteger(O::Rok));
+        if (year >= today - 25 && year <= today + 24 && !TableOkresy->isNull(O::Rok) && !years.contains(year))
             years.append(year);
     }
     std::sort(years.begin(), years.end());
@@ -312,25 +304,10 @@ void TEwidencja_przejazdow::fillPeriodLists() {
             m_ui->ComboBoxRok->addItem(QString::number(year));
     }
     TableOkresy->last();
-    const int year = int(TableOkresy->asInteger(QStringLiteral("Rok")));
-    {
-        const QSignalBlocker blockMonth(m_ui->ComboBoxMiesiac);
-        const QSignalBlocker blockYear(m_ui->ComboBoxRok);
-        m_ui->ComboBoxMiesiac->setEditText(
-            months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
-        m_ui->ComboBoxRok->setEditText(TableOkresy->isNull(QStringLiteral("Rok")) ? QString()
-                                                                                  : QString::number(year));
-        const QString monthText = m_ui->ComboBoxMiesiac->currentText();
-        while (m_ui->ComboBoxMiesiac->count() > 1)
-            m_ui->ComboBoxMiesiac->removeItem(1);
-        for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
-            if (!TableOkresy->isNull(QStringLiteral("Rok")) &&
-                TableOkresy->asInteger(QStringLiteral("Rok")) == year)
-                m_ui->ComboBoxMiesiac->addItem(
-                    months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
-        }
-        m_ui->ComboBoxMiesiac->setEditText(monthText);
-    }
+    const int year = int(TableOkresy->asInteger(O::Rok));
+    m_period->setMonthText(months::name(int(TableOkresy->asInteger(O::Miesiac))));
+    m_period->setYearText(TableOkresy->isNull(O::Rok) ? QString() : QString::number(year));
+    m_period->setMonthNames(monthNamesOf(*TableOkresy, year));
     periodShown();
 }
 
@@ -348,11 +325,10 @@ TEwidencja_przejazdow::PeriodLists TEwidencja_przejazdow::periodLists() const {
 void TEwidencja_przejazdow::periodShown() {
     takePeriodFromBoxes();
     followTab();
-    m_shownYear = m_ui->ComboBoxRok->currentText();
-    m_shownMonth = m_ui->ComboBoxMiesiac->currentText();
+    m_period->remember();
     m_shownTab = m_ui->PageControl1->currentIndex();
     // "Wszystko" lists the whole year with its running values: nothing can start an edit there.
-    const bool wholeYear = m_shownMonth == months::kAll;
+    const bool wholeYear = m_period->shownMonth() == months::kAll;
     for (Table* table : {TablePrzejazdy, TableKoszty})
         table->setBrowseOnly(wholeYear ? kBrowseOnly : QString());
     for (QWidget* w : {static_cast<QWidget*>(m_ui->EdytujPrzejazd), static_cast<QWidget*>(m_ui->EdytujKoszt)})
@@ -379,11 +355,8 @@ bool TEwidencja_przejazdow::refuseVehicleWithoutNumber() {
 }
 
 void TEwidencja_przejazdow::restoreShownPeriod() {
-    const QSignalBlocker blockYear(m_ui->ComboBoxRok);
-    const QSignalBlocker blockMonth(m_ui->ComboBoxMiesiac);
+    m_period->restore();
     const QSignalBlocker blockTab(m_ui->PageControl1);
-    m_ui->ComboBoxRok->setEditText(m_shownYear);
-    m_ui->ComboBoxMiesiac->setEditText(m_shownMonth);
     m_ui->PageControl1->setCurrentIndex(m_shownTab);
     takePeriodFromBoxes();
     followTab();
@@ -396,7 +369,7 @@ void TEwidencja_przejazdow::OdblokujZakladki() {
     }
     if (!TablePojazdy->isActive() || TablePojazdy->isEmpty())
         return;
-    const QVariant used = TablePojazdy->value(QStringLiteral("Uzywany"));
+    const QVariant used = TablePojazdy->value(V::Uzywany);
     if (!used.isNull())
         m_ui->PageControl1->setEnabled(used.toBool());
 }
@@ -485,7 +458,7 @@ void TEwidencja_przejazdow::monthChanged() {
 }
 
 QDate TEwidencja_przejazdow::pickerDate(const Table& table) const {
-    const QDate date = table.asDate(QStringLiteral("Data"));
+    const QDate date = table.asDate(fields::przejazdy::Data); // the costs' field has the same name
     if (date.isValid())
         return date;
     int year = 0;
@@ -511,31 +484,17 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
             ctx.dialogs.messageBox(QStringLiteral("TO NIE JEST POPRAWNY ROK - POPRAW"),
                                    QStringLiteral("Błąd"));
             yearBox->setFocus();
-            const QSignalBlocker block(yearBox);
-            yearBox->setEditText(QString());
+            m_period->setYearText(QString());
             empty = true;
         }
-        if (empty) {
-            const QSignalBlocker block(yearBox);
-            yearBox->setEditText(QString::number(today));
-        }
+        if (empty)
+            m_period->setYearText(QString::number(today));
         if (m_ui->ComboBoxMiesiac->currentText() == months::kAll)
             ctx.dialogs.message(QStringLiteral("Przy zmianie roku wybierz konkretny miesiąc"));
         try {
-            const int year = selectedYear();
-            const QSignalBlocker block(m_ui->ComboBoxMiesiac);
-            const QString monthText = m_ui->ComboBoxMiesiac->currentText();
-            while (m_ui->ComboBoxMiesiac->count() > 1)
-                m_ui->ComboBoxMiesiac->removeItem(1);
-            for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
-                if (!TableOkresy->isNull(QStringLiteral("Rok")) &&
-                    TableOkresy->asInteger(QStringLiteral("Rok")) == year)
-                    m_ui->ComboBoxMiesiac->addItem(
-                        months::name(int(TableOkresy->asInteger(QStringLiteral("Miesiac")))));
-            }
-            m_ui->ComboBoxMiesiac->setEditText(monthText);
-            if (TableOkresy->locate(QStringLiteral("Miesiac"), {remembered}))
-                m_ui->ComboBoxMiesiac->setEditText(months::name(remembered));
+            m_period->setMonthNames(monthNamesOf(*TableOkresy, selectedYear()));
+            if (TableOkresy->locate(O::Miesiac, {remembered}))
+                m_period->setMonthText(months::name(remembered));
             takePeriodFromBoxes();
             if (onCostsTab())
                 TableKoszty->refresh();
@@ -543,8 +502,7 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
                 TablePrzejazdy->refresh();
         } catch (const Error&) {
             ctx.dialogs.message(QStringLiteral("Nieprawidłowa wartość roku"));
-            const QSignalBlocker block(yearBox);
-            yearBox->setEditText(QString::number(today));
+            m_period->setYearText(QString::number(today));
         }
         takePeriodFromBoxes();
         if (onSummaryTab()) {
@@ -620,7 +578,7 @@ void TEwidencja_przejazdow::openFromMainWindow() {
     if (TableKoszty->isActive())
         TableKoszty->refresh();
     TableOkresy->last();
-    const QDate periodDate = TableOkresy->asDate(QStringLiteral("Data"));
+    const QDate periodDate = TableOkresy->asDate(O::Data);
     if (periodDate > QDate(1990, 12, 30))
         ui->DataKosztu->setDate(periodDate);
     m_costs->showFirstCost();
@@ -795,8 +753,7 @@ void TEwidencja_przejazdow::exportRows(Table& table, const QString& what, const 
         return;
     }
     const SharedData::Period p = m_data.period();
-    const QString registration =
-        TablePojazdy->isEmpty() ? QString() : TablePojazdy->asString(QStringLiteral("Nr_Rej"));
+    const QString registration = TablePojazdy->isEmpty() ? QString() : TablePojazdy->asString(V::Nr_rej);
     QString fileName = dialogs.askSaveFileName(
         QStringLiteral("Eksport do pliku CSV"),
         QDir::current().filePath(registerexport::suggestedName(what, registration, p.year, p.month)),
@@ -825,9 +782,9 @@ void TEwidencja_przejazdow::SprawdzLicznikClick() {
     if (refuseVehicleWithoutNumber())
         return;
     TSprawdzenieLicznika::Vehicle vehicle;
-    vehicle.number = TablePojazdy->asInteger(QStringLiteral("NrKol_Pojazdu"));
-    vehicle.registration = TablePojazdy->asString(QStringLiteral("Nr_Rej"));
-    vehicle.description = TablePojazdy->asString(QStringLiteral("Dane_Poj_Wszystko"));
+    vehicle.number = TablePojazdy->asInteger(V::NrKol_Pojazdu);
+    vehicle.registration = TablePojazdy->asString(V::Nr_rej);
+    vehicle.description = TablePojazdy->asString(V::Dane_Poj_Wszystko);
     const SharedData::Period p = m_data.period();
     m_forms.SprawdzenieLicznika->openFor(vehicle, p.year, p.month);
 }

@@ -19,6 +19,7 @@ namespace tarlok {
 
 class CostsTab;
 class Forms;
+class PeriodBoxes;
 class SharedData;
 class SummaryTab;
 class Table;
@@ -141,15 +142,12 @@ protected:
 private:
     void setupVehicleGrid();
     void connectHandlers();
-    // A year or a month typed into its box and left: taken as chosen when it differs from the one shown.
-    void yearTyped();
-    void monthTyped();
     // The steps shared by every way of selecting a vehicle; `busy` shows the busy button while the
     // summary is computed.
     void selectVehicle(bool busy);
     void monthChanged();
-    // The period now shown: remembered, so that a refused move can put it back, and "Wszystko" made
-    // browse-only.
+    // The period now shown (and the tab): remembered, so that a refused move can put it back, and
+    // "Wszystko" made browse-only.
     void periodShown();
     void restoreShownPeriod();
     // What the expense-kinds window leaves for the costs tab.
@@ -182,9 +180,8 @@ private:
     std::unique_ptr<TripsTab> m_trips;
     std::unique_ptr<CostsTab> m_costs;
     std::unique_ptr<SummaryTab> m_summary;
+    PeriodBoxes* m_period = nullptr; // made with the form
     int m_shownTab = 0;
-    QString m_shownYear;
-    QString m_shownMonth;
 };
 
 } // namespace tarlok

@@ -21,6 +21,7 @@
 #include "store/Table.h"
 #include "store/Tables.h"
 #include "ui_TFormularzWydrukow.h"
+#include "widgets/PeriodBoxes.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -34,10 +35,10 @@
 
 namespace tarlok {
 
-namespace J = fields::przejazdy;
-namespace P = fields::pojazdy;
-
 namespace {
+
+namespace T = fields::przejazdy;
+namespace V = fields::pojazdy;
 
 const QString kVatChoice = QStringLiteral("Ewidencja przebiegu Pojazdu dla celów VAT");
 const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
@@ -64,11 +65,11 @@ std::array<double, 13> monthTotals(Database& database, const QString& tableFile,
     if (!t)
         return totals;
     for (t->first(); !t->eof(); t->next()) {
-        const qint64 month = t->asInteger(J::Miesiac);
-        if (t->asInteger(J::Rok) != year || month < 1 || month > 12 || seen[size_t(month)])
+        const qint64 month = t->asInteger(T::Miesiac); // the costs' fields have the same names
+        if (t->asInteger(T::Rok) != year || month < 1 || month > 12 || seen[size_t(month)])
             continue;
         seen[size_t(month)] = true;
-        totals[size_t(month)] = t->asFloat(J::WartoscSuma);
+        totals[size_t(month)] = t->asFloat(T::WartoscSuma);
     }
     return totals;
 }
@@ -93,11 +94,10 @@ Owner readOwner(Database& database) {
     t.open();
     if (!t.isEmpty()) {
         t.first();
-        owner = Owner{t.asString(fields::wlasciciel::Nazwisko).trimmed(),
-                      t.asString(fields::wlasciciel::Imie).trimmed(),
-                      t.asString(fields::wlasciciel::NazwaFirmySkrot).trimmed(),
-                      t.asString(fields::wlasciciel::AdresFirmy).trimmed(),
-                      t.asString(fields::wlasciciel::Nip).trimmed()};
+        namespace W = fields::wlasciciel;
+        owner = Owner{t.asString(W::Nazwisko).trimmed(), t.asString(W::Imie).trimmed(),
+                      t.asString(W::NazwaFirmySkrot).trimmed(), t.asString(W::AdresFirmy).trimmed(),
+                      t.asString(W::Nip).trimmed()};
     }
     return owner;
 }
@@ -133,8 +133,8 @@ TFormularzWydrukow::TFormularzWydrukow(Forms& forms)
     vehicleFont.setBold(true);
     vehicleFont.setPixelSize(16);
     m_ui->LabelWybranyPojazd->setFont(vehicleFont);
-    m_ui->ComboBoxRok->setInsertPolicy(QComboBox::NoInsert);
-    m_ui->ComboBoxMiesiac->setInsertPolicy(QComboBox::NoInsert);
+    // The boxes take the register's lists; Enter alone changes neither.
+    m_period = new PeriodBoxes(*m_ui->ComboBoxRok, *m_ui->ComboBoxMiesiac, this);
 
     AppContext& ctx = forms.context;
     Table& vehicles = *ctx.data().TablePojazdy;
@@ -177,7 +177,7 @@ TFormularzWydrukow::~TFormularzWydrukow() = default;
 void TFormularzWydrukow::prepare(const QComboBox& yearBox, const QComboBox& monthBox) {
     Table& vehicles = *m_forms.context.data().TablePojazdy;
     m_ui->LabelWybranyPojazd->setText(
-        vehicles.isActive() && !vehicles.isEmpty() ? vehicles.asString(P::Dane_Poj_Wszystko) : QString());
+        vehicles.isActive() && !vehicles.isEmpty() ? vehicles.asString(V::Dane_Poj_Wszystko) : QString());
     auto copy = [](const QComboBox& from, QComboBox* to) {
         const QSignalBlocker block(to);
         to->clear();
@@ -228,26 +228,22 @@ void TFormularzWydrukow::ComboBoxRokChange() {
     if (!numbers::isInteger(text)) {
         if (!text.isEmpty())
             ctx.dialogs.message(QStringLiteral("Nieprawidłowa wartość roku"));
-        const QSignalBlocker block(yearBox);
-        yearBox->setEditText(QString::number(ctx.clock.today().year()));
+        m_period->setYearText(QString::number(ctx.clock.today().year()));
     }
     const qint64 year = numbers::parseInteger(yearBox->currentText().trimmed());
 
-    QComboBox* monthBox = m_ui->ComboBoxMiesiac;
-    const QSignalBlocker block(monthBox);
-    const QString shown = monthBox->currentText();
-    while (monthBox->count() > 1)
-        monthBox->removeItem(1);
     // The opened periods in the order they were opened, read through a table of their own.
+    namespace O = fields::okresy;
     Table periods(ctx.database);
     periods.setDatabaseName(QString::fromLatin1(Database::kAlias));
     periods.setTableName(QStringLiteral("Okresy.db"));
     periods.open();
+    QStringList names;
     for (periods.first(); !periods.eof(); periods.next()) {
-        if (!periods.isNull(fields::okresy::Rok) && periods.asInteger(fields::okresy::Rok) == year)
-            monthBox->addItem(months::name(int(periods.asInteger(fields::okresy::Miesiac))));
+        if (!periods.isNull(O::Rok) && periods.asInteger(O::Rok) == year)
+            names.append(months::name(int(periods.asInteger(O::Miesiac))));
     }
-    monthBox->setEditText(shown);
+    m_period->setMonthNames(names);
 }
 
 void TFormularzWydrukow::CheckBoxZwiekszCzcionkeWydrukuClick() {
@@ -319,8 +315,8 @@ bool TFormularzWydrukow::admits(Table& table, bool inEffect) {
     const SharedData::Period p = filterPeriod();
     const int from = p.month == 0 ? 1 : p.month;
     const int to = p.month == 0 ? 12 : p.month;
-    const qint64 month = table.asInteger(J::Miesiac);
-    return from <= month && month <= to && table.asInteger(J::Rok) == p.year;
+    const qint64 month = table.asInteger(T::Miesiac); // the costs' fields have the same names
+    return from <= month && month <= to && table.asInteger(T::Rok) == p.year;
 }
 
 bool TFormularzWydrukow::TWydruk_Ewidencja_TablePrzejazdy1FilterRecord(Table& table) {
@@ -340,7 +336,7 @@ bool TFormularzWydrukow::TWydruk_Rachunkow_TableKoszty1FilterRecord(Table& table
 }
 
 bool TFormularzWydrukow::TWydruk_EwidencjaPrzebieguDlaVat_Table1PrzejazdyFilterRecord(Table& table) {
-    if (m_vatMonth != 0 && table.asInteger(J::Miesiac) != m_vatMonth)
+    if (m_vatMonth != 0 && table.asInteger(T::Miesiac) != m_vatMonth)
         return false;
     const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
     return admits(table, tripsPage || (isVisible() && chosen() == EwidencjaDlaVat));
@@ -371,15 +367,15 @@ void TFormularzWydrukow::fillVehicleHeading(ReportForm& form, const QString& per
     auto field = [&](const QString& name) {
         return vehicles.isEmpty() ? QString() : vehicles.asString(name);
     };
-    form.setCaption(QStringLiteral("QRLabelWlasciciel"), field(P::Wlasciciel));
-    form.setCaption(QStringLiteral("QRLabelAdresWlasciciela"), field(P::Adr_Wlasciciela));
+    form.setCaption(QStringLiteral("QRLabelWlasciciel"), field(V::Wlasciciel));
+    form.setCaption(QStringLiteral("QRLabelAdresWlasciciela"), field(V::Adr_Wlasciciela));
     form.setCaption(QStringLiteral("QRLabelZaMiesiac"), periodCaption);
-    form.setCaption(QStringLiteral("QRlabelNumerRejestracyjny"), field(P::Nr_rej));
+    form.setCaption(QStringLiteral("QRlabelNumerRejestracyjny"), field(V::Nr_rej));
     if (capacity)
         form.setCaption(QStringLiteral("QRlabelPojemnoscSilnika"),
-                        field(P::Pojemnosc) + QStringLiteral(" cm3"));
+                        field(V::Pojemnosc) + QStringLiteral(" cm3"));
     if (make)
-        form.setCaption(QStringLiteral("QRLabelJakiSamochod"), field(P::Marka_Poj));
+        form.setCaption(QStringLiteral("QRLabelJakiSamochod"), field(V::Marka_Poj));
 }
 
 void TFormularzWydrukow::runEwidencja(const QString& periodCaption) {
@@ -429,11 +425,11 @@ void TFormularzWydrukow::runRachunkow(const QString& periodCaption, const QStrin
     fillVehicleHeading(form, periodCaption, false, false);
     Table& vehicles = *m_forms.context.data().TablePojazdy;
     form.setCaption(QStringLiteral("QRlabelMarkaPojazdu"),
-                    vehicles.isEmpty() ? QString() : vehicles.asString(P::Marka_Poj));
+                    vehicles.isEmpty() ? QString() : vehicles.asString(V::Marka_Poj));
 
     // The month totals of the year, read without moving the register's tables.
     const SharedData::Period p = filterPeriod();
-    const qint64 vehicle = vehicles.isEmpty() ? 0 : vehicles.asInteger(P::NrKol_Pojazdu);
+    const qint64 vehicle = vehicles.isEmpty() ? 0 : vehicles.asInteger(V::NrKol_Pojazdu);
     Database& database = m_forms.context.database;
     const auto costs = monthTotals(database, QStringLiteral("Koszty.db"), vehicle, p.year);
     const auto trips = monthTotals(database, QStringLiteral("Przejazdy.db"), vehicle, p.year);
@@ -466,10 +462,10 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
     if (signer.isEmpty())
         signer = owner.skrot;
     if (signer.isEmpty() && !vehicles.isEmpty())
-        signer = vehicles.asString(P::Wlasciciel).trimmed();
+        signer = vehicles.asString(V::Wlasciciel).trimmed();
     form.setCaption(QStringLiteral("QRLabelPodatnikPodpis"), signer);
     form.setCaption(QStringLiteral("QRLabelRejestracja"),
-                    vehicles.isEmpty() ? QString() : vehicles.asString(P::Nr_rej));
+                    vehicles.isEmpty() ? QString() : vehicles.asString(V::Nr_rej));
     form.setCaption(QStringLiteral("QRLabelDzienRoz"), QStringLiteral("1"));
 
     report::Document document;
@@ -487,13 +483,13 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
         std::vector<odometer::Trip> trips;
         for (t.first(); !t.eof(); t.next()) {
             trips.push_back(odometer::tripOf(t));
-            const auto [at, first] = byMonth.try_emplace(int(t.asInteger(J::Miesiac)));
+            const auto [at, first] = byMonth.try_emplace(int(t.asInteger(T::Miesiac)));
             Month& m = at->second;
             if (first)
-                m.firstReading = t.value(J::StanLicznikaPrzed);
-            m.lastReading = t.value(J::StanLicznikaPo);
-            m.year = t.asInteger(J::Rok);
-            m.km += t.asInteger(J::Kilometry);
+                m.firstReading = t.value(T::StanLicznikaPrzed);
+            m.lastReading = t.value(T::StanLicznikaPo);
+            m.year = t.asInteger(T::Rok);
+            m.km += t.asInteger(T::Kilometry);
         }
         if (byMonth.empty()) {
             ctx.dialogs.messageBox(kNoTripsForVat, QStringLiteral("Informacja"));

@@ -16,6 +16,7 @@ class TFormularzWydrukow;
 namespace tarlok {
 
 class Forms;
+class PeriodBoxes;
 class ReportForm;
 class Table;
 class TWydruk_Ewidencja;
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<TWydruk_Koszty> m_koszty;
     std::unique_ptr<TWydruk_Rachunkow> m_rachunkow;
     std::unique_ptr<TWydruk_EwidencjaPrzebieguDlaVat> m_vat;
+    PeriodBoxes* m_period = nullptr; // made with the form
     // The one month the VAT report's filter keeps while its log is laid out month by month; 0 otherwise.
     int m_vatMonth = 0;
 };

@@ -196,6 +196,40 @@ private slots:
         }
         QCOMPARE(test::folderBytes(app->dataFolder()), before);
     }
+
+    // Enter alone in a month box reached as the user reaches it (Tab, which selects its text) keeps the
+    // month shown, the first time after opening too; a second Enter prints nothing either.
+    void enterKeepsTheMonth_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* name : {"ewidencja", "ryczalt", "wydruki"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void enterKeepsTheMonth() {
+        QFETCH(QString, window);
+        auto app = TestApp::started();
+        app->openRegisterOnAVehicle(); // May 2024
+        app->dialogs.setCloseModalWindows(false);
+        app->database.createTable(app->dataFolder(), tables::ryczalt());
+        QWidget* shown = openers()[window](*app);
+        auto* yearBox = shown->findChild<QComboBox*>(QStringLiteral("ComboBoxRok"));
+        auto* monthBox = shown->findChild<QComboBox*>(QStringLiteral("ComboBoxMiesiac"));
+        QVERIFY(yearBox && monthBox);
+        QCOMPARE(monthBox->currentText(), QStringLiteral("Maj"));
+        app->dialogs.clear();
+
+        // From the year box to the month box as Tab goes: the year box is left, the month's text selected.
+        QApplication::setActiveWindow(shown);
+        yearBox->setFocus(Qt::TabFocusReason);
+        monthBox->setFocus(Qt::TabFocusReason);
+        monthBox->lineEdit()->selectAll();
+        QTest::keyClick(monthBox, Qt::Key_Return);
+        QCOMPARE(monthBox->currentText(), QStringLiteral("Maj"));
+        QTest::keyClick(monthBox, Qt::Key_Return);
+        QCOMPARE(monthBox->currentText(), QStringLiteral("Maj"));
+        QCOMPARE(app->data().period().month, 5);
+        QCOMPARE(app->output.count(), 0);
+        QVERIFY2(app->dialogs.texts().isEmpty(), qPrintable(app->dialogs.lastText()));
+    }
 };
 
 TARLOK_TEST_MAIN(EnterTest)

@@ -5,6 +5,7 @@
 #include "support/RegisterDriver.h"
 #include "support/TestApp.h"
 
+#include "lumpsum/LumpSumRecordPanel.h"
 #include "lumpsum/TRyczaltEwidencja.h"
 #include "register/TEwidencja_przejazdow.h"
 #include "store/Table.h"
@@ -442,12 +443,12 @@ private slots:
         QCOMPARE(recordButtonsEnabled(), disabled);
 
         app->dialogs.clear();
-        w.window().UsunClick();
+        w.window().record().UsunClick();
         QCOMPARE(app->dialogs.texts(), QStringList{browseOnly});
         QCOMPARE(records(*app).size(), 1);
         QCOMPARE(w.recordCount(), 1);
         app->dialogs.clear();
-        w.window().ZapiszClick();
+        w.window().record().ZapiszClick();
         QCOMPARE(app->dialogs.texts(), QStringList{"Niepełne dane do zapisu"});
         QCOMPARE(records(*app).size(), 1);
 

@@ -1,5 +1,7 @@
 #include "ArchiveDriver.h"
 
+#include "WindowDriver.h"
+
 #include "app/TMeniProgramu.h"
 #include "archive/TKopiujProgram.h"
 #include "archive/TOdtwarzanieDanych.h"
@@ -45,10 +47,7 @@ void ArchiveDriver::restoreFrom(const QString& drive, const QString& folder) {
 void ArchiveDriver::chooseDrive(ArchiveWindow& window, const QString& drive) {
     auto* box = window.findChild<QComboBox*>(QStringLiteral("DyskDlaArchiwum"));
     QVERIFY(box);
-    const int index = box->findText(drive, Qt::MatchExactly);
-    QVERIFY2(index >= 0, qPrintable(QStringLiteral("no drive %1").arg(drive)));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
+    WindowDriver::chooseFromList(box, drive);
 }
 
 void ArchiveDriver::openFolder(ArchiveWindow& window, const QString& folder) {

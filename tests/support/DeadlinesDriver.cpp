@@ -31,6 +31,10 @@ TOpcjeDlaTerminow& DeadlinesDriver::window() const {
     return *m_app.forms().OpcjeDlaTerminow;
 }
 
+QWidget& DeadlinesDriver::driven() const {
+    return window();
+}
+
 // ---------------------------------------------------------------- opening and closing
 
 void DeadlinesDriver::openFromMainWindow() {
@@ -45,22 +49,6 @@ void DeadlinesDriver::openSettings() {
     QAction* settings = m_app.forms().MeniProgramu->ui()->Opcje1;
     QVERIFY2(settings->isEnabled(), "\"Ustawienie terminów\" is disabled");
     settings->trigger();
-}
-
-bool DeadlinesDriver::isShown() const {
-    return window().isVisible();
-}
-
-QString DeadlinesDriver::title() const {
-    return window().windowTitle();
-}
-
-void DeadlinesDriver::pressEscape() {
-    QTest::keyClick(&window(), Qt::Key_Escape);
-}
-
-void DeadlinesDriver::closeByTitleBar() {
-    window().close();
 }
 
 // ---------------------------------------------------------------- buttons
@@ -95,10 +83,7 @@ QAbstractButton* DeadlinesDriver::button(Button which) const {
 }
 
 void DeadlinesDriver::press(Button which) {
-    QAbstractButton* b = button(which);
-    QVERIFY2(b->isVisible(), qPrintable(b->objectName() + " is hidden"));
-    QVERIFY2(b->isEnabled(), qPrintable(b->objectName() + " is disabled"));
-    QTest::mouseClick(b, Qt::LeftButton);
+    pressButton(button(which), By::Mouse);
 }
 
 bool DeadlinesDriver::isEnabled(Button which) const {
@@ -180,9 +165,7 @@ void DeadlinesDriver::typeAndEnter(Box which, const QString& text) {
 void DeadlinesDriver::typeMore(Box which, const QString& text) {
     QLineEdit* b = box(which);
     QVERIFY2(b->isEnabled() && !b->isReadOnly(), qPrintable(b->objectName() + " is closed for typing"));
-    b->setFocus();
-    b->end(false);
-    typeText(b, text);
+    WindowDriver::typeMore(b, text);
 }
 
 QString DeadlinesDriver::text(Box which) const {
@@ -315,20 +298,12 @@ int DeadlinesDriver::spin(Spin which) const {
 
 // ---------------------------------------------------------------- grids
 
-static void clickGridRow(QTableView* grid, int row) {
-    const QModelIndex index = grid->model()->index(row, 0);
-    QVERIFY2(index.isValid(),
-             qPrintable(QStringLiteral("%1 has no row %2").arg(grid->objectName()).arg(row)));
-    grid->scrollTo(index);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
-}
-
 void DeadlinesDriver::clickVehicle(int row) {
-    clickGridRow(window().ui()->DBGridPojazdy, row);
+    WindowDriver::clickRow(window().ui()->DBGridPojazdy, row, 0);
 }
 
 void DeadlinesDriver::clickRow(int row) {
-    clickGridRow(window().ui()->DBGridTerminy, row);
+    WindowDriver::clickRow(window().ui()->DBGridTerminy, row, 0);
 }
 
 int DeadlinesDriver::rowCount() const {
@@ -336,8 +311,7 @@ int DeadlinesDriver::rowCount() const {
 }
 
 QString DeadlinesDriver::cell(int row, int column) const {
-    const QAbstractItemModel* model = window().ui()->DBGridTerminy->model();
-    return model->index(row, column).data().toString();
+    return cellText(window().ui()->DBGridTerminy, row, column);
 }
 
 int DeadlinesDriver::columnWidth(int column) const {
@@ -346,17 +320,11 @@ int DeadlinesDriver::columnWidth(int column) const {
 }
 
 QColor DeadlinesDriver::rowColour(int row, bool selected) const {
-    QColor text(Qt::blue);
-    QColor background(Qt::white);
-    window().ui()->DBGridTerminy->cellColors()(row, 12, selected, text, background);
-    return text;
+    return textColour(window().ui()->DBGridTerminy, row, 12, selected);
 }
 
 QColor DeadlinesDriver::vehicleColour(int row, bool selected) const {
-    QColor text(Qt::blue);
-    QColor background(Qt::white);
-    window().ui()->DBGridPojazdy->cellColors()(row, 1, selected, text, background);
-    return text;
+    return textColour(window().ui()->DBGridPojazdy, row, 1, selected);
 }
 
 // ---------------------------------------------------------------- panels and alarm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WindowDriver.h"
 #include "deadlines/DeadlineWarnings.h"
 
 #include <QColor>
@@ -23,7 +24,7 @@ class TestApp;
 // The deadlines window as its user meets it: opened from the main window, its buttons pressed, its
 // boxes typed into key by key, its dates picked, its grids clicked, and what it shows read back. The
 // one place in the tests that knows the window's controls.
-class DeadlinesDriver {
+class DeadlinesDriver : public WindowDriver {
 public:
     enum class Button { Add, Edit, Save, Cancel, Delete, Help, Close, Create, HandOver, Print, Notes };
     enum class Box {
@@ -55,11 +56,8 @@ public:
     void openFromMainWindow();
     // "&Ustawienie terminów".
     void openSettings();
-    bool isShown() const;
-    QString title() const;
-    void pressEscape();
-    // The title bar's close button.
-    void closeByTitleBar();
+    // isShown(), title(), pressEscape() and closeByTitleBar() as every window's driver.
+    using WindowDriver::isShown;
 
     // --- buttons (pressing a disabled or hidden one fails the test) ---
     void press(Button button);
@@ -119,6 +117,9 @@ public:
     bool panelsEnabled() const; // the watch boxes, the dates and costs, the days and the grid
     bool isAlarmShown() const;
     QString remaining() const; // the kilometres left to the service
+
+protected:
+    QWidget& driven() const override;
 
 private:
     QAbstractButton* button(Button button) const;

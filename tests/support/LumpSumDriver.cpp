@@ -16,17 +16,6 @@
 
 namespace tarlok::test {
 
-namespace {
-
-QStringList itemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
-} // namespace
-
 LumpSumDriver::LumpSumDriver(TestApp& app) : m_app(app) {
     watchGrid(window().ui()->DBGridPojazdyPrac);
     watchGrid(window().ui()->DBGrid1);
@@ -36,27 +25,15 @@ TRyczaltEwidencja& LumpSumDriver::window() const {
     return *m_app.forms().RyczaltEwidencja;
 }
 
+QWidget& LumpSumDriver::driven() const {
+    return window();
+}
+
 void LumpSumDriver::open() {
     m_app.dialogs.setCloseModalWindows(false);
     QAbstractButton* ryczalt = m_app.forms().MeniProgramu->ui()->SpeedRyczalt;
     QVERIFY2(ryczalt->isEnabled(), "RYCZAŁT is disabled");
     ryczalt->click();
-}
-
-bool LumpSumDriver::isShown() const {
-    return window().isVisible();
-}
-
-QString LumpSumDriver::title() const {
-    return window().windowTitle();
-}
-
-void LumpSumDriver::pressEscape() {
-    QTest::keyClick(&window(), Qt::Key_Escape);
-}
-
-void LumpSumDriver::closeByTitleBar() {
-    window().close();
 }
 
 // ---------------------------------------------------------------- buttons
@@ -87,10 +64,7 @@ QAbstractButton* LumpSumDriver::button(Button which) const {
 }
 
 void LumpSumDriver::press(Button which) {
-    QAbstractButton* b = button(which);
-    QVERIFY2(b->isVisible(), qPrintable(b->objectName() + " is hidden"));
-    QVERIFY2(b->isEnabled(), qPrintable(b->objectName() + " is disabled"));
-    b->click();
+    pressButton(button(which), By::Click);
 }
 
 bool LumpSumDriver::isEnabled(Button which) const {
@@ -121,27 +95,16 @@ void LumpSumDriver::deleteRecord(Answer answer) {
 
 // ---------------------------------------------------------------- the period
 
-void LumpSumDriver::chooseFromList(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(QStringLiteral("\"%1\" is not listed in %2: %3")
-                                        .arg(text, combo->objectName(), itemsOf(combo).join(", "))));
-    QVERIFY2(combo->isEnabled() && combo->isVisible(), qPrintable(combo->objectName() + " cannot be used"));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
 void LumpSumDriver::chooseYear(const QString& year) {
-    chooseFromList(window().ui()->ComboBoxRok, year);
+    chooseFromList(window().ui()->ComboBoxRok, year, true);
 }
 
 void LumpSumDriver::chooseMonth(const QString& month) {
-    chooseFromList(window().ui()->ComboBoxMiesiac, month);
+    chooseFromList(window().ui()->ComboBoxMiesiac, month, true);
 }
 
 void LumpSumDriver::typeYear(const QString& text) {
-    QLineEdit* edit = window().ui()->ComboBoxRok->lineEdit();
-    retype(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
+    typeIntoList(window().ui()->ComboBoxRok, text);
 }
 
 QString LumpSumDriver::year() const {
@@ -279,17 +242,8 @@ QDate LumpSumDriver::date() const {
 
 // ---------------------------------------------------------------- grids
 
-void LumpSumDriver::clickRow(QTableView* grid, int row) {
-    const QModelIndex index = grid->model()->index(row, 1);
-    QVERIFY2(index.isValid(),
-             qPrintable(QStringLiteral("%1 has no row %2").arg(grid->objectName()).arg(row)));
-    QVERIFY2(grid->isEnabled() && grid->isVisible(), qPrintable(grid->objectName() + " cannot be clicked"));
-    grid->scrollTo(index);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
-}
-
 void LumpSumDriver::clickCar(int row) {
-    clickRow(window().ui()->DBGridPojazdyPrac, row);
+    clickRow(window().ui()->DBGridPojazdyPrac, row, 1, true);
 }
 
 int LumpSumDriver::carCount() const {
@@ -297,19 +251,15 @@ int LumpSumDriver::carCount() const {
 }
 
 QString LumpSumDriver::carCell(int row, int column) const {
-    const QAbstractItemModel* model = window().ui()->DBGridPojazdyPrac->model();
-    return model->index(row, column).data().toString();
+    return cellText(window().ui()->DBGridPojazdyPrac, row, column);
 }
 
 QColor LumpSumDriver::carTextColour(int row, bool selected) const {
-    QColor text(Qt::blue);
-    QColor background(Qt::white);
-    window().ui()->DBGridPojazdyPrac->cellColors()(row, 1, selected, text, background);
-    return text;
+    return textColour(window().ui()->DBGridPojazdyPrac, row, 1, selected);
 }
 
 void LumpSumDriver::clickRecord(int row) {
-    clickRow(window().ui()->DBGrid1, row);
+    clickRow(window().ui()->DBGrid1, row, 1, true);
 }
 
 int LumpSumDriver::recordCount() const {
@@ -317,8 +267,7 @@ int LumpSumDriver::recordCount() const {
 }
 
 QString LumpSumDriver::recordCell(int row, int column) const {
-    const QAbstractItemModel* model = window().ui()->DBGrid1->model();
-    return model->index(row, column).data().toString();
+    return cellText(window().ui()->DBGrid1, row, column);
 }
 
 bool LumpSumDriver::isRecordGridShown() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowDriver.h"
+
 #include <QColor>
 #include <QDate>
 #include <QString>
@@ -23,7 +25,7 @@ class TestApp;
 // The lump-sum window as its user meets it: opened by "RYCZAŁT" of the main window and left open (it is
 // modal: the test acts while it is shown), driven through its real buttons, boxes, lists and grids. The
 // one place in the tests that knows the window's controls.
-class LumpSumDriver {
+class LumpSumDriver : public WindowDriver {
 public:
     enum class Button { Create, Save, Cancel, Delete, Print, Preview, Help, YearSums, Close };
     enum class Box {
@@ -49,11 +51,8 @@ public:
 
     // Presses "RYCZAŁT" in the main window; modal windows stay open from now on.
     void open();
-    bool isShown() const;
-    QString title() const;
-    void pressEscape();
-    // The close box of the title bar.
-    void closeByTitleBar();
+    // isShown(), title(), pressEscape() and closeByTitleBar() as every window's driver.
+    using WindowDriver::isShown;
 
     // --- buttons ---
     void press(Button button); // a disabled button fails the test
@@ -112,11 +111,12 @@ public:
 
     TRyczaltEwidencja& window() const;
 
+protected:
+    QWidget& driven() const override;
+
 private:
     QAbstractButton* button(Button button) const;
     QLineEdit* box(Box box) const;
-    void chooseFromList(QComboBox* combo, const QString& text);
-    void clickRow(QTableView* grid, int row);
 
     TestApp& m_app;
 };

@@ -113,22 +113,14 @@ TEwidencja_przejazdow& RegisterDriver::window() const {
     return *m_forms.Ewidencja_przejazdow;
 }
 
-// ---------------------------------------------------------------- the window
-
-bool RegisterDriver::isShown() const {
-    return window().isVisible();
+QWidget& RegisterDriver::driven() const {
+    return window();
 }
+
+// ---------------------------------------------------------------- the window
 
 bool RegisterDriver::isEnabled() const {
     return window().isEnabled();
-}
-
-QString RegisterDriver::title() const {
-    return window().windowTitle();
-}
-
-void RegisterDriver::pressEscape() {
-    QTest::keyClick(&window(), Qt::Key_Escape);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -209,9 +201,7 @@ QAbstractButton* RegisterDriver::button(Button which) const {
 }
 
 void RegisterDriver::press(Button which) {
-    QAbstractButton* b = button(which);
-    QVERIFY2(b->isEnabled(), qPrintable(QStringLiteral("%1 is disabled").arg(b->objectName())));
-    b->click();
+    pressButton(button(which), By::Click, false);
 }
 
 bool RegisterDriver::isEnabled(Button which) const {
@@ -277,28 +267,6 @@ void RegisterDriver::tickUnlockTabs() {
 }
 
 // ---------------------------------------------------------------- the period
-
-static QStringList itemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
-void RegisterDriver::chooseFromList(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(QStringLiteral("\"%1\" is not listed in %2: %3")
-                                        .arg(text, combo->objectName(), itemsOf(combo).join(", "))));
-    QVERIFY2(combo->isEnabled(), qPrintable(combo->objectName() + " is disabled"));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-void RegisterDriver::typeIntoList(QComboBox* combo, const QString& text) {
-    QLineEdit* edit = combo->lineEdit();
-    retype(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
 
 void RegisterDriver::chooseYear(const QString& year) {
     chooseFromList(window().ui()->ComboBoxRok, year);
@@ -418,10 +386,7 @@ void RegisterDriver::typeAndEnter(Box which, const QString& text) {
 }
 
 void RegisterDriver::typeMore(Box which, const QString& text) {
-    QLineEdit* b = box(which);
-    b->setFocus();
-    b->end(false);
-    typeText(b, text);
+    WindowDriver::typeMore(box(which), text);
 }
 
 void RegisterDriver::clickInto(Box which) {
@@ -477,14 +442,6 @@ bool RegisterDriver::isShown(Label which) const {
 
 // ---------------------------------------------------------------- grids
 
-void RegisterDriver::clickRow(QTableView* grid, int row) {
-    const QModelIndex index = grid->model()->index(row, 1);
-    QVERIFY2(index.isValid(),
-             qPrintable(QStringLiteral("%1 has no row %2").arg(grid->objectName()).arg(row)));
-    grid->scrollTo(index);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
-}
-
 static QStringList column0(const QTableWidget* grid) {
     return {grids::cell(grid, 0, 0), grids::cell(grid, 0, 1), grids::cell(grid, 0, 2)};
 }
@@ -506,7 +463,7 @@ QDate RegisterDriver::tripDate() const {
 }
 
 void RegisterDriver::clickTrip(int row) {
-    clickRow(window().ui()->DBGridPrzejazdy, row);
+    clickRow(window().ui()->DBGridPrzejazdy, row, 1);
 }
 
 bool RegisterDriver::isTripCellEditable(int row, int column) const {
@@ -563,12 +520,11 @@ QString RegisterDriver::costDateText() const {
 }
 
 void RegisterDriver::clickCost(int row) {
-    clickRow(window().ui()->DBGridKoszty, row);
+    clickRow(window().ui()->DBGridKoszty, row, 1);
 }
 
 QString RegisterDriver::costCell(int row, int column) const {
-    const QAbstractItemModel* model = window().ui()->DBGridKoszty->model();
-    return model->index(row, column).data().toString();
+    return cellText(window().ui()->DBGridKoszty, row, column);
 }
 
 QStringList RegisterDriver::costSums() const {
@@ -634,12 +590,11 @@ bool RegisterDriver::isBusyShown() const {
 // ---------------------------------------------------------------- vehicles
 
 void RegisterDriver::clickVehicle(int row) {
-    clickRow(window().ui()->DBGridPojazdy, row);
+    clickRow(window().ui()->DBGridPojazdy, row, 1);
 }
 
 QString RegisterDriver::vehicleCell(int row, int column) const {
-    const QAbstractItemModel* model = window().ui()->DBGridPojazdy->model();
-    return model->index(row, column).data().toString();
+    return cellText(window().ui()->DBGridPojazdy, row, column);
 }
 
 QString RegisterDriver::vehicleName() const {
@@ -647,10 +602,7 @@ QString RegisterDriver::vehicleName() const {
 }
 
 QColor RegisterDriver::vehicleTextColour(int row, bool selected) const {
-    QColor text(Qt::blue);
-    QColor background(Qt::white);
-    window().ui()->DBGridPojazdy->cellColors()(row, 1, selected, text, background);
-    return text;
+    return textColour(window().ui()->DBGridPojazdy, row, 1, selected);
 }
 
 void RegisterDriver::wheelVehicles(int delta) {

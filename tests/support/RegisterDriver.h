@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowDriver.h"
+
 #include <QColor>
 #include <QDate>
 #include <QList>
@@ -25,7 +27,7 @@ class TestApp;
 // The register window as its user meets it: it presses the real buttons, types into the real boxes key
 // by key, picks years and months in the real lists, clicks grid rows and reads what the window shows.
 // The one place in the tests that knows the window's controls.
-class RegisterDriver {
+class RegisterDriver : public WindowDriver {
 public:
     enum class Tab { Costs, Trips, Summary };
     // What the user answers to the question a button asks.
@@ -116,10 +118,9 @@ public:
     RegisterDriver(Forms& forms, ScriptedDialogs& dialogs);
 
     // --- the window ---
-    bool isShown() const;
+    // isShown(), title(), pressEscape() and closeByTitleBar() as every window's driver.
+    using WindowDriver::isShown;
     bool isEnabled() const;
-    QString title() const;
-    void pressEscape();
 
     // --- buttons ---
     // Presses a button; pressing one that is disabled fails the test (the user cannot).
@@ -255,14 +256,14 @@ public:
     // The mouse wheel over the focused vehicles grid (120 is one step up).
     void wheelVehicles(int delta);
 
+protected:
+    QWidget& driven() const override;
+
 private:
     TEwidencja_przejazdow& window() const;
     QAbstractButton* button(Button button) const;
     QLineEdit* box(Box box) const;
     QLabel* labelOf(Label label) const;
-    void chooseFromList(QComboBox* combo, const QString& text);
-    void typeIntoList(QComboBox* combo, const QString& text);
-    void clickRow(QTableView* grid, int row);
     void answer(Answer answer);
 
     Forms& m_forms;
