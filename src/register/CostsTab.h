@@ -102,8 +102,6 @@ private:
     // Rewrites the stored values of the vehicle's costs of `year` by `passes`: the month and fuel
     // passes over the months from..to, the year pass over the whole year.
     void recomputeCosts(int year, int fromMonth, int toMonth, costs::Passes passes);
-    // The same over the costs in view of `t`, which must be one vehicle's.
-    void recomputeCostsIn(Table& t, int year, int fromMonth, int toMonth, costs::Passes passes);
 
     TEwidencja_przejazdow& m_window;
     Forms& m_forms;

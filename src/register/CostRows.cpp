@@ -1,0 +1,109 @@
+#include "CostRows.h"
+
+#include "store/Database.h"
+#include "store/Table.h"
+#include "store/Tables.h"
+
+namespace tarlok::costrows {
+
+namespace {
+
+namespace K = fields::koszty;
+
+// The fields of a cost row that the passes and the sums read, by their places in a record.
+struct CostFields {
+    explicit CostFields(const Table& t)
+        : year(t.fieldIndex(K::Rok)), month(t.fieldIndex(K::Miesiac)), value(t.fieldIndex(K::Wartosc)),
+          fuel(t.fieldIndex(K::CzyPaliwo)), litres(t.fieldIndex(K::IloscPaliwa)),
+          counted(t.fieldIndex(K::Pom2)), monthTotal(t.fieldIndex(K::WartoscSuma)) {}
+
+    // False for a row without a year: it belongs to no period.
+    bool read(const Record& r, costs::CostRow& row) const {
+        if (r.value(year).isNull())
+            return false;
+        row.year = int(r.value(year).toLongLong());
+        row.month = int(r.value(month).toLongLong());
+        row.value = r.value(value).toDouble();
+        row.fuel = r.value(fuel).toBool();
+        row.litres = r.value(litres).toDouble();
+        row.counted = r.value(counted).toDouble();
+        if (!r.value(monthTotal).isNull())
+            row.monthTotal = r.value(monthTotal).toDouble();
+        return true;
+    }
+
+    int year, month, value, fuel, litres, counted, monthTotal;
+};
+
+} // namespace
+
+std::optional<double> optionalFloat(const Table& t, const QString& field) {
+    const QVariant v = t.value(field);
+    if (v.isNull())
+        return std::nullopt;
+    return v.toDouble();
+}
+
+std::optional<qint64> optionalInteger(const Table& t, const QString& field) {
+    const QVariant v = t.value(field);
+    if (v.isNull())
+        return std::nullopt;
+    return v.toLongLong();
+}
+
+std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles) {
+    std::vector<costs::CostRow> rows;
+    if (!costTable.isActive() || !vehicles->isActive())
+        return rows;
+    const CostFields fields(costTable);
+    rows.reserve(size_t(costTable.rangeCount()));
+    for (int i = 0; i < costTable.rangeCount(); ++i) {
+        costs::CostRow row;
+        if (fields.read(costTable.rangeRecord(i), row))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+void writePasses(Table& t, int year, int fromMonth, int toMonth, costs::Passes passes) {
+    Transaction tx(t);
+    {
+        // Every cost of the vehicle in view, the controls still until the end.
+        Table::QuietControls quiet(t);
+        Table::TemporaryView walk(t);
+        const CostFields fields(t);
+        std::vector<costs::CostRow> rows;
+        std::vector<int> places;
+        // The view is the whole range: its rows read as stored, by their places.
+        for (int i = 0; i < t.rangeCount(); ++i) {
+            costs::CostRow row;
+            if (fields.read(t.rangeRecord(i), row) && row.year == year) {
+                rows.push_back(row);
+                places.push_back(i);
+            }
+        }
+        const std::vector<costs::CostTotals> totals = costs::runningTotals(rows);
+        for (size_t k = 0; k < rows.size(); ++k) {
+            const bool inRange = rows[k].month >= fromMonth && rows[k].month <= toMonth;
+            const auto values = costs::passValues(totals[k], inRange, passes);
+            // Only the rows whose stored values change are written.
+            const Record stored = t.rangeRecord(places[k]);
+            bool changed = false;
+            for (const auto& [field, value] : values) {
+                const QVariant old = stored.value(t.fieldIndex(field));
+                changed = changed || old.isNull() || old.toDouble() != value;
+            }
+            if (!changed)
+                continue;
+            t.moveTo(places[k]);
+            t.edit();
+            for (const auto& [field, value] : values)
+                t.setValue(field, value);
+            t.post();
+            t.flushBuffers();
+        }
+    }
+    tx.commit();
+}
+
+} // namespace tarlok::costrows
