@@ -1,8 +1,13 @@
 #include "RegisterExport.h"
 
+#include "common/Csv.h"
+#include "platform/Dialogs.h"
 #include "store/Table.h"
 #include "store/Tables.h"
 #include "widgets/DataLink.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace tarlok::registerexport {
 
@@ -93,6 +98,29 @@ QString suggestedName(const QString& what, const QString& registration, int year
     if (month >= 1 && month <= 12)
         name += QStringLiteral("_%1").arg(month, 2, 10, QLatin1Char('0'));
     return name + QStringLiteral(".csv");
+}
+
+void exportRows(Dialogs& dialogs, const Table& table, const QString& registration, int year, int month,
+                const QString& what, const QString& nothingText, bool trips) {
+    if (!table.isActive() || table.recordCount() == 0) {
+        dialogs.messageBox(nothingText, QStringLiteral("Informacja"));
+        return;
+    }
+    QString fileName =
+        dialogs.askSaveFileName(QStringLiteral("Eksport do pliku CSV"),
+                                QDir::current().filePath(suggestedName(what, registration, year, month)),
+                                QStringLiteral("Pliki CSV (*.csv)"));
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".csv");
+    const auto rows = lines(table, trips ? tripColumns() : costColumns());
+    if (!csv::write(fileName, csv::document(rows)))
+        dialogs.messageBox(
+            QStringLiteral("Nie można zapisać pliku \"%1\" - sprawdź, czy folder istnieje i czy "
+                           "masz w nim prawo zapisu.")
+                .arg(QDir::toNativeSeparators(fileName)),
+            QStringLiteral("Błąd"));
 }
 
 } // namespace tarlok::registerexport

@@ -6,11 +6,12 @@
 #include "CostsTab.h"
 #include "GridCells.h"
 #include "RegisterExport.h"
+#include "RegisterPeriods.h"
 #include "SummaryTab.h"
 #include "TSprawdzenieLicznika.h"
 #include "TripsTab.h"
+#include "VehicleGrid.h"
 
-#include "common/Csv.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
 #include "core/Actions.h"
@@ -39,8 +40,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -55,16 +54,6 @@ namespace O = fields::okresy;
 
 const QString kBrowseOnly = QStringLiteral("W widoku \"Wszystko\" zapisy można tylko przeglądać - wybierz "
                                            "miesiąc, aby dodać lub poprawić zapis.");
-
-// The names of the months opened in `year`, in the order of the periods table.
-QStringList monthNamesOf(Table& periods, int year) {
-    QStringList names;
-    for (periods.first(); !periods.eof(); periods.next()) {
-        if (!periods.isNull(O::Rok) && periods.asInteger(O::Rok) == year)
-            names.append(months::name(int(periods.asInteger(O::Miesiac))));
-    }
-    return names;
-}
 
 } // namespace
 
@@ -91,7 +80,7 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     setFixedSize(963, 765);
     forms.pendingEdits.add(this, m_data.TablePrzejazdy);
     forms.pendingEdits.add(this, m_data.TableKoszty);
-    setupVehicleGrid();
+    setupVehicleGrid(*m_ui, TablePojazdy);
     m_trips->setupControls();
     m_costs->setupControls();
     for (QTableWidget* grid : {m_ui->StringGridKoszty, m_ui->StringGridVat, m_ui->StringGridPrzejazdy}) {
@@ -114,40 +103,6 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
 
 // The tabs go first: they work on the form.
 TEwidencja_przejazdow::~TEwidencja_przejazdow() = default;
-
-void TEwidencja_przejazdow::setupVehicleGrid() {
-    auto* ui = m_ui.get();
-    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    const auto centre = Qt::AlignCenter;
-
-    DbGrid* cars = ui->DBGridPojazdy;
-    cars->setDataSource(TablePojazdy);
-    cars->setRowSelect(true);
-    cars->setInPlaceEditing(false);
-    cars->addColumn(V::NrKol_Pojazdu, QStringLiteral("Nr"), 36, right, true);
-    cars->addColumn(V::Dane_Poj_Wszystko, QStringLiteral("Dane aktualnego pojazdy"), 250, left, true);
-    cars->addColumn(QStringLiteral("Inform_samochod"), QStringLiteral("Poj. prac."), 62, centre, true);
-    cars->addColumn(QStringLiteral("UzywanyString"), QStringLiteral("Używany"), 60, centre, true);
-    cars->addColumn(V::StanAktLicznika, QStringLiteral("Licznik"), 76, right, true);
-    cars->addColumn(V::DataOstSerwisu, QStringLiteral("Ost. serwis"), 86, centre, true);
-    cars->addColumn(V::StanLicznikaPo, QStringLiteral("Licz.po ost.serwisie"), 124, right, true);
-    cars->setColumnBackground(0, QColor(0xd8, 0xd8, 0xd8));
-    cars->setCellColors([this](int row, int, bool selected, QColor& text, QColor&) {
-        if (selected) {
-            text = Qt::white;
-            return;
-        }
-        const Record r = TablePojazdy->displayRecord(row);
-        const QVariant used = r.value(TablePojazdy->fieldIndex(V::Uzywany));
-        if (used.isNull())
-            return;
-        text = used.toBool() ? Qt::black : Qt::red;
-    });
-
-    // The vehicle's name above the tabs.
-    ui->DBNazwaPojazdu->setDataSource(TablePojazdy, V::Nazwa_Poj);
-}
 
 void TEwidencja_przejazdow::connectHandlers() {
     auto* ui = m_ui.get();
@@ -290,13 +245,7 @@ bool TEwidencja_przejazdow::onSummaryTab() const {
 
 void TEwidencja_przejazdow::fillPeriodLists() {
     const int today = m_forms.context.clock.today().year();
-    QList<int> years;
-    for (TableOkresy->first(); !TableOkresy->eof(); TableOkresy->next()) {
-        const int year = int(TableOkresy->asInteger(O::Rok));
-        if (year >= today - 25 && year <= today + 24 && !TableOkresy->isNull(O::Rok) && !years.contains(year))
-            years.append(year);
-    }
-    std::sort(years.begin(), years.end());
+    const QList<int> years = periodYears(*TableOkresy, today);
     {
         const QSignalBlocker block(m_ui->ComboBoxRok);
         m_ui->ComboBoxRok->clear();
@@ -745,31 +694,12 @@ void TEwidencja_przejazdow::EksportKosztowClick() {
 
 void TEwidencja_przejazdow::exportRows(Table& table, const QString& what, const QString& nothingText,
                                        bool trips) {
-    Dialogs& dialogs = m_forms.context.dialogs;
     if (m_forms.refuseWhileTyping())
         return;
-    if (!table.isActive() || table.recordCount() == 0) {
-        dialogs.messageBox(nothingText, QStringLiteral("Informacja"));
-        return;
-    }
     const SharedData::Period p = m_data.period();
     const QString registration = TablePojazdy->isEmpty() ? QString() : TablePojazdy->asString(V::Nr_rej);
-    QString fileName = dialogs.askSaveFileName(
-        QStringLiteral("Eksport do pliku CSV"),
-        QDir::current().filePath(registerexport::suggestedName(what, registration, p.year, p.month)),
-        QStringLiteral("Pliki CSV (*.csv)"));
-    if (fileName.isEmpty())
-        return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".csv");
-    const auto lines =
-        registerexport::lines(table, trips ? registerexport::tripColumns() : registerexport::costColumns());
-    if (!csv::write(fileName, csv::document(lines)))
-        dialogs.messageBox(
-            QStringLiteral("Nie można zapisać pliku \"%1\" - sprawdź, czy folder istnieje i czy "
-                           "masz w nim prawo zapisu.")
-                .arg(QDir::toNativeSeparators(fileName)),
-            QStringLiteral("Błąd"));
+    registerexport::exportRows(m_forms.context.dialogs, table, registration, p.year, p.month, what,
+                               nothingText, trips);
 }
 
 void TEwidencja_przejazdow::SprawdzLicznikClick() {

@@ -140,7 +140,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void setupVehicleGrid();
     void connectHandlers();
     // The steps shared by every way of selecting a vehicle; `busy` shows the busy button while the
     // summary is computed.
