@@ -65,6 +65,25 @@ std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles
     return rows;
 }
 
+std::vector<costs::FuelEntry> fuelEntriesInView(const Table& t) {
+    const int fuel = t.fieldIndex(K::CzyPaliwo);
+    const int litres = t.fieldIndex(K::IloscPaliwa);
+    const int km = t.fieldIndex(K::Pom1);
+    std::vector<costs::FuelEntry> entries;
+    for (int i = 0; i < t.displayRowCount(); ++i) {
+        if (t.state() == Table::State::Insert && t.isPendingRow(i))
+            continue; // a cost not yet saved
+        const Record r = t.displayRecord(i);
+        costs::FuelEntry e;
+        e.fuel = r.value(fuel).toBool();
+        if (!r.value(litres).isNull())
+            e.litres = r.value(litres).toDouble();
+        e.kmText = r.value(km).toString();
+        entries.push_back(e);
+    }
+    return entries;
+}
+
 void writePasses(Table& t, int year, int fromMonth, int toMonth, costs::Passes passes) {
     Transaction tx(t);
     {

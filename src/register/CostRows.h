@@ -24,6 +24,9 @@ std::optional<qint64> optionalInteger(const Table& t, const QString& field);
 // table's range, read without touching its filter, its cursor or a pending cost.
 std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles);
 
+// The fuel figures of the costs in view (the grid's rows), a cost not yet saved left out.
+std::vector<costs::FuelEntry> fuelEntriesInView(const Table& t);
+
 // Rewrites the stored values of the costs of `year` in the range of `t`, which must be one vehicle's,
 // by `passes`: the month and fuel passes over the months from..to, the year pass over the whole year.
 void writePasses(Table& t, int year, int fromMonth, int toMonth, costs::Passes passes);

@@ -1,6 +1,7 @@
 #include "CostsTab.h"
 
 #include "CostRows.h"
+#include "EntryTab.h"
 #include "GridCells.h"
 #include "SumLabels.h"
 #include "TEwidencja_przejazdow.h"
@@ -8,7 +9,6 @@
 #include "calc/CostCalc.h"
 #include "calc/VehicleRows.h"
 #include "common/Money.h"
-#include "common/Months.h"
 #include "common/Numbers.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
@@ -105,17 +105,14 @@ void CostsTab::setupControls() {
                   &CostsTab::RadioGroupPrzeliczanieVatClick);
     connectAction(dialogs, ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this,
                   &CostsTab::RadioGroupCoPodajemyClick);
-    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::cellClick, this, &CostsTab::DBGridKosztyCellClick);
-    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyDown, this, &CostsTab::DBGridKosztyKeyDown);
-    connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyUp, this, &CostsTab::DBGridKosztyKeyDown);
+    entrytab::connectGridMoves(dialogs, grid, this, &CostsTab::DBGridKosztyCellClick,
+                               &CostsTab::DBGridKosztyKeyDown);
 }
 
 // ---------------------------------------------------------------- period and tab
 
 void CostsTab::setButtonsEnabled(bool enabled) {
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->DodajKoszt), static_cast<QWidget*>(m_ui->ZapiszKoszt),
-                       static_cast<QWidget*>(m_ui->AnulujKoszt), static_cast<QWidget*>(m_ui->UsunKoszt)})
-        w->setEnabled(enabled);
+    entrytab::setEnabled({m_ui->DodajKoszt, m_ui->ZapiszKoszt, m_ui->AnulujKoszt, m_ui->UsunKoszt}, enabled);
 }
 
 void CostsTab::monthShown(int month) {
@@ -152,12 +149,10 @@ void CostsTab::showSums(int month) {
 
 void CostsTab::resetEntryModes() {
     const AppContext& ctx = m_forms.context;
-    if (ctx.schema.parametersPresent) {
-        for (QWidget* w : {static_cast<QWidget*>(m_ui->RadioGroupCoPodajemy),
-                           static_cast<QWidget*>(m_ui->LabelStanLIcznikaPrzed),
-                           static_cast<QWidget*>(m_ui->DBEditStanLicznikaPrzed)})
-            w->setVisible(ctx.schema.costsUpgraded);
-    }
+    if (ctx.schema.parametersPresent)
+        entrytab::setVisible(
+            {m_ui->RadioGroupCoPodajemy, m_ui->LabelStanLIcznikaPrzed, m_ui->DBEditStanLicznikaPrzed},
+            ctx.schema.costsUpgraded);
     applyCostEntryMode();
     m_ui->RadioGroupPrzeliczanieVat->setItemIndex(0);
     m_ui->DBEditVatZalProcent->setVisible(false);
@@ -216,14 +211,14 @@ void showColumn(QTableWidget* grid, const costs::SumColumn& texts) {
 } // namespace
 
 void CostsTab::SumyKosztow(int month) {
-    showColumn(m_ui->StringGridKoszty, {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    grids::fill(m_ui->StringGridKoszty, QStringLiteral("0"));
     showColumn(m_ui->StringGridKoszty,
                costs::costSums(month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy)));
 }
 
 void CostsTab::SumyVat(int month) {
     VatMiesiecznie.fill(0.0);
-    showColumn(m_ui->StringGridVat, {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    grids::fill(m_ui->StringGridVat, QStringLiteral("0"));
     const costs::VatSums sums =
         costs::vatSums(month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy));
     VatMiesiecznie = sums.monthly;
@@ -261,22 +256,7 @@ void CostsTab::SpalanieSrednie() {
     const Table& t = *TableKoszty;
     if (!t.isActive())
         return;
-    const int fuel = t.fieldIndex(K::CzyPaliwo);
-    const int litres = t.fieldIndex(K::IloscPaliwa);
-    const int km = t.fieldIndex(K::Pom1);
-    std::vector<costs::FuelEntry> entries;
-    for (int i = 0; i < t.displayRowCount(); ++i) {
-        if (t.state() == Table::State::Insert && t.isPendingRow(i))
-            continue; // a cost not yet saved
-        const Record r = t.displayRecord(i);
-        costs::FuelEntry e;
-        e.fuel = r.value(fuel).toBool();
-        if (!r.value(litres).isNull())
-            e.litres = r.value(litres).toDouble();
-        e.kmText = r.value(km).toString();
-        entries.push_back(e);
-    }
-    if (const auto average = costs::averageConsumption(entries))
+    if (const auto average = costs::averageConsumption(costrows::fuelEntriesInView(t)))
         m_ui->Edit1SrednieSpalanie->setText(numbers::general(*average));
 }
 
@@ -285,24 +265,19 @@ void CostsTab::SpalanieSrednie() {
 void CostsTab::PokazPolaVat() {
     m_ui->LabelWartosc->setText(QStringLiteral("Wartość[zł]"));
     m_ui->LabelVatNiezaliczony->setText(QStringLiteral("VAT niezaliczony[zł]:"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->LabelWartoscVat), static_cast<QWidget*>(m_ui->DBEditVat),
-          static_cast<QWidget*>(m_ui->LabelWartoscBrutto), static_cast<QWidget*>(m_ui->DBEditWartoscBrutto)})
-        w->setVisible(true);
+    entrytab::setVisible(
+        {m_ui->LabelWartoscVat, m_ui->DBEditVat, m_ui->LabelWartoscBrutto, m_ui->DBEditWartoscBrutto}, true);
 }
 
 void CostsTab::showFuelFields(bool fuel) {
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->LabelIloscPaliwa), static_cast<QWidget*>(m_ui->DBIloscPaliwa),
-          static_cast<QWidget*>(m_ui->LabelIloscKm), static_cast<QWidget*>(m_ui->DBIloscPrzejechanychKm),
-          static_cast<QWidget*>(m_ui->LabelStanLicznika), static_cast<QWidget*>(m_ui->DBEditStanLicznika)})
-        w->setVisible(fuel);
+    entrytab::setVisible({m_ui->LabelIloscPaliwa, m_ui->DBIloscPaliwa, m_ui->LabelIloscKm,
+                          m_ui->DBIloscPrzejechanychKm, m_ui->LabelStanLicznika, m_ui->DBEditStanLicznika},
+                         fuel);
     // The choice and the starting reading exist only in a costs table with its added fields.
     const bool upgraded = m_forms.context.schema.costsUpgraded;
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->RadioGroupCoPodajemy),
-                       static_cast<QWidget*>(m_ui->LabelStanLIcznikaPrzed),
-                       static_cast<QWidget*>(m_ui->DBEditStanLicznikaPrzed)})
-        w->setVisible(fuel && upgraded);
+    entrytab::setVisible(
+        {m_ui->RadioGroupCoPodajemy, m_ui->LabelStanLIcznikaPrzed, m_ui->DBEditStanLicznikaPrzed},
+        fuel && upgraded);
 }
 
 void CostsTab::applyCostEntryMode() {
@@ -318,6 +293,11 @@ void CostsTab::applyVatMode() {
     m_ui->DBEditVatZalProcent->setVisible(manual);
     m_ui->LabelProcVatZaliczony->setVisible(manual);
     m_ui->RadioGroupVatZaliczony->setVisible(!manual);
+}
+
+void CostsTab::clearVatShares() {
+    m_ui->EditWartoscZaliczona->clear();
+    m_ui->EditVatNiezaliczony->clear();
 }
 
 void CostsTab::RadioGroupPrzeliczanieVatClick() {
@@ -348,14 +328,11 @@ void CostsTab::selectCostRow(bool keys) {
     if (t.state() == Table::State::Insert || (t.isEditing() && t.isModified()))
         return;
     if (t.isEmpty()) {
-        m_ui->EditWartoscZaliczona->clear();
-        m_ui->EditVatNiezaliczony->clear();
+        clearVatShares();
         SpalanieAktualne();
         return;
     }
-    const QDate date = t.asDate(K::Data);
-    if (date.isValid())
-        m_ui->DataKosztu->setDate(date);
+    entrytab::showRowDate(t, K::Data, m_ui->DataKosztu);
     showFuelFields(t.asBool(K::CzyPaliwo));
     PokazPolaVat();
     SpalanieAktualne();
@@ -390,38 +367,19 @@ void CostsTab::DBGridKosztyKeyDown() {
 void CostsTab::DodajKosztClick() {
     Dialogs& dialogs = m_forms.context.dialogs;
     runAction(dialogs, [&] {
-        if (!TablePojazdy->isActive() || TablePojazdy->isEmpty()) {
-            dialogs.message(QStringLiteral("Wprowadź najpierw jakiś pojazd - przycisk \"Pojazdy\""));
-            return;
-        }
-        if (m_window.refuseVehicleWithoutNumber())
-            return;
-        if (!TablePojazdy->asBool(P::Uzywany)) {
-            dialogs.message(
-                QStringLiteral("Pojazd nie jest zaznaczony jako \"Używany\" - zaznacz w formatce Pojazdów"));
-            return;
-        }
-        if (m_window.refuseBrowseOnly(*TableKoszty))
+        if (entrytab::refuseNewRow(m_window, dialogs, *TablePojazdy, *TableKoszty,
+                                   QStringLiteral("Wprowadź najpierw jakiś pojazd - przycisk \"Pojazdy\"")))
             return;
         try {
             TableKoszty->append();
             NowyKoszt = true;
-            // The selected month with today's day (its last day when the month is shorter).
-            const QDate today = m_forms.context.clock.today();
-            QDate date = today;
-            int month = 0;
-            m_window.WybranyMiesiac(month);
-            if (!m_ui->ComboBoxRok->currentText().trimmed().isEmpty() &&
-                !m_ui->ComboBoxMiesiac->currentText().isEmpty() && month >= 1 && month <= 12)
-                date = months::dayInMonth(m_window.selectedYear(), month, today.day());
-            m_ui->DataKosztu->setDate(date);
+            m_ui->DataKosztu->setDate(entrytab::newRowDate(m_window, m_forms.context.clock.today()));
             m_ui->DBNazwaWydatku->setFocus();
         } catch (const Error&) {
             dialogs.message(QStringLiteral("Prosze najpierw zapisać koszt - przycisk \"Zapisz\""));
         }
     });
-    m_ui->EditWartoscZaliczona->clear();
-    m_ui->EditVatNiezaliczony->clear();
+    clearVatShares();
 }
 
 void CostsTab::startCostEdit() {
@@ -480,11 +438,7 @@ void CostsTab::EdytujKosztClick() {
 }
 
 void CostsTab::AnulujKosztClick() {
-    runAction(m_forms.context.dialogs, [&] {
-        if (TableKoszty->isActive())
-            TableKoszty->cancel();
-        NowyKoszt = false;
-    });
+    runAction(m_forms.context.dialogs, [&] { entrytab::cancelPending(*TableKoszty, NowyKoszt); });
 }
 
 // ---------------------------------------------------------------- save
@@ -516,11 +470,7 @@ void CostsTab::SprawdzIloscKm() {
 bool CostsTab::refuse(const std::optional<costs::SaveRefusal>& refusal) {
     if (!refusal)
         return false;
-    Dialogs& dialogs = m_forms.context.dialogs;
-    if (refusal->caption.isEmpty())
-        dialogs.message(refusal->message);
-    else
-        dialogs.messageBox(refusal->message, refusal->caption);
+    entrytab::showRefusal(m_forms.context.dialogs, refusal->message, refusal->caption);
     using costs::SaveCheck;
     switch (refusal->check) {
     case SaveCheck::NoNewCost:

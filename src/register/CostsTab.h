@@ -75,6 +75,8 @@ public:
     void showFuelFields(bool fuel);
     // Applies "Co podajemy" of the costs tab to the km and starting odometer boxes.
     void applyCostEntryMode();
+    // Empties the boxes of the value counted into costs and the VAT not counted.
+    void clearVatShares();
 
 public slots:
     void DodajKosztClick();

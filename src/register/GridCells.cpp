@@ -14,6 +14,12 @@ void setCell(QTableWidget* grid, int column, int row, const QString& text) {
     item->setText(text);
 }
 
+void fill(QTableWidget* grid, const QString& text) {
+    for (int c = 0; c < grid->columnCount(); ++c)
+        for (int r = 0; r < grid->rowCount(); ++r)
+            setCell(grid, c, r, text);
+}
+
 QString cell(const QTableWidget* grid, int column, int row) {
     const QTableWidgetItem* item = grid->item(row, column);
     return item ? item->text() : QString();

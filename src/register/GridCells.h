@@ -10,6 +10,8 @@ namespace tarlok::grids {
 
 // Writes a cell, right-aligned when it is new.
 void setCell(QTableWidget* grid, int column, int row, const QString& text);
+// Writes every cell of the grid.
+void fill(QTableWidget* grid, const QString& text);
 // The text of a cell; empty when it was never written.
 QString cell(const QTableWidget* grid, int column, int row);
 

@@ -1,5 +1,6 @@
 #include "TripsTab.h"
 
+#include "EntryTab.h"
 #include "GridCells.h"
 #include "SumLabels.h"
 #include "TEwidencja_przejazdow.h"
@@ -8,7 +9,6 @@
 #include "calc/SaveChecks.h"
 #include "calc/TripCalc.h"
 #include "calc/VehicleRows.h"
-#include "common/Months.h"
 #include "common/Numbers.h"
 #include "core/Actions.h"
 #include "core/AppContext.h"
@@ -44,8 +44,6 @@ const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
 const QString kInformation = QStringLiteral("Informacja");
 const QString kChoose = QStringLiteral("WYBIERZ");
 
-const QString kVehicleNotUsed =
-    QStringLiteral("Pojazd nie jest zaznaczony jako \"Używany\" - zaznacz w formatce Pojazdów");
 const QString kSaveFirst = QStringLiteral("Prosze najpierw zapisać przejazd - przycisk \"Zapisz\"");
 const QString kNothingToDelete = QStringLiteral("Brak Przejazdu do USUNIĘCIA");
 const QString kNothingToEdit = QStringLiteral("Brak Przejazdu do edycji");
@@ -121,20 +119,16 @@ void TripsTab::setupControls() {
     connectAction(dialogs, ui->DBIloscKm, &DbEdit::clicked, this, &TripsTab::DBIloscKmClick);
     connectAction(dialogs, ui->DBIloscKm, &DbEdit::exited, this, &TripsTab::DBIloscKmExit);
     connectAction(dialogs, ui->DataPrzejazdu, &DbDateEdit::changed, this, &TripsTab::DataPrzejazduChange);
-    DbGrid* trips = ui->DBGridPrzejazdy;
-    connectAction(dialogs, trips, &DbGrid::cellClick, this, &TripsTab::DBGridPrzejazdyCellClick);
-    connectAction(dialogs, trips, &DbGrid::dblClick, this, &TripsTab::DBGridPrzejazdyCellClick);
-    connectAction(dialogs, trips, &DbGrid::keyDown, this, &TripsTab::DBGridPrzejazdyCellClick);
-    connectAction(dialogs, trips, &DbGrid::keyUp, this, &TripsTab::DBGridPrzejazdyCellClick);
+    entrytab::connectGridMoves(dialogs, grid, this, &TripsTab::DBGridPrzejazdyCellClick,
+                               &TripsTab::DBGridPrzejazdyCellClick);
+    connectAction(dialogs, grid, &DbGrid::dblClick, this, &TripsTab::DBGridPrzejazdyCellClick);
 }
 
 // ---------------------------------------------------------------- period and tab
 
 void TripsTab::setButtonsEnabled(bool enabled) {
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->DodajPrzejazd), static_cast<QWidget*>(m_ui->ZapiszPrzejazd),
-          static_cast<QWidget*>(m_ui->AnulujPrzejazd), static_cast<QWidget*>(m_ui->UsunPrzejazd)})
-        w->setEnabled(enabled);
+    entrytab::setEnabled(
+        {m_ui->DodajPrzejazd, m_ui->ZapiszPrzejazd, m_ui->AnulujPrzejazd, m_ui->UsunPrzejazd}, enabled);
 }
 
 void TripsTab::monthShown(int month) {
@@ -244,9 +238,7 @@ void TripsTab::recomputeTripsOfYear(qint64 vehicle, int year) {
 
 void TripsTab::SumyPrzejazdow(int month) {
     QTableWidget* grid = m_ui->StringGridPrzejazdy;
-    for (int c = 0; c < 2; ++c)
-        for (int r = 0; r < 3; ++r)
-            grids::setCell(grid, c, r, QStringLiteral("0"));
+    grids::fill(grid, QStringLiteral("0"));
     Table& t = *TablePrzejazdy;
     if (!t.isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
         return;
@@ -320,18 +312,8 @@ void TripsTab::updateVehicleOdometer() {
 void TripsTab::DodajPrzejazdClick() {
     AppContext& ctx = m_forms.context;
     runAction(ctx.dialogs, [&] {
-        if (!TablePojazdy->isActive() || TablePojazdy->isEmpty()) {
-            ctx.dialogs.message(trips::noVehicleText());
-            return;
-        }
-        if (m_window.refuseVehicleWithoutNumber())
-            return;
-        if (!TablePojazdy->asBool(P::Uzywany)) {
-            ctx.dialogs.message(kVehicleNotUsed);
-            return;
-        }
         Table& t = *TablePrzejazdy;
-        if (m_window.refuseBrowseOnly(t))
+        if (entrytab::refuseNewRow(m_window, ctx.dialogs, *TablePojazdy, t, trips::noVehicleText()))
             return;
         try {
             // The new trip starts where the last trip of the month ended; the first trip of a month
@@ -350,14 +332,7 @@ void TripsTab::DodajPrzejazdClick() {
             t.setValue(J::StanLicznikaPrzed, start);
             m_ui->DBStawka_km->setTextSilently(numbers::general(rateOfVehicle()));
 
-            const QDate today = ctx.clock.today();
-            int month = 0;
-            m_window.WybranyMiesiac(month);
-            QDate date = today;
-            if (!m_ui->ComboBoxRok->currentText().trimmed().isEmpty() &&
-                !m_ui->ComboBoxMiesiac->currentText().isEmpty() && month >= 1)
-                date = months::dayInMonth(m_window.selectedYear(), month, today.day());
-            m_ui->DataPrzejazdu->setDate(date);
+            m_ui->DataPrzejazdu->setDate(entrytab::newRowDate(m_window, ctx.clock.today()));
             m_ui->DBTrasa->setFocus();
         } catch (const Error&) {
             ctx.dialogs.message(kSaveFirst);
@@ -377,9 +352,7 @@ void TripsTab::EdytujPrzejazdClick() {
         }
         t.edit();
         // The trip is saved with the picker's date: it starts from the trip's own.
-        const QDate date = t.asDate(J::Data);
-        if (date.isValid())
-            m_ui->DataPrzejazdu->setDate(date);
+        entrytab::showRowDate(t, J::Data, m_ui->DataPrzejazdu);
     });
 }
 
@@ -388,9 +361,7 @@ void TripsTab::ZapiszPrzejazdClick() {
 }
 
 void TripsTab::cancelTrip() {
-    if (TablePrzejazdy->isActive())
-        TablePrzejazdy->cancel();
-    NowyPrzejazd = false;
+    entrytab::cancelPending(*TablePrzejazdy, NowyPrzejazd);
 }
 
 // A refused save is shown; the checks before the distance cancel the pending trip, the later ones
@@ -398,11 +369,7 @@ void TripsTab::cancelTrip() {
 bool TripsTab::refuse(const std::optional<trips::SaveRefusal>& refusal) {
     if (!refusal)
         return false;
-    Dialogs& dialogs = m_forms.context.dialogs;
-    if (refusal->caption.isEmpty())
-        dialogs.message(refusal->message);
-    else
-        dialogs.messageBox(refusal->message, refusal->caption);
+    entrytab::showRefusal(m_forms.context.dialogs, refusal->message, refusal->caption);
     using trips::SaveCheck;
     switch (refusal->check) {
     case SaveCheck::NoNewTrip:
@@ -657,9 +624,7 @@ void TripsTab::DBGridPrzejazdyCellClick() {
         // A pending trip keeps the date being entered.
         if (!t.isActive() || t.state() != Table::State::Browse || t.isEmpty())
             return;
-        const QDate date = t.asDate(J::Data);
-        if (date.isValid())
-            m_ui->DataPrzejazdu->setDate(date);
+        entrytab::showRowDate(t, J::Data, m_ui->DataPrzejazdu);
     });
 }
 
