@@ -127,7 +127,7 @@ void CostsTab::monthShown(int month) {
     PokazPolaVat();
     TableKoszty->refresh();
     TableKoszty->first();
-    m_ui->DataKosztu->setDate(m_window.pickerDate(*TableKoszty));
+    m_ui->DataKosztu->setDate(entrytab::pickerDate(m_window, *TableKoszty));
     m_ui->EditWartoscZaliczona->setText(
         TableKoszty->isEmpty() ? QString() : numbers::general(TableKoszty->asFloat(K::Wartosc)));
 }
@@ -280,6 +280,13 @@ void CostsTab::showFuelFields(bool fuel) {
         fuel && upgraded);
 }
 
+void CostsTab::expenseKindChosen(const TJaki_Wydatek::Choice& choice) {
+    if (choice.fuel)
+        showFuelFields(*choice.fuel);
+    if (choice.taken)
+        PokazPolaVat();
+}
+
 void CostsTab::applyCostEntryMode() {
     const bool byReading = m_ui->RadioGroupCoPodajemy->itemIndex() != 1;
     m_ui->DBIloscPrzejechanychKm->setReadOnly(byReading);
@@ -384,7 +391,8 @@ void CostsTab::DodajKosztClick() {
 
 void CostsTab::startCostEdit() {
     Table& t = *TableKoszty;
-    if (!t.isActive() || t.state() == Table::State::Insert || m_window.refuseBrowseOnly(t))
+    if (!t.isActive() || t.state() == Table::State::Insert ||
+        entrytab::refuseBrowseOnly(m_forms.context.dialogs, t))
         return;
     if (t.isEmpty()) {
         m_forms.context.dialogs.messageBox(QStringLiteral("Brak kosztu do poprawienia"), kCaptionInfo);
@@ -596,6 +604,10 @@ void CostsTab::saveCost() {
         m_ui->EditVatNiezaliczony->setText(numbers::general(split->notCounted));
         m_ui->EditWartoscZaliczona->setText(numbers::general(split->value));
     }
+    costsWritten();
+}
+
+void CostsTab::costsWritten() {
     const int m = m_window.WybranyMiesiac();
     SumyKosztow(m);
     SumyVat(m);
@@ -633,11 +645,7 @@ void CostsTab::deleteCost() {
             recomputeCosts(int(*year), 1, 12, kEveryPass);
         tx.commit();
     }
-    const int m = m_window.WybranyMiesiac();
-    SumyKosztow(m);
-    SumyVat(m);
-    SpalanieSrednie();
-    m_forms.context.data().costsWritten();
+    costsWritten();
 }
 
 void CostsTab::UsunKosztClick() {

@@ -2,6 +2,7 @@
 
 #include "calc/CostCalc.h"
 #include "calc/SaveChecks.h"
+#include "reference/TJaki_Wydatek.h"
 
 #include <QObject>
 #include <QtGlobal>
@@ -73,6 +74,9 @@ public:
     void SprawdzIloscKm();
     // Shows or hides the fuel fields by the current cost's fuel flag.
     void showFuelFields(bool fuel);
+    // What the expense-kinds window leaves for the tab: the fuel fields follow the kind chosen last; a
+    // kind taken into the cost shows the VAT fields.
+    void expenseKindChosen(const TJaki_Wydatek::Choice& choice);
     // Applies "Co podajemy" of the costs tab to the km and starting odometer boxes.
     void applyCostEntryMode();
     // Empties the boxes of the value counted into costs and the VAT not counted.
@@ -95,6 +99,8 @@ private:
     // Shows a refused save and cancels the pending cost where the refusal says so; false for none.
     bool refuse(const std::optional<costs::SaveRefusal>& refusal);
     void deleteCost();
+    // After a save or a delete: the sums under the grid, the average consumption, and the others told.
+    void costsWritten();
     // Puts the selected cost into edit with its net value and its VAT choice shown.
     void startCostEdit();
     // The steps shared by the click and the keys in the costs grid.

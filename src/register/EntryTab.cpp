@@ -28,6 +28,13 @@ void setVisible(std::initializer_list<QWidget*> widgets, bool visible) {
         w->setVisible(visible);
 }
 
+bool refuseBrowseOnly(Dialogs& dialogs, const Table& table) {
+    if (!table.isBrowseOnly())
+        return false;
+    dialogs.message(table.browseOnlyMessage());
+    return true;
+}
+
 bool refuseNewRow(TEwidencja_przejazdow& window, Dialogs& dialogs, const Table& vehicles, const Table& rows,
                   const QString& noVehicleText) {
     if (!vehicles.isActive() || vehicles.isEmpty()) {
@@ -40,7 +47,7 @@ bool refuseNewRow(TEwidencja_przejazdow& window, Dialogs& dialogs, const Table& 
         dialogs.message(kVehicleNotUsed);
         return true;
     }
-    return window.refuseBrowseOnly(rows);
+    return refuseBrowseOnly(dialogs, rows);
 }
 
 QDate newRowDate(const TEwidencja_przejazdow& window, const QDate& today) {
@@ -51,6 +58,16 @@ QDate newRowDate(const TEwidencja_przejazdow& window, const QDate& today) {
         !ui->ComboBoxMiesiac->currentText().isEmpty() && month >= 1 && month <= 12)
         return months::dayInMonth(window.selectedYear(), month, today.day());
     return today;
+}
+
+QDate pickerDate(const TEwidencja_przejazdow& window, const Table& table) {
+    const QDate date = table.asDate(fields::przejazdy::Data); // the costs' field has the same name
+    if (date.isValid())
+        return date;
+    int year = 0;
+    int month = 0;
+    window.WybranyOkres(year, month);
+    return month > 0 ? QDate(year, month, 1) : QDate(year, 1, 1);
 }
 
 void cancelPending(Table& table, bool& started) {

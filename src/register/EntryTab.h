@@ -24,6 +24,9 @@ namespace entrytab {
 void setEnabled(std::initializer_list<QWidget*> widgets, bool enabled);
 void setVisible(std::initializer_list<QWidget*> widgets, bool visible);
 
+// True, with the user told why, when `table` is browse-only.
+bool refuseBrowseOnly(Dialogs& dialogs, const Table& table);
+
 // True, with the user told why, when no new row can be started: no vehicle (`noVehicleText`), a
 // vehicle that can take none, a vehicle not in use, or `rows` browse-only ("Wszystko").
 bool refuseNewRow(TEwidencja_przejazdow& window, Dialogs& dialogs, const Table& vehicles, const Table& rows,
@@ -32,6 +35,10 @@ bool refuseNewRow(TEwidencja_przejazdow& window, Dialogs& dialogs, const Table& 
 // The date a new row starts with: the selected month with today's day (its last day when the month is
 // shorter); today when no month of a year is selected.
 QDate newRowDate(const TEwidencja_przejazdow& window, const QDate& today);
+
+// The date of the current row of `table`; for a period without rows, the first day of the month
+// shown (of January for "Wszystko").
+QDate pickerDate(const TEwidencja_przejazdow& window, const Table& table);
 
 // Drops the pending row: the table's edit cancelled, the tab's "started" flag cleared.
 void cancelPending(Table& table, bool& started);

@@ -4,6 +4,7 @@
 #include "TEwidencja_przejazdow.h"
 
 #include "CostsTab.h"
+#include "EntryTab.h"
 #include "GridCells.h"
 #include "RegisterExport.h"
 #include "RegisterPeriods.h"
@@ -83,11 +84,8 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     setupVehicleGrid(*m_ui, TablePojazdy);
     m_trips->setupControls();
     m_costs->setupControls();
-    for (QTableWidget* grid : {m_ui->StringGridKoszty, m_ui->StringGridVat, m_ui->StringGridPrzejazdy}) {
-        for (int c = 0; c < grid->columnCount(); ++c)
-            for (int r = 0; r < grid->rowCount(); ++r)
-                grids::setCell(grid, c, r, QStringLiteral("0"));
-    }
+    for (QTableWidget* grid : {m_ui->StringGridKoszty, m_ui->StringGridVat, m_ui->StringGridPrzejazdy})
+        grids::fill(grid, QStringLiteral("0"));
     followTab();
     connectHandlers();
     setErrorHandlerForChildren(this, [this](const Error& e) { m_forms.context.dialogs.message(e.text()); });
@@ -130,46 +128,35 @@ void TEwidencja_przejazdow::connectHandlers() {
     connectAction(dialogs, ui->CheckBoxOdblokuj, &QCheckBox::clicked, this,
                   &TEwidencja_przejazdow::CheckBoxOdblokujClick);
 
-    connectAction(dialogs, ui->zamknij, &QPushButton::clicked, this, &TEwidencja_przejazdow::zamknijClick);
-    connectAction(dialogs, ui->DodajPojazd, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::DodajPojazdClick);
-    connectAction(dialogs, ui->DodajTrase, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::DodajTraseClick);
-    connectAction(dialogs, ui->Kartoteka_Tras, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::Kartoteka_TrasClick);
-    connectAction(dialogs, ui->Stawki, &QPushButton::clicked, this, &TEwidencja_przejazdow::StawkiClick);
-    connectAction(dialogs, ui->NowyOkres, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::NowyOkresClick);
-    connectAction(dialogs, ui->Wydatki, &QPushButton::clicked, this, &TEwidencja_przejazdow::WydatkiClick);
-    connectAction(dialogs, ui->Kart_Wydatki, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::Kart_WydatkiClick);
-    connectAction(dialogs, ui->CelWyj, &QPushButton::clicked, this, &TEwidencja_przejazdow::CelWyjClick);
-    connectAction(dialogs, ui->Kartoteka_Celow, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::Kartoteka_CelowClick);
-    connectAction(dialogs, ui->Kierowcy, &QPushButton::clicked, this, &TEwidencja_przejazdow::KierowcyClick);
-    connectAction(dialogs, ui->KartotekaKierowcow, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::KartotekaKierowcowClick);
-    connectAction(dialogs, ui->ZestawWydrukow, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::ZestawWydrukowClick);
-    connectAction(dialogs, ui->DrukujPrzejazdy, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::DrukujPrzejazdyClick);
-    connectAction(dialogs, ui->DrukujZestawienie, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::DrukujZestawienieClick);
-    connectAction(dialogs, ui->DrukujKoszty, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::DrukujKosztyClick);
-    connectAction(dialogs, ui->PodgladZestawienia, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::PodgladZestawieniaClick);
-    connectAction(dialogs, ui->EksportPrzejazdow, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::EksportPrzejazdowClick);
-    connectAction(dialogs, ui->EksportKosztow, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::EksportKosztowClick);
-    connectAction(dialogs, ui->SprawdzLicznik, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::SprawdzLicznikClick);
-    connectAction(dialogs, ui->Pomoc_glowna, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::Pomoc_glownaClick);
-    connectAction(dialogs, ui->Pomoc_koszty, &QPushButton::clicked, this,
-                  &TEwidencja_przejazdow::Pomoc_kosztyClick);
-    connectAction(dialogs, ui->Pomoc, &QPushButton::clicked, this, &TEwidencja_przejazdow::PomocClick);
+    // The buttons that close the window, open the windows and printouts reached from it, export and help.
+    using Handler = void (TEwidencja_przejazdow::*)();
+    const std::pair<QPushButton*, Handler> buttons[] = {
+        {ui->zamknij, &TEwidencja_przejazdow::zamknijClick},
+        {ui->DodajPojazd, &TEwidencja_przejazdow::DodajPojazdClick},
+        {ui->DodajTrase, &TEwidencja_przejazdow::DodajTraseClick},
+        {ui->Kartoteka_Tras, &TEwidencja_przejazdow::Kartoteka_TrasClick},
+        {ui->Stawki, &TEwidencja_przejazdow::StawkiClick},
+        {ui->NowyOkres, &TEwidencja_przejazdow::NowyOkresClick},
+        {ui->Wydatki, &TEwidencja_przejazdow::WydatkiClick},
+        {ui->Kart_Wydatki, &TEwidencja_przejazdow::Kart_WydatkiClick},
+        {ui->CelWyj, &TEwidencja_przejazdow::CelWyjClick},
+        {ui->Kartoteka_Celow, &TEwidencja_przejazdow::Kartoteka_CelowClick},
+        {ui->Kierowcy, &TEwidencja_przejazdow::KierowcyClick},
+        {ui->KartotekaKierowcow, &TEwidencja_przejazdow::KartotekaKierowcowClick},
+        {ui->ZestawWydrukow, &TEwidencja_przejazdow::ZestawWydrukowClick},
+        {ui->DrukujPrzejazdy, &TEwidencja_przejazdow::DrukujPrzejazdyClick},
+        {ui->DrukujZestawienie, &TEwidencja_przejazdow::DrukujZestawienieClick},
+        {ui->DrukujKoszty, &TEwidencja_przejazdow::DrukujKosztyClick},
+        {ui->PodgladZestawienia, &TEwidencja_przejazdow::PodgladZestawieniaClick},
+        {ui->EksportPrzejazdow, &TEwidencja_przejazdow::EksportPrzejazdowClick},
+        {ui->EksportKosztow, &TEwidencja_przejazdow::EksportKosztowClick},
+        {ui->SprawdzLicznik, &TEwidencja_przejazdow::SprawdzLicznikClick},
+        {ui->Pomoc_glowna, &TEwidencja_przejazdow::Pomoc_glownaClick},
+        {ui->Pomoc_koszty, &TEwidencja_przejazdow::Pomoc_kosztyClick},
+        {ui->Pomoc, &TEwidencja_przejazdow::PomocClick},
+    };
+    for (const auto& [button, handler] : buttons)
+        connectAction(dialogs, button, &QPushButton::clicked, this, handler);
 }
 
 // ---------------------------------------------------------------- tables
@@ -280,15 +267,7 @@ void TEwidencja_przejazdow::periodShown() {
     const bool wholeYear = m_period->shownMonth() == months::kAll;
     for (Table* table : {TablePrzejazdy, TableKoszty})
         table->setBrowseOnly(wholeYear ? kBrowseOnly : QString());
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->EdytujPrzejazd), static_cast<QWidget*>(m_ui->EdytujKoszt)})
-        w->setEnabled(!wholeYear);
-}
-
-bool TEwidencja_przejazdow::refuseBrowseOnly(const Table& table) {
-    if (!table.isBrowseOnly())
-        return false;
-    m_forms.context.dialogs.message(table.browseOnlyMessage());
-    return true;
+    entrytab::setEnabled({m_ui->EdytujPrzejazd, m_ui->EdytujKoszt}, !wholeYear);
 }
 
 QString TEwidencja_przejazdow::vehicleRefusal() const {
@@ -406,16 +385,6 @@ void TEwidencja_przejazdow::monthChanged() {
         m_trips->monthShown(m);
 }
 
-QDate TEwidencja_przejazdow::pickerDate(const Table& table) const {
-    const QDate date = table.asDate(fields::przejazdy::Data); // the costs' field has the same name
-    if (date.isValid())
-        return date;
-    int year = 0;
-    int month = 0;
-    WybranyOkres(year, month);
-    return month > 0 ? QDate(year, month, 1) : QDate(year, 1, 1);
-}
-
 void TEwidencja_przejazdow::ComboBoxRokChange() {
     if (m_forms.refuseWhileTyping()) {
         restoreShownPeriod();
@@ -531,8 +500,7 @@ void TEwidencja_przejazdow::openFromMainWindow() {
     if (periodDate > QDate(1990, 12, 30))
         ui->DataKosztu->setDate(periodDate);
     m_costs->showFirstCost();
-    ui->EditWartoscZaliczona->clear();
-    ui->EditVatNiezaliczony->clear();
+    m_costs->clearVatShares();
 }
 
 void TEwidencja_przejazdow::showFirstPeriod() {
@@ -546,8 +514,7 @@ void TEwidencja_przejazdow::showFirstPeriod() {
     raise();
     if (TableKoszty->isActive())
         TableKoszty->refresh();
-    m_ui->EditWartoscZaliczona->clear();
-    m_ui->EditVatNiezaliczony->clear();
+    m_costs->clearVatShares();
 }
 
 void TEwidencja_przejazdow::periodAdded(int year, int, const QDate& date) {
@@ -626,19 +593,11 @@ void TEwidencja_przejazdow::NowyOkresClick() {
 }
 
 void TEwidencja_przejazdow::WydatkiClick() {
-    showExpenseKindChoice(m_forms.Jaki_Wydatek->openWindow(false));
+    m_costs->expenseKindChosen(m_forms.Jaki_Wydatek->openWindow(false));
 }
 
 void TEwidencja_przejazdow::Kart_WydatkiClick() {
-    showExpenseKindChoice(m_forms.Jaki_Wydatek->openWindow(true));
-}
-
-void TEwidencja_przejazdow::showExpenseKindChoice(const TJaki_Wydatek::Choice& choice) {
-    // The fuel fields follow the kind chosen last; a kind taken into the cost shows the VAT fields.
-    if (choice.fuel)
-        m_costs->showFuelFields(*choice.fuel);
-    if (choice.taken)
-        m_costs->PokazPolaVat();
+    m_costs->expenseKindChosen(m_forms.Jaki_Wydatek->openWindow(true));
 }
 
 void TEwidencja_przejazdow::CelWyjClick() {

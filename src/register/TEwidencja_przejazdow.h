@@ -1,7 +1,5 @@
 #pragma once
 
-#include "reference/TJaki_Wydatek.h"
-
 #include <QDate>
 #include <QStringList>
 #include <QWidget>
@@ -58,9 +56,6 @@ public:
     static std::pair<int, int> ZakresMiesiecy(int month);
     // The year of the year box; the current year when the box holds no whole number.
     int selectedYear() const;
-    // The date of the current row of `table`; for a period without rows, the first day of the month
-    // shown (of January for "Wszystko").
-    QDate pickerDate(const Table& table) const;
 
     // Fills the year list (years with periods within 25 years back and 24 ahead) and the month list of
     // the newest period's year, and shows the newest period.
@@ -90,8 +85,6 @@ public:
     QString vehicleRefusal() const;
     // True, with the user told why, when the current vehicle can take no trip or cost.
     bool refuseVehicleWithoutNumber();
-    // True, with the user told why, when `table` is browse-only.
-    bool refuseBrowseOnly(const Table& table);
     // The busy button, shown while the summary is computed.
     void showBusy(bool shown);
 
@@ -149,8 +142,6 @@ private:
     // "Wszystko" made browse-only.
     void periodShown();
     void restoreShownPeriod();
-    // What the expense-kinds window leaves for the costs tab.
-    void showExpenseKindChoice(const TJaki_Wydatek::Choice& choice);
     // The year and month of the boxes become the chosen period of the shared data.
     void takePeriodFromBoxes();
     // What follows the tab shown, however it came to be shown: the rows the trips and costs filters

@@ -139,7 +139,7 @@ void TripsTab::monthShown(int month) {
     showSums(month);
     TablePrzejazdy->first();
     TablePrzejazdy->refresh();
-    m_ui->DataPrzejazdu->setDate(m_window.pickerDate(*TablePrzejazdy));
+    m_ui->DataPrzejazdu->setDate(entrytab::pickerDate(m_window, *TablePrzejazdy));
 }
 
 void TripsTab::tabShown(int month) {
@@ -344,7 +344,7 @@ void TripsTab::EdytujPrzejazdClick() {
     AppContext& ctx = m_forms.context;
     runAction(ctx.dialogs, [&] {
         Table& t = *TablePrzejazdy;
-        if (!t.isActive() || t.isEditing() || m_window.refuseBrowseOnly(t))
+        if (!t.isActive() || t.isEditing() || entrytab::refuseBrowseOnly(m_forms.context.dialogs, t))
             return;
         if (t.isEmpty()) {
             ctx.dialogs.messageBox(kNothingToEdit, kInformation);
