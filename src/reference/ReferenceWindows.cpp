@@ -1,14 +1,61 @@
 #include "ReferenceWindows.h"
 
+#include "core/Keyboard.h"
 #include "platform/Dialogs.h"
 #include "store/Table.h"
+#include "widgets/DbGrid.h"
 #include "widgets/DbNavigator.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
 namespace tarlok::reference {
+
+namespace {
+
+// Sits on the window: it sees the Escape its controls leave unused (a dialog would close on it).
+class EscapeCancelsOrCloses final : public QObject {
+public:
+    EscapeCancelsOrCloses(QWidget* window, Table* table, QAbstractButton* cancel, QAbstractButton* close)
+        : QObject(window), m_window(window), m_table(table), m_cancel(cancel), m_close(close) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_window || event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        const bool typing = m_table->isActive() && m_table->isEditing();
+        QAbstractButton* button = typing ? m_cancel.data() : m_close.data();
+        if (button && button->isEnabled())
+            button->click();
+        return true;
+    }
+
+private:
+    QWidget* m_window;
+    Table* m_table;
+    QPointer<QAbstractButton> m_cancel;
+    QPointer<QAbstractButton> m_close;
+};
+
+} // namespace
+
+void listWindowKeys(QWidget* window, Table* table, QAbstractButton* cancel, QAbstractButton* close,
+                    QAbstractButton* add) {
+    window->installEventFilter(new EscapeCancelsOrCloses(window, table, cancel, close));
+    if (add)
+        pressOnKeys(add, QKeySequence(Qt::Key_Insert));
+}
+
+void takeOnEnter(DbGrid* grid, QAbstractButton* take) {
+    QObject::connect(grid, &DbGrid::rowChosen, take, [take] {
+        if (!take->isHidden() && take->isEnabled())
+            take->click();
+    });
+}
 
 const QStringList& navigatorHints() {
     static const QStringList hints = {

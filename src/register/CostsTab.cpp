@@ -12,6 +12,7 @@
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
+#include "core/Keyboard.h"
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -47,6 +48,8 @@ const QString kKilometry = QStringLiteral("IloscPrzejKilometrow");
 
 const costs::Passes kEveryPass = costs::Pass::Month | costs::Pass::Fuel | costs::Pass::Year;
 const QString kCaptionInfo = QStringLiteral("Informacja");
+// "50 %" of "Vat zaliczony w koszty", the choice a new cost starts from.
+constexpr int kUsualVatShare = 1;
 
 std::optional<double> optionalFloat(const Table& t, const QString& field) {
     const QVariant v = t.value(field);
@@ -172,6 +175,9 @@ void CostsTab::setupControls() {
                   &CostsTab::RadioGroupPrzeliczanieVatClick);
     connectAction(dialogs, ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this,
                   &CostsTab::RadioGroupCoPodajemyClick);
+    // As on the trips tab: Ctrl+N begins the next cost, Ctrl+S saves it.
+    pressOnKeys(ui->DodajKoszt, QKeySequence(Qt::CTRL | Qt::Key_N));
+    pressOnKeys(ui->ZapiszKoszt, QKeySequence(Qt::CTRL | Qt::Key_S));
     connectAction(dialogs, ui->DBGridKoszty, &DbGrid::cellClick, this, &CostsTab::DBGridKosztyCellClick);
     connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyDown, this, &CostsTab::DBGridKosztyKeyDown);
     connectAction(dialogs, ui->DBGridKoszty, &DbGrid::keyUp, this, &CostsTab::DBGridKosztyKeyDown);
@@ -523,7 +529,10 @@ void CostsTab::DodajKosztClick() {
                 !m_ui->ComboBoxMiesiac->currentText().isEmpty() && month >= 1 && month <= 12)
                 date = months::dayInMonth(m_window.selectedYear(), month, today.day());
             m_ui->DataKosztu->setDate(date);
-            m_ui->DBNazwaWydatku->setFocus();
+            // Every cost starts from the usual share of VAT, not from the last cost's.
+            m_ui->RadioGroupVatZaliczony->setItemIndex(kUsualVatShare);
+            // The day comes first: the picker takes it with its day chosen.
+            m_ui->DataKosztu->setFocus(Qt::TabFocusReason);
         } catch (const Error&) {
             dialogs.message(QStringLiteral("Prosze najpierw zapisać koszt - przycisk \"Zapisz\""));
         }
@@ -759,6 +768,8 @@ void CostsTab::saveCost() {
     SumyVat(m);
     SpalanieSrednie();
     m_forms.context.data().costsWritten();
+    // The next cost is one key away.
+    m_ui->DodajKoszt->setFocus(Qt::TabFocusReason);
 }
 
 void CostsTab::ZapiszKosztClick() {

@@ -12,6 +12,7 @@
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
+#include "core/Keyboard.h"
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -222,6 +223,9 @@ void TripsTab::setupControls() {
             [this] { m_forms.ImportCsv->importFile(registerimport::What::Trips); });
     connectAction(dialogs, ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this,
                   &TripsTab::RadioGroup1CoPodajemyClick);
+    // A month of trips at the keyboard: Ctrl+N begins the next trip, Ctrl+S saves it.
+    pressOnKeys(ui->DodajPrzejazd, QKeySequence(Qt::CTRL | Qt::Key_N));
+    pressOnKeys(ui->ZapiszPrzejazd, QKeySequence(Qt::CTRL | Qt::Key_S));
     connectAction(dialogs, ui->DBIloscKm, &DbEdit::clicked, this, &TripsTab::DBIloscKmClick);
     connectAction(dialogs, ui->DBIloscKm, &DbEdit::exited, this, &TripsTab::DBIloscKmExit);
     connectAction(dialogs, ui->DataPrzejazdu, &DbDateEdit::changed, this, &TripsTab::DataPrzejazduChange);
@@ -464,7 +468,8 @@ void TripsTab::DodajPrzejazdClick() {
                 !m_ui->ComboBoxMiesiac->currentText().isEmpty() && month >= 1)
                 date = months::dayInMonth(m_window.selectedYear(), month, today.day());
             m_ui->DataPrzejazdu->setDate(date);
-            m_ui->DBTrasa->setFocus();
+            // The day comes first: the picker takes it with its day chosen.
+            m_ui->DataPrzejazdu->setFocus(Qt::TabFocusReason);
         } catch (const Error&) {
             ctx.dialogs.message(kSaveFirst);
         }
@@ -597,6 +602,8 @@ void TripsTab::saveTrip() {
     updateVehicleOdometer();
     m_forms.context.data().tripsWritten();
     t.locate(kNrKol, {saved});
+    // The next trip is one key away.
+    m_ui->DodajPrzejazd->setFocus(Qt::TabFocusReason);
 }
 
 void TripsTab::AnulujPrzejazdClick() {
