@@ -68,9 +68,10 @@ QSize roomOnScreen(const QWidget& window) {
     return {area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom()};
 }
 
-// A window laid out by fixed positions that is larger than the room on its screen: its controls move
-// into a scroll area of the window's size, in the same places and the same Tab order (they stay in the
-// same window), and the window becomes as large as the room allows.
+// A window larger than the room on its screen: one laid out by a layout shrinks as far as the layout
+// lets it; in one laid out by fixed positions the controls move into a scroll area of the window's
+// size, in the same places and the same Tab order (they stay in the same window), and the window
+// becomes as large as the room allows.
 class FitToScreen final : public QObject {
 public:
     explicit FitToScreen(QWidget* window) : QObject(window), m_window(window) {}
@@ -88,8 +89,13 @@ private:
             return;
         if (!m_area) {
             const QSize full = m_window->size();
-            if (m_window->layout() || (full.width() <= room.width() && full.height() <= room.height()))
+            if (full.width() <= room.width() && full.height() <= room.height())
                 return;
+            if (m_window->layout()) {
+                // A laid-out window shrinks as far as its layout lets it.
+                m_window->resize(full.boundedTo(room).expandedTo(m_window->minimumSizeHint()));
+                return;
+            }
             wrap(full);
         }
         const QSize full = m_area->widget()->size();

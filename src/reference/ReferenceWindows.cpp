@@ -59,11 +59,16 @@ void takeOnEnter(DbGrid* grid, QAbstractButton* take) {
 
 const QStringList& navigatorHints() {
     static const QStringList hints = {
-        QStringLiteral("Pierwsza pozycja"),           QStringLiteral("Poprzednia pozycja"),
-        QStringLiteral("Następna pozycja"),           QStringLiteral("Ostatnia pozycja"),
-        QStringLiteral("Dodanie nowej pozycji"),      QStringLiteral("Usunięcie zaznaczonej pozycji"),
-        QStringLiteral("Edycja zaznaczonej pozycji"), QStringLiteral("Zapisanie zmian"),
-        QStringLiteral("Anulowanie zmian"),           QStringLiteral("Odswieżenie tablicy"),
+        QStringLiteral("Pierwsza pozycja"),
+        QStringLiteral("Poprzednia pozycja"),
+        QStringLiteral("Następna pozycja"),
+        QStringLiteral("Ostatnia pozycja"),
+        QStringLiteral("Dodanie nowej pozycji (Ins)"),
+        QStringLiteral("Usunięcie zaznaczonej pozycji"),
+        QStringLiteral("Edycja zaznaczonej pozycji"),
+        QStringLiteral("Zapisanie zmian (Ctrl+S)"),
+        QStringLiteral("Anulowanie zmian (Esc)"),
+        QStringLiteral("Odswieżenie tablicy"),
     };
     return hints;
 }

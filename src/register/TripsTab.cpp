@@ -234,6 +234,9 @@ void TripsTab::setupControls() {
     connectAction(dialogs, trips, &DbGrid::dblClick, this, &TripsTab::DBGridPrzejazdyCellClick);
     connectAction(dialogs, trips, &DbGrid::keyDown, this, &TripsTab::DBGridPrzejazdyCellClick);
     connectAction(dialogs, trips, &DbGrid::keyUp, this, &TripsTab::DBGridPrzejazdyCellClick);
+    // The boxes follow "Co podajemy" from the start, also when the register first opens on the first
+    // period (Tab must not stop in a kilometres box that the reading decides).
+    resetEntryMode();
 }
 
 // ---------------------------------------------------------------- period and tab

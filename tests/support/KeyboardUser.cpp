@@ -10,14 +10,23 @@
 
 namespace tarlok::test {
 
+namespace {
+int pressed = 0;
+} // namespace
+
+int KeyboardUser::count() {
+    return pressed;
+}
+
 bool KeyboardUser::enter(QWidget* window) {
     if (!window || !window->isVisible())
         return false;
+    // Keys and shortcuts go to the window the platform has focused.
     window->activateWindow();
     QApplication::setActiveWindow(window);
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 100; ++i) {
         QWidget* focus = QApplication::focusWidget();
-        if (focus && focus->window() == window)
+        if (focus && focus->window() == window && QGuiApplication::focusWindow() == window->windowHandle())
             return true;
         QTest::qWait(10);
     }
@@ -45,7 +54,14 @@ void KeyboardUser::press(QKeyCombination keys) {
         target = QApplication::activeWindow();
     if (!target)
         qFatal("no control has the focus");
+    ++pressed;
     QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+    // A button's Alt+letter presses it as a click that shows: it is released a moment later.
+    if (keys.keyboardModifiers() & Qt::AltModifier)
+        QTest::qWait(150);
+    // What a key leaves to the event loop (an edited cell is committed from there) is done before the
+    // next key, as between a user's keys.
+    QCoreApplication::processEvents();
 }
 
 void KeyboardUser::press(Qt::Key key, int times) {
@@ -54,7 +70,11 @@ void KeyboardUser::press(Qt::Key key, int times) {
 }
 
 void KeyboardUser::type(const QString& text) {
-    typeText(QApplication::focusWidget(), text);
+    // Key by key to whatever has the focus then: the first key into a grid's cell opens its editor.
+    for (const QChar ch : text) {
+        ++pressed;
+        typeText(QApplication::focusWidget(), QString(ch));
+    }
 }
 
 void KeyboardUser::retype(const QString& text) {

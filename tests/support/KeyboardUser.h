@@ -37,6 +37,9 @@ public:
     // presses), and those of Shift+Tab the other way. A trap shows as a round that never comes back.
     static QStringList tabRound(int limit = 80);
     static QStringList backtabRound(int limit = 80);
+
+    // The keys pressed so far (a typed character counts as one).
+    static int count();
 };
 
 } // namespace tarlok::test
