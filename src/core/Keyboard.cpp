@@ -98,8 +98,13 @@ private:
             }
             wrap(full);
         }
-        const QSize full = m_area->widget()->size();
-        m_window->resize(std::min(full.width(), room.width()), std::min(full.height(), room.height()));
+        // A scroll bar takes room from the other direction: the window widens (or heightens) by it.
+        QSize wanted = m_area->widget()->size();
+        if (wanted.height() > room.height())
+            wanted.rwidth() += m_area->verticalScrollBar()->sizeHint().width();
+        if (wanted.width() > room.width())
+            wanted.rheight() += m_area->horizontalScrollBar()->sizeHint().height();
+        m_window->resize(wanted.boundedTo(room));
     }
 
     void wrap(const QSize& full) {

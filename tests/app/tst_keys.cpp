@@ -143,7 +143,7 @@ class KeysTest : public QObject {
 
 private slots:
     // Tab goes round every window, stopping once at each control, and Shift+Tab goes the same way
-    // back: no grid, list or box keeps it.
+    // back: no grid, list or box keeps it. Every window fits the screen.
     void tabGoesRound_data() {
         QTest::addColumn<QString>("window");
         for (const QString& name : openers().keys())
@@ -165,6 +165,12 @@ private slots:
         QCOMPARE(QSet<QString>(forth.begin(), forth.end()).size(), forth.size());
         std::reverse(back.begin() + 1, back.end());
         QCOMPARE(back, forth);
+        // The window fits a 1366 × 768 screen less a title bar (34 px) and borders: what it cannot be
+        // made smaller than, by its layout or its fixed size, fits (it scrolls inside otherwise).
+        const QSize least = shown->layout() ? shown->minimumSizeHint().expandedTo(shown->minimumSize())
+                                            : shown->minimumSize();
+        QVERIFY2(least.width() <= 1366 - 8 && least.height() <= 768 - 34,
+                 qPrintable(QStringLiteral("%1 × %2").arg(least.width()).arg(least.height())));
         // A box that cannot be typed into is no stop.
         for (const QString& stop : forth) {
             const auto* box = shown->findChild<QLineEdit*>(stop);
