@@ -41,6 +41,25 @@ private:
     QPointer<QAbstractButton> m_close;
 };
 
+// Sits on a list window: opened to pick a row, the window starts on its grid, so the row is taken with
+// the arrows and Enter.
+class PickFromGrid final : public QObject {
+public:
+    PickFromGrid(QWidget* window, DbGrid* grid, QAbstractButton* take)
+        : QObject(window), m_window(window), m_grid(grid), m_take(take) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && event->type() == QEvent::Show && m_grid && m_take && !m_take->isHidden())
+            m_grid->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    QPointer<DbGrid> m_grid;
+    QPointer<QAbstractButton> m_take;
+};
+
 } // namespace
 
 void listWindowKeys(QWidget* window, Table* table, QAbstractButton* cancel, QAbstractButton* close,
@@ -51,6 +70,8 @@ void listWindowKeys(QWidget* window, Table* table, QAbstractButton* cancel, QAbs
 }
 
 void takeOnEnter(DbGrid* grid, QAbstractButton* take) {
+    QWidget* window = take->window();
+    window->installEventFilter(new PickFromGrid(window, grid, take));
     QObject::connect(grid, &DbGrid::rowChosen, take, [take] {
         if (!take->isHidden() && take->isEnabled())
             take->click();

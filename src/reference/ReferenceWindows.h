@@ -31,7 +31,7 @@ bool confirmDelete(Dialogs& dialogs);
 // The keys of a list window: Escape presses `cancel` while a row of `table` is being typed (a window
 // with a navigator bar passes nullptr: the bar cancels) and `close` otherwise; Insert presses `add`
 // when given; Enter on a row of `grid` presses `take` while that button is shown (the window was opened
-// to pick a row), as a double click does.
+// to pick a row), as a double click does, and such a window opens with the focus on `grid`.
 void listWindowKeys(QWidget* window, Table* table, QAbstractButton* cancel, QAbstractButton* close,
                     QAbstractButton* add = nullptr);
 void takeOnEnter(DbGrid* grid, QAbstractButton* take);
