@@ -10,12 +10,31 @@
 #include "store/TableDef.h"
 #include "ui_TOdtwarzanieDanych.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 namespace tarlok {
+
+namespace {
+
+// The day an archive folder holds: the date of its name (dd_mm_yyyy, as the backup names it), otherwise
+// (a floppy's folder) the day its newest file was written.
+QDate archiveDate(const QString& folder, const QFileInfoList& files) {
+    const QDate named = QDate::fromString(QFileInfo(folder).fileName(), QStringLiteral("dd_MM_yyyy"));
+    if (named.isValid())
+        return named;
+    QDateTime newest;
+    for (const QFileInfo& file : files)
+        newest = std::max(newest, file.lastModified());
+    return newest.date();
+}
+
+} // namespace
 
 TOdtwarzanieDanych::TOdtwarzanieDanych(Forms& forms)
     : ArchiveWindow(forms, 11), m_ui(std::make_unique<Ui::TOdtwarzanieDanych>()) {
@@ -81,6 +100,18 @@ void TOdtwarzanieDanych::restore() {
     }
     const QFileInfoList files = archive::filesOf(source);
     const qint64 total = archive::totalBytes(files);
+    // The data are replaced only when the user confirms which archive replaces them.
+    if (total > 0) {
+        const QDate date = archiveDate(source, files);
+        const QString question =
+            QStringLiteral("Dane programu zostaną zastąpione danymi z archiwum \"%1\" z dnia %2. Odtwarzamy?")
+                .arg(QDir::toNativeSeparators(source),
+                     date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QStringLiteral("?"));
+        if (!dialogs.question(question, QStringLiteral("WYBIERZ"))) {
+            reopenTables();
+            return;
+        }
+    }
     resetCounters(total, program, total != 0);
     showMessageLine(QStringLiteral("PROSZĘ CZEKAĆ - ODTWARZAM ZBIORY Z ARCHIWUM"));
     const auto cleared = qScopeGuard([this] { clearProgress(); });

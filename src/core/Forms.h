@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EnterInBoxes.h"
+#include "Keyboard.h"
 #include "PendingEdits.h"
 #include "TableHolders.h"
 
@@ -88,11 +89,13 @@ public:
     bool refuseWhileTyping() const;
 
     // Keeps a window (or a printout) for the run; they are destroyed in the reverse order of adoption.
-    // Every window keeps Enter in its boxes.
+    // Every window keeps Enter in its boxes and the program's rules for Tab and the other keys.
     template <class Window> Window* adopt(std::unique_ptr<Window> window) {
         Window* raw = window.get();
-        if constexpr (std::is_base_of_v<QWidget, Window>)
+        if constexpr (std::is_base_of_v<QWidget, Window>) {
             keepEnterInBoxes(*raw);
+            keepKeyboardRules(*raw);
+        }
         m_windows.push_back(std::move(window));
         return raw;
     }

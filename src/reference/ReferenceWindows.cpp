@@ -1,11 +1,16 @@
 #include "ReferenceWindows.h"
 
+#include "core/Keyboard.h"
 #include "platform/Dialogs.h"
 #include "store/Table.h"
 #include "store/Tables.h"
+#include "widgets/DbGrid.h"
 #include "widgets/DbNavigator.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -14,13 +19,81 @@ namespace tarlok::reference {
 namespace J = fields::przejazdy;
 namespace K = fields::koszty;
 
+namespace {
+
+// Sits on the window: it sees the Escape its controls leave unused (a dialog would close on it).
+class EscapeCancelsOrCloses final : public QObject {
+public:
+    EscapeCancelsOrCloses(QWidget* window, Table* table, QAbstractButton* cancel, QAbstractButton* close)
+        : QObject(window), m_window(window), m_table(table), m_cancel(cancel), m_close(close) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_window || event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        const bool typing = m_table->isActive() && m_table->isEditing();
+        QAbstractButton* button = typing ? m_cancel.data() : m_close.data();
+        if (button && button->isEnabled())
+            button->click();
+        return true;
+    }
+
+private:
+    QWidget* m_window;
+    Table* m_table;
+    QPointer<QAbstractButton> m_cancel;
+    QPointer<QAbstractButton> m_close;
+};
+
+// Sits on a list window: opened to pick a row, the window starts on its grid, so the row is taken with
+// the arrows and Enter.
+class PickFromGrid final : public QObject {
+public:
+    PickFromGrid(QWidget* window, DbGrid* grid, QAbstractButton* take)
+        : QObject(window), m_window(window), m_grid(grid), m_take(take) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && event->type() == QEvent::Show && m_grid && m_take && !m_take->isHidden())
+            m_grid->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    QPointer<DbGrid> m_grid;
+    QPointer<QAbstractButton> m_take;
+};
+
+} // namespace
+
+void listWindowKeys(QWidget* window, Table* table, QAbstractButton* cancel, QAbstractButton* close,
+                    QAbstractButton* add) {
+    window->installEventFilter(new EscapeCancelsOrCloses(window, table, cancel, close));
+    if (add)
+        pressOnKeys(add, QKeySequence(Qt::Key_Insert));
+}
+
+void takeOnEnter(DbGrid* grid, QAbstractButton* take) {
+    QWidget* window = take->window();
+    window->installEventFilter(new PickFromGrid(window, grid, take));
+    QObject::connect(grid, &DbGrid::rowChosen, take, [take] {
+        if (!take->isHidden() && take->isEnabled())
+            take->click();
+    });
+}
+
 const QStringList& navigatorHints() {
     static const QStringList hints = {
-        QStringLiteral("Pierwsza pozycja"),           QStringLiteral("Poprzednia pozycja"),
-        QStringLiteral("Następna pozycja"),           QStringLiteral("Ostatnia pozycja"),
-        QStringLiteral("Dodanie nowej pozycji"),      QStringLiteral("Usunięcie zaznaczonej pozycji"),
-        QStringLiteral("Edycja zaznaczonej pozycji"), QStringLiteral("Zapisanie zmian"),
-        QStringLiteral("Anulowanie zmian"),           QStringLiteral("Odswieżenie tablicy"),
+        QStringLiteral("Pierwsza pozycja"),
+        QStringLiteral("Poprzednia pozycja"),
+        QStringLiteral("Następna pozycja"),
+        QStringLiteral("Ostatnia pozycja"),
+        QStringLiteral("Dodanie nowej pozycji (Ins)"),
+        QStringLiteral("Usunięcie zaznaczonej pozycji"),
+        QStringLiteral("Edycja zaznaczonej pozycji"),
+        QStringLiteral("Zapisanie zmian (Ctrl+S)"),
+        QStringLiteral("Anulowanie zmian (Esc)"),
+        QStringLiteral("Odswieżenie tablicy"),
     };
     return hints;
 }

@@ -2,10 +2,12 @@
 
 #include <QStringList>
 
+class QAbstractButton;
 class QWidget;
 
 namespace tarlok {
 
+class DbGrid;
 class DbNavigator;
 class Dialogs;
 class Table;
@@ -25,6 +27,14 @@ void setupNavigator(DbNavigator* navigator, Table* table, Dialogs& dialogs);
 
 // Asks "Czy usunąć wybraną pozycję" (caption "WYBIERZ"); true for Yes.
 bool confirmDelete(Dialogs& dialogs);
+
+// The keys of a list window: Escape presses `cancel` while a row of `table` is being typed (a window
+// with a navigator bar passes nullptr: the bar cancels) and `close` otherwise; Insert presses `add`
+// when given; Enter on a row of `grid` presses `take` while that button is shown (the window was opened
+// to pick a row), as a double click does, and such a window opens with the focus on `grid`.
+void listWindowKeys(QWidget* window, Table* table, QAbstractButton* cancel, QAbstractButton* close,
+                    QAbstractButton* add = nullptr);
+void takeOnEnter(DbGrid* grid, QAbstractButton* take);
 
 // Puts a window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);

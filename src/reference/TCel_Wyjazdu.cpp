@@ -39,6 +39,8 @@ TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique
     };
 
     reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
+    reference::listWindowKeys(this, table, nullptr, m_ui->Zamknij);
+    reference::takeOnEnter(m_ui->DBGrid1, m_ui->Wprowadz);
 
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     DbGrid* grid = m_ui->DBGrid1;

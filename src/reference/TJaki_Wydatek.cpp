@@ -51,6 +51,8 @@ TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     });
 
     reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
+    reference::listWindowKeys(this, table, nullptr, m_ui->Zamknij);
+    reference::takeOnEnter(m_ui->DBGrid1, m_ui->Wprowadz);
 
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;

@@ -35,6 +35,8 @@ TKierowcy1::TKierowcy1(Forms& forms)
                        "anuluj przyciskiem \"\u2716\" w formatce KIEROWCY POJAZDÓW."));
 
     reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
+    reference::listWindowKeys(this, table, nullptr, m_ui->Zamknij);
+    reference::takeOnEnter(m_ui->DBGridKierowcy, m_ui->WprowadzImieNazwisko);
 
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;

@@ -2,6 +2,7 @@
 // program), the vehicle numbers, the owner defaults and the odometer and service settings.
 #include "TPojazdy_firmy.h"
 
+#include "ReferenceWindows.h"
 #include "VehicleRules.h"
 #include "calc/VehicleRows.h"
 #include "common/Limits.h"
@@ -163,6 +164,7 @@ void TPojazdy_firmy::connectHandlers() {
     connectAction(m_forms.context.dialogs, ui->Zamknij, &QPushButton::clicked, this,
                   &TPojazdy_firmy::ZamknijClick);
     connectAction(m_forms.context.dialogs, ui->Usun, &QPushButton::clicked, this, &TPojazdy_firmy::UsunClick);
+    reference::listWindowKeys(this, vehiclesTable(), ui->Anuluj, ui->Zamknij, ui->Dodaj);
     connectAction(m_forms.context.dialogs, ui->ZapiszStanPocz, &QPushButton::clicked, this,
                   &TPojazdy_firmy::ZapiszStanPoczClick);
     connectAction(m_forms.context.dialogs, ui->EdytujStanPocz, &QPushButton::clicked, this,

@@ -62,6 +62,8 @@ TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>
     connectAction(m_forms.context.dialogs, m_ui->Wprowadz, &QPushButton::clicked, this,
                   &TTrasy::WprowadzClick);
     connectAction(m_forms.context.dialogs, grid, &DbGrid::dblClick, this, &TTrasy::DBGrid1DblClick);
+    reference::listWindowKeys(this, table, m_ui->Anuluj, m_ui->Zamknij, m_ui->Dodaj);
+    reference::takeOnEnter(grid, m_ui->Wprowadz);
     setErrorHandlerForChildren(this, [&dialogs](const Error& e) { dialogs.message(e.text()); });
 }
 

@@ -46,6 +46,7 @@ TWlascicielPodatnik::TWlascicielPodatnik(Forms& forms)
                        "albo anuluj przyciskiem \"\u2716\" w formatce WŁAŚCICIEL."));
 
     reference::setupNavigator(m_ui->DBNavigator1, table, dialogs);
+    reference::listWindowKeys(this, table, nullptr, m_ui->Zamknij);
 
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     DbGrid* grid = m_ui->DBGrid1;

@@ -13,6 +13,7 @@
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
+#include "core/Keyboard.h"
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -33,6 +34,8 @@ namespace P = fields::pojazdy;
 
 const costs::Passes kEveryPass = costs::Pass::Month | costs::Pass::Fuel | costs::Pass::Year;
 const QString kCaptionInfo = QStringLiteral("Informacja");
+// "50 %" of "Vat zaliczony w koszty", the choice a new cost starts from.
+constexpr int kUsualVatShare = 1;
 
 using costrows::optionalFloat;
 using costrows::optionalInteger;
@@ -105,6 +108,9 @@ void CostsTab::setupControls() {
                   &CostsTab::RadioGroupPrzeliczanieVatClick);
     connectAction(dialogs, ui->RadioGroupCoPodajemy, &RadioGroup::clicked, this,
                   &CostsTab::RadioGroupCoPodajemyClick);
+    // As on the trips tab: Ctrl+N begins the next cost, Ctrl+S saves it.
+    pressOnKeys(ui->DodajKoszt, QKeySequence(Qt::CTRL | Qt::Key_N));
+    pressOnKeys(ui->ZapiszKoszt, QKeySequence(Qt::CTRL | Qt::Key_S));
     entrytab::connectGridMoves(dialogs, grid, this, &CostsTab::DBGridKosztyCellClick,
                                &CostsTab::DBGridKosztyKeyDown);
 }
@@ -381,7 +387,10 @@ void CostsTab::DodajKosztClick() {
             TableKoszty->append();
             NowyKoszt = true;
             m_ui->DataKosztu->setDate(entrytab::newRowDate(m_window, m_forms.context.clock.today()));
-            m_ui->DBNazwaWydatku->setFocus();
+            // Every cost starts from the usual share of VAT, not from the last cost's.
+            m_ui->RadioGroupVatZaliczony->setItemIndex(kUsualVatShare);
+            // The day comes first: the picker takes it with its day chosen.
+            m_ui->DataKosztu->setFocus(Qt::TabFocusReason);
         } catch (const Error&) {
             dialogs.message(QStringLiteral("Prosze najpierw zapisać koszt - przycisk \"Zapisz\""));
         }
@@ -613,6 +622,8 @@ void CostsTab::costsWritten() {
     SumyVat(m);
     SpalanieSrednie();
     m_forms.context.data().costsWritten();
+    // The next cost is one key away.
+    m_ui->DodajKoszt->setFocus(Qt::TabFocusReason);
 }
 
 void CostsTab::ZapiszKosztClick() {

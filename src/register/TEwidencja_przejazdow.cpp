@@ -44,6 +44,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QWheelEvent>
 
 namespace tarlok {
@@ -84,6 +85,9 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     setupVehicleGrid(*m_ui, TablePojazdy);
     m_trips->setupControls();
     m_costs->setupControls();
+    // The tabs' bar is Tab's stop between the top and the tab shown (the form's order cannot name it).
+    QWidget::setTabOrder(m_ui->CheckBoxOdblokuj, m_ui->PageControl1->tabBar());
+    QWidget::setTabOrder(m_ui->PageControl1->tabBar(), m_ui->DataKosztu);
     for (QTableWidget* grid : {m_ui->StringGridKoszty, m_ui->StringGridVat, m_ui->StringGridPrzejazdy})
         grids::fill(grid, QStringLiteral("0"));
     followTab();

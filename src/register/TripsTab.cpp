@@ -13,6 +13,7 @@
 #include "core/Actions.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
+#include "core/Keyboard.h"
 #include "data/SharedData.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -116,12 +117,18 @@ void TripsTab::setupControls() {
             [this] { m_forms.ImportCsv->importFile(registerimport::What::Trips); });
     connectAction(dialogs, ui->RadioGroup1CoPodajemy, &RadioGroup::clicked, this,
                   &TripsTab::RadioGroup1CoPodajemyClick);
+    // A month of trips at the keyboard: Ctrl+N begins the next trip, Ctrl+S saves it.
+    pressOnKeys(ui->DodajPrzejazd, QKeySequence(Qt::CTRL | Qt::Key_N));
+    pressOnKeys(ui->ZapiszPrzejazd, QKeySequence(Qt::CTRL | Qt::Key_S));
     connectAction(dialogs, ui->DBIloscKm, &DbEdit::clicked, this, &TripsTab::DBIloscKmClick);
     connectAction(dialogs, ui->DBIloscKm, &DbEdit::exited, this, &TripsTab::DBIloscKmExit);
     connectAction(dialogs, ui->DataPrzejazdu, &DbDateEdit::changed, this, &TripsTab::DataPrzejazduChange);
     entrytab::connectGridMoves(dialogs, grid, this, &TripsTab::DBGridPrzejazdyCellClick,
                                &TripsTab::DBGridPrzejazdyCellClick);
     connectAction(dialogs, grid, &DbGrid::dblClick, this, &TripsTab::DBGridPrzejazdyCellClick);
+    // The boxes follow "Co podajemy" from the start, also when the register first opens on the first
+    // period (Tab must not stop in a kilometres box that the reading decides).
+    resetEntryMode();
 }
 
 // ---------------------------------------------------------------- period and tab
@@ -333,7 +340,8 @@ void TripsTab::DodajPrzejazdClick() {
             m_ui->DBStawka_km->setTextSilently(numbers::general(rateOfVehicle()));
 
             m_ui->DataPrzejazdu->setDate(entrytab::newRowDate(m_window, ctx.clock.today()));
-            m_ui->DBTrasa->setFocus();
+            // The day comes first: the picker takes it with its day chosen.
+            m_ui->DataPrzejazdu->setFocus(Qt::TabFocusReason);
         } catch (const Error&) {
             ctx.dialogs.message(kSaveFirst);
         }
@@ -460,6 +468,8 @@ void TripsTab::saveTrip() {
     updateVehicleOdometer();
     m_forms.context.data().tripsWritten();
     t.locate(J::NrKol, {saved});
+    // The next trip is one key away.
+    m_ui->DodajPrzejazd->setFocus(Qt::TabFocusReason);
 }
 
 void TripsTab::AnulujPrzejazdClick() {

@@ -84,6 +84,10 @@ void DbDateEdit::userChanged() {
         emit changed();
 }
 
+bool DbDateEdit::focusNextPrevChild(bool next) {
+    return QAbstractSpinBox::focusNextPrevChild(next);
+}
+
 void DbDateEdit::focusOutEvent(QFocusEvent* event) {
     QDateEdit::focusOutEvent(event);
     if (leftByUser(m_link, event))

@@ -47,6 +47,9 @@ signals:
     void exited();
 
 protected:
+    // Tab leaves the picker, whatever section it is in and also while it is empty: the picker is one
+    // stop of Tab (the arrows and typing move between its day, month and year).
+    bool focusNextPrevChild(bool next) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -296,6 +296,8 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // One stop of Tab: the arrows move between cells and rows.
+    setTabKeyNavigation(false);
     // Fixed row heights: nothing is measured per row, however many rows the table has.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -507,11 +509,29 @@ void DbGrid::keyPressEvent(QKeyEvent* event) {
             moveTable([table] { table->last(); });
             event->accept();
             return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (event->modifiers() & ~Qt::KeypadModifier)
+                break;
+            emit rowChosen();
+            break; // goes on to the window, which keeps it from its buttons
         default:
             break;
         }
     }
     QTableView::keyPressEvent(event);
+}
+
+void DbGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const int column = currentIndex().column();
+    const bool leaves = (hint == QAbstractItemDelegate::EditNextItem && column >= columnCount() - 1) ||
+                        (hint == QAbstractItemDelegate::EditPreviousItem && column <= 0);
+    if (!leaves) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    QTableView::closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+    focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }
 
 void DbGrid::keyReleaseEvent(QKeyEvent* event) {

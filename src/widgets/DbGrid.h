@@ -66,6 +66,8 @@ public:
 signals:
     void cellClick(int row, int column);
     void dblClick();
+    // Enter on a row (not in a cell being edited): the user takes the row, as a double click does.
+    void rowChosen();
     void keyDown(int key);
     void keyUp(int key);
     void keyPress(const QString& text);
@@ -77,6 +79,9 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Tab in a cell being edited goes to the next cell of the row; from the last cell (Shift+Tab: the
+    // first) it leaves the grid, so a row can be typed cell by cell and Tab never stays in the grid.
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "DbNavigator.h"
 
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace tarlok {
@@ -35,6 +36,12 @@ DbNavigator::DbNavigator(QWidget* parent) : QWidget(parent) {
         layout->addWidget(button);
         m_buttons[size_t(i)] = button;
     }
+    m_insertKey = new QShortcut(QKeySequence(Qt::Key_Insert), this);
+    connect(m_insertKey, &QShortcut::activated, this, [this] { click(Button::Insert); });
+    m_postKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(m_postKey, &QShortcut::activated, this, [this] { click(Button::Post); });
+    m_cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(m_cancelKey, &QShortcut::activated, this, [this] { click(Button::Cancel); });
     m_link.onChange = [this](DataLink::Change, int) {
         updateButtons();
     };
@@ -119,6 +126,9 @@ void DbNavigator::updateButtons() {
     };
     for (int i = 0; i < kButtonCount; ++i)
         m_buttons[size_t(i)]->setEnabled(enabled[size_t(i)]);
+    m_insertKey->setEnabled(enabled[size_t(Button::Insert)]);
+    m_postKey->setEnabled(editing);
+    m_cancelKey->setEnabled(editing);
 }
 
 } // namespace tarlok

@@ -8,13 +8,16 @@
 #include <array>
 #include <functional>
 
+class QShortcut;
 class QToolButton;
 
 namespace tarlok {
 
 // A bar of ten buttons that move and edit a table: first, prior, next, last, insert, delete, edit,
 // post, cancel, refresh. The buttons follow the table's state (post and cancel only while editing,
-// first and prior not on the first row ...). Delete asks the window's confirmation first.
+// first and prior not on the first row ...). Delete asks the window's confirmation first. While the bar is
+// shown its window answers Insert with a new row and, while a row is being typed, Ctrl+S with its post
+// and Escape with its cancel (otherwise Escape keeps its usual meaning: a dialog closes).
 class DbNavigator : public QWidget, public DbControl {
     Q_OBJECT
 
@@ -47,6 +50,9 @@ private:
     DataLink m_link;
     std::array<QToolButton*, kButtonCount> m_buttons{};
     std::function<bool()> m_confirmDelete;
+    QShortcut* m_insertKey = nullptr;
+    QShortcut* m_postKey = nullptr;
+    QShortcut* m_cancelKey = nullptr;
 };
 
 } // namespace tarlok

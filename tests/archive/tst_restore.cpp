@@ -120,7 +120,9 @@ private slots:
         }
         const auto before = folderBytes(data);
         ArchiveDriver(app).restoreFrom("C:", m.dated);
-        QCOMPARE(app.dialogs.texts(), QStringList{kSuccess});
+        const QStringList asked{ArchiveDriver::restoreQuestion(m.dated, "05.03.2006"), kSuccess};
+        QCOMPARE(app.dialogs.texts(), asked);
+        QCOMPARE(app.dialogs.messages().first().caption, QString("WYBIERZ"));
 
         const auto after = folderBytes(data);
         for (auto it = m.archived.begin(); it != m.archived.end(); ++it)
@@ -134,7 +136,7 @@ private slots:
         QVERIFY(leftNothingBehind(app));
 
         app.openRegister();
-        QCOMPARE(app.dialogs.texts(), QStringList{kSuccess});
+        QCOMPARE(app.dialogs.texts(), asked);
         QCOMPARE(app.data().TablePojazdy->recordCount(), 1);
 
         app.dialogs.clear();
@@ -172,7 +174,10 @@ private slots:
             QFile::copy(m.dated + "/" + it.key(), disk.path() + "/ARCHIWUM.Poj/05_03_2006/" + it.key());
         app.dialogs.clear();
         driver.restoreFrom("D:", disk.path() + "/ARCHIWUM.Poj/05_03_2006");
-        QCOMPARE(app.dialogs.texts(), QStringList{kSuccess});
+        QCOMPARE(app.dialogs.texts(),
+                 (QStringList{
+                     ArchiveDriver::restoreQuestion(disk.path() + "/ARCHIWUM.Poj/05_03_2006", "05.03.2006"),
+                     kSuccess}));
         QCOMPARE(folderBytes(app.dataFolder()), m.archived);
     }
 
@@ -214,7 +219,8 @@ private slots:
         const auto before = folderBytes(app.dataFolder());
         Table* parameters = app.forms().Parametry1->TableParametry;
         ArchiveDriver(app).restoreFrom("C:", m.dated);
-        QCOMPARE(app.dialogs.texts(), QStringList{message});
+        QCOMPARE(app.dialogs.texts(),
+                 (QStringList{ArchiveDriver::restoreQuestion(m.dated, "05.03.2006"), message}));
         QCOMPARE(folderBytes(app.dataFolder()), before);
         QVERIFY(leftNothingBehind(app));
         QVERIFY(parameters->isActive());
@@ -253,7 +259,8 @@ private slots:
         const QString data = app.dataFolder();
         leaveHotJournal(data + "/Przejazdy.db");
         ArchiveDriver(app).restoreFrom("C:", m.dated);
-        QCOMPARE(app.dialogs.texts(), QStringList{kSuccess});
+        QCOMPARE(app.dialogs.texts(),
+                 (QStringList{ArchiveDriver::restoreQuestion(m.dated, "05.03.2006"), kSuccess}));
         QVERIFY(!QFileInfo::exists(data + "/Przejazdy.db-journal"));
         QCOMPARE(routes(data + "/Przejazdy.db"),
                  (QStringList{"Rano 0", "Rano 1", "Rano 2", "Rano 3", "Rano 4"}));
@@ -264,7 +271,8 @@ private slots:
         leaveHotJournal(m.dated + "/Przejazdy.db");
         app.dialogs.clear();
         ArchiveDriver(app).restoreFrom("C:", m.dated);
-        QCOMPARE(app.dialogs.texts(), QStringList{kSuccess});
+        QCOMPARE(app.dialogs.texts(),
+                 (QStringList{ArchiveDriver::restoreQuestion(m.dated, "05.03.2006"), kSuccess}));
         QVERIFY(!QFileInfo::exists(data + "/Przejazdy.db-journal"));
         QCOMPARE(routes(data + "/Przejazdy.db").size(), 2005);
         QCOMPARE(integrity(data + "/Przejazdy.db"), QString("ok"));
@@ -302,7 +310,8 @@ private slots:
         }
         ArchiveDriver(*app).restoreFrom("C:", old);
         QCOMPARE(app->dialogs.texts(),
-                 (QStringList{"TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE",
+                 (QStringList{ArchiveDriver::restoreQuestion(old, "01.02.2005"),
+                              "TABLICA Przejazdów ZOSTAŁA ROZSZERZONA POPRAWNIE",
                               "TABLICA Kosztów ZOSTAŁA ROZSZERZONA POPRAWNIE",
                               "TABLICA Pojazdów ZOSTAŁA ROZSZERZONA POPRAWNIE",
                               "TABLICA Terminow ZOSTAŁA ROZSZERZONA POPRAWNIE", kSuccess}));

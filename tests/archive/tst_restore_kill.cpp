@@ -63,6 +63,7 @@ int runChild(const QString& drive, const QString& folder, int killAtRename) {
         auto& window = *static_cast<TOdtwarzanieDanych*>(w);
         ArchiveDriver::chooseDrive(window, "C:");
         ArchiveDriver::openFolder(window, folder);
+        p.dialogs.answerYes(); // the question that names the archive
         std::printf("ready\n");
         std::fflush(stdout);
         QTest::mouseClick(window.ui()->Odtworz, Qt::LeftButton);

@@ -36,7 +36,14 @@ void ArchiveDriver::backupTo(const QString& drive) {
     });
 }
 
+QString ArchiveDriver::restoreQuestion(const QString& folder, const QString& day) {
+    return QStringLiteral("Dane programu zostaną zastąpione danymi z archiwum \"") +
+           QDir::toNativeSeparators(folder) + QStringLiteral("\" z dnia ") + day +
+           QStringLiteral(". Odtwarzamy?");
+}
+
 void ArchiveDriver::restoreFrom(const QString& drive, const QString& folder) {
+    m_app.dialogs.answerYes();
     restoreWindow([&](TOdtwarzanieDanych& w) {
         chooseDrive(w, drive);
         openFolder(w, folder);

@@ -30,8 +30,11 @@ public:
     // A backup with the given archive drive: "KOPIA", the drive picked, "&Kopiuj".
     void backupTo(const QString& drive);
     // A restore of `folder` on `drive`: the drive picked, the folder opened from the drive's root with
-    // double clicks, "&Odtwarzaj".
+    // double clicks, "&Odtwarzaj", and Yes to the question that names the archive.
     void restoreFrom(const QString& drive, const QString& folder);
+    // The question a restore asks before it replaces the data: the archive folder and its day
+    // ("05.03.2006").
+    static QString restoreQuestion(const QString& folder, const QString& day);
 
     static void chooseDrive(ArchiveWindow& window, const QString& drive);
     // Double clicks through the folder list from where it stands down to `folder`.
