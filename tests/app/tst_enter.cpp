@@ -3,6 +3,7 @@
 #include "support/Files.h"
 #include "support/TestApp.h"
 #include "support/Typing.h"
+#include "support/WindowOpeners.h"
 
 #include "app/TMeniProgramu.h"
 #include "app/TParametry1.h"
@@ -57,100 +58,6 @@ QList<QWidget*> boxesOf(QWidget* window) {
     return boxes;
 }
 
-using Opener = std::function<QWidget*(TestApp&)>;
-
-// How the user reaches each window, with the register open on a vehicle and its month.
-const QMap<QString, Opener>& openers() {
-    static const QMap<QString, Opener> map{
-        {"wydruki",
-         [](TestApp& app) -> QWidget* {
-             app.reg().ZestawWydrukowClick();
-             return app.forms().FormularzWydrukow;
-         }},
-        {"terminy",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedButton4Click();
-             return app.forms().OpcjeDlaTerminow;
-         }},
-        {"notatki",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedButton4Click();
-             app.forms().InformacjeNotatki->showForYear(QStringLiteral("2024"));
-             return app.forms().InformacjeNotatki;
-         }},
-        {"ryczalt",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedRyczaltClick();
-             return app.forms().RyczaltEwidencja;
-         }},
-        {"pojazdy",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedPojazdyClick();
-             return app.forms().Pojazdy_firmy;
-         }},
-        {"kierowcy",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->Kierowcy1Click();
-             return app.forms().Kierowcy1;
-         }},
-        {"wlasciciel",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->Waciciel1Click();
-             return app.forms().WlascicielPodatnik;
-         }},
-        {"cele",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedCeleClick();
-             return app.forms().Cel_Wyjazdu;
-         }},
-        {"trasy",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedTrasaClick();
-             return app.forms().Trasy;
-         }},
-        {"wydatki",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedWydatkiClick();
-             return app.forms().Jaki_Wydatek;
-         }},
-        {"stawki",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedStawkiClick();
-             return app.forms().Stawki_poj;
-         }},
-        {"nowy okres",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedOkresClick();
-             return app.forms().Nowy_Okres;
-         }},
-        {"kopia",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedButton2Click();
-             return app.forms().KopiujProgram;
-         }},
-        {"odtwarzanie",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->Odtwarzaniedanych1Click();
-             return app.forms().OdtwarzanieDanych;
-         }},
-        {"licznik",
-         [](TestApp& app) -> QWidget* {
-             app.reg().SprawdzLicznikClick();
-             return app.forms().SprawdzenieLicznika;
-         }},
-        {"parametry",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->ParametryClick();
-             return app.forms().Parametry1;
-         }},
-        {"ewidencja",
-         [](TestApp& app) -> QWidget* {
-             return &app.reg();
-         }},
-    };
-    return map;
-}
-
 } // namespace
 
 class EnterTest : public QObject {
@@ -159,7 +66,7 @@ class EnterTest : public QObject {
 private slots:
     void enterInEveryBoxPressesNothing_data() {
         QTest::addColumn<QString>("window");
-        for (const QString& name : openers().keys())
+        for (const QString& name : test::windowOpeners().keys())
             QTest::newRow(qPrintable(name)) << name;
     }
     void enterInEveryBoxPressesNothing() {
@@ -169,7 +76,7 @@ private slots:
         app->dialogs.setCloseModalWindows(false); // a modal window stays open for the keys
         app->seed(QStringLiteral("Trasy"), {{"Trasa", "Kraków - Tarnów"}, {"Kilometry", 80}});
         app->database.createTable(app->dataFolder(), tables::ryczalt());
-        QWidget* shown = openers()[window](*app);
+        QWidget* shown = test::windowOpeners()[window](*app);
         QVERIFY(shown);
         QVERIFY2(shown->isVisible(), "the window opens");
         app->dialogs.clear();
@@ -210,7 +117,7 @@ private slots:
         app->openRegisterOnAVehicle(); // May 2024
         app->dialogs.setCloseModalWindows(false);
         app->database.createTable(app->dataFolder(), tables::ryczalt());
-        QWidget* shown = openers()[window](*app);
+        QWidget* shown = test::windowOpeners()[window](*app);
         auto* yearBox = shown->findChild<QComboBox*>(QStringLiteral("ComboBoxRok"));
         auto* monthBox = shown->findChild<QComboBox*>(QStringLiteral("ComboBoxMiesiac"));
         QVERIFY(yearBox && monthBox);

@@ -4,6 +4,7 @@
 // backup) is done with key presses only.
 #include "support/KeyboardUser.h"
 #include "support/TestApp.h"
+#include "support/WindowOpeners.h"
 
 #include "app/TMeniProgramu.h"
 #include "archive/TKopiujProgram.h"
@@ -42,77 +43,10 @@ using tarlok::test::TestApp;
 
 namespace {
 
-using Opener = std::function<QWidget*(TestApp&)>;
-
-const QMap<QString, Opener>& openers() {
-    static const QMap<QString, Opener> map{
-        {"ewidencja",
-         [](TestApp& app) -> QWidget* {
-             return &app.reg();
-         }},
-        {"pojazdy",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedPojazdyClick();
-             return app.forms().Pojazdy_firmy;
-         }},
-        {"kierowcy",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->Kierowcy1Click();
-             return app.forms().Kierowcy1;
-         }},
-        {"wlasciciel",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->Waciciel1Click();
-             return app.forms().WlascicielPodatnik;
-         }},
-        {"cele",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedCeleClick();
-             return app.forms().Cel_Wyjazdu;
-         }},
-        {"trasy",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedTrasaClick();
-             return app.forms().Trasy;
-         }},
-        {"wydatki",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedWydatkiClick();
-             return app.forms().Jaki_Wydatek;
-         }},
-        {"stawki",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedStawkiClick();
-             return app.forms().Stawki_poj;
-         }},
-        {"terminy",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedButton4Click();
-             return app.forms().OpcjeDlaTerminow;
-         }},
-        {"ryczalt",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedRyczaltClick();
-             return app.forms().RyczaltEwidencja;
-         }},
-        {"kopia",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->SpeedButton2Click();
-             return app.forms().KopiujProgram;
-         }},
-        {"odtwarzanie",
-         [](TestApp& app) -> QWidget* {
-             app.forms().MeniProgramu->Odtwarzaniedanych1Click();
-             return app.forms().OdtwarzanieDanych;
-         }},
-        {"wydruki",
-         [](TestApp& app) -> QWidget* {
-             app.reg().ZestawWydrukowClick();
-             return app.forms().FormularzWydrukow;
-         }},
-    };
-    return map;
-}
+// The windows Tab must go round.
+const QStringList kWindows{"ewidencja", "pojazdy",     "kierowcy", "wlasciciel", "cele",
+                           "trasy",     "wydatki",     "stawki",   "terminy",    "ryczalt",
+                           "kopia",     "odtwarzanie", "wydruki"};
 
 // Runs `keys` while the modal window of class `className` is shown, as its user would.
 void whileShown(TestApp& app, const char* className, std::function<void()> keys) {
@@ -146,7 +80,7 @@ private slots:
     // back: no grid, list or box keeps it. Every window fits the screen.
     void tabGoesRound_data() {
         QTest::addColumn<QString>("window");
-        for (const QString& name : openers().keys())
+        for (const QString& name : kWindows)
             QTest::newRow(qPrintable(name)) << name;
     }
     void tabGoesRound() {
@@ -157,7 +91,7 @@ private slots:
         app->seed(QStringLiteral("Trasy"), {{"Trasa", "Kraków - Tarnów"}, {"Kilometry", 80}});
         app->seed(QStringLiteral("Kierowcy"), {{"Imie", "Jan"}, {"Nazwisko", "Nowak"}});
         app->database.createTable(app->dataFolder(), tables::ryczalt());
-        QWidget* shown = openers()[window](*app);
+        QWidget* shown = test::windowOpeners()[window](*app);
         QVERIFY(KeyboardUser::enter(shown));
         const QStringList forth = KeyboardUser::tabRound();
         QStringList back = KeyboardUser::backtabRound();
