@@ -313,7 +313,11 @@ int main(int argc, char** argv) {
         trips.update("Przejazdy", "WartoscSuma", monthTrips);
         trips.update("Przejazdy", "Wartosc_NarastajacoRok", yearTrips);
         trips.exec("COMMIT");
-        others.exec("UPDATE Pojazdy SET StanAktLicznika = StanAktLicznika WHERE NrKol_Pojazdu = 1");
+        // The odometer moves by the trip, as the save moves it: an update that changes nothing would be
+        // skipped by SQLite and cost no durable commit.
+        others.exec(
+            insert ? "UPDATE Pojazdy SET StanAktLicznika = StanAktLicznika + 150 WHERE NrKol_Pojazdu = 1"
+                   : "UPDATE Pojazdy SET StanAktLicznika = StanAktLicznika - 150 WHERE NrKol_Pojazdu = 1");
     };
 
     // Saving a trip in a full month.
@@ -408,8 +412,8 @@ int main(int argc, char** argv) {
                     trips.update(QStringLiteral("Przejazdy"), QString::fromLatin1(field), yearRows);
                 trips.exec("COMMIT");
                 others.exec("BEGIN IMMEDIATE");
-                others.exec(
-                    "UPDATE Pojazdy SET StanAktLicznika = StanAktLicznika WHERE NrKol_Pojazdu IN (1, 2, 3)");
+                others.exec("UPDATE Pojazdy SET StanAktLicznika = StanAktLicznika + 1 WHERE NrKol_Pojazdu IN "
+                            "(1, 2, 3)");
                 others.exec("COMMIT");
             },
             removeImported);
