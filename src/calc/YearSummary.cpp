@@ -1,8 +1,12 @@
 #include "YearSummary.h"
 
-#include "VehicleRows.h"
-#include "store/Table.h"
+#include "store/Database.h"
+#include "store/Sqlite.h"
 #include "store/Tables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
 
 namespace tarlok::summary {
 
@@ -11,58 +15,93 @@ namespace {
 namespace J = fields::przejazdy;
 namespace K = fields::koszty;
 
-const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
-
-// The fields of a row by their places in a record; a field the file lacks reads as empty.
-struct Places {
-    Places(const Table& t, std::initializer_list<QString> names) {
-        for (const QString& name : names)
-            at.push_back(t.fieldIndex(name));
-    }
-    QVariant of(const Record& r, size_t field) const {
-        return at[field] < 0 ? QVariant() : r.value(at[field]);
-    }
-    std::vector<int> at;
-};
-
-std::vector<TripRow> tripRows(Database& database, qint64 vehicle) {
-    std::vector<TripRow> rows;
-    VehicleRows reader(database, tables::przejazdy().fileName(), kByVehicleAndDate, vehicle);
-    const Table* t = reader.table();
-    if (!t)
+// The columns `names` of one vehicle's rows of one year, in the order the register keeps them (by date,
+// then in the order of entry), read with plain SQL: only the year's rows and only the columns the
+// totals use, instead of every column of every year of the vehicle. A column the file lacks reads as
+// empty; a missing file gives no rows. Values come as the tables give them: whole numbers for
+// integer fields, reals for amounts, booleans for the logical fields.
+std::vector<std::vector<QVariant>> yearRows(Database& database, const TableDef& def, qint64 vehicle, int year,
+                                            std::initializer_list<QString> names) {
+    std::vector<std::vector<QVariant>> rows;
+    const QString alias = QString::fromLatin1(Database::kAlias);
+    if (!database.tableExists(alias, def.fileName()))
         return rows;
-    const Places f(*t, {J::Rok, J::Miesiac, J::WartoscSuma, J::KilometrySuma});
-    for (int i = 0; i < t->rangeCount(); ++i) {
-        const Record r = t->rangeRecord(i);
-        if (f.of(r, 0).isNull())
-            continue; // a row of no period
-        rows.push_back({int(f.of(r, 0).toLongLong()), int(f.of(r, 1).toLongLong()), f.of(r, 2).toDouble(),
-                        f.of(r, 3).toLongLong()});
+    const std::shared_ptr<Connection> connection =
+        database.connect(database.tablePath(alias, def.fileName()));
+    const std::vector<FieldDef> stored = connection->fields();
+    const auto find = [&](const QString& name) {
+        return std::find_if(stored.begin(), stored.end(), [&](const FieldDef& f) {
+            return f.name.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    };
+    if (find(fields::przejazdy::NrKol_Pojazdu) == stored.end() ||
+        find(fields::przejazdy::Rok) == stored.end())
+        return rows;
+    QStringList select;
+    std::vector<FieldType> types;
+    for (const QString& name : names) {
+        const auto field = find(name);
+        select.append(field == stored.end() ? QStringLiteral("NULL") : sqlite::quoted(field->name));
+        types.push_back(field == stored.end() ? FieldType::Alpha : field->type);
     }
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? AND %4 = ? ORDER BY %5, rowid")
+            .arg(select.join(QStringLiteral(", ")), sqlite::quoted(connection->sqlTable()),
+                 sqlite::quoted(fields::przejazdy::NrKol_Pojazdu), sqlite::quoted(fields::przejazdy::Rok),
+                 sqlite::quoted(fields::przejazdy::Data));
+    sqlite::Statement& st = connection->handle().cached(sql);
+    st.bindInt(1, vehicle);
+    st.bindInt(2, year);
+    while (st.step()) {
+        std::vector<QVariant>& row = rows.emplace_back(types.size());
+        for (int c = 0; c < int(types.size()); ++c) {
+            if (st.isNull(c))
+                continue;
+            switch (types[size_t(c)]) {
+            case FieldType::AutoInc:
+            case FieldType::Integer:
+            case FieldType::Short:
+                row[size_t(c)] =
+                    st.columnType(c) == 2 /* a real */ ? qint64(std::llround(st.real(c))) : st.int64(c);
+                break;
+            case FieldType::Number:
+                row[size_t(c)] = st.real(c);
+                break;
+            case FieldType::Logical:
+                row[size_t(c)] = st.int64(c) != 0;
+                break;
+            default:
+                row[size_t(c)] = st.text(c);
+                break;
+            }
+        }
+    }
+    st.reset();
     return rows;
 }
 
-std::vector<CostRow> costRows(Database& database, qint64 vehicle) {
+std::vector<TripRow> tripRows(Database& database, qint64 vehicle, int year) {
+    std::vector<TripRow> rows;
+    for (const auto& r : yearRows(database, tables::przejazdy(), vehicle, year,
+                                  {J::Rok, J::Miesiac, J::WartoscSuma, J::KilometrySuma}))
+        rows.push_back({int(r[0].toLongLong()), int(r[1].toLongLong()), r[2].toDouble(), r[3].toLongLong()});
+    return rows;
+}
+
+std::vector<CostRow> costRows(Database& database, qint64 vehicle, int year) {
     std::vector<CostRow> rows;
-    VehicleRows reader(database, tables::koszty().fileName(), kByVehicleAndDate, vehicle);
-    const Table* t = reader.table();
-    if (!t)
-        return rows;
-    const Places f(*t, {K::Rok, K::Miesiac, K::WartoscSuma, K::SumaWartPaliwo, K::SumaIloscPaliwo, K::Pom2,
-                        K::CzyPaliwo, K::IloscPaliwa, K::Pom1});
-    for (int i = 0; i < t->rangeCount(); ++i) {
-        const Record r = t->rangeRecord(i);
-        if (f.of(r, 0).isNull())
-            continue;
+    for (const auto& r : yearRows(database, tables::koszty(), vehicle, year,
+                                  {K::Rok, K::Miesiac, K::WartoscSuma, K::SumaWartPaliwo, K::SumaIloscPaliwo,
+                                   K::Pom2, K::CzyPaliwo, K::IloscPaliwa, K::Pom1})) {
         CostRow row;
-        row.year = int(f.of(r, 0).toLongLong());
-        row.month = int(f.of(r, 1).toLongLong());
-        row.valueTotal = f.of(r, 2).toDouble();
-        row.fuelValueTotal = f.of(r, 3).toDouble();
-        row.fuelLitresTotal = f.of(r, 4).toDouble();
-        row.countedVat = f.of(r, 5).toDouble();
-        row.fuel = f.of(r, 6).toBool();
-        row.fuelRow = {f.of(r, 7), f.of(r, 8).toString()};
+        row.year = int(r[0].toLongLong());
+        row.month = int(r[1].toLongLong());
+        row.valueTotal = r[2].toDouble();
+        row.fuelValueTotal = r[3].toDouble();
+        row.fuelLitresTotal = r[4].toDouble();
+        row.countedVat = r[5].toDouble();
+        row.fuel = r[6].toBool();
+        row.fuelRow = {r[7], r[8].toString()};
         rows.push_back(row);
     }
     return rows;
@@ -72,7 +111,7 @@ std::vector<CostRow> costRows(Database& database, qint64 vehicle) {
 
 std::array<MonthTotals, 13> yearTotals(Database& database, qint64 vehicleNumber, int year,
                                        bool withConsumption) {
-    return monthTotals(tripRows(database, vehicleNumber), costRows(database, vehicleNumber), year,
+    return monthTotals(tripRows(database, vehicleNumber, year), costRows(database, vehicleNumber, year), year,
                        withConsumption);
 }
 
