@@ -108,6 +108,12 @@ private slots:
         QCOMPARE(y2024[2].costValue, 200.0);
         // a number no vehicle carries has no rows
         QVERIFY(!summary::yearTotals(app->database, 7, 2024, false)[2].hasCosts);
+        // The month's totals are on its first row by date, whatever the order of entry: a trip of
+        // 1 February entered after the one of 3 February carries them.
+        seedTrip(*app, 1, QDate(2024, 2, 1), 260.0, 310);
+        const auto later = summary::yearTotals(app->database, 1, 2024, false);
+        QCOMPARE(later[2].tripValue, 260.0);
+        QCOMPARE(later[2].tripKm, 310);
     }
 
     // The summary tab shows the VAT of the year chosen on it, whatever the costs tab summed last.
