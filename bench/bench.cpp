@@ -660,6 +660,8 @@ int main(int argc, char** argv) {
                [&] {
                    dialogs.onModal(QStringLiteral("tarlok::TOdtwarzanieDanych"), [&](QWidget*) {
                        openDated();
+                       // "Tak" to the question that names the archive folder before the data are replaced.
+                       dialogs.answerYes();
                        forms.OdtwarzanieDanych->ui()->Odtworz->click();
                    });
                });
