@@ -2,10 +2,10 @@
 
 #include "store/Database.h"
 #include "store/Sqlite.h"
+#include "store/StoredValue.h"
 #include "store/Tables.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace tarlok::summary {
@@ -18,8 +18,7 @@ namespace K = fields::koszty;
 // The columns `names` of one vehicle's rows of one year, in the order the register keeps them (by date,
 // then in the order of entry), read with plain SQL: only the year's rows and only the columns the
 // totals use, instead of every column of every year of the vehicle. A column the file lacks reads as
-// empty; a missing file gives no rows. Values come as the tables give them: whole numbers for
-// integer fields, reals for amounts, booleans for the logical fields.
+// empty; a missing file gives no rows. Values come as the tables give them.
 std::vector<std::vector<QVariant>> yearRows(Database& database, const TableDef& def, qint64 vehicle, int year,
                                             std::initializer_list<QString> names) {
     std::vector<std::vector<QVariant>> rows;
@@ -54,27 +53,8 @@ std::vector<std::vector<QVariant>> yearRows(Database& database, const TableDef& 
     st.bindInt(2, year);
     while (st.step()) {
         std::vector<QVariant>& row = rows.emplace_back(types.size());
-        for (int c = 0; c < int(types.size()); ++c) {
-            if (st.isNull(c))
-                continue;
-            switch (types[size_t(c)]) {
-            case FieldType::AutoInc:
-            case FieldType::Integer:
-            case FieldType::Short:
-                row[size_t(c)] =
-                    st.columnType(c) == 2 /* a real */ ? qint64(std::llround(st.real(c))) : st.int64(c);
-                break;
-            case FieldType::Number:
-                row[size_t(c)] = st.real(c);
-                break;
-            case FieldType::Logical:
-                row[size_t(c)] = st.int64(c) != 0;
-                break;
-            default:
-                row[size_t(c)] = st.text(c);
-                break;
-            }
-        }
+        for (int c = 0; c < int(types.size()); ++c)
+            row[size_t(c)] = storedValue(st, c, types[size_t(c)]);
     }
     st.reset();
     return rows;

@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "EngineError.h"
 #include "Sqlite.h"
+#include "StoredValue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -326,45 +327,8 @@ QString Table::orderClause() const {
 
 Record Table::readRow(const sqlite::Statement& st) const {
     Record record(int(m_fields.size()));
-    for (int i = 0; i < m_physicalCount; ++i) {
-        const int col = i + 1;
-        if (st.isNull(col))
-            continue;
-        const FieldDef& def = m_fields[size_t(i)].def;
-        switch (def.type) {
-        case FieldType::AutoInc:
-        case FieldType::Integer:
-        case FieldType::Short:
-            record[i] = st.columnType(col) == 2 /* SQLITE_FLOAT */ ? qint64(std::llround(st.real(col)))
-                                                                   : st.int64(col);
-            break;
-        case FieldType::Number:
-            record[i] = st.real(col);
-            break;
-        case FieldType::Logical:
-            record[i] = st.int64(col) != 0;
-            break;
-        case FieldType::Date: {
-            const QDate date = QDate::fromString(st.text(col).left(10), Qt::ISODate);
-            if (date.isValid())
-                record[i] = date;
-            break;
-        }
-        case FieldType::Timestamp: {
-            const QDateTime at = QDateTime::fromString(st.text(col), Qt::ISODate);
-            if (at.isValid())
-                record[i] = at;
-            break;
-        }
-        case FieldType::Alpha:
-        case FieldType::Memo: {
-            const QString text = st.text(col);
-            if (!text.isEmpty())
-                record[i] = text;
-            break;
-        }
-        }
-    }
+    for (int i = 0; i < m_physicalCount; ++i)
+        record[i] = storedValue(st, i + 1, m_fields[size_t(i)].def.type);
     return record;
 }
 
