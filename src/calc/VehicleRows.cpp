@@ -1,34 +1,24 @@
 #include "VehicleRows.h"
 
+#include "store/DataTable.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Tables.h"
 
 namespace tarlok {
 
-namespace {
-
-std::unique_ptr<Table> tableOf(Database& database, const QString& file) {
-    auto table = std::make_unique<Table>(database);
-    table->setDatabaseName(QString::fromLatin1(Database::kAlias));
-    table->setTableName(file);
-    return table;
-}
-
-} // namespace
-
 VehicleRows::VehicleRows(Database& database, const QString& tableFile, const QString& index,
                          qint64 vehicleNumber) {
     const QString alias = QString::fromLatin1(Database::kAlias);
     if (!database.tableExists(alias, tableFile) || !database.tableExists(alias, tables::pojazdy().fileName()))
         return;
-    m_vehicles = tableOf(database, tables::pojazdy().fileName());
+    m_vehicles = dataFolderTable(database, tables::pojazdy().fileName());
     m_vehicles->open();
     if (!m_vehicles->locate(fields::pojazdy::NrKol_Pojazdu, {vehicleNumber})) {
         m_vehicles.reset();
         return;
     }
-    m_rows = tableOf(database, tableFile);
+    m_rows = dataFolderTable(database, tableFile);
     m_rows->setIndexName(index);
     m_rows->setMasterSource(m_vehicles.get(), fields::pojazdy::NrKol_Pojazdu);
     m_rows->open();
@@ -71,7 +61,7 @@ void setVehicleOdometer(Database& database, qint64 vehicleNumber, qint64 reading
     const QString file = tables::pojazdy().fileName();
     if (!database.tableExists(QString::fromLatin1(Database::kAlias), file))
         return;
-    const std::unique_ptr<Table> vehicles = tableOf(database, file);
+    const std::unique_ptr<Table> vehicles = dataFolderTable(database, file);
     vehicles->open();
     if (!vehicles->locate(fields::pojazdy::NrKol_Pojazdu, {vehicleNumber}))
         return;

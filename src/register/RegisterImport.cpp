@@ -10,6 +10,7 @@
 #include "common/Money.h"
 #include "common/Months.h"
 #include "common/Numbers.h"
+#include "store/DataTable.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -387,13 +388,6 @@ void markDuplicates(Preview& preview, const QSet<QString>& stored) {
 
 namespace {
 
-std::unique_ptr<Table> tableOf(Database& database, const QString& file) {
-    auto table = std::make_unique<Table>(database);
-    table->setDatabaseName(QString::fromLatin1(Database::kAlias));
-    table->setTableName(file);
-    return table;
-}
-
 bool exists(Database& database, const QString& file) {
     return database.tableExists(QString::fromLatin1(Database::kAlias), file);
 }
@@ -404,7 +398,7 @@ Known readKnown(Database& database, std::optional<qint64> currentVehicle) {
     Known known;
     known.current = currentVehicle;
     if (exists(database, tables::pojazdy().fileName())) {
-        const auto cars = tableOf(database, tables::pojazdy().fileName());
+        const auto cars = dataFolderTable(database, tables::pojazdy().fileName());
         cars->open();
         for (cars->first(); !cars->eof(); cars->next()) {
             if (cars->isNull(P::NrKol_Pojazdu))
@@ -415,7 +409,7 @@ Known readKnown(Database& database, std::optional<qint64> currentVehicle) {
         }
     }
     if (exists(database, tables::okresy().fileName())) {
-        const auto periods = tableOf(database, tables::okresy().fileName());
+        const auto periods = dataFolderTable(database, tables::okresy().fileName());
         periods->open();
         namespace O = fields::okresy;
         for (periods->first(); !periods->eof(); periods->next()) {
@@ -424,7 +418,7 @@ Known readKnown(Database& database, std::optional<qint64> currentVehicle) {
         }
     }
     if (exists(database, tables::wydatki().fileName())) {
-        const auto kinds = tableOf(database, tables::wydatki().fileName());
+        const auto kinds = dataFolderTable(database, tables::wydatki().fileName());
         kinds->open();
         namespace W = fields::wydatki;
         for (kinds->first(); !kinds->eof(); kinds->next()) {
@@ -473,7 +467,8 @@ std::set<std::pair<qint64, int>> store(Database& database, const Preview& previe
                                        const std::function<void(qint64, int)>& recompute,
                                        const std::function<void(int)>& stored) {
     const bool trips = preview.what == What::Trips;
-    const auto t = tableOf(database, trips ? tables::przejazdy().fileName() : tables::koszty().fileName());
+    const auto t =
+        dataFolderTable(database, trips ? tables::przejazdy().fileName() : tables::koszty().fileName());
     t->open();
     std::set<std::pair<qint64, int>> touched;
     int written = 0;
@@ -543,7 +538,7 @@ void updateOdometers(Database& database, const std::set<qint64>& vehicles) {
         if (const auto reading = latestFinalReading(database, vehicle))
             readings.emplace_back(vehicle, *reading);
     }
-    const auto cars = tableOf(database, tables::pojazdy().fileName());
+    const auto cars = dataFolderTable(database, tables::pojazdy().fileName());
     cars->open();
     if (!cars->hasField(P::StanAktLicznika))
         return;
