@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace tarlok {
 
@@ -177,6 +178,21 @@ void Table::clearMasterSource() {
     setMasterSource(nullptr, QString());
 }
 
+void Table::setFieldRange(const QString& field, const QVariant& low, const QVariant& high) {
+    for (FieldRange& range : m_fieldRanges) {
+        if (range.field.compare(field, Qt::CaseInsensitive) == 0) {
+            range.low = low;
+            range.high = high;
+            return;
+        }
+    }
+    m_fieldRanges.push_back(FieldRange{field, low, high});
+}
+
+void Table::clearFieldRanges() {
+    m_fieldRanges.clear();
+}
+
 // ---------------------------------------------------------------- open and close
 
 void Table::open() {
@@ -293,23 +309,35 @@ QVariantList Table::masterValues() const {
 }
 
 QString Table::rangeClause(QVariantList& binds) const {
-    if (!m_master)
-        return {};
-    const QVariantList values = masterValues();
-    if (values.isEmpty())
-        return QStringLiteral(" WHERE 0");
-    QStringList conditions;
-    for (int i = 0; i < values.size(); ++i) {
-        if (values[i].isNull())
-            return QStringLiteral(" WHERE 0");
-        const QString name = i < m_orderFields.size() ? m_orderFields[i] : m_masterFields.value(i);
+    auto stored = [&](const QString& name) -> const FieldDef& {
         const int field = fieldIndex(name);
         if (field < 0)
             throw EngineError(
                 QStringLiteral("W tablicy \"%1\" brak pola \"%2\".").arg(QFileInfo(m_path).fileName(), name));
-        conditions.append(sqlite::quoted(name) + QStringLiteral(" = ?"));
-        binds.append(toStored(m_fields[size_t(field)].def, values[i]));
+        return m_fields[size_t(field)].def;
+    };
+    QStringList conditions;
+    if (m_master) {
+        const QVariantList values = masterValues();
+        if (values.isEmpty())
+            return QStringLiteral(" WHERE 0");
+        for (int i = 0; i < values.size(); ++i) {
+            if (values[i].isNull())
+                return QStringLiteral(" WHERE 0");
+            const QString name = i < m_orderFields.size() ? m_orderFields[i] : m_masterFields.value(i);
+            const FieldDef& def = stored(name);
+            conditions.append(sqlite::quoted(name) + QStringLiteral(" = ?"));
+            binds.append(toStored(def, values[i]));
+        }
     }
+    for (const FieldRange& range : m_fieldRanges) {
+        const FieldDef& def = stored(range.field);
+        conditions.append(sqlite::quoted(range.field) + QStringLiteral(" BETWEEN ? AND ?"));
+        binds.append(toStored(def, range.low));
+        binds.append(toStored(def, range.high));
+    }
+    if (conditions.isEmpty())
+        return {};
     return QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
@@ -339,6 +367,7 @@ void Table::requery() {
     QVariantList binds;
     const QString where = rangeClause(binds);
     m_rangeValues = masterValues();
+    m_fieldRangesRead = m_fieldRanges;
     if (where != QLatin1String(" WHERE 0")) {
         const QString sql =
             QStringLiteral("SELECT %1 FROM %2%3%4")
@@ -631,7 +660,7 @@ void Table::refresh() {
     const qint64 current = rowid();
     const int pos = m_pos;
     // Nothing was written to the file since the rows were read: only the filter is applied again.
-    if (m_generation == m_connection->generation() && masterValues() == m_rangeValues)
+    if (rowsCurrent())
         rebuildView();
     else
         requery();
@@ -1241,6 +1270,71 @@ Record Table::rangeRecord(int index) const {
     return const_cast<Table*>(this)->fetch(m_keys[size_t(index)]);
 }
 
+qint64 Table::rangeRowid(int index) const {
+    return index >= 0 && index < int(m_keys.size()) ? m_keys[size_t(index)] : 0;
+}
+
+qint64 Table::rowidAt(int row) const {
+    return row >= 0 && row < int(m_view.size()) ? m_view[size_t(row)] : 0;
+}
+
+void Table::keepRangeCurrent() {
+    requireActive();
+    if (!rowsCurrent())
+        refresh();
+}
+
+void Table::writeFields(qint64 rowid, const std::vector<std::pair<int, QVariant>>& values) {
+    requireActive();
+    checkBrowseMode();
+    if (values.empty())
+        return;
+    const QString fileName = QFileInfo(m_path).fileName();
+    QStringList sets;
+    QVariantList binds;
+    std::vector<std::pair<int, QVariant>> normalised;
+    normalised.reserve(values.size());
+    for (const auto& [field, value] : values) {
+        if (field < 0 || field >= m_physicalCount || field == m_autoIncField ||
+            m_orderFields.contains(m_fields[size_t(field)].def.name, Qt::CaseInsensitive))
+            throw EngineError(
+                QStringLiteral("Pola nr %1 tablicy \"%2\" nie można zapisać poza edycją wiersza.")
+                    .arg(field)
+                    .arg(fileName));
+        const FieldDef& def = m_fields[size_t(field)].def;
+        const QVariant stored = normalise(def, value, fileName);
+        sets.append(sqlite::quoted(def.name) + QStringLiteral(" = ?"));
+        binds.append(toStored(def, stored));
+        normalised.emplace_back(field, stored);
+    }
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                            .arg(sqlite::quoted(m_connection->sqlTable()), sets.join(QStringLiteral(", ")));
+    sqlite::Statement& st = m_connection->handle().cached(sql);
+    int n = 1;
+    for (const QVariant& v : std::as_const(binds))
+        st.bind(n++, v);
+    st.bindInt(n, rowid);
+    st.step();
+    st.reset();
+    noteOwnWrite();
+
+    const auto held = m_cache.find(rowid);
+    if (held != m_cache.end()) {
+        for (const auto& [field, value] : normalised)
+            held->second[field] = value;
+    }
+    const int row = viewIndexOf(rowid);
+    if (row < 0)
+        return;
+    if (row == m_pos) {
+        for (const auto& [field, value] : normalised)
+            m_buffer[field] = value;
+        computeCalc(m_buffer);
+        emitRecordChanged();
+    }
+    emitRowUpdated(row);
+}
+
 bool Table::isPendingRow(int row) const {
     if (m_state == State::Insert)
         return row == m_insertAt;
@@ -1365,7 +1459,8 @@ bool holds(const std::vector<qint64>& sorted, qint64 rowid) {
 } // namespace
 
 bool Table::rowsCurrent() const {
-    return m_generation == m_connection->generation() && masterValues() == m_rangeValues;
+    return m_generation == m_connection->generation() && masterValues() == m_rangeValues &&
+           m_fieldRanges == m_fieldRangesRead;
 }
 
 void Table::showFromTop() {
@@ -1415,6 +1510,7 @@ Table::TemporaryView::TemporaryView(Table& table, std::function<bool(Table&)> ad
             }
             table.m_master = nullptr;
             table.m_masterFields.clear();
+            m_fieldRanges = std::exchange(table.m_fieldRanges, {});
             table.loadIndex(QString());
             table.requery();
         } else if (table.rowsCurrent()) {
@@ -1463,6 +1559,7 @@ void Table::TemporaryView::restoreSettings() {
         t.m_master->m_details.removeAll(&t);
     t.m_master = m_master;
     t.m_masterFields = m_masterFields;
+    t.m_fieldRanges = m_fieldRanges;
     if (m_master && !m_master->m_details.contains(&t))
         m_master->m_details.insert(std::clamp(m_detailPlace, 0, int(m_master->m_details.size())), &t);
     t.m_indexName = m_indexName;

@@ -62,6 +62,21 @@ public:
     void clearMasterSource();
     Table* master() const { return m_master; }
 
+    struct FieldRange {
+        QString field;
+        QVariant low;
+        QVariant high;
+        bool operator==(const FieldRange& o) const {
+            return field == o.field && low == o.low && high == o.high;
+        }
+    };
+    // Narrows the range in the SQL to the rows whose `field` holds a value from `low` to `high` (both
+    // included), so that a period is read without the vehicle's other years; the record filter still
+    // judges every row read. Several fields narrow together; the rows are read again at the next open
+    // or refresh.
+    void setFieldRange(const QString& field, const QVariant& low, const QVariant& high);
+    void clearFieldRanges();
+
     // While set, a move that would store a changed pending row throws PendingRowError with `message`.
     void setPendingGuard(const QString& message) { m_pendingGuard = message; }
     const QString& pendingGuard() const { return m_pendingGuard; }
@@ -162,6 +177,19 @@ public:
     // left empty (read without moving the cursor) ---
     int rangeCount() const { return int(m_keys.size()); }
     Record rangeRecord(int index) const;
+    qint64 rangeRowid(int index) const;
+    // The stored rowid of a row of the view (0 for none).
+    qint64 rowidAt(int row) const;
+    // Reads the range again when another table object wrote to the file since it was read (as refresh
+    // does); nothing when the rows held are current.
+    void keepRangeCurrent();
+
+    // Writes `values` (field index, value) into the stored row `rowid` of the range without moving the
+    // cursor and without the editing events: the figures a save computes for the other rows (running
+    // totals). A pending row is stored or dropped first as a move would (a pending guard refuses). The
+    // row keeps its place: the fields of the table's index cannot be written so, and a field the record
+    // filter reads must not be. The held copy of the row follows and a grid repaints it.
+    void writeFields(qint64 rowid, const std::vector<std::pair<int, QVariant>>& values);
 
     // --- rows of the view, for grids ---
     // Rows shown by a grid: the view plus the row being inserted.
@@ -201,8 +229,9 @@ public:
         Table& m_table;
     };
 
-    // The rows a TemporaryView walks over: the range (the master's rows, on the table's index), or every
-    // row of the file in the stored order, with no master link and no index.
+    // The rows a TemporaryView walks over: the range (the master's rows, on the table's index, narrowed
+    // by the field ranges), or every row of the file in the stored order, with no master link, no index
+    // and no field range.
     enum class Scope { Range, WholeFile };
 
     // For its lifetime the table shows the rows of `scope` that `admit` accepts (every row of the scope
@@ -242,6 +271,7 @@ public:
         bool m_eof = true;
         Table* m_master = nullptr;
         QStringList m_masterFields;
+        std::vector<FieldRange> m_fieldRanges;
         int m_detailPlace = -1; // the table's place among its master's details
         QString m_indexName;
         bool m_settingsRestored = false;
@@ -335,6 +365,8 @@ private:
     QStringList m_masterFields;
     QList<Table*> m_details;
     QVariantList m_rangeValues; // the master values of the loaded range
+    std::vector<FieldRange> m_fieldRanges;
+    std::vector<FieldRange> m_fieldRangesRead; // those the loaded range was read with
     bool m_detailsStale = false;
 
     bool m_filtered = false;

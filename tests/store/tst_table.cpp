@@ -433,6 +433,88 @@ private slots:
         QCOMPARE(trips->recordCount(), 3);
     }
 
+    // A period read out of the master's rows: the field ranges narrow what is read, together with the
+    // master link, the bounds included; a changed range is read again at the refresh, and a walk over
+    // the whole file sees every row and leaves the range as it was.
+    void fieldRangesNarrowTheRange() {
+        auto cars = openTable("Cars.db");
+        addCar(*cars, 1, "A");
+        addCar(*cars, 2, "B");
+        auto trips = openTable("Trips.db", "NrDataInd");
+        addTrip(*trips, 1, QDate(2023, 12, 31), "a0");
+        addTrip(*trips, 1, QDate(2024, 1, 1), "a1");
+        addTrip(*trips, 1, QDate(2024, 3, 5), "a3");
+        addTrip(*trips, 1, QDate(2024, 4, 1), "a4");
+        addTrip(*trips, 2, QDate(2024, 3, 6), "b3");
+        trips->setMasterSource(cars.get(), "Nr");
+        cars->first();
+        trips->setFieldRange("Rok", 2024, 2024);
+        trips->setFieldRange("miesiac", 1, 3);
+        trips->refresh();
+        QCOMPARE(column(*trips, "Trasa"), QStringList({"a1", "a3"}));
+        trips->setFieldRange("Miesiac", 3, 12); // the same field again replaces its bounds
+        trips->refresh();
+        QCOMPARE(column(*trips, "Trasa"), QStringList({"a3", "a4"}));
+        cars->next();
+        QCOMPARE(column(*trips, "Trasa"), QStringList({"b3"}));
+        {
+            Table::TemporaryView everyRow(*trips, {}, Table::Scope::WholeFile);
+            QCOMPARE(trips->recordCount(), 5);
+        }
+        QCOMPARE(column(*trips, "Trasa"), QStringList({"b3"}));
+        trips->clearFieldRanges();
+        cars->first();
+        QCOMPARE(trips->recordCount(), 4);
+        // without a master the ranges narrow the whole file; a field the file lacks is named
+        trips->clearMasterSource();
+        trips->setFieldRange("Rok", 2023, 2023);
+        trips->refresh();
+        QCOMPARE(column(*trips, "Trasa"), QStringList({"a0"}));
+        trips->setFieldRange("Kolor", 1, 2);
+        QVERIFY_THROWS_EXCEPTION(EngineError, trips->refresh());
+    }
+
+    // Figures written into other rows of the range: stored at once, the cursor and the view kept, the
+    // held copies and the current record following; a pending row is stored first; the index's fields
+    // are refused.
+    void writeFieldsLeavesTheCursorWhereItWas() {
+        auto cars = openTable("Cars.db");
+        addCar(*cars, 1, "A");
+        auto trips = openTable("Trips.db", "NrDataInd");
+        addTrip(*trips, 1, QDate(2024, 1, 5), "a1", 10);
+        addTrip(*trips, 1, QDate(2024, 2, 5), "a2", 20);
+        addTrip(*trips, 1, QDate(2025, 1, 5), "b1", 30);
+        trips->setMasterSource(cars.get(), "Nr");
+        trips->onFilterRecord = [](Table& t) { return t.asInteger("Rok") == 2024; };
+        trips->setFiltered(true);
+        trips->refresh();
+        trips->last(); // a2
+        QCOMPARE(trips->rangeCount(), 3);
+        const int km = trips->fieldIndex("Km");
+        const int kwota = trips->fieldIndex("Kwota");
+        QSignalSpy updated(trips.get(), &Table::rowUpdated);
+        trips->writeFields(trips->rangeRowid(2), {{km, 35}, {kwota, 12.5}}); // b1, out of view
+        trips->writeFields(trips->rowidAt(1), {{km, 25}});                   // a2, under the cursor
+        QCOMPARE(trips->asString("Trasa"), QString("a2"));
+        QCOMPARE(trips->asInteger("Km"), 25);
+        QCOMPARE(trips->rangeRecord(2).value(kwota).toDouble(), 12.5);
+        QCOMPARE(updated.size(), 1);
+        QCOMPARE(updated.first().first().toInt(), 1);
+        auto reader = openTable("Trips.db", "NrDataInd");
+        QCOMPARE(column(*reader, "Km"), QStringList({"10", "25", "35"}));
+        // a pending change of another field is stored before the write, not lost by it
+        trips->first();
+        trips->edit();
+        trips->setValue("Trasa", "a1x");
+        trips->writeFields(trips->rowidAt(0), {{km, 11}});
+        QCOMPARE(trips->state(), Table::State::Browse);
+        reader->refresh();
+        QCOMPARE(column(*reader, "Trasa"), QStringList({"a1x", "a2", "b1"}));
+        QCOMPARE(column(*reader, "Km"), QStringList({"11", "25", "35"}));
+        QVERIFY_THROWS_EXCEPTION(EngineError,
+                                 trips->writeFields(trips->rowidAt(0), {{trips->fieldIndex("Data"), QDate()}}));
+    }
+
     void suspendedMasterMovesDetailsOnceResumed() {
         auto cars = openTable("Cars.db");
         addCar(*cars, 1, "A");
