@@ -33,6 +33,16 @@ void ReportForm::setShown(std::initializer_list<const char*> names, bool shown) 
         item(QString::fromLatin1(name)).setVisible(shown);
 }
 
+void ReportForm::readPeriod(int year, int from, int to) {
+    namespace T = fields::przejazdy; // the costs name their period fields alike
+    m_table->setFieldRange(T::Rok, year, year);
+    m_table->setFieldRange(T::Miesiac, from, to);
+}
+
+void ReportForm::readEveryPeriod() {
+    m_table->clearFieldRanges();
+}
+
 void ReportForm::openTable() {
     m_table->close();
     m_table->open();

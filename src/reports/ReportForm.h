@@ -35,6 +35,10 @@ public:
     void setCaption(const QString& name, const QString& text) { item(name).setText(text); }
     void setShown(std::initializer_list<const char*> names, bool shown);
 
+    // The rows the own table reads at its next open: the vehicle's rows of `year` from month `from` to
+    // `to` (the record filter keeps no others), or all the vehicle's rows.
+    void readPeriod(int year, int from, int to);
+    void readEveryPeriod();
     // The own table opened afresh before a run (rows read as they are now), and closed after it.
     void openTable();
     void closeTable();

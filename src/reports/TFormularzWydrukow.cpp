@@ -135,6 +135,8 @@ TFormularzWydrukow::TFormularzWydrukow(Forms& forms)
     m_ui->LabelWybranyPojazd->setFont(vehicleFont);
     // The boxes take the register's lists; Enter alone changes neither.
     m_period = new PeriodBoxes(*m_ui->ComboBoxRok, *m_ui->ComboBoxMiesiac, this);
+    // Closed before the archive copies the data files, and left closed.
+    forms.tableHolders.addWindow(this);
 
     AppContext& ctx = forms.context;
     Table& vehicles = *ctx.data().TablePojazdy;
@@ -309,8 +311,15 @@ SharedData::Period TFormularzWydrukow::filterPeriod() {
     return p;
 }
 
-bool TFormularzWydrukow::admits(Table& table, bool inEffect) {
-    if (!inEffect)
+bool TFormularzWydrukow::periodInEffect(Choice report) {
+    const SharedData& shared = m_forms.context.data();
+    // The cost statement follows the costs tab; the other three reports follow the trips tab.
+    const SharedData::Scope scope = report == Koszty ? shared.costsScope() : shared.tripsScope();
+    return scope == SharedData::Scope::Period || (isVisible() && chosen() == report);
+}
+
+bool TFormularzWydrukow::admits(Table& table, Choice report) {
+    if (!periodInEffect(report))
         return true;
     const SharedData::Period p = filterPeriod();
     const int from = p.month == 0 ? 1 : p.month;
@@ -319,27 +328,32 @@ bool TFormularzWydrukow::admits(Table& table, bool inEffect) {
     return from <= month && month <= to && table.asInteger(T::Rok) == p.year;
 }
 
+void TFormularzWydrukow::readOnlyWhatIsKept(ReportForm& form, Choice report) {
+    if (!periodInEffect(report)) {
+        form.readEveryPeriod();
+        return;
+    }
+    const SharedData::Period p = filterPeriod();
+    form.readPeriod(p.year, p.month == 0 ? 1 : p.month, p.month == 0 ? 12 : p.month);
+}
+
 bool TFormularzWydrukow::TWydruk_Ewidencja_TablePrzejazdy1FilterRecord(Table& table) {
-    const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
-    return admits(table, tripsPage || (isVisible() && chosen() == Ewidencja));
+    return admits(table, Ewidencja);
 }
 
 bool TFormularzWydrukow::TWydruk_Koszty_TableKoszty1FilterRecord(Table& table) {
     // The register's month box always holds a month or "Wszystko": its chosen period has one.
-    const bool costsPage = m_forms.context.data().costsScope() == SharedData::Scope::Period;
-    return admits(table, costsPage || (isVisible() && chosen() == Koszty));
+    return admits(table, Koszty);
 }
 
 bool TFormularzWydrukow::TWydruk_Rachunkow_TableKoszty1FilterRecord(Table& table) {
-    const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
-    return admits(table, tripsPage || (isVisible() && chosen() == Rachunkow));
+    return admits(table, Rachunkow);
 }
 
 bool TFormularzWydrukow::TWydruk_EwidencjaPrzebieguDlaVat_Table1PrzejazdyFilterRecord(Table& table) {
     if (m_vatMonth != 0 && table.asInteger(T::Miesiac) != m_vatMonth)
         return false;
-    const bool tripsPage = m_forms.context.data().tripsScope() == SharedData::Scope::Period;
-    return admits(table, tripsPage || (isVisible() && chosen() == EwidencjaDlaVat));
+    return admits(table, EwidencjaDlaVat);
 }
 
 // ------------------------------------------------------------------ running a report
@@ -390,6 +404,7 @@ void TFormularzWydrukow::runEwidencja(const QString& periodCaption) {
     m_ewidencja->setCaption(QStringLiteral("QRLabelPracodawca"), name.join(QLatin1Char(' ')));
     m_ewidencja->setCaption(QStringLiteral("QRLabelAdresPracodawcy"), employer.adres);
     report::Document document;
+    readOnlyWhatIsKept(*m_ewidencja, Ewidencja);
     {
         const TableGuard open(*m_ewidencja);
         document = m_ewidencja->layout();
@@ -400,6 +415,7 @@ void TFormularzWydrukow::runEwidencja(const QString& periodCaption) {
 void TFormularzWydrukow::runKoszty(const QString& periodCaption) {
     fillVehicleHeading(*m_koszty, periodCaption, false, true);
     report::Document document;
+    readOnlyWhatIsKept(*m_koszty, Koszty);
     {
         const TableGuard open(*m_koszty);
         document = m_koszty->layout();
@@ -440,6 +456,7 @@ void TFormularzWydrukow::runRachunkow(const QString& periodCaption, const QStrin
         form.setCaption(labels[i], numbers::grouped(values[i], 10, 2));
 
     report::Document document;
+    readOnlyWhatIsKept(form, Rachunkow);
     {
         const TableGuard open(form);
         document = form.layout();
@@ -469,6 +486,7 @@ void TFormularzWydrukow::runEwidencjaDlaVat() {
     form.setCaption(QStringLiteral("QRLabelDzienRoz"), QStringLiteral("1"));
 
     report::Document document;
+    readOnlyWhatIsKept(form, EwidencjaDlaVat);
     {
         const TableGuard open(form);
         // The readings, the last day and the kilometres come from the report's own rows, month by month:

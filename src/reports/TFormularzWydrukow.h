@@ -84,7 +84,12 @@ public slots:
 
 private:
     int chosen() const;
-    bool admits(Table& table, bool inEffect);
+    // Whether a report keeps only the rows of filterPeriod(): always from the register's tab showing a
+    // period, and from this window for the report chosen in it.
+    bool periodInEffect(Choice report);
+    bool admits(Table& table, Choice report);
+    // The report's own table reads at its next open only the rows its filter keeps.
+    void readOnlyWhatIsKept(ReportForm& form, Choice report);
     // Steps 1 to 3 of a run: the vehicles table open, TMP, the vehicle's identification shown or hidden.
     void prepareRun();
     // The heading labels of reports 0 and 1 from the vehicle and the period caption.
