@@ -77,33 +77,54 @@ protected:
     }
 };
 
-// Every window of the program, once, in the order in which windows may rely on each other being there.
+// A slot of the registry that builds its window, adopted by the registry, at its first use.
+template <class Window> void buildOnUse(Forms& forms, WindowSlot<Window>& slot) {
+    slot.setBuilder([&forms] { return forms.adopt(std::make_unique<Window>(forms)); });
+}
+
+// Every window of the program. The main window and the windows that follow the shared data from the
+// start (the register, the lists bound to the shared tables, the settings that check the schema, the
+// deadline overview shown at start) are built at once, in the order in which windows may rely on each
+// other being there. The windows that only act when they are opened are built at their first use.
 void createWindows(Forms& forms) {
-    forms.MeniProgramu = forms.adopt(std::make_unique<TMeniProgramu>(forms));
-    forms.FormularzWydrukow = forms.adopt(std::make_unique<TFormularzWydrukow>(forms));
-    forms.Ewidencja_przejazdow = forms.adopt(std::make_unique<TEwidencja_przejazdow>(forms));
-    forms.Cel_Wyjazdu = forms.adopt(std::make_unique<TCel_Wyjazdu>(forms));
-    forms.Nowy_Okres = forms.adopt(std::make_unique<TNowy_Okres>(forms));
-    forms.Pojazdy_firmy = forms.adopt(std::make_unique<TPojazdy_firmy>(forms));
-    forms.Stawki_poj = forms.adopt(std::make_unique<TStawki_poj>(forms));
-    forms.Trasy = forms.adopt(std::make_unique<TTrasy>(forms));
-    forms.Wybor_okresu = forms.adopt(std::make_unique<TWybor_okresu>(forms));
-    forms.Jaki_Wydatek = forms.adopt(std::make_unique<TJaki_Wydatek>(forms));
-    forms.KopiujProgram = forms.adopt(std::make_unique<TKopiujProgram>(forms));
-    forms.OdtwarzanieDanych = forms.adopt(std::make_unique<TOdtwarzanieDanych>(forms));
-    forms.RyczaltEwidencja = forms.adopt(std::make_unique<TRyczaltEwidencja>(forms));
-    forms.OpcjeDlaTerminow = forms.adopt(std::make_unique<TOpcjeDlaTerminow>(forms));
-    forms.deadlinesForm = &forms.OpcjeDlaTerminow->form();
-    forms.InformacjeNotatki = forms.adopt(std::make_unique<TInformacjeNotatki>(forms));
-    forms.InformacjeNotatkiDruk = forms.adopt(std::make_unique<TInformacjeNotatkiDruk>(forms));
-    forms.TerminyDruk = forms.adopt(std::make_unique<TTerminyDruk>(forms));
-    forms.TerminyDruk1 = forms.adopt(std::make_unique<TTerminyDruk1>(forms));
-    forms.Parametry1 = forms.adopt(std::make_unique<TParametry1>(forms));
-    forms.Kierowcy1 = forms.adopt(std::make_unique<TKierowcy1>(forms));
-    forms.WlascicielPodatnik = forms.adopt(std::make_unique<TWlascicielPodatnik>(forms));
-    forms.SprawdzenieLicznika = forms.adopt(std::make_unique<TSprawdzenieLicznika>(forms));
-    forms.PrzegladTerminow = forms.adopt(std::make_unique<TPrzegladTerminow>(forms));
-    forms.ImportCsv = forms.adopt(std::make_unique<TImportCsv>(forms));
+    buildOnUse(forms, forms.MeniProgramu);
+    buildOnUse(forms, forms.FormularzWydrukow);
+    buildOnUse(forms, forms.Ewidencja_przejazdow);
+    buildOnUse(forms, forms.Cel_Wyjazdu);
+    buildOnUse(forms, forms.Nowy_Okres);
+    buildOnUse(forms, forms.Pojazdy_firmy);
+    buildOnUse(forms, forms.Stawki_poj);
+    buildOnUse(forms, forms.Trasy);
+    buildOnUse(forms, forms.Wybor_okresu);
+    buildOnUse(forms, forms.Jaki_Wydatek);
+    buildOnUse(forms, forms.KopiujProgram);
+    buildOnUse(forms, forms.OdtwarzanieDanych);
+    buildOnUse(forms, forms.RyczaltEwidencja);
+    buildOnUse(forms, forms.OpcjeDlaTerminow);
+    forms.deadlinesForm.setBuilder([&forms] { return &forms.OpcjeDlaTerminow->form(); });
+    buildOnUse(forms, forms.InformacjeNotatki);
+    buildOnUse(forms, forms.InformacjeNotatkiDruk);
+    buildOnUse(forms, forms.TerminyDruk);
+    buildOnUse(forms, forms.TerminyDruk1);
+    buildOnUse(forms, forms.Parametry1);
+    buildOnUse(forms, forms.Kierowcy1);
+    buildOnUse(forms, forms.WlascicielPodatnik);
+    buildOnUse(forms, forms.SprawdzenieLicznika);
+    buildOnUse(forms, forms.PrzegladTerminow);
+    buildOnUse(forms, forms.ImportCsv);
+
+    forms.MeniProgramu.get();
+    forms.Ewidencja_przejazdow.get();
+    forms.Cel_Wyjazdu.get();
+    forms.Nowy_Okres.get();
+    forms.Pojazdy_firmy.get();
+    forms.Stawki_poj.get();
+    forms.Trasy.get();
+    forms.Wybor_okresu.get();
+    forms.Jaki_Wydatek.get();
+    forms.Parametry1.get();
+    forms.Kierowcy1.get();
+    forms.PrzegladTerminow.get();
 }
 
 // The shared tables, registered before any window: a window's tables linked to them close before them
@@ -122,14 +143,12 @@ void registerSharedTables(Forms& forms, SharedData& data) {
 // schema follows a restore.
 void registerTableHolders(Forms& forms) {
     TableHolders& holders = forms.tableHolders;
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             forms.Ewidencja_przejazdow, forms.Pojazdy_firmy, forms.Stawki_poj, forms.Cel_Wyjazdu,
-             forms.Jaki_Wydatek, forms.FormularzWydrukow, forms.Trasy, forms.Nowy_Okres})
+    for (QWidget* window : std::initializer_list<QWidget*>{forms.Ewidencja_przejazdow, forms.Pojazdy_firmy,
+                                                           forms.Stawki_poj, forms.Cel_Wyjazdu,
+                                                           forms.Jaki_Wydatek, forms.Trasy, forms.Nowy_Okres})
         holders.addWindow(window);
     holders.addTable(forms.Parametry1, forms.Parametry1->TableParametry);
-    // The deadlines and lump-sum windows open their tables again themselves when they are next shown.
-    holders.addTable(forms.OpcjeDlaTerminow, forms.deadlinesForm->table, false);
-    holders.addTable(forms.RyczaltEwidencja, forms.RyczaltEwidencja->TableRyczalt, false);
+    // The windows built at their first use join the holders from their constructors.
     holders.settleSchema = [&forms] {
         TParametry1& schemaWindow = *forms.Parametry1;
         schemaWindow.schemaCheck();

@@ -7,7 +7,9 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <type_traits>
 #include <vector>
 
@@ -40,10 +42,43 @@ class TRyczaltEwidencja;
 class TKopiujProgram;
 class TOdtwarzanieDanych;
 
-// The window registry: every window of the program, created once at start-up in a fixed order (by the
-// application) and kept for the whole run, so that one window can open or ask another through that
-// window's methods. A window receives the registry in its constructor and may use the windows created
-// after it only once start-up is done.
+// A window of the registry, built when it is first used and kept from then on; it reads as a pointer to
+// the window. A window the user never opens costs nothing at start-up.
+template <class Window> class WindowSlot {
+public:
+    void setBuilder(std::function<Window*()> build) { m_build = std::move(build); }
+    Window* get() const {
+        if (!m_window) {
+            if (m_building)
+                throw std::logic_error("a window used while it is being built");
+            m_building = true;
+            try {
+                m_window = m_build();
+            } catch (...) {
+                m_building = false;
+                throw;
+            }
+            m_building = false;
+        }
+        return m_window;
+    }
+    Window* operator->() const { return get(); }
+    Window& operator*() const { return *get(); }
+    operator Window*() const { return get(); }
+    // The window when it has been built; nothing is built.
+    Window* ifBuilt() const { return m_window; }
+
+private:
+    std::function<Window*()> m_build;
+    mutable Window* m_window = nullptr;
+    mutable bool m_building = false;
+};
+
+// The window registry: every window of the program, kept for the whole run, so that one window can open
+// or ask another through that window's methods. The application builds the main window and the windows
+// the others follow at start-up, in a fixed order; the rest are built at their first use. A window
+// receives the registry in its constructor and may use the windows created after it only once start-up
+// is done.
 class Forms {
 public:
     explicit Forms(AppContext& context);
@@ -53,32 +88,32 @@ public:
 
     AppContext& context;
 
-    TMeniProgramu* MeniProgramu = nullptr;
-    TEwidencja_przejazdow* Ewidencja_przejazdow = nullptr;
-    TCel_Wyjazdu* Cel_Wyjazdu = nullptr;
-    TNowy_Okres* Nowy_Okres = nullptr;
-    TPojazdy_firmy* Pojazdy_firmy = nullptr;
-    TStawki_poj* Stawki_poj = nullptr;
-    TTrasy* Trasy = nullptr;
-    TWybor_okresu* Wybor_okresu = nullptr;
-    TJaki_Wydatek* Jaki_Wydatek = nullptr;
-    TOpcjeDlaTerminow* OpcjeDlaTerminow = nullptr;
+    WindowSlot<TMeniProgramu> MeniProgramu;
+    WindowSlot<TEwidencja_przejazdow> Ewidencja_przejazdow;
+    WindowSlot<TCel_Wyjazdu> Cel_Wyjazdu;
+    WindowSlot<TNowy_Okres> Nowy_Okres;
+    WindowSlot<TPojazdy_firmy> Pojazdy_firmy;
+    WindowSlot<TStawki_poj> Stawki_poj;
+    WindowSlot<TTrasy> Trasy;
+    WindowSlot<TWybor_okresu> Wybor_okresu;
+    WindowSlot<TJaki_Wydatek> Jaki_Wydatek;
+    WindowSlot<TOpcjeDlaTerminow> OpcjeDlaTerminow;
     // The deadlines window's form context: its table, for the windows that share it.
-    DeadlinesForm* deadlinesForm = nullptr;
-    TPrzegladTerminow* PrzegladTerminow = nullptr;
-    TInformacjeNotatki* InformacjeNotatki = nullptr;
-    TInformacjeNotatkiDruk* InformacjeNotatkiDruk = nullptr;
-    TTerminyDruk* TerminyDruk = nullptr;
-    TTerminyDruk1* TerminyDruk1 = nullptr;
-    TParametry1* Parametry1 = nullptr;
-    TKierowcy1* Kierowcy1 = nullptr;
-    TWlascicielPodatnik* WlascicielPodatnik = nullptr;
-    TFormularzWydrukow* FormularzWydrukow = nullptr;
-    TSprawdzenieLicznika* SprawdzenieLicznika = nullptr;
-    TImportCsv* ImportCsv = nullptr;
-    TRyczaltEwidencja* RyczaltEwidencja = nullptr;
-    TKopiujProgram* KopiujProgram = nullptr;
-    TOdtwarzanieDanych* OdtwarzanieDanych = nullptr;
+    WindowSlot<DeadlinesForm> deadlinesForm;
+    WindowSlot<TPrzegladTerminow> PrzegladTerminow;
+    WindowSlot<TInformacjeNotatki> InformacjeNotatki;
+    WindowSlot<TInformacjeNotatkiDruk> InformacjeNotatkiDruk;
+    WindowSlot<TTerminyDruk> TerminyDruk;
+    WindowSlot<TTerminyDruk1> TerminyDruk1;
+    WindowSlot<TParametry1> Parametry1;
+    WindowSlot<TKierowcy1> Kierowcy1;
+    WindowSlot<TWlascicielPodatnik> WlascicielPodatnik;
+    WindowSlot<TFormularzWydrukow> FormularzWydrukow;
+    WindowSlot<TSprawdzenieLicznika> SprawdzenieLicznika;
+    WindowSlot<TImportCsv> ImportCsv;
+    WindowSlot<TRyczaltEwidencja> RyczaltEwidencja;
+    WindowSlot<TKopiujProgram> KopiujProgram;
+    WindowSlot<TOdtwarzanieDanych> OdtwarzanieDanych;
 
     // What holds tables open, closed by the archive before it copies the data files.
     TableHolders tableHolders;

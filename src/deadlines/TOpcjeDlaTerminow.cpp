@@ -67,6 +67,8 @@ TOpcjeDlaTerminow::TOpcjeDlaTerminow(Forms& forms)
     setModal(true);
     m_form = std::make_unique<DeadlinesForm>(forms, *this, *m_ui, *this);
     TableTerminy = m_form->table;
+    // Closed before the archive copies the data files; the window opens it again when next shown.
+    forms.tableHolders.addTable(this, TableTerminy, false);
     TableTerminy->onFilterRecord = [this](Table& t) {
         return TableTerminyFilterRecord(t);
     };

@@ -97,6 +97,8 @@ TRyczaltEwidencja::TRyczaltEwidencja(Forms& forms)
     // A record gets its lump sum, deduction and amount due only from "Zapisz": nothing stores it on a move.
     t.setPendingGuard(kPending);
     forms.pendingEdits.add(this, &t);
+    // Closed before the archive copies the data files; the window opens it again when next shown.
+    forms.tableHolders.addTable(this, &t, false);
 
     // What is typed into the period boxes is a choice, never a new entry of their lists.
     m_period = new PeriodBoxes(*m_ui->ComboBoxRok, *m_ui->ComboBoxMiesiac, this);

@@ -3,6 +3,8 @@
 #include "support/TestApp.h"
 
 #include "app/TParametry1.h"
+#include "core/Forms.h"
+#include "deadlines/TInformacjeNotatki.h"
 #include "deadlines/TOpcjeDlaTerminow.h"
 #include "store/Schema.h"
 #include "store/Table.h"
@@ -185,6 +187,27 @@ private slots:
         QVERIFY(app.start());
         QCOMPARE(app.dialogs.texts(), QStringList());
         QCOMPARE(QFile::exists(app.dataFolder() + "/Terminy.db"), deadlines);
+    }
+
+    // The windows that act only when opened are not built by a start with nothing to set up (the first
+    // start creates the deadlines table through the deadlines window); the first use builds each once,
+    // and one window's use builds the window it works with (the notes, the deadlines').
+    void windowsOpenedLaterAreBuiltAtFirstUse() {
+        TestApp first;
+        QVERIFY(first.start());
+        TestApp app;
+        app.context().drivePrefix = first.drive();
+        app.database.setAlias("dane_poj", app.context().dataFolder());
+        QVERIFY(app.start());
+        Forms& f = app.forms();
+        QVERIFY(f.MeniProgramu.ifBuilt() && f.Ewidencja_przejazdow.ifBuilt() && f.PrzegladTerminow.ifBuilt());
+        QVERIFY(!f.FormularzWydrukow.ifBuilt() && !f.OpcjeDlaTerminow.ifBuilt() && !f.deadlinesForm.ifBuilt() &&
+                !f.RyczaltEwidencja.ifBuilt() && !f.KopiujProgram.ifBuilt() && !f.InformacjeNotatki.ifBuilt());
+        QWidget* notes = f.InformacjeNotatki;
+        QVERIFY(f.OpcjeDlaTerminow.ifBuilt() && f.deadlinesForm.ifBuilt());
+        QCOMPARE(f.InformacjeNotatki.ifBuilt(), notes);
+        QCOMPARE(static_cast<QWidget*>(f.InformacjeNotatki), notes);
+        QVERIFY(!f.FormularzWydrukow.ifBuilt());
     }
 
     void failingUpgradesShowTheirMessageAndStartUpGoesOn() {
