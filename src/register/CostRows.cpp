@@ -51,16 +51,19 @@ std::optional<qint64> optionalInteger(const Table& t, const QString& field) {
     return v.toLongLong();
 }
 
-std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles) {
+std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles, int year) {
     std::vector<costs::CostRow> rows;
     if (!costTable.isActive() || !vehicles->isActive())
         return rows;
     const CostFields fields(costTable);
-    rows.reserve(size_t(costTable.rangeCount()));
     for (int i = 0; i < costTable.rangeCount(); ++i) {
+        const Record record = costTable.rangeRecord(i);
+        const QVariant rowYear = record.value(fields.year);
+        if (rowYear.isNull() || rowYear.toLongLong() != year)
+            continue;
         costs::CostRow row;
-        if (fields.read(costTable.rangeRecord(i), row))
-            rows.push_back(row);
+        fields.read(record, row);
+        rows.push_back(row);
     }
     return rows;
 }
@@ -86,41 +89,37 @@ std::vector<costs::FuelEntry> fuelEntriesInView(const Table& t) {
 
 void writePasses(Table& t, int year, int fromMonth, int toMonth, costs::Passes passes) {
     Transaction tx(t);
-    {
-        // Every cost of the vehicle in view, the controls still until the end.
-        Table::QuietControls quiet(t);
-        Table::TemporaryView walk(t);
-        const CostFields fields(t);
-        std::vector<costs::CostRow> rows;
-        std::vector<int> places;
-        // The view is the whole range: its rows read as stored, by their places.
-        for (int i = 0; i < t.rangeCount(); ++i) {
-            costs::CostRow row;
-            if (fields.read(t.rangeRecord(i), row) && row.year == year) {
-                rows.push_back(row);
-                places.push_back(i);
-            }
+    t.checkBrowseMode(); // a pending cost is stored or dropped, as a move would, before the rows are read
+    t.keepRangeCurrent();
+    // The vehicle's costs of the year, read as stored from the range: the record filter (the period
+    // shown) and the cursor stay as they are.
+    const CostFields fields(t);
+    std::vector<costs::CostRow> rows;
+    std::vector<qint64> rowids;
+    std::vector<Record> stored;
+    for (int i = 0; i < t.rangeCount(); ++i) {
+        Record record = t.rangeRecord(i);
+        const QVariant rowYear = record.value(fields.year);
+        if (rowYear.isNull() || rowYear.toLongLong() != year)
+            continue;
+        costs::CostRow row;
+        fields.read(record, row);
+        rows.push_back(row);
+        rowids.push_back(t.rangeRowid(i));
+        stored.push_back(std::move(record));
+    }
+    const std::vector<costs::CostTotals> totals = costs::runningTotals(rows);
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const bool inRange = rows[k].month >= fromMonth && rows[k].month <= toMonth;
+        // Only the fields whose stored values change are written.
+        std::vector<std::pair<int, QVariant>> changes;
+        for (const auto& [field, value] : costs::passValues(totals[k], inRange, passes)) {
+            const int index = t.fieldIndex(field);
+            const QVariant old = stored[k].value(index);
+            if (old.isNull() || old.toDouble() != value)
+                changes.emplace_back(index, value);
         }
-        const std::vector<costs::CostTotals> totals = costs::runningTotals(rows);
-        for (size_t k = 0; k < rows.size(); ++k) {
-            const bool inRange = rows[k].month >= fromMonth && rows[k].month <= toMonth;
-            const auto values = costs::passValues(totals[k], inRange, passes);
-            // Only the rows whose stored values change are written.
-            const Record stored = t.rangeRecord(places[k]);
-            bool changed = false;
-            for (const auto& [field, value] : values) {
-                const QVariant old = stored.value(t.fieldIndex(field));
-                changed = changed || old.isNull() || old.toDouble() != value;
-            }
-            if (!changed)
-                continue;
-            t.moveTo(places[k]);
-            t.edit();
-            for (const auto& [field, value] : values)
-                t.setValue(field, value);
-            t.post();
-            t.flushBuffers();
-        }
+        t.writeFields(rowids[k], changes);
     }
     tx.commit();
 }

@@ -219,14 +219,15 @@ void showColumn(QTableWidget* grid, const costs::SumColumn& texts) {
 void CostsTab::SumyKosztow(int month) {
     grids::fill(m_ui->StringGridKoszty, QStringLiteral("0"));
     showColumn(m_ui->StringGridKoszty,
-               costs::costSums(month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy)));
+               costs::costSums(month, m_window.selectedYear(),
+                               vehicleCosts(*TableKoszty, TablePojazdy, m_window.selectedYear())));
 }
 
 void CostsTab::SumyVat(int month) {
     VatMiesiecznie.fill(0.0);
     grids::fill(m_ui->StringGridVat, QStringLiteral("0"));
-    const costs::VatSums sums =
-        costs::vatSums(month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy));
+    const costs::VatSums sums = costs::vatSums(
+        month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy, m_window.selectedYear()));
     VatMiesiecznie = sums.monthly;
     showColumn(m_ui->StringGridVat, sums.texts);
 }

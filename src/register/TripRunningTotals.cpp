@@ -13,19 +13,17 @@ namespace {
 
 namespace J = fields::przejazdy;
 
-// The figures of every trip in view, in view order, read without moving the cursor.
-std::vector<trips::TripFigures> figuresInView(const Table& table) {
+// The figures of the trips, in their order.
+std::vector<trips::TripFigures> figuresOf(const Table& table, const StoredTrips& trips) {
     const int year = table.fieldIndex(J::Rok);
     const int month = table.fieldIndex(J::Miesiac);
     const int km = table.fieldIndex(J::Kilometry);
     const int value = table.fieldIndex(J::Wartosc);
     std::vector<trips::TripFigures> out;
-    out.reserve(size_t(table.recordCount()));
-    for (int row = 0; row < table.recordCount(); ++row) {
-        const Record r = table.displayRecord(row);
+    out.reserve(trips.records.size());
+    for (const Record& r : trips.records)
         out.push_back({int(r.value(year).toLongLong()), int(r.value(month).toLongLong()),
                        r.value(km).toLongLong(), r.value(value).toDouble()});
-    }
     return out;
 }
 
@@ -37,43 +35,52 @@ bool sameValue(const QVariant& stored, const QVariant& wanted) {
     return stored.toLongLong() == wanted.toLongLong();
 }
 
-// Writes the fields of one row of the view that hold other values than `wanted`; a row that holds them
-// already is not touched.
-void updateRow(Table& table, int row, const std::vector<std::pair<QString, QVariant>>& wanted) {
-    const Record stored = table.displayRecord(row);
+// Writes the fields of trip `k` that hold other values than `wanted`; a trip that holds them already is
+// not touched.
+void updateTrip(Table& table, const StoredTrips& trips, size_t k,
+                const std::vector<std::pair<QString, QVariant>>& wanted) {
+    const Record& stored = trips.records[k];
     std::vector<std::pair<int, QVariant>> changes;
     for (const auto& [field, value] : wanted) {
         const int index = table.fieldIndex(field);
         if (index >= 0 && !sameValue(stored.value(index), value))
             changes.emplace_back(index, value);
     }
-    if (changes.empty())
-        return;
-    table.moveTo(row);
-    table.edit();
-    for (const auto& [index, value] : changes)
-        table.setValue(index, value);
-    table.post();
+    table.writeFields(trips.rowids[k], changes);
 }
 
 } // namespace
 
-std::function<bool(Table&)> tripsOfYear(const Table& table, int year) {
+StoredTrips tripsOfYearInRange(const Table& table, int year) {
     const int field = table.fieldIndex(J::Rok);
-    return [field, year](Table& row) {
-        const QVariant rowYear = row.value(field);
-        return !rowYear.isNull() && rowYear.toLongLong() == year;
-    };
+    StoredTrips out;
+    for (int i = 0; i < table.rangeCount(); ++i) {
+        Record record = table.rangeRecord(i);
+        const QVariant rowYear = record.value(field);
+        if (rowYear.isNull() || rowYear.toLongLong() != year)
+            continue;
+        out.rowids.push_back(table.rangeRowid(i));
+        out.records.push_back(std::move(record));
+    }
+    return out;
 }
 
-trips::YearTotals totalsInView(const Table& table) {
+StoredTrips tripsInView(const Table& table) {
+    StoredTrips out;
+    for (int row = 0; row < table.recordCount(); ++row) {
+        out.rowids.push_back(table.rowidAt(row));
+        out.records.push_back(table.displayRecord(row));
+    }
+    return out;
+}
+
+trips::YearTotals monthTotals(const Table& table, const StoredTrips& trips) {
     const int month = table.fieldIndex(J::Miesiac);
     const int km = table.fieldIndex(J::KilometrySuma);
     const int value = table.fieldIndex(J::WartoscSuma);
     trips::YearTotals totals{};
     std::array<bool, 13> seen{};
-    for (int row = 0; row < table.recordCount(); ++row) {
-        const Record r = table.displayRecord(row);
+    for (const Record& r : trips.records) {
         const qint64 m = r.value(month).toLongLong();
         if (m < 1 || m > 12 || seen[size_t(m)])
             continue;
@@ -83,8 +90,8 @@ trips::YearTotals totalsInView(const Table& table) {
     return totals;
 }
 
-void writeMonthPass(Table& t, bool monthKmField) {
-    const std::vector<trips::MonthFigures> month = trips::monthPass(figuresInView(t));
+void writeMonthPass(Table& t, const StoredTrips& trips, bool monthKmField) {
+    const std::vector<trips::MonthFigures> month = trips::monthPass(figuresOf(t, trips));
     for (size_t i = 0; i < month.size(); ++i) {
         const trips::MonthFigures& m = month[i];
         std::vector<std::pair<QString, QVariant>> wanted{{J::Kilometry_Narastajaca, m.kmRunning},
@@ -93,15 +100,15 @@ void writeMonthPass(Table& t, bool monthKmField) {
                                                          {J::WartoscSuma, m.valueTotal}};
         if (monthKmField)
             wanted.emplace_back(J::IloscPrzejKilometrow, m.lastOfMonth ? QVariant(m.kmTotal) : QVariant());
-        updateRow(t, int(i), wanted);
+        updateTrip(t, trips, i, wanted);
     }
 }
 
-void writeYearPass(Table& t) {
-    const std::vector<trips::RunningFigures> running = trips::yearPass(figuresInView(t));
+void writeYearPass(Table& t, const StoredTrips& trips) {
+    const std::vector<trips::RunningFigures> running = trips::yearPass(figuresOf(t, trips));
     for (size_t i = 0; i < running.size(); ++i)
-        updateRow(
-            t, int(i),
+        updateTrip(
+            t, trips, i,
             {{J::Kilometry_NarastajacaRok, running[i].km}, {J::Wartosc_NarastajacoRok, running[i].value}});
 }
 

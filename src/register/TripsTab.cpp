@@ -52,8 +52,9 @@ const QString kDeleteQuestion = QStringLiteral("Czy usunąć wybraną pozycję")
 const QString kInvalidQuestion = QStringLiteral("Czy sprawdzamy i usuwamy niepoprawnie zapisane pozycje");
 const QString kInvalidCount = QStringLiteral("Liczba usunętych Zapisów ");
 
-using triptotals::totalsInView;
-using triptotals::tripsOfYear;
+using triptotals::monthTotals;
+using triptotals::tripsInView;
+using triptotals::tripsOfYearInRange;
 using triptotals::writeMonthPass;
 using triptotals::writeYearPass;
 
@@ -204,8 +205,8 @@ void TripsTab::PrzeliczPrzejazdyMiesiac() {
         return;
     t.checkBrowseMode();
     Transaction tx(t);
-    QuietControls quiet(t);
-    writeMonthPass(t, m_forms.context.schema.tripsUpgraded && t.hasField(J::IloscPrzejKilometrow));
+    writeMonthPass(t, tripsInView(t),
+                   m_forms.context.schema.tripsUpgraded && t.hasField(J::IloscPrzejKilometrow));
     tx.commit();
 }
 
@@ -219,12 +220,9 @@ void TripsTab::tripYearPass(int year) {
         return;
     t.checkBrowseMode();
     Transaction tx(t);
-    QuietControls quiet(t);
-    {
-        // The whole year, so that a change in any month leaves every later month right.
-        TemporaryView wholeYear(t, tripsOfYear(t, year));
-        writeYearPass(t);
-    }
+    t.keepRangeCurrent();
+    // The whole year, so that a change in any month leaves every later month right.
+    writeYearPass(t, tripsOfYearInRange(t, year));
     tx.commit();
 }
 
@@ -234,11 +232,10 @@ void TripsTab::recomputeTripsOfYear(qint64 vehicle, int year) {
     Table* reader = rows.table();
     if (!reader)
         return;
-    reader->onFilterRecord = tripsOfYear(*reader, year);
-    reader->setFiltered(true);
-    writeMonthPass(*reader,
+    const triptotals::StoredTrips ofYear = tripsOfYearInRange(*reader, year);
+    writeMonthPass(*reader, ofYear,
                    m_forms.context.schema.tripsUpgraded && reader->hasField(J::IloscPrzejKilometrow));
-    writeYearPass(*reader);
+    writeYearPass(*reader, ofYear); // fields of its own: what the month pass wrote does not matter
 }
 
 // ---------------------------------------------------------------- sums under the grid
@@ -255,15 +252,11 @@ void TripsTab::SumyPrzejazdow(int month) {
         // A pending trip keeps its place: the stored trips are read through a reader of their own.
         VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(), kByVehicleAndDate,
                          TablePojazdy->asInteger(P::NrKol_Pojazdu));
-        if (Table* reader = rows.table()) {
-            reader->onFilterRecord = tripsOfYear(*reader, year);
-            reader->setFiltered(true);
-            totals = totalsInView(*reader);
-        }
+        if (Table* reader = rows.table())
+            totals = monthTotals(*reader, tripsOfYearInRange(*reader, year));
     } else {
-        QuietControls quiet(t);
-        TemporaryView wholeYear(t, tripsOfYear(t, year));
-        totals = totalsInView(t);
+        t.keepRangeCurrent();
+        totals = monthTotals(t, tripsOfYearInRange(t, year));
     }
     const trips::SumGrid texts = trips::sumGrid(month, totals);
     for (int r = 0; r < 3; ++r)
@@ -285,13 +278,12 @@ void TripsTab::updateVehicleOdometer() {
     std::optional<qint64> reading;
     Table& t = *TablePrzejazdy;
     if (t.isActive() && !t.isEditing() && t.master() == &cars) {
-        // The trips table holds every trip of the vehicle already: its rows are read from the latest
-        // (by date, then in the order of entry) back to one with a final reading.
-        QuietControls quiet(t);
-        TemporaryView everyTrip(t);
+        // The trips table's range holds every trip of the vehicle already: its rows are read from the
+        // latest (by date, then in the order of entry) back to one with a final reading.
+        t.keepRangeCurrent();
         const int field = t.fieldIndex(J::StanLicznikaPo);
-        for (int row = t.recordCount() - 1; row >= 0 && !reading; --row) {
-            const QVariant value = t.displayRecord(row).value(field);
+        for (int i = t.rangeCount() - 1; i >= 0 && !reading; --i) {
+            const QVariant value = t.rangeRecord(i).value(field);
             if (!value.isNull())
                 reading = value.toLongLong();
         }
