@@ -86,9 +86,15 @@ void paintPage(QPainter& painter, const Page& page, const DeviceMap& map) {
         painter.drawRect(box);
     }
     painter.setPen(QPen(Qt::black));
+    // A page's texts come in runs of one font (a column of a register): the painter's font is set again
+    // only when it changes, which spares resolving the same font for every cell.
+    const Font* fontSet = nullptr;
     for (const TextItem& text : page.texts) {
         const QRectF box = map.rect(text.rect);
-        painter.setFont(text.font.toQFont());
+        if (!fontSet || !(*fontSet == text.font)) {
+            painter.setFont(text.font.toQFont());
+            fontSet = &text.font;
+        }
         if (text.clip) {
             // Cut at the sides only: a line of text may reach a little below its box on another device.
             painter.setClipRect(QRectF(box.left(), box.top() - box.height(), box.width(), 3 * box.height()));
@@ -105,7 +111,8 @@ void paintPage(QPainter& painter, const Page& page, const DeviceMap& map) {
         } else {
             painter.drawText(box, alignmentFlags(text), text.text);
         }
-        painter.setClipping(false);
+        if (text.clip)
+            painter.setClipping(false);
     }
 }
 
