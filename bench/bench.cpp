@@ -170,16 +170,39 @@ public:
         paintPages(document);
     }
     int pages = 0;
+    // Set from TARLOK_BENCH_PAGES: every page is also written as an image (and timed with it).
+    QString dumpFolder;
+    QString dumpPrefix;
 
 private:
-    void paintPages(const report::Document& document) {
+    static QImage blankSheet() {
         QImage sheet(794, 1123, QImage::Format_RGB32); // A4 at 96 dpi
         sheet.setDotsPerMeterX(3780);
         sheet.setDotsPerMeterY(3780);
         sheet.fill(Qt::white);
+        return sheet;
+    }
+    void paintPages(const report::Document& document) {
+        QImage sheet = blankSheet();
         report::paint(document, sheet);
         pages = document.pageCount();
+        if (!dumpFolder.isEmpty())
+            dump(document);
     }
+    // Each page on a sheet of its own, as "<prefix>-<page>.png" (pages compared between two builds).
+    void dump(const report::Document& document) const {
+        QDir().mkpath(dumpFolder);
+        for (qsizetype i = 0; i < document.pages.size(); ++i) {
+            report::Document one = document;
+            one.pages = {document.pages[i]};
+            QImage sheet = blankSheet();
+            report::paint(one, sheet);
+            sheet.save(QStringLiteral("%1/%2-%3.png")
+                           .arg(dumpFolder, dumpPrefix)
+                           .arg(i + 1, 2, 10, QLatin1Char('0')));
+        }
+    }
+
     std::unique_ptr<QPrinter> m_printer;
 };
 
@@ -513,6 +536,8 @@ int main(int argc, char** argv) {
         reg.ComboBoxMiesiacClick();
         return timeMs([&] { reg.DrukujPrzejazdyClick(); });
     };
+    output.dumpFolder = qEnvironmentVariable("TARLOK_BENCH_PAGES");
+    output.dumpPrefix = QStringLiteral("month");
     const double monthReport = printTrips(11);
     const int monthPages = output.pages;
     printFigure("trip register, 200-trip month", monthReport, timeMs([&] {
@@ -520,7 +545,9 @@ int main(int argc, char** argv) {
                                               "AND Miesiac = 11 ORDER BY Data")
                                    .arg(year));
                 }));
+    output.dumpPrefix = QStringLiteral("year");
     const double yearReport = printTrips(0);
+    output.dumpFolder.clear();
     printFigure("trip register, whole year", yearReport, timeMs([&] {
                     trips.read(QStringLiteral("SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = 1 AND Rok = %1 "
                                               "ORDER BY Data")
@@ -691,10 +718,15 @@ int main(int argc, char** argv) {
     QTextStream(stdout) << QStringLiteral("  backup at %1x the speed of the plain durable copy\n")
                                .arg(plainCopy / backup, 0, 'f', 2);
     const QStringList archiveMessages = dialogs.texts();
+    // Each restore asks first which archive replaces the data (answered "Tak" above).
+    const qsizetype questions =
+        std::count_if(archiveMessages.begin(), archiveMessages.end(), [](const QString& m) {
+            return m.startsWith(QStringLiteral("Dane programu zostaną zastąpione danymi z archiwum"));
+        });
     const bool allGood =
         archiveMessages.count(QStringLiteral("KOPIA PROGRAMU WYKONANA PRAWIDŁOWO")) == kRuns &&
         archiveMessages.count(QStringLiteral("ODTWARZANIE DANYCH ZAKOŃCZONE SUKCESEM ")) == kRuns &&
-        archiveMessages.size() == 2 * kRuns;
+        questions == kRuns && archiveMessages.size() == 3 * kRuns;
     if (allGood)
         dialogs.clear();
     QDir(drive + QStringLiteral("/kopia-zwykla")).removeRecursively();
