@@ -201,8 +201,9 @@ private slots:
         QVERIFY(app.start());
         Forms& f = app.forms();
         QVERIFY(f.MeniProgramu.ifBuilt() && f.Ewidencja_przejazdow.ifBuilt() && f.PrzegladTerminow.ifBuilt());
-        QVERIFY(!f.FormularzWydrukow.ifBuilt() && !f.OpcjeDlaTerminow.ifBuilt() && !f.deadlinesForm.ifBuilt() &&
-                !f.RyczaltEwidencja.ifBuilt() && !f.KopiujProgram.ifBuilt() && !f.InformacjeNotatki.ifBuilt());
+        QVERIFY(!f.FormularzWydrukow.ifBuilt() && !f.OpcjeDlaTerminow.ifBuilt() &&
+                !f.deadlinesForm.ifBuilt() && !f.RyczaltEwidencja.ifBuilt() && !f.KopiujProgram.ifBuilt() &&
+                !f.InformacjeNotatki.ifBuilt());
         QWidget* notes = f.InformacjeNotatki;
         QVERIFY(f.OpcjeDlaTerminow.ifBuilt() && f.deadlinesForm.ifBuilt());
         QCOMPARE(f.InformacjeNotatki.ifBuilt(), notes);

@@ -485,7 +485,9 @@ private slots:
         addTrip(*trips, 1, QDate(2024, 2, 5), "a2", 20);
         addTrip(*trips, 1, QDate(2025, 1, 5), "b1", 30);
         trips->setMasterSource(cars.get(), "Nr");
-        trips->onFilterRecord = [](Table& t) { return t.asInteger("Rok") == 2024; };
+        trips->onFilterRecord = [](Table& t) {
+            return t.asInteger("Rok") == 2024;
+        };
         trips->setFiltered(true);
         trips->refresh();
         trips->last(); // a2
@@ -511,8 +513,8 @@ private slots:
         reader->refresh();
         QCOMPARE(column(*reader, "Trasa"), QStringList({"a1x", "a2", "b1"}));
         QCOMPARE(column(*reader, "Km"), QStringList({"11", "25", "35"}));
-        QVERIFY_THROWS_EXCEPTION(EngineError,
-                                 trips->writeFields(trips->rowidAt(0), {{trips->fieldIndex("Data"), QDate()}}));
+        QVERIFY_THROWS_EXCEPTION(
+            EngineError, trips->writeFields(trips->rowidAt(0), {{trips->fieldIndex("Data"), QDate()}}));
     }
 
     void suspendedMasterMovesDetailsOnceResumed() {
