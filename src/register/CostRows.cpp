@@ -91,6 +91,8 @@ void writePasses(Table& t, int year, int fromMonth, int toMonth, costs::Passes p
     Transaction tx(t);
     t.checkBrowseMode(); // a pending cost is stored or dropped, as a move would, before the rows are read
     t.keepRangeCurrent();
+    // The controls show the figures once, when all are written.
+    const Table::QuietControls quiet(t);
     // The vehicle's costs of the year, read as stored from the range: the record filter (the period
     // shown) and the cursor stay as they are.
     const CostFields fields(t);

@@ -205,6 +205,7 @@ void TripsTab::PrzeliczPrzejazdyMiesiac() {
         return;
     t.checkBrowseMode();
     Transaction tx(t);
+    QuietControls quiet(t); // the controls show the figures once, when all are written
     writeMonthPass(t, tripsInView(t),
                    m_forms.context.schema.tripsUpgraded && t.hasField(J::IloscPrzejKilometrow));
     tx.commit();
@@ -221,6 +222,7 @@ void TripsTab::tripYearPass(int year) {
     t.checkBrowseMode();
     Transaction tx(t);
     t.keepRangeCurrent();
+    QuietControls quiet(t);
     // The whole year, so that a change in any month leaves every later month right.
     writeYearPass(t, tripsOfYearInRange(t, year));
     tx.commit();
