@@ -83,9 +83,10 @@ template <class Window> void buildOnUse(Forms& forms, WindowSlot<Window>& slot) 
 }
 
 // Every window of the program. The main window and the windows that follow the shared data from the
-// start (the register, the lists bound to the shared tables, the settings that check the schema, the
-// deadline overview shown at start) are built at once, in the order in which windows may rely on each
-// other being there. The windows that only act when they are opened are built at their first use.
+// start (the lists whose rules guard the shared tables, the settings that check the schema, the deadline
+// overview shown at start) are built at once, in the order in which windows may rely on each other
+// being there. The windows that only act when they are opened, the register among them, are built at
+// their first use.
 void createWindows(Forms& forms) {
     buildOnUse(forms, forms.MeniProgramu);
     buildOnUse(forms, forms.FormularzWydrukow);
@@ -114,7 +115,6 @@ void createWindows(Forms& forms) {
     buildOnUse(forms, forms.ImportCsv);
 
     forms.MeniProgramu.get();
-    forms.Ewidencja_przejazdow.get();
     forms.Cel_Wyjazdu.get();
     forms.Nowy_Okres.get();
     forms.Pojazdy_firmy.get();
@@ -143,9 +143,9 @@ void registerSharedTables(Forms& forms, SharedData& data) {
 // schema follows a restore.
 void registerTableHolders(Forms& forms) {
     TableHolders& holders = forms.tableHolders;
-    for (QWidget* window : std::initializer_list<QWidget*>{forms.Ewidencja_przejazdow, forms.Pojazdy_firmy,
-                                                           forms.Stawki_poj, forms.Cel_Wyjazdu,
-                                                           forms.Jaki_Wydatek, forms.Trasy, forms.Nowy_Okres})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{forms.Pojazdy_firmy, forms.Stawki_poj, forms.Cel_Wyjazdu,
+                                         forms.Jaki_Wydatek, forms.Trasy, forms.Nowy_Okres})
         holders.addWindow(window);
     holders.addTable(forms.Parametry1, forms.Parametry1->TableParametry);
     // The windows built at their first use join the holders from their constructors.

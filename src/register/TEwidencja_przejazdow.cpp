@@ -82,6 +82,8 @@ TEwidencja_przejazdow::TEwidencja_przejazdow(Forms& forms)
     setFixedSize(963, 765);
     forms.pendingEdits.add(this, m_data.TablePrzejazdy);
     forms.pendingEdits.add(this, m_data.TableKoszty);
+    // Closed before the archive copies the data files, and left closed.
+    forms.tableHolders.addWindow(this);
     setupVehicleGrid(*m_ui, TablePojazdy);
     m_trips->setupControls();
     m_costs->setupControls();
