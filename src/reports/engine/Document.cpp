@@ -134,6 +134,9 @@ double Measure::width(const QString& text, const Font& font) const {
 }
 
 QStringList Measure::wrap(const QString& text, const Font& font, double width) const {
+    // One line that fits with a dot to spare needs no line breaking (most cells of a register).
+    if (!text.contains(QLatin1Char('\n')) && metrics(font).horizontalAdvance(text) + 1.0 <= toDots(width))
+        return {text.trimmed()};
     QStringList lines;
     const QFont f = scaled(font);
     QTextOption option;

@@ -29,11 +29,11 @@ double Row::number(const QString& field) const {
 
 namespace {
 
-// The current record of a table, every field by name.
-Row snapshot(const Table& table) {
+// The current record of a table, every field by its name in lower case.
+Row snapshot(const Table& table, const QStringList& folded) {
     Row row;
     for (int i = 0; i < table.fieldCount(); ++i)
-        row.set(table.fieldDef(i).name, table.value(i));
+        row.setFolded(folded[i], table.value(i));
     return row;
 }
 
@@ -41,10 +41,13 @@ Row snapshot(const Table& table) {
 void walkTable(Table& table, const std::function<void(Row&)>& visit) {
     if (!table.isActive())
         return;
+    QStringList folded;
+    for (int i = 0; i < table.fieldCount(); ++i)
+        folded.append(table.fieldDef(i).name.toLower());
     const int at = table.recNo();
     table.first();
     while (!table.eof()) {
-        Row row = snapshot(table);
+        Row row = snapshot(table, folded);
         visit(row);
         table.next();
     }

@@ -63,6 +63,10 @@ public:
     // Null when the row has no such field or the field is empty.
     QVariant value(const QString& field) const;
     void set(const QString& field, const QVariant& value);
+    // The same for a name already in lower case (a table's names folded once for all its rows).
+    void setFolded(const QString& lowerCaseField, const QVariant& value) {
+        m_values.insert(lowerCaseField, value);
+    }
     // Empty and text that is no number read as 0.
     double number(const QString& field) const;
 
