@@ -116,14 +116,10 @@ void createWindows(Forms& forms) {
 
     forms.MeniProgramu.get();
     forms.Cel_Wyjazdu.get();
-    forms.Nowy_Okres.get();
     forms.Pojazdy_firmy.get();
-    forms.Stawki_poj.get();
     forms.Trasy.get();
-    forms.Wybor_okresu.get();
     forms.Jaki_Wydatek.get();
     forms.Parametry1.get();
-    forms.Kierowcy1.get();
     forms.PrzegladTerminow.get();
 }
 
@@ -143,9 +139,8 @@ void registerSharedTables(Forms& forms, SharedData& data) {
 // schema follows a restore.
 void registerTableHolders(Forms& forms) {
     TableHolders& holders = forms.tableHolders;
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{forms.Pojazdy_firmy, forms.Stawki_poj, forms.Cel_Wyjazdu,
-                                         forms.Jaki_Wydatek, forms.Trasy, forms.Nowy_Okres})
+    for (QWidget* window : std::initializer_list<QWidget*>{forms.Pojazdy_firmy, forms.Cel_Wyjazdu,
+                                                           forms.Jaki_Wydatek, forms.Trasy})
         holders.addWindow(window);
     holders.addTable(forms.Parametry1, forms.Parametry1->TableParametry);
     // The windows built at their first use join the holders from their constructors.

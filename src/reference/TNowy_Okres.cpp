@@ -23,6 +23,8 @@ TNowy_Okres::TNowy_Okres(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
     m_ui->setupUi(this);
     setHelpTopic(this, 15);
     setModal(true);
+    // Closed before the archive copies the data files, and left closed.
+    forms.tableHolders.addWindow(this);
     connectAction(m_forms.context.dialogs, m_ui->Wprowadz, &QPushButton::clicked, this,
                   &TNowy_Okres::WprowadzClick);
     connectAction(m_forms.context.dialogs, m_ui->Anuluj, &QPushButton::clicked, this,

@@ -28,6 +28,8 @@ TStawki_poj::TStawki_poj(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
     setHelpTopic(this, 13);
     setModal(true);
 
+    // Closed before the archive copies the data files, and left closed.
+    forms.tableHolders.addWindow(this);
     Table* table = rates();
     // What is typed here holds every move and whole-program action until it is saved or cancelled.
     forms.pendingEdits.add(
