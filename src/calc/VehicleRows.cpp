@@ -34,6 +34,17 @@ bool VehicleRows::isEmpty() const {
     return !m_rows || !m_rows->isActive() || m_rows->isEmpty();
 }
 
+std::vector<int> placesOfYear(const Table& table, int year) {
+    const int field = table.fieldIndex(fields::przejazdy::Rok); // the costs name it alike
+    std::vector<int> places;
+    for (int i = 0; i < table.rangeCount(); ++i) {
+        const QVariant rowYear = table.rangeRecord(i).value(field);
+        if (!rowYear.isNull() && rowYear.toLongLong() == year)
+            places.push_back(i);
+    }
+    return places;
+}
+
 bool vehicleHasRows(Database& database, const QString& tableFile, const QString& index,
                     qint64 vehicleNumber) {
     return !VehicleRows(database, tableFile, index, vehicleNumber).isEmpty();

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace tarlok {
 
@@ -32,6 +33,10 @@ private:
     std::unique_ptr<Table> m_vehicles;
     std::unique_ptr<Table> m_rows;
 };
+
+// The places in the range of `table` (a vehicle's trips or costs) of the rows of `year` (Rok), in the
+// range's order, read without moving the cursor or touching the record filter.
+std::vector<int> placesOfYear(const Table& table, int year);
 
 // True when any row of `tableFile` carries the vehicle's number (a missing file holds none).
 bool vehicleHasRows(Database& database, const QString& tableFile, const QString& index, qint64 vehicleNumber);

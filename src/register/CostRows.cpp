@@ -1,5 +1,6 @@
 #include "CostRows.h"
 
+#include "calc/VehicleRows.h"
 #include "store/Database.h"
 #include "store/Table.h"
 #include "store/Tables.h"
@@ -56,13 +57,9 @@ std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles
     if (!costTable.isActive() || !vehicles->isActive())
         return rows;
     const CostFields fields(costTable);
-    for (int i = 0; i < costTable.rangeCount(); ++i) {
-        const Record record = costTable.rangeRecord(i);
-        const QVariant rowYear = record.value(fields.year);
-        if (rowYear.isNull() || rowYear.toLongLong() != year)
-            continue;
+    for (int place : placesOfYear(costTable, year)) {
         costs::CostRow row;
-        fields.read(record, row);
+        fields.read(costTable.rangeRecord(place), row);
         rows.push_back(row);
     }
     return rows;
@@ -99,15 +96,12 @@ void writePasses(Table& t, int year, int fromMonth, int toMonth, costs::Passes p
     std::vector<costs::CostRow> rows;
     std::vector<qint64> rowids;
     std::vector<Record> stored;
-    for (int i = 0; i < t.rangeCount(); ++i) {
-        Record record = t.rangeRecord(i);
-        const QVariant rowYear = record.value(fields.year);
-        if (rowYear.isNull() || rowYear.toLongLong() != year)
-            continue;
+    for (int place : placesOfYear(t, year)) {
+        Record record = t.rangeRecord(place);
         costs::CostRow row;
         fields.read(record, row);
         rows.push_back(row);
-        rowids.push_back(t.rangeRowid(i));
+        rowids.push_back(t.rangeRowid(place));
         stored.push_back(std::move(record));
     }
     const std::vector<costs::CostTotals> totals = costs::runningTotals(rows);

@@ -1,5 +1,6 @@
 #include "TripRunningTotals.h"
 
+#include "calc/VehicleRows.h"
 #include "store/Table.h"
 #include "store/Tables.h"
 
@@ -52,15 +53,10 @@ void updateTrip(Table& table, const StoredTrips& trips, size_t k,
 } // namespace
 
 StoredTrips tripsOfYearInRange(const Table& table, int year) {
-    const int field = table.fieldIndex(J::Rok);
     StoredTrips out;
-    for (int i = 0; i < table.rangeCount(); ++i) {
-        Record record = table.rangeRecord(i);
-        const QVariant rowYear = record.value(field);
-        if (rowYear.isNull() || rowYear.toLongLong() != year)
-            continue;
-        out.rowids.push_back(table.rangeRowid(i));
-        out.records.push_back(std::move(record));
+    for (int place : placesOfYear(table, year)) {
+        out.rowids.push_back(table.rangeRowid(place));
+        out.records.push_back(table.rangeRecord(place));
     }
     return out;
 }

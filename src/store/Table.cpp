@@ -41,6 +41,20 @@ QVariant toStored(const FieldDef& def, const QVariant& value) {
     }
 }
 
+// Writes `values` (stored forms) into the columns `sets` ("name = ?" each) of the stored row `rowid`.
+void updateStoredRow(Connection& connection, const QStringList& sets, const QVariantList& values,
+                     qint64 rowid) {
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                            .arg(sqlite::quoted(connection.sqlTable()), sets.join(QStringLiteral(", ")));
+    sqlite::Statement& st = connection.handle().cached(sql);
+    int n = 1;
+    for (const QVariant& v : values)
+        st.bind(n++, v);
+    st.bindInt(n, rowid);
+    st.step();
+    st.reset();
+}
+
 QString numberText(const QVariant& value) {
     if (value.typeId() == QMetaType::Double)
         return QString::number(value.toDouble(), 'g', 15);
@@ -851,15 +865,7 @@ void Table::writeUpdate() {
     }
     if (sets.isEmpty())
         return;
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                            .arg(sqlite::quoted(m_connection->sqlTable()), sets.join(QStringLiteral(", ")));
-    sqlite::Statement& st = m_connection->handle().cached(sql);
-    int n = 1;
-    for (const QVariant& v : std::as_const(values))
-        st.bind(n++, v);
-    st.bindInt(n, m_editRowid);
-    st.step();
-    st.reset();
+    updateStoredRow(*m_connection, sets, values, m_editRowid);
     noteOwnWrite();
 }
 
@@ -1307,15 +1313,7 @@ void Table::writeFields(qint64 rowid, const std::vector<std::pair<int, QVariant>
         binds.append(toStored(def, stored));
         normalised.emplace_back(field, stored);
     }
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                            .arg(sqlite::quoted(m_connection->sqlTable()), sets.join(QStringLiteral(", ")));
-    sqlite::Statement& st = m_connection->handle().cached(sql);
-    int n = 1;
-    for (const QVariant& v : std::as_const(binds))
-        st.bind(n++, v);
-    st.bindInt(n, rowid);
-    st.step();
-    st.reset();
+    updateStoredRow(*m_connection, sets, binds, rowid);
     noteOwnWrite();
 
     const auto held = m_cache.find(rowid);
