@@ -897,6 +897,17 @@ void Table::post() {
 
     bool viewChanged = false;
     const int oldIndex = inserting ? -1 : viewIndexOf(rowid);
+    // A row stored outside the field ranges is no row of the range, as a read would not read it.
+    bool inFieldRanges = true;
+    for (const FieldRange& range : m_fieldRanges) {
+        const int field = requireField(range.field);
+        const FieldDef& def = m_fields[size_t(field)].def;
+        const QString fileName = QFileInfo(m_path).fileName();
+        const QVariant value = stored[field];
+        inFieldRanges = inFieldRanges && !value.isNull() &&
+                        compareValues(def, normalise(def, range.low, fileName), value, false) <= 0 &&
+                        compareValues(def, value, normalise(def, range.high, fileName), false) <= 0;
+    }
     if (reorder) {
         // Put the row at its place in the range: by the index fields, then by row number.
         auto less = [&](qint64 key) {
@@ -912,8 +923,8 @@ void Table::post() {
         };
         m_keys.erase(std::remove(m_keys.begin(), m_keys.end(), rowid), m_keys.end());
         m_view.erase(std::remove(m_view.begin(), m_view.end(), rowid), m_view.end());
-        bool inRange = true;
-        if (m_master) {
+        bool inRange = inFieldRanges;
+        if (m_master && inRange) {
             const QVariantList values = masterValues();
             for (int i = 0; i < values.size() && inRange; ++i) {
                 const QString name = i < m_orderFields.size() ? m_orderFields[i] : m_masterFields.value(i);
@@ -931,6 +942,11 @@ void Table::post() {
                 m_view.insert(viewAt, rowid);
             }
         }
+        viewChanged = true;
+    } else if (!inFieldRanges) {
+        // Changed out of the field ranges: the file keeps it, the rows held here do not.
+        m_keys.erase(std::remove(m_keys.begin(), m_keys.end(), rowid), m_keys.end());
+        m_view.erase(std::remove(m_view.begin(), m_view.end(), rowid), m_view.end());
         viewChanged = true;
     } else if (!accepts(stored)) {
         m_view.erase(std::remove(m_view.begin(), m_view.end(), rowid), m_view.end());
