@@ -95,27 +95,19 @@ void writePasses(Table& t, int year, int fromMonth, int toMonth, costs::Passes p
     const CostFields fields(t);
     std::vector<costs::CostRow> rows;
     std::vector<qint64> rowids;
-    std::vector<Record> stored;
     for (int place : placesOfYear(t, year)) {
-        Record record = t.rangeRecord(place);
         costs::CostRow row;
-        fields.read(record, row);
+        fields.read(t.rangeRecord(place), row);
         rows.push_back(row);
         rowids.push_back(t.rangeRowid(place));
-        stored.push_back(std::move(record));
     }
     const std::vector<costs::CostTotals> totals = costs::runningTotals(rows);
     for (size_t k = 0; k < rows.size(); ++k) {
         const bool inRange = rows[k].month >= fromMonth && rows[k].month <= toMonth;
-        // Only the fields whose stored values change are written.
-        std::vector<std::pair<int, QVariant>> changes;
-        for (const auto& [field, value] : costs::passValues(totals[k], inRange, passes)) {
-            const int index = t.fieldIndex(field);
-            const QVariant old = stored[k].value(index);
-            if (old.isNull() || old.toDouble() != value)
-                changes.emplace_back(index, value);
-        }
-        t.writeFields(rowids[k], changes);
+        std::vector<std::pair<int, QVariant>> values;
+        for (const auto& [field, value] : costs::passValues(totals[k], inRange, passes))
+            values.emplace_back(t.fieldIndex(field), value);
+        t.writeFields(rowids[k], values); // writes only what changes
     }
     tx.commit();
 }

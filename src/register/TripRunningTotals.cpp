@@ -28,26 +28,16 @@ std::vector<trips::TripFigures> figuresOf(const Table& table, const StoredTrips&
     return out;
 }
 
-bool sameValue(const QVariant& stored, const QVariant& wanted) {
-    if (stored.isNull() || wanted.isNull())
-        return stored.isNull() == wanted.isNull();
-    if (wanted.typeId() == QMetaType::Double)
-        return stored.toDouble() == wanted.toDouble();
-    return stored.toLongLong() == wanted.toLongLong();
-}
-
-// Writes the fields of trip `k` that hold other values than `wanted`; a trip that holds them already is
-// not touched.
+// Writes the fields of trip `k` (the table writes only those that hold other values).
 void updateTrip(Table& table, const StoredTrips& trips, size_t k,
                 const std::vector<std::pair<QString, QVariant>>& wanted) {
-    const Record& stored = trips.records[k];
-    std::vector<std::pair<int, QVariant>> changes;
+    std::vector<std::pair<int, QVariant>> values;
     for (const auto& [field, value] : wanted) {
         const int index = table.fieldIndex(field);
-        if (index >= 0 && !sameValue(stored.value(index), value))
-            changes.emplace_back(index, value);
+        if (index >= 0)
+            values.emplace_back(index, value);
     }
-    table.writeFields(trips.rowids[k], changes);
+    table.writeFields(trips.rowids[k], values);
 }
 
 } // namespace

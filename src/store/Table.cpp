@@ -899,10 +899,10 @@ void Table::post() {
     const int oldIndex = inserting ? -1 : viewIndexOf(rowid);
     // A row stored outside the field ranges is no row of the range, as a read would not read it.
     bool inFieldRanges = true;
+    const QString fileName = QFileInfo(m_path).fileName();
     for (const FieldRange& range : m_fieldRanges) {
         const int field = requireField(range.field);
         const FieldDef& def = m_fields[size_t(field)].def;
-        const QString fileName = QFileInfo(m_path).fileName();
         const QVariant value = stored[field];
         inFieldRanges = inFieldRanges && !value.isNull() &&
                         compareValues(def, normalise(def, range.low, fileName), value, false) <= 0 &&
@@ -1312,6 +1312,7 @@ void Table::writeFields(qint64 rowid, const std::vector<std::pair<int, QVariant>
     if (values.empty())
         return;
     const QString fileName = QFileInfo(m_path).fileName();
+    const Record current = fetch(rowid);
     QStringList sets;
     QVariantList binds;
     std::vector<std::pair<int, QVariant>> normalised;
@@ -1325,10 +1326,14 @@ void Table::writeFields(qint64 rowid, const std::vector<std::pair<int, QVariant>
                     .arg(fileName));
         const FieldDef& def = m_fields[size_t(field)].def;
         const QVariant stored = normalise(def, value, fileName);
+        if (compareValues(def, current[field], stored, false) == 0)
+            continue; // the row holds it already
         sets.append(sqlite::quoted(def.name) + QStringLiteral(" = ?"));
         binds.append(toStored(def, stored));
         normalised.emplace_back(field, stored);
     }
+    if (sets.isEmpty())
+        return;
     updateStoredRow(*m_connection, sets, binds, rowid);
     noteOwnWrite();
 

@@ -188,7 +188,8 @@ public:
     // cursor and without the editing events: the figures a save computes for the other rows (running
     // totals). A pending row is stored or dropped first as a move would (a pending guard refuses). The
     // row keeps its place: the fields of the table's index cannot be written so, and a field the record
-    // filter reads must not be. The held copy of the row follows and a grid repaints it.
+    // filter reads must not be. Only the fields whose stored values differ are written, and nothing when
+    // none does. The held copy of the row follows and a grid repaints it.
     void writeFields(qint64 rowid, const std::vector<std::pair<int, QVariant>>& values);
 
     // --- rows of the view, for grids ---
