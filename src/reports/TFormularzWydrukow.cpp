@@ -31,6 +31,7 @@
 
 #include <array>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace tarlok {
@@ -318,12 +319,20 @@ bool TFormularzWydrukow::periodInEffect(Choice report) {
     return scope == SharedData::Scope::Period || (isVisible() && chosen() == report);
 }
 
+namespace {
+
+// The months a period keeps: its month, or the whole year for "Wszystko" (month 0).
+std::pair<int, int> keptMonths(const SharedData::Period& p) {
+    return p.month == 0 ? std::pair{1, 12} : std::pair{p.month, p.month};
+}
+
+} // namespace
+
 bool TFormularzWydrukow::admits(Table& table, Choice report) {
     if (!periodInEffect(report))
         return true;
     const SharedData::Period p = filterPeriod();
-    const int from = p.month == 0 ? 1 : p.month;
-    const int to = p.month == 0 ? 12 : p.month;
+    const auto [from, to] = keptMonths(p);
     const qint64 month = table.asInteger(T::Miesiac); // the costs' fields have the same names
     return from <= month && month <= to && table.asInteger(T::Rok) == p.year;
 }
@@ -334,7 +343,8 @@ void TFormularzWydrukow::readOnlyWhatIsKept(ReportForm& form, Choice report) {
         return;
     }
     const SharedData::Period p = filterPeriod();
-    form.readPeriod(p.year, p.month == 0 ? 1 : p.month, p.month == 0 ? 12 : p.month);
+    const auto [from, to] = keptMonths(p);
+    form.readPeriod(p.year, from, to);
 }
 
 bool TFormularzWydrukow::TWydruk_Ewidencja_TablePrzejazdy1FilterRecord(Table& table) {
