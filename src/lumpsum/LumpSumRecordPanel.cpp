@@ -19,6 +19,7 @@
 #include "store/Tables.h"
 #include "ui_TRyczaltEwidencja.h"
 #include "widgets/DataLink.h"
+#include "widgets/PeriodBoxes.h"
 
 #include <QLineEdit>
 
@@ -33,7 +34,6 @@ const QString kCarNotUsable =
 const QString kIncomplete = QStringLiteral("Niepełne dane do zapisu");
 const QString kNothingToDelete = QStringLiteral("Brak pozycji do USUNIĘCIA");
 const QString kDeleteQuestion = QStringLiteral("Czy usunąć wybraną pozycję");
-const QString kInvalidYear = QStringLiteral("Nieprawidłowa wartość roku");
 
 // A number typed into a box, or the conversion message naming the box.
 double numberIn(const QLineEdit* box, const QString& name) {
@@ -296,7 +296,7 @@ void LumpSumRecordPanel::save() {
     // record being entered stays so).
     const int year = m_window.year();
     if (year == 0) {
-        ctx.dialogs.message(kInvalidYear);
+        ctx.dialogs.message(PeriodBoxes::kInvalidYear);
         return;
     }
     const int month = m_window.month().value_or(0);

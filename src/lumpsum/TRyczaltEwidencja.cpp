@@ -41,7 +41,6 @@ const QString kCreated = QStringLiteral("Tablica \"Ryczałt\" została utworzona
 const QString kCreateFailed = QStringLiteral("Błąd tworzenia tablicy dla Ryczałtu");
 const QString kWrongYear = QStringLiteral("TO NIE JEST POPRAWNY ROK - POPRAW");
 const QString kYearChangeNeedsMonth = QStringLiteral("Przy zmianie roku wybierz konkretny miesiąc");
-const QString kInvalidYear = QStringLiteral("Nieprawidłowa wartość roku");
 const QString kChooseMonth = QStringLiteral("Wybierz prawidłowy miesiąc");
 const QString kPending =
     QStringLiteral("Wprowadzany ryczałt nie został zapisany - zapisz go przyciskiem \"Zapisz\" "
@@ -401,7 +400,7 @@ void TRyczaltEwidencja::ComboBoxRokChange() {
     // The month list holds the periods of the year; the month chosen stays chosen.
     std::optional<int> year = boxYear();
     if (!year) {
-        ctx.dialogs.message(kInvalidYear);
+        ctx.dialogs.message(PeriodBoxes::kInvalidYear);
         m_period->setYearText(today);
         year = boxYear();
     }

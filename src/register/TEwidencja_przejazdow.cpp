@@ -425,7 +425,7 @@ void TEwidencja_przejazdow::ComboBoxRokChange() {
             else if (onTripsTab())
                 TablePrzejazdy->refresh();
         } catch (const Error&) {
-            ctx.dialogs.message(QStringLiteral("Nieprawidłowa wartość roku"));
+            ctx.dialogs.message(PeriodBoxes::kInvalidYear);
             m_period->setYearText(QString::number(today));
         }
         takePeriodFromBoxes();

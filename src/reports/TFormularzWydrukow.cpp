@@ -230,7 +230,7 @@ void TFormularzWydrukow::ComboBoxRokChange() {
     const QString text = yearBox->currentText().trimmed();
     if (!numbers::isInteger(text)) {
         if (!text.isEmpty())
-            ctx.dialogs.message(QStringLiteral("Nieprawidłowa wartość roku"));
+            ctx.dialogs.message(PeriodBoxes::kInvalidYear);
         m_period->setYearText(QString::number(ctx.clock.today().year()));
     }
     const qint64 year = numbers::parseInteger(yearBox->currentText().trimmed());

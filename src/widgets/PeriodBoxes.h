@@ -22,6 +22,9 @@ class PeriodBoxes : public QObject {
 public:
     PeriodBoxes(QComboBox& yearBox, QComboBox& monthBox, QObject* parent);
 
+    // What a window says when the year box holds no year it can take.
+    static inline const QString kInvalidYear = QStringLiteral("Nieprawidłowa wartość roku");
+
     QComboBox& yearBox() const { return m_year; }
     QComboBox& monthBox() const { return m_month; }
 
