@@ -135,15 +135,9 @@ void registerSharedTables(Forms& forms, SharedData& data) {
         });
 }
 
-// What else the archive closes before it copies the data files and opens again after it, and how the
-// schema follows a restore.
-void registerTableHolders(Forms& forms) {
+// How the schema follows a restore. (The windows join the table holders from their constructors.)
+void settleSchemaAfterRestore(Forms& forms) {
     TableHolders& holders = forms.tableHolders;
-    for (QWidget* window : std::initializer_list<QWidget*>{forms.Pojazdy_firmy, forms.Cel_Wyjazdu,
-                                                           forms.Jaki_Wydatek, forms.Trasy})
-        holders.addWindow(window);
-    holders.addTable(forms.Parametry1, forms.Parametry1->TableParametry);
-    // The windows built at their first use join the holders from their constructors.
     holders.settleSchema = [&forms] {
         TParametry1& schemaWindow = *forms.Parametry1;
         schemaWindow.schemaCheck();
@@ -213,7 +207,7 @@ bool Application::start() {
     m_forms = std::make_unique<Forms>(m_context);
     registerSharedTables(*m_forms, *m_data);
     createWindows(*m_forms);
-    registerTableHolders(*m_forms);
+    settleSchemaAfterRestore(*m_forms);
     if (!m_wheel) {
         m_wheel = std::make_unique<WheelToArrows>();
         qApp->installEventFilter(m_wheel.get());

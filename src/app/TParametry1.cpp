@@ -30,6 +30,8 @@ TParametry1::TParametry1(Forms& forms) : m_forms(forms), m_ui(std::make_unique<U
     Database& db = forms.context.database;
     TableParametry = new Table(db, this);
     TableParametry->setObjectName(QStringLiteral("TableParametry"));
+    // Closed before the archive copies the data files, and opened again after it.
+    forms.tableHolders.addTable(this, TableParametry);
     // The drivers and owner tables are shared with their windows.
     TableKierowcy = forms.context.data().TableKierowcy;
     TableWlasciciel = forms.context.data().TableWlasciciel;

@@ -27,6 +27,8 @@ TCel_Wyjazdu::TCel_Wyjazdu(Forms& forms) : m_forms(forms), m_ui(std::make_unique
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = purposes();
     // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    // Closed before the archive copies the data files, and left closed.
+    forms.tableHolders.addWindow(this);
     forms.pendingEdits.add(
         this, table,
         QStringLiteral("Wprowadzany cel wyjazdu nie został zapisany - zapisz go przyciskiem \"\u2714\" albo "

@@ -28,6 +28,8 @@ TJaki_Wydatek::TJaki_Wydatek(Forms& forms) : m_forms(forms), m_ui(std::make_uniq
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = kinds();
     // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    // Closed before the archive copies the data files, and left closed.
+    forms.tableHolders.addWindow(this);
     forms.pendingEdits.add(
         this, table,
         QStringLiteral("Wprowadzany rodzaj kosztu nie został zapisany - zapisz go przyciskiem \"\u2714\" "

@@ -52,6 +52,8 @@ qint64 lastVehicleRowNumber(Database& database) {
 TPojazdy_firmy::TPojazdy_firmy(Forms& forms)
     : QWidget(nullptr, Qt::Window), m_forms(forms), m_ui(std::make_unique<Ui::TPojazdy_firmy>()) {
     m_ui->setupUi(this);
+    // Closed before the archive copies the data files, and left closed.
+    forms.tableHolders.addWindow(this);
     m_forms.pendingEdits.add(this, vehiclesTable());
     setHelpTopic(this, 4);
     setupControls();

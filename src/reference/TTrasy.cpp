@@ -27,6 +27,8 @@ TTrasy::TTrasy(Forms& forms) : m_forms(forms), m_ui(std::make_unique<Ui::TTrasy>
     Dialogs& dialogs = m_forms.context.dialogs;
     Table* table = routes();
     // What is typed here holds every move and whole-program action until it is saved or cancelled.
+    // Closed before the archive copies the data files, and left closed.
+    forms.tableHolders.addWindow(this);
     forms.pendingEdits.add(this, table,
                            QStringLiteral("Wprowadzana trasa nie została zapisana - zapisz ją przyciskiem "
                                           "\"Zapisz\" albo anuluj przyciskiem \"Anuluj\" w formatce TRASY."));
