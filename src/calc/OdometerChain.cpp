@@ -49,8 +49,7 @@ Trip tripOf(const Table& table) {
 
 std::vector<Trip> vehicleTrips(Database& database, qint64 vehicleNumber, int year, int month) {
     std::vector<Trip> trips;
-    VehicleRows rows(database, tables::przejazdy().fileName(), QStringLiteral("NrKol_Pojazdu_DataInd"),
-                     vehicleNumber);
+    VehicleRows rows(database, tables::przejazdy().fileName(), indexes::NrKol_Pojazdu_DataInd, vehicleNumber);
     Table* t = rows.table();
     if (!t)
         return trips;

@@ -8,7 +8,7 @@
 namespace tarlok {
 
 VehicleRows::VehicleRows(Database& database, const QString& tableFile, const QString& index,
-                         qint64 vehicleNumber) {
+                         qint64 vehicleNumber, std::optional<Years> years) {
     const QString alias = QString::fromLatin1(Database::kAlias);
     if (!database.tableExists(alias, tableFile) || !database.tableExists(alias, tables::pojazdy().fileName()))
         return;
@@ -21,6 +21,8 @@ VehicleRows::VehicleRows(Database& database, const QString& tableFile, const QSt
     m_rows = dataFolderTable(database, tableFile);
     m_rows->setIndexName(index);
     m_rows->setMasterSource(m_vehicles.get(), fields::pojazdy::NrKol_Pojazdu);
+    if (years) // trips and costs name their year alike
+        m_rows->setFieldRange(fields::przejazdy::Rok, years->first, years->last);
     m_rows->open();
 }
 
@@ -51,21 +53,17 @@ bool vehicleHasRows(Database& database, const QString& tableFile, const QString&
 }
 
 std::optional<qint64> latestFinalReading(Database& database, qint64 vehicleNumber) {
-    VehicleRows trips(database, tables::przejazdy().fileName(), QStringLiteral("NrKol_Pojazdu_DataInd"),
+    VehicleRows trips(database, tables::przejazdy().fileName(), indexes::NrKol_Pojazdu_DataInd,
                       vehicleNumber);
     Table* t = trips.table();
     const QString reading = fields::przejazdy::StanLicznikaPo;
     if (!t || !t->hasField(reading))
         return std::nullopt;
     // The index orders by vehicle and date, then by row number: the order of entry on one date.
-    t->last();
-    while (true) {
-        if (!t->isNull(reading))
-            return t->asInteger(reading);
-        t->prior();
-        if (t->bof())
-            return std::nullopt;
-    }
+    const QVariant value = t->lastFilledValue(reading);
+    if (value.isNull())
+        return std::nullopt;
+    return value.toLongLong();
 }
 
 void setVehicleOdometer(Database& database, qint64 vehicleNumber, qint64 reading) {

@@ -18,9 +18,15 @@ class Table;
 // the reader's own: no window's table moves, and the files close with the reader.
 class VehicleRows {
 public:
+    // Years from `first` to `last` (Rok), both included.
+    struct Years {
+        int first = 0;
+        int last = 0;
+    };
     // `tableFile` "Przejazdy.db", `index` "NrKol_Pojazdu_DataInd". A missing file, or a number that no
-    // vehicle of Pojazdy.db carries, gives no rows.
-    VehicleRows(Database& database, const QString& tableFile, const QString& index, qint64 vehicleNumber);
+    // vehicle of Pojazdy.db carries, gives no rows. With `years` only the rows of those years are read.
+    VehicleRows(Database& database, const QString& tableFile, const QString& index, qint64 vehicleNumber,
+                std::optional<Years> years = std::nullopt);
     ~VehicleRows();
     VehicleRows(const VehicleRows&) = delete;
     VehicleRows& operator=(const VehicleRows&) = delete;

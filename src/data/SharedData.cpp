@@ -9,8 +9,6 @@ namespace tarlok {
 
 namespace {
 
-const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
-
 const QString kTripPending = QStringLiteral("Wprowadzany przejazd nie został zapisany - zapisz go "
                                             "przyciskiem \"Zapisz\" albo anuluj przyciskiem \"Anuluj\".");
 const QString kCostPending = QStringLiteral("Wprowadzany koszt nie został zapisany - zapisz go przyciskiem "
@@ -67,7 +65,7 @@ SharedData::SharedData(Database& database, QObject* parent)
     for (auto signal : {&Table::scrolled, &Table::activeChanged})
         connect(TablePojazdy, signal, this, &SharedData::vehicleChanged);
 
-    TablePrzejazdy->setIndexName(kByVehicleAndDate);
+    TablePrzejazdy->setIndexName(indexes::NrKol_Pojazdu_DataInd);
     TablePrzejazdy->setMasterSource(TablePojazdy, fields::pojazdy::NrKol_Pojazdu);
     TablePrzejazdy->onFilterRecord = [this](Table& t) {
         return TablePrzejazdyFilterRecord(t);
@@ -75,7 +73,7 @@ SharedData::SharedData(Database& database, QObject* parent)
     TablePrzejazdy->setFiltered(true);
     TablePrzejazdy->setPendingGuard(kTripPending);
 
-    TableKoszty->setIndexName(kByVehicleAndDate);
+    TableKoszty->setIndexName(indexes::NrKol_Pojazdu_DataInd);
     TableKoszty->setMasterSource(TablePojazdy, fields::pojazdy::NrKol_Pojazdu);
     // The gross value as the costs tab shows it; the tab computes it.
     TableKoszty->addCalculatedField(QStringLiteral("WartoscBrutto"), FieldType::Number);
@@ -84,6 +82,8 @@ SharedData::SharedData(Database& database, QObject* parent)
     };
     TableKoszty->setFiltered(true);
     TableKoszty->setPendingGuard(kCostPending);
+    readOnlyTheScope(TablePrzejazdy, m_tripsScope);
+    readOnlyTheScope(TableKoszty, m_costsScope);
 }
 
 SharedData::~SharedData() = default;
@@ -123,7 +123,27 @@ void SharedData::setPeriod(int year, int month) {
     if (period == m_period)
         return;
     m_period = period;
+    readOnlyTheScope(TablePrzejazdy, m_tripsScope);
+    readOnlyTheScope(TableKoszty, m_costsScope);
     emit periodChanged();
+}
+
+void SharedData::setTripsScope(Scope scope) {
+    m_tripsScope = scope;
+    readOnlyTheScope(TablePrzejazdy, scope);
+}
+
+void SharedData::setCostsScope(Scope scope) {
+    m_costsScope = scope;
+    readOnlyTheScope(TableKoszty, scope);
+}
+
+void SharedData::readOnlyTheScope(Table* table, Scope scope) const {
+    // Trips and costs name their period fields alike.
+    if (scope == Scope::All)
+        table->clearFieldRanges();
+    else
+        table->setFieldRange(fields::przejazdy::Rok, m_period.year, m_period.year);
 }
 
 bool SharedData::admits(Table& t, Scope scope) const {

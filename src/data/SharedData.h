@@ -53,9 +53,11 @@ public:
 
     // Which of the vehicle's rows the trips and costs filters admit: those of the chosen period (the
     // chosen month, January to December for the whole year), of the chosen year, or all of them.
+    // The tables read from the file only the chosen year's rows for the first two (the running totals
+    // of a month need the rest of its year), every year's for the last; the filter judges the rows read.
     enum class Scope { Period, Year, All };
-    void setTripsScope(Scope scope) { m_tripsScope = scope; }
-    void setCostsScope(Scope scope) { m_costsScope = scope; }
+    void setTripsScope(Scope scope);
+    void setCostsScope(Scope scope);
     Scope tripsScope() const { return m_tripsScope; }
     Scope costsScope() const { return m_costsScope; }
     // While set, the period scope admits January to the chosen month.
@@ -87,6 +89,7 @@ signals:
 
 private:
     bool admits(Table& table, Scope scope) const;
+    void readOnlyTheScope(Table* table, Scope scope) const;
 
     Period m_period;
     Scope m_tripsScope = Scope::All;

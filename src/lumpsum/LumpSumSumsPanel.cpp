@@ -60,6 +60,7 @@ void LumpSumSumsPanel::PodsumowanieRoczneClick() {
     Table all(ctx.database);
     all.setDatabaseName(m_window.dataFolder());
     all.setTableName(tables::ryczalt().name);
+    all.setFieldRange(fields::ryczalt::Rok, year, year);
     all.open();
     m_ui->EditRocznyPojazdy->setText(
         numbers::general(lumpsum::allCarsYearSum(TRyczaltEwidencja::recordsOf(all), year)));

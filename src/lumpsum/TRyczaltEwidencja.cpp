@@ -303,6 +303,8 @@ std::vector<lumpsum::Record> TRyczaltEwidencja::recordsOf(const Table& table) {
 std::vector<lumpsum::Record> TRyczaltEwidencja::carRecords() const {
     if (!TableRyczalt->isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
         return {};
+    if (!TableRyczalt->isEditing()) // a record being entered is not stored by reading the sums
+        TableRyczalt->keepRangeCurrent();
     return recordsOf(*TableRyczalt);
 }
 
@@ -340,6 +342,8 @@ std::optional<int> TRyczaltEwidencja::boxYear() const {
 void TRyczaltEwidencja::periodShown() {
     m_year = boxYear().value_or(0);
     m_month = m_period->month();
+    // Only the year shown is read: its records are all the window shows, sums and sheet included.
+    TableRyczalt->setFieldRange(F::Rok, m_year, m_year);
     m_period->remember();
     // "Wszystko" lists the whole year: the records are only looked at there.
     TableRyczalt->setBrowseOnly(m_month == 0 ? kBrowseOnly : QString());

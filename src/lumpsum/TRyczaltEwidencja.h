@@ -74,7 +74,7 @@ public:
     void periodShown();
     bool onRecordsSheet() const;
     QString dataFolder() const;
-    // The car's records as stored (the record filter not applied), in index order.
+    // The car's records of the year shown as stored (the record filter not applied), in index order.
     std::vector<lumpsum::Record> carRecords() const;
     // Every record of `table`'s range.
     static std::vector<lumpsum::Record> recordsOf(const Table& table);

@@ -34,7 +34,6 @@ namespace {
 
 namespace P = fields::pojazdy;
 
-const QString kTripsIndex = QStringLiteral("NrKol_Pojazdu_DataInd");
 const QString kVehicleIndex = QStringLiteral("NrKol_PojazduInd");
 
 // The row number (NrKol) of the last stored vehicle row, 0 when there is none. Read through a table
@@ -494,8 +493,8 @@ void TPojazdy_firmy::remove() {
         // vehicle may pass to the next one, so no row may keep carrying it.
         const qint64 number = t->asInteger(P::NrKol_Pojazdu);
         Database& db = ctx.database;
-        if (vehicleHasRows(db, tables::koszty().fileName(), kTripsIndex, number) ||
-            vehicleHasRows(db, tables::przejazdy().fileName(), kTripsIndex, number)) {
+        if (vehicleHasRows(db, tables::koszty().fileName(), indexes::NrKol_Pojazdu_DataInd, number) ||
+            vehicleHasRows(db, tables::przejazdy().fileName(), indexes::NrKol_Pojazdu_DataInd, number)) {
             ctx.dialogs.message(QStringLiteral(
                 "Nie można usunąć pojazdu - usuń najpierw wszystkie koszty i przejazdy pojazdu"));
             return;

@@ -52,9 +52,9 @@ std::optional<qint64> optionalInteger(const Table& t, const QString& field) {
     return v.toLongLong();
 }
 
-std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles, int year) {
+std::vector<costs::CostRow> vehicleCosts(const Table& costTable, int year) {
     std::vector<costs::CostRow> rows;
-    if (!costTable.isActive() || !vehicles->isActive())
+    if (!costTable.isActive())
         return rows;
     const CostFields fields(costTable);
     for (int place : placesOfYear(costTable, year)) {

@@ -22,7 +22,7 @@ std::optional<qint64> optionalInteger(const Table& t, const QString& field);
 
 // The current vehicle's costs of `year`, in date order, as stored: the rows of the costs table's range,
 // read without touching its filter, its cursor or a pending cost.
-std::vector<costs::CostRow> vehicleCosts(const Table& costTable, Table* vehicles, int year);
+std::vector<costs::CostRow> vehicleCosts(const Table& costTable, int year);
 
 // The fuel figures of the costs in view (the grid's rows), a cost not yet saved left out.
 std::vector<costs::FuelEntry> fuelEntriesInView(const Table& t);

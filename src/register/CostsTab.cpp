@@ -181,14 +181,39 @@ void CostsTab::showFirstCost() {
 void CostsTab::recomputeCosts(int year, int fromMonth, int toMonth, costs::Passes passes) {
     if (!TableKoszty->isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
         return;
-    costrows::writePasses(*TableKoszty, year, fromMonth, toMonth, passes);
+    if (TableKoszty->fieldRangesAdmit(K::Rok, year)) {
+        costrows::writePasses(*TableKoszty, year, fromMonth, toMonth, passes);
+        return;
+    }
+    // A cost dated in a year the register does not hold: that year's rows are read by a reader of
+    // their own.
+    const VehicleRows rows(m_forms.context.database, tables::koszty().fileName(),
+                           indexes::NrKol_Pojazdu_DataInd, TablePojazdy->asInteger(P::NrKol_Pojazdu),
+                           VehicleRows::Years{year, year});
+    if (Table* reader = rows.table())
+        costrows::writePasses(*reader, year, fromMonth, toMonth, passes);
 }
 
 void CostsTab::recomputeCostsOfYear(qint64 vehicle, int year) {
-    VehicleRows rows(m_forms.context.database, tables::koszty().fileName(),
-                     QStringLiteral("NrKol_Pojazdu_DataInd"), vehicle);
+    const VehicleRows rows(m_forms.context.database, tables::koszty().fileName(),
+                           indexes::NrKol_Pojazdu_DataInd, vehicle, VehicleRows::Years{year, year});
     if (Table* reader = rows.table())
         costrows::writePasses(*reader, year, 1, 12, kEveryPass);
+}
+
+std::vector<costs::CostRow> CostsTab::costsOfYear(int year) {
+    Table& t = *TableKoszty;
+    if (!t.isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
+        return {};
+    if (t.fieldRangesAdmit(K::Rok, year)) {
+        if (!t.isEditing()) // a pending cost is not stored by reading the sums
+            t.keepRangeCurrent();
+        return vehicleCosts(t, year);
+    }
+    const VehicleRows rows(m_forms.context.database, tables::koszty().fileName(),
+                           indexes::NrKol_Pojazdu_DataInd, TablePojazdy->asInteger(P::NrKol_Pojazdu),
+                           VehicleRows::Years{year, year});
+    return rows.table() ? vehicleCosts(*rows.table(), year) : std::vector<costs::CostRow>{};
 }
 
 void CostsTab::PrzeliczKosztyMiesiac() {
@@ -219,15 +244,14 @@ void showColumn(QTableWidget* grid, const costs::SumColumn& texts) {
 void CostsTab::SumyKosztow(int month) {
     grids::fill(m_ui->StringGridKoszty, QStringLiteral("0"));
     showColumn(m_ui->StringGridKoszty,
-               costs::costSums(month, m_window.selectedYear(),
-                               vehicleCosts(*TableKoszty, TablePojazdy, m_window.selectedYear())));
+               costs::costSums(month, m_window.selectedYear(), costsOfYear(m_window.selectedYear())));
 }
 
 void CostsTab::SumyVat(int month) {
     VatMiesiecznie.fill(0.0);
     grids::fill(m_ui->StringGridVat, QStringLiteral("0"));
-    const costs::VatSums sums = costs::vatSums(
-        month, m_window.selectedYear(), vehicleCosts(*TableKoszty, TablePojazdy, m_window.selectedYear()));
+    const int year = m_window.selectedYear();
+    const costs::VatSums sums = costs::vatSums(month, year, costsOfYear(year));
     VatMiesiecznie = sums.monthly;
     showColumn(m_ui->StringGridVat, sums.texts);
 }

@@ -64,6 +64,9 @@ public:
     void PrzeliczPaliwo();
     // Every pass over the costs of any vehicle in `year`, read through a table of their own.
     void recomputeCostsOfYear(qint64 vehicle, int year);
+    // The current vehicle's stored costs of `year`: from the costs table when it holds that year,
+    // else through a reader of their own.
+    std::vector<costs::CostRow> costsOfYear(int year);
     void SumyKosztow(int month);
     void SumyVat(int month);
     void OpisySumKosztow(int month);

@@ -27,8 +27,6 @@ namespace P = fields::pojazdy;
 namespace J = fields::przejazdy;
 namespace K = fields::koszty;
 
-const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
-
 // A line refused, with the reason shown beside its number.
 struct Refused {
     QString reason;
@@ -444,7 +442,7 @@ QSet<QString> storedKeys(Database& database, const Preview& preview) {
     const bool trips = preview.what == What::Trips;
     const QString file = trips ? tables::przejazdy().fileName() : tables::koszty().fileName();
     for (qint64 vehicle : vehicles) {
-        VehicleRows rows(database, file, kByVehicleAndDate, vehicle);
+        const VehicleRows rows(database, file, indexes::NrKol_Pojazdu_DataInd, vehicle);
         Table* t = rows.table();
         if (!t)
             continue;

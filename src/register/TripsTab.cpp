@@ -40,8 +40,6 @@ using TemporaryView = Table::TemporaryView;
 namespace J = fields::przejazdy;
 namespace P = fields::pojazdy;
 
-const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
-
 const QString kInformation = QStringLiteral("Informacja");
 const QString kChoose = QStringLiteral("WYBIERZ");
 
@@ -219,6 +217,12 @@ void TripsTab::tripYearPass(int year) {
     Table& t = *TablePrzejazdy;
     if (!t.isActive())
         return;
+    if (!t.fieldRangesAdmit(J::Rok, year)) {
+        // A year the register does not hold: its rows are read by a reader of their own.
+        if (TablePojazdy->isActive() && !TablePojazdy->isEmpty())
+            recomputeTripsOfYear(TablePojazdy->asInteger(P::NrKol_Pojazdu), year);
+        return;
+    }
     t.checkBrowseMode();
     Transaction tx(t);
     t.keepRangeCurrent();
@@ -230,7 +234,8 @@ void TripsTab::tripYearPass(int year) {
 
 void TripsTab::recomputeTripsOfYear(qint64 vehicle, int year) {
     // A reader of its own: any vehicle's trips, whatever the register shows.
-    VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(), kByVehicleAndDate, vehicle);
+    const VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(),
+                           indexes::NrKol_Pojazdu_DataInd, vehicle, VehicleRows::Years{year, year});
     Table* reader = rows.table();
     if (!reader)
         return;
@@ -250,10 +255,12 @@ void TripsTab::SumyPrzejazdow(int month) {
         return;
     const int year = m_window.selectedYear();
     trips::YearTotals totals{};
-    if (t.isEditing()) {
-        // A pending trip keeps its place: the stored trips are read through a reader of their own.
-        VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(), kByVehicleAndDate,
-                         TablePojazdy->asInteger(P::NrKol_Pojazdu));
+    if (t.isEditing() || !t.fieldRangesAdmit(J::Rok, year)) {
+        // A pending trip keeps its place, and a year the register does not hold is not read into it:
+        // the stored trips are read through a reader of their own.
+        const VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(),
+                               indexes::NrKol_Pojazdu_DataInd, TablePojazdy->asInteger(P::NrKol_Pojazdu),
+                               VehicleRows::Years{year, year});
         if (Table* reader = rows.table())
             totals = monthTotals(*reader, tripsOfYearInRange(*reader, year));
     } else {
@@ -279,16 +286,11 @@ void TripsTab::updateVehicleOdometer() {
         return;
     std::optional<qint64> reading;
     Table& t = *TablePrzejazdy;
-    if (t.isActive() && !t.isEditing() && t.master() == &cars) {
-        // The trips table's range holds every trip of the vehicle already: its rows are read from the
-        // latest (by date, then in the order of entry) back to one with a final reading.
-        t.keepRangeCurrent();
-        const int field = t.fieldIndex(J::StanLicznikaPo);
-        for (int i = t.rangeCount() - 1; i >= 0 && !reading; --i) {
-            const QVariant value = t.rangeRecord(i).value(field);
-            if (!value.isNull())
-                reading = value.toLongLong();
-        }
+    if (t.isActive() && t.master() == &cars) {
+        // The latest stored trip with a final reading (by date, then in the order of entry), of any
+        // year: one query, whatever period the table holds.
+        if (const QVariant value = t.lastFilledValue(J::StanLicznikaPo); !value.isNull())
+            reading = value.toLongLong();
     } else {
         reading = latestFinalReading(m_forms.context.database, cars.asInteger(P::NrKol_Pojazdu));
     }

@@ -15,7 +15,7 @@ ReportForm::ReportForm(Database& database, Table& vehicles, const QString& table
     m_table->setObjectName(tableObjectName);
     m_table->setDatabaseName(QString::fromLatin1(Database::kAlias));
     m_table->setTableName(tableFile);
-    m_table->setIndexName(QStringLiteral("NrKol_Pojazdu_DataInd"));
+    m_table->setIndexName(indexes::NrKol_Pojazdu_DataInd);
     m_table->setMasterSource(&vehicles, fields::pojazdy::NrKol_Pojazdu);
     m_table->setFiltered(true);
     m_report.setData(report::DataSource::table(*m_table));

@@ -42,7 +42,6 @@ namespace T = fields::przejazdy;
 namespace V = fields::pojazdy;
 
 const QString kVatChoice = QStringLiteral("Ewidencja przebiegu Pojazdu dla celów VAT");
-const QString kByVehicleAndDate = QStringLiteral("NrKol_Pojazdu_DataInd");
 
 // Closes a report's own table when the run leaves, however it leaves.
 class TableGuard {
@@ -61,7 +60,7 @@ private:
 std::array<double, 13> monthTotals(Database& database, const QString& tableFile, qint64 vehicle, int year) {
     std::array<double, 13> totals{};
     std::array<bool, 13> seen{};
-    VehicleRows rows(database, tableFile, kByVehicleAndDate, vehicle);
+    VehicleRows rows(database, tableFile, indexes::NrKol_Pojazdu_DataInd, vehicle);
     Table* t = rows.table();
     if (!t)
         return totals;

@@ -207,6 +207,36 @@ void Table::clearFieldRanges() {
     m_fieldRanges.clear();
 }
 
+bool Table::fieldRangesAdmit(const QString& field, const QVariant& value) const {
+    for (const FieldRange& range : m_fieldRanges) {
+        if (range.field.compare(field, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!isActive()) // no field definitions yet: the values as they were given
+            return QVariant::compare(range.low, value) != QPartialOrdering::Greater &&
+                   QVariant::compare(value, range.high) != QPartialOrdering::Greater;
+        const FieldDef& def = m_fields[size_t(requireField(range.field))].def;
+        const QString fileName = QFileInfo(m_path).fileName();
+        const QVariant stored = normalise(def, value, fileName);
+        return !stored.isNull() &&
+               compareValues(def, normalise(def, range.low, fileName), stored, false) <= 0 &&
+               compareValues(def, stored, normalise(def, range.high, fileName), false) <= 0;
+    }
+    return true;
+}
+
+bool Table::inFieldRanges(const Record& record) const {
+    const QString fileName = QFileInfo(m_path).fileName();
+    for (const FieldRange& range : m_fieldRanges) {
+        const int field = requireField(range.field);
+        const FieldDef& def = m_fields[size_t(field)].def;
+        const QVariant& value = record[field];
+        if (value.isNull() || compareValues(def, normalise(def, range.low, fileName), value, false) > 0 ||
+            compareValues(def, value, normalise(def, range.high, fileName), false) > 0)
+            return false;
+    }
+    return true;
+}
+
 // ---------------------------------------------------------------- open and close
 
 void Table::open() {
@@ -322,7 +352,7 @@ QVariantList Table::masterValues() const {
     return values;
 }
 
-QString Table::rangeClause(QVariantList& binds) const {
+QString Table::rangeClause(QVariantList& binds, WithFieldRanges withRanges) const {
     auto stored = [&](const QString& name) -> const FieldDef& {
         const int field = fieldIndex(name);
         if (field < 0)
@@ -344,7 +374,8 @@ QString Table::rangeClause(QVariantList& binds) const {
             binds.append(toStored(def, values[i]));
         }
     }
-    for (const FieldRange& range : m_fieldRanges) {
+    for (const FieldRange& range :
+         withRanges == WithFieldRanges::Yes ? m_fieldRanges : std::vector<FieldRange>{}) {
         const FieldDef& def = stored(range.field);
         conditions.append(sqlite::quoted(range.field) + QStringLiteral(" BETWEEN ? AND ?"));
         binds.append(toStored(def, range.low));
@@ -355,16 +386,41 @@ QString Table::rangeClause(QVariantList& binds) const {
     return QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
-QString Table::orderClause() const {
+QString Table::orderClause(Order order) const {
+    const QString direction = order == Order::Descending ? QStringLiteral(" DESC") : QString();
     QStringList keys;
     for (int i = 0; i < m_orderFields.size(); ++i) {
         QString key = sqlite::quoted(m_orderFields[i]);
         if (m_orderNoCase[size_t(i)])
             key += QStringLiteral(" COLLATE NOCASE");
-        keys.append(key);
+        keys.append(key + direction);
     }
-    keys.append(QStringLiteral("rowid"));
+    keys.append(QStringLiteral("rowid") + direction);
     return QStringLiteral(" ORDER BY ") + keys.join(QStringLiteral(", "));
+}
+
+QVariant Table::lastFilledValue(const QString& field) const {
+    requireActive();
+    const Column& wanted = m_fields[size_t(requireField(field))];
+    if (wanted.stored < 0)
+        return {};
+    QVariantList binds;
+    QString where = rangeClause(binds, WithFieldRanges::No);
+    if (where == QLatin1String(" WHERE 0"))
+        return {};
+    where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) +
+             sqlite::quoted(wanted.def.name) + QStringLiteral(" IS NOT NULL");
+    const QString sql = QStringLiteral("SELECT %1 FROM %2%3%4 LIMIT 1")
+                            .arg(sqlite::quoted(wanted.def.name), sqlite::quoted(m_connection->sqlTable()),
+                                 where, orderClause(Order::Descending));
+    sqlite::Statement& st = m_connection->handle().cached(sql);
+    for (int i = 0; i < binds.size(); ++i)
+        st.bind(i + 1, binds[i]);
+    QVariant value;
+    if (st.step())
+        value = storedValue(st, 0, wanted.def.type);
+    st.reset();
+    return value;
 }
 
 Record Table::readRow(const sqlite::Statement& st) const {
@@ -898,16 +954,7 @@ void Table::post() {
     bool viewChanged = false;
     const int oldIndex = inserting ? -1 : viewIndexOf(rowid);
     // A row stored outside the field ranges is no row of the range, as a read would not read it.
-    bool inFieldRanges = true;
-    const QString fileName = QFileInfo(m_path).fileName();
-    for (const FieldRange& range : m_fieldRanges) {
-        const int field = requireField(range.field);
-        const FieldDef& def = m_fields[size_t(field)].def;
-        const QVariant value = stored[field];
-        inFieldRanges = inFieldRanges && !value.isNull() &&
-                        compareValues(def, normalise(def, range.low, fileName), value, false) <= 0 &&
-                        compareValues(def, value, normalise(def, range.high, fileName), false) <= 0;
-    }
+    const bool inRanges = inFieldRanges(stored);
     if (reorder) {
         // Put the row at its place in the range: by the index fields, then by row number.
         auto less = [&](qint64 key) {
@@ -923,7 +970,7 @@ void Table::post() {
         };
         m_keys.erase(std::remove(m_keys.begin(), m_keys.end(), rowid), m_keys.end());
         m_view.erase(std::remove(m_view.begin(), m_view.end(), rowid), m_view.end());
-        bool inRange = inFieldRanges;
+        bool inRange = inRanges;
         if (m_master && inRange) {
             const QVariantList values = masterValues();
             for (int i = 0; i < values.size() && inRange; ++i) {
@@ -943,7 +990,7 @@ void Table::post() {
             }
         }
         viewChanged = true;
-    } else if (!inFieldRanges) {
+    } else if (!inRanges) {
         // Changed out of the field ranges: the file keeps it, the rows held here do not.
         m_keys.erase(std::remove(m_keys.begin(), m_keys.end(), rowid), m_keys.end());
         m_view.erase(std::remove(m_view.begin(), m_view.end(), rowid), m_view.end());

@@ -76,6 +76,9 @@ public:
     // or refresh.
     void setFieldRange(const QString& field, const QVariant& low, const QVariant& high);
     void clearFieldRanges();
+    // Whether the rows of the range include those whose `field` holds `value`: no range on that field,
+    // or one around the value (the ranges as set, read at the next open or refresh).
+    bool fieldRangesAdmit(const QString& field, const QVariant& value) const;
 
     // While set, a move that would store a changed pending row throws PendingRowError with `message`.
     void setPendingGuard(const QString& message) { m_pendingGuard = message; }
@@ -180,6 +183,10 @@ public:
     qint64 rangeRowid(int index) const;
     // The stored rowid of a row of the view (0 for none).
     qint64 rowidAt(int row) const;
+    // The value of stored field `field` in the last row of the master's range (in the index's order)
+    // that holds one, found by one query: the field ranges are not applied and the rows held are not
+    // read, so it answers for every period (the vehicle's latest odometer reading). Null for none.
+    QVariant lastFilledValue(const QString& field) const;
     // Reads the range again when another table object wrote to the file since it was read (as refresh
     // does); nothing when the rows held are current.
     void keepRangeCurrent();
@@ -307,8 +314,11 @@ private:
 
     void loadIndex(const QString& indexName);
     QString selectList() const;
-    QString rangeClause(QVariantList& binds) const;
-    QString orderClause() const;
+    enum class WithFieldRanges { No, Yes };
+    QString rangeClause(QVariantList& binds, WithFieldRanges withRanges = WithFieldRanges::Yes) const;
+    enum class Order { Ascending, Descending };
+    QString orderClause(Order order = Order::Ascending) const;
+    bool inFieldRanges(const Record& record) const;
     Record readRow(const sqlite::Statement& statement) const;
     void requery();
     void rebuildView();

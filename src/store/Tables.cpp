@@ -20,8 +20,8 @@ FieldDef u(const QString& name, FieldType type, int size = 0) {
 IndexDef primary(const QString& key) {
     return IndexDef{QString(), {key}, true, true, false};
 }
-IndexDef secondary(const char* name, QStringList fields, bool caseInsensitive = true) {
-    return IndexDef{QString::fromLatin1(name), std::move(fields), false, false, caseInsensitive};
+IndexDef secondary(const QString& name, QStringList fields, bool caseInsensitive = true) {
+    return IndexDef{name, std::move(fields), false, false, caseInsensitive};
 }
 
 TableDef makePojazdy() {
@@ -112,7 +112,7 @@ TableDef makePrzejazdy() {
         u(F::Pom12, T::Alpha, 150),
         u(F::pom13, T::Integer),
     };
-    t.indexes = {primary(F::NrKol), secondary("NrKol_Pojazdu_DataInd", {F::NrKol_Pojazdu, F::Data})};
+    t.indexes = {primary(F::NrKol), secondary(indexes::NrKol_Pojazdu_DataInd, {F::NrKol_Pojazdu, F::Data})};
     return t;
 }
 
@@ -165,7 +165,7 @@ TableDef makeKoszty() {
         u(F::Pom12, T::Alpha, 150),
         u(F::pom13, T::Integer),
     };
-    t.indexes = {primary(F::NrKol), secondary("NrKol_Pojazdu_DataInd", {F::NrKol_Pojazdu, F::Data})};
+    t.indexes = {primary(F::NrKol), secondary(indexes::NrKol_Pojazdu_DataInd, {F::NrKol_Pojazdu, F::Data})};
     return t;
 }
 

@@ -45,6 +45,12 @@ const std::vector<const TableDef*>& all();
 // QLatin1StringView could, but it would be converted to a new QString at every call that takes one.
 // The names are initialised before main(), and before any namespace-scope variable of a file that
 // includes this header (an inline variable is initialised before the variables defined after it).
+// The name of the index that orders a vehicle's trips or costs by date (the order of entry within a
+// date), in both files.
+namespace tarlok::indexes {
+inline const QString NrKol_Pojazdu_DataInd = QStringLiteral("NrKol_Pojazdu_DataInd");
+} // namespace tarlok::indexes
+
 namespace tarlok::fields {
 // Pojazdy: vehicles
 namespace pojazdy {

@@ -355,6 +355,28 @@ private slots:
         QCOMPARE(reg.vatSums(), (QStringList{"0", "10,5", "0"}));
     }
 
+    // A cost moved to a year the register does not show: both years' running values are put right.
+    void aCostMovedToAnotherYear() {
+        auto app = firm();
+        seedCost(*app, 1, QDate(2023, 12, 10), "S/0", 70);
+        seedCost(*app, 1, QDate(2024, 5, 5), "S/1", 30);
+        open(*app);
+        RegisterDriver reg(*app);
+        startCost(*app, reg, "N/1", "50", QDate(2024, 5, 20), std::nullopt);
+        reg.saveCost();
+        QCOMPARE(totals(*app, "S/1"), totals(30, 80, 30));
+        QCOMPARE(totals(*app, "N/1"), totals(80, 80, 80));
+        reg.clickCost(1);
+        reg.editCost();
+        reg.pickCostDate(QDate(2023, 12, 20));
+        reg.saveCost();
+        QCOMPARE(totals(*app, "S/0"), totals(70, 120, 70));
+        QCOMPARE(totals(*app, "N/1"), totals(120, 120, 120));
+        QCOMPARE(totals(*app, "S/1"), totals(30, 30, 30));
+        QCOMPARE(reg.costSums(), (QStringList{"0,00", "30,00", "30,00"}));
+        QCOMPARE(app->data().TableKoszty->recordCount(), 1);
+    }
+
     void refusedAndCancelledCosts() {
         auto app = firm();
         open(*app);

@@ -428,6 +428,22 @@ private slots:
         checkOdometer(*app, 10000);
     }
 
+    // The register reads only the year shown, but the odometer is the latest trip's of any year.
+    void theOdometerIsTheLatestTripsOfAnyYear() {
+        auto app = firm([](TestApp& a) {
+            seedTrip(a, 1, QDate(2024, 4, 7), 49, 40.95, 10049, 49, 40.95);
+            seedTrip(a, 1, QDate(2025, 1, 10), 100, 83.58, 10500, 100, 83.58);
+        });
+        RegisterDriver reg(*app);
+        enterTrip(reg, QDate(2024, 5, 3), "Kraków", "10100");
+        QCOMPARE(app->count("Przejazdy.db"), 3);
+        checkOdometer(*app, 10500);
+        // the first trip of a month starts at the initial reading (100 km); the next year is left alone
+        QCOMPARE(yearRunning(*app), (Running{{49, 4095}, {149, 12453}, {1, 100}}));
+        reg.deleteTrip(Answer::Yes);
+        checkOdometer(*app, 10500);
+    }
+
     // A trip saved while "POJAZDY" holds text typed but not yet written leaves that text alone; the
     // vehicle's save then stores it beside the new odometer.
     void aTripSaveKeepsWhatIsTypedInTheVehiclesWindow() {

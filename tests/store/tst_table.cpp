@@ -474,9 +474,24 @@ private slots:
         QCOMPARE(column(*trips, "Trasa"), QStringList({"a4"}));
         trips->refresh();
         QCOMPARE(trips->rangeCount(), 1);
+        // the master's last row holding a value, whatever the ranges: by date, then in the order of entry
+        addTrip(*trips, 1, QDate(2025, 5, 1), "a6");
+        trips->append();
+        trips->setValue("Nr", 1);
+        trips->setValue("Rok", 2026);
+        trips->setValue("Data", QDate(2026, 1, 1));
+        trips->post(); // no route
+        QCOMPARE(trips->lastFilledValue("Trasa").toString(), QString("a6"));
+        QCOMPARE(trips->lastFilledValue("Data").toDate(), QDate(2026, 1, 1));
+        QCOMPARE(trips->rangeCount(), 1);
+        QVERIFY(trips->fieldRangesAdmit("rok", 2024) && !trips->fieldRangesAdmit("Rok", 2025));
+        QVERIFY(trips->fieldRangesAdmit("Trasa", "x"));
+        cars->next();
+        QCOMPARE(trips->lastFilledValue("Trasa").toString(), QString("b3"));
+        cars->first();
         trips->clearFieldRanges();
         trips->refresh();
-        QCOMPARE(trips->recordCount(), 5);
+        QCOMPARE(trips->recordCount(), 7);
         // without a master the ranges narrow the whole file; a field the file lacks is named
         trips->clearMasterSource();
         trips->setFieldRange("Rok", 2023, 2023);
