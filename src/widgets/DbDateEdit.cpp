@@ -89,6 +89,7 @@ bool DbDateEdit::focusNextPrevChild(bool next) {
 }
 
 void DbDateEdit::focusOutEvent(QFocusEvent* event) {
+    m_typedInSection = false;
     QDateEdit::focusOutEvent(event);
     if (leftByUser(m_link, event))
         emit exited();
@@ -127,14 +128,38 @@ void DbDateEdit::keyPressEvent(QKeyEvent* event) {
         }
         break;
     default:
+        if (separatorTyped(event))
+            return;
         if (isEmpty() && !event->text().isEmpty() && event->text().at(0).isDigit()) {
             // Typing into an empty picker starts from today's date with the typed digits.
             showDate(QDate::currentDate());
             setSelectedSection(sectionAt(0));
         }
+        if (!event->text().isEmpty() && event->text().at(0).isDigit()) {
+            const int section = currentSectionIndex();
+            QDateEdit::keyPressEvent(event);
+            m_typedInSection = currentSectionIndex() == section;
+            return;
+        }
         break;
     }
+    m_typedInSection = false;
     QDateEdit::keyPressEvent(event);
+}
+
+bool DbDateEdit::separatorTyped(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() != 1 || !text.at(0).isPrint() || text.at(0).isLetterOrNumber() || text.at(0).isSpace() ||
+        isEmpty())
+        return false;
+    // Qt would take the separator for Tab, and Tab leaves the picker.
+    if (m_typedInSection && currentSectionIndex() + 1 < sectionCount()) {
+        setCurrentSectionIndex(currentSectionIndex() + 1);
+        setSelectedSection(currentSection());
+    }
+    m_typedInSection = false;
+    event->accept();
+    return true;
 }
 
 void DbDateEdit::mousePressEvent(QMouseEvent* event) {
@@ -142,6 +167,7 @@ void DbDateEdit::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    m_typedInSection = false;
     QDateEdit::mousePressEvent(event);
     if (isEmpty() && calendarWidget()) {
         const QDate today = QDate::currentDate();

@@ -60,8 +60,14 @@ private:
     void store();
     void userChanged();
 
+    // Whether the section the cursor is in was typed into since the cursor came to it: a separator
+    // typed then ends the section; after a section the picker completed and left by itself, it is
+    // passed over ("7.3.2025", "20.12.2025" and "1.1.2025" all give their dates).
+    bool separatorTyped(QKeyEvent* event);
+
     DataLink m_link;
     bool m_showing = false;
+    bool m_typedInSection = false;
 };
 
 } // namespace tarlok

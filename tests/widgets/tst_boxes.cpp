@@ -434,6 +434,20 @@ private slots:
         emit free.calendarWidget()->clicked(QDate(2024, 5, 20)); // a day picked in the calendar
         QCOMPARE(free.date(), QDate(2024, 5, 20));
         QCOMPARE(changed.count(), 3);
+
+        // A whole date typed with its dots stays in the picker, whether a section ends by its dot or by
+        // its last possible digit.
+        const std::pair<const char*, QDate> typed[] = {{"20.12.2025", QDate(2025, 12, 20)},
+                                                       {"7.3.2026", QDate(2026, 3, 7)},
+                                                       {"1.1.2025", QDate(2025, 1, 1)},
+                                                       {"05.11.2024", QDate(2024, 11, 5)}};
+        for (const auto& [keys, date] : typed) {
+            free.setCurrentSection(QDateTimeEdit::DaySection);
+            free.setSelectedSection(QDateTimeEdit::DaySection);
+            QTest::keyClicks(&free, QString::fromLatin1(keys));
+            QCOMPARE(free.date(), date);
+            QVERIFY(free.hasFocus());
+        }
     }
 
     void dateEditBoundToField() {
