@@ -277,13 +277,14 @@ int main(int argc, char** argv) {
     Plain trips(folder + QStringLiteral("/Przejazdy.db"));
     Plain costs(folder + QStringLiteral("/Koszty.db"));
     Plain others(folder + QStringLiteral("/Pojazdy.db"));
-    const QString tripRows =
-        QStringLiteral("SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Data");
-    const QString costRows =
-        QStringLiteral("SELECT * FROM Koszty WHERE NrKol_Pojazdu = %1 ORDER BY NrKol_Pojazdu, Data");
+    // The register shows one year of the vehicle: the baseline reads that year's trips and costs.
+    const QString tripRows = QStringLiteral(
+        "SELECT * FROM Przejazdy WHERE NrKol_Pojazdu = %1 AND Rok = %2 ORDER BY NrKol_Pojazdu, Data");
+    const QString costRows = QStringLiteral(
+        "SELECT * FROM Koszty WHERE NrKol_Pojazdu = %1 AND Rok = %2 ORDER BY NrKol_Pojazdu, Data");
     auto readVehicle = [&](int v) {
-        trips.read(tripRows.arg(v));
-        costs.read(costRows.arg(v));
+        trips.read(tripRows.arg(v).arg(options.lastYear));
+        costs.read(costRows.arg(v).arg(options.lastYear));
     };
 
     // Opening the register on the newest period.
@@ -642,8 +643,9 @@ int main(int argc, char** argv) {
     dialogs.setCloseModalWindows(true);
     // The baselines once the window has let the file go.
     Plain lumpRows(lumpSumFile);
-    const QString carLumpSums =
-        QStringLiteral("SELECT * FROM Ryczalt WHERE NrKol_Pojazdu = 1 ORDER BY NrKol_Pojazdu, Rok, Miesiac");
+    const QString carLumpSums = QStringLiteral("SELECT * FROM Ryczalt WHERE NrKol_Pojazdu = 1 AND Rok = %1 "
+                                               "ORDER BY NrKol_Pojazdu, Rok, Miesiac")
+                                    .arg(options.lastYear);
     printFigure("opening the lump sums", lumpOpen, timeMs([&] {
                     others.read(QStringLiteral("SELECT * FROM Pojazdy"));
                     readVehicle(1);

@@ -144,6 +144,10 @@ void SharedData::readOnlyTheScope(Table* table, Scope scope) const {
         table->clearFieldRanges();
     else
         table->setFieldRange(fields::przejazdy::Rok, m_period.year, m_period.year);
+    // The rows of another year are read at once, so that whoever reads the table next finds the year
+    // chosen; a row being entered is left as it is, and the table is read at its next refresh.
+    if (table->isActive() && !table->isEditing())
+        table->keepRangeCurrent();
 }
 
 bool SharedData::admits(Table& t, Scope scope) const {

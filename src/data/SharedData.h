@@ -55,6 +55,8 @@ public:
     // chosen month, January to December for the whole year), of the chosen year, or all of them.
     // The tables read from the file only the chosen year's rows for the first two (the running totals
     // of a month need the rest of its year), every year's for the last; the filter judges the rows read.
+    // A change of the year or the scope reads the rows again at once (the filter is applied again at
+    // the next refresh, as before).
     enum class Scope { Period, Year, All };
     void setTripsScope(Scope scope);
     void setCostsScope(Scope scope);

@@ -197,8 +197,10 @@ void TEwidencja_przejazdow::takePeriodFromBoxes() {
 
 void TEwidencja_przejazdow::followTab() {
     using Scope = SharedData::Scope;
-    m_data.setTripsScope(onTripsTab() ? Scope::Period : onSummaryTab() ? Scope::Year : Scope::All);
-    m_data.setCostsScope(onCostsTab() ? Scope::Period : onSummaryTab() ? Scope::Year : Scope::All);
+    // The table of the other entry tab is shown nowhere: it holds the year shown, as it does for the
+    // summary, so that it is not read for every year while out of sight.
+    m_data.setTripsScope(onTripsTab() ? Scope::Period : Scope::Year);
+    m_data.setCostsScope(onCostsTab() ? Scope::Period : Scope::Year);
     m_ui->ComboBoxMiesiac->setEnabled(!onSummaryTab());
 }
 
