@@ -83,10 +83,11 @@ template <class Window> void buildOnUse(Forms& forms, WindowSlot<Window>& slot) 
 }
 
 // Every window of the program. The main window and the windows that follow the shared data from the
-// start (the lists whose rules guard the shared tables, the settings that check the schema, the deadline
-// overview shown at start) are built at once, in the order in which windows may rely on each other
-// being there. The windows that only act when they are opened, the register among them, are built at
-// their first use.
+// start (the vehicles list, which follows the current vehicle, the settings that check the schema, the
+// deadline overview shown at start) are built at once, in the order in which windows may rely on each
+// other being there. The windows that only act when they are opened, the register and the lists of
+// routes, purposes and expense kinds among them (only they edit their tables, so their rules are in
+// place before any edit), are built at their first use.
 void createWindows(Forms& forms) {
     buildOnUse(forms, forms.MeniProgramu);
     buildOnUse(forms, forms.FormularzWydrukow);
@@ -115,10 +116,7 @@ void createWindows(Forms& forms) {
     buildOnUse(forms, forms.ImportCsv);
 
     forms.MeniProgramu.get();
-    forms.Cel_Wyjazdu.get();
     forms.Pojazdy_firmy.get();
-    forms.Trasy.get();
-    forms.Jaki_Wydatek.get();
     forms.Parametry1.get();
     forms.PrzegladTerminow.get();
 }

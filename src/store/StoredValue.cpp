@@ -9,6 +9,31 @@
 
 namespace tarlok {
 
+namespace {
+
+// A stored date, "YYYY-MM-DD" (a timestamp's date part as well), read without a parser: every date of
+// every row read passes here. Anything else goes to Qt's parser, which refuses it as before.
+QDate storedDate(const QString& text) {
+    const auto number = [&text](int from, int to, int& out) {
+        out = 0;
+        for (int i = from; i < to; ++i) {
+            if (text[i] < u'0' || text[i] > u'9')
+                return false;
+            out = out * 10 + (text[i].unicode() - u'0');
+        }
+        return true;
+    };
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (text.size() >= 10 && text[4] == u'-' && text[7] == u'-' && number(0, 4, year) &&
+        number(5, 7, month) && number(8, 10, day))
+        return QDate(year, month, day);
+    return QDate::fromString(text.left(10), Qt::ISODate);
+}
+
+} // namespace
+
 QVariant storedValue(const sqlite::Statement& st, int column, FieldType type) {
     if (st.isNull(column))
         return {};
@@ -23,7 +48,7 @@ QVariant storedValue(const sqlite::Statement& st, int column, FieldType type) {
     case FieldType::Logical:
         return st.int64(column) != 0;
     case FieldType::Date: {
-        const QDate date = QDate::fromString(st.text(column).left(10), Qt::ISODate);
+        const QDate date = storedDate(st.text(column));
         return date.isValid() ? QVariant(date) : QVariant();
     }
     case FieldType::Timestamp: {

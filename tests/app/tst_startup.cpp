@@ -200,11 +200,12 @@ private slots:
         app.database.setAlias("dane_poj", app.context().dataFolder());
         QVERIFY(app.start());
         Forms& f = app.forms();
-        QVERIFY(f.MeniProgramu.ifBuilt() && f.Trasy.ifBuilt() && f.PrzegladTerminow.ifBuilt());
+        QVERIFY(f.MeniProgramu.ifBuilt() && f.PrzegladTerminow.ifBuilt());
         QVERIFY(!f.Ewidencja_przejazdow.ifBuilt() && !f.FormularzWydrukow.ifBuilt() &&
                 !f.OpcjeDlaTerminow.ifBuilt() && !f.deadlinesForm.ifBuilt() &&
                 !f.RyczaltEwidencja.ifBuilt() && !f.KopiujProgram.ifBuilt() &&
-                !f.InformacjeNotatki.ifBuilt());
+                !f.InformacjeNotatki.ifBuilt() && !f.Trasy.ifBuilt() && !f.Cel_Wyjazdu.ifBuilt() &&
+                !f.Jaki_Wydatek.ifBuilt());
         QWidget* notes = f.InformacjeNotatki;
         QVERIFY(f.OpcjeDlaTerminow.ifBuilt() && f.deadlinesForm.ifBuilt());
         QCOMPARE(f.InformacjeNotatki.ifBuilt(), notes);

@@ -2,6 +2,7 @@
 // implicit store, field conversions, calculated fields, events, order and transactions.
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/Sqlite.h"
 #include "store/Table.h"
 #include "store/Tables.h"
 
@@ -431,6 +432,26 @@ private slots:
         trips->setIndexName("NrDataInd");
         trips->setMasterSource(cars.get(), "Nr");
         QCOMPARE(trips->recordCount(), 3);
+    }
+
+    // Dates as the file holds them: an ISO date, also with a time after it, and nothing else.
+    void storedDatesAreReadStrictly() {
+        auto trips = openTable("Trips.db");
+        addTrip(*trips, 1, QDate(2024, 1, 1), "a");
+        trips->close();
+        const std::pair<const char*, QDate> stored[] = {
+            {"2024-03-05", QDate(2024, 3, 5)}, {"1999-12-31T23:59:00", QDate(1999, 12, 31)},
+            {"2024-02-30", QDate()},           {"2024-3-5", QDate()},
+            {"05.03.2024", QDate()},           {"2024-0a-05", QDate()}};
+        for (const auto& [text, date] : stored) {
+            {
+                sqlite::Handle file(m_db->tablePath("dane_poj", "Trips.db"), false);
+                file.exec(QStringLiteral("UPDATE \"Trips\" SET \"Data\" = '%1'").arg(QLatin1String(text)));
+            }
+            trips->open();
+            QCOMPARE(trips->value("Data").toDate(), date);
+            trips->close();
+        }
     }
 
     // A period read out of the master's rows: the field ranges narrow what is read, together with the
