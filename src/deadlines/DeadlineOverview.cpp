@@ -129,6 +129,8 @@ std::vector<OverviewLine> readOverview(Database& database, const QString& dataFo
         Table cars(database);
         cars.setDatabaseName(dataFolder);
         cars.setTableName(tables::pojazdy().fileName());
+        cars.setReadFields({P::NrKol_Pojazdu, P::Nr_rej, P::Uzywany, P::StanAktLicznika, P::StanLicznikaPo,
+                            P::CoIleKmSerwis, P::IloscKmDoInfPrzed, P::IloscKmDoInfPo});
         cars.open();
         for (cars.first(); !cars.eof(); cars.next()) {
             if (cars.isNull(P::NrKol_Pojazdu))
@@ -152,6 +154,15 @@ std::vector<OverviewLine> readOverview(Database& database, const QString& dataFo
         t.setDatabaseName(dataFolder);
         t.setTableName(tables::terminy().fileName());
         t.setIndexName(QStringLiteral("NrKol_PojRokInd"));
+        // Only what the overview reads: the deadlines table has many more fields.
+        QStringList read{
+            T::NrKol_Pojazdu,     T::Rok,           T::InformujPrzed, T::InformujPo, T::KoniecInformacji,
+            T::IloscKmDoInfPrzed, T::IloscKmDoInfPo};
+        for (const QString* field : kWatchFields)
+            read.append(*field);
+        for (const QString* field : kSlotFields)
+            read.append(*field);
+        t.setReadFields(read);
         t.open();
         // The service alarm shows in the window only on an upgraded deadlines table.
         serviceFields = t.hasField(T::IloscKmDoInfPrzed);

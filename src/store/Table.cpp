@@ -207,6 +207,21 @@ void Table::clearFieldRanges() {
     m_fieldRanges.clear();
 }
 
+void Table::setReadFields(const QStringList& fields) {
+    if (isActive())
+        throw EngineError(
+            QStringLiteral("Pola czytane z tablicy \"%1\" można wybrać tylko przed jej otwarciem.")
+                .arg(QFileInfo(m_path).fileName()));
+    m_readFields = fields;
+}
+
+void Table::requireWholeRows() const {
+    if (!m_readFields.isEmpty())
+        throw EngineError(
+            QStringLiteral("Tablica \"%1\" jest czytana tylko w części pól - nie można jej zapisać.")
+                .arg(QFileInfo(m_path).fileName()));
+}
+
 bool Table::fieldRangesAdmit(const QString& field, const QVariant& value) const {
     for (const FieldRange& range : m_fieldRanges) {
         if (range.field.compare(field, Qt::CaseInsensitive) != 0)
@@ -287,6 +302,20 @@ void Table::open() {
     m_state = State::Browse;
     try {
         loadIndex(m_indexName);
+        m_readColumn.clear();
+        if (!m_readFields.isEmpty()) {
+            m_readColumn.assign(size_t(m_physicalCount), false);
+            QStringList always = m_orderFields;
+            always += m_masterFields;
+            always += m_readFields;
+            for (const QString& name : std::as_const(always)) {
+                const int field = fieldIndex(name.trimmed());
+                if (field >= 0 && field < m_physicalCount)
+                    m_readColumn[size_t(field)] = true;
+            }
+            if (m_autoIncField >= 0)
+                m_readColumn[size_t(m_autoIncField)] = true;
+        }
         requery();
     } catch (...) {
         m_connection->detach(this);
@@ -331,9 +360,12 @@ void Table::close() {
 // ---------------------------------------------------------------- reading the rows
 
 QString Table::selectList() const {
+    // A field not read keeps its place in the record as an empty value.
     QStringList columns{QStringLiteral("rowid")};
     for (int i = 0; i < m_physicalCount; ++i)
-        columns.append(sqlite::quoted(m_fields[size_t(i)].def.name));
+        columns.append(m_readColumn.empty() || m_readColumn[size_t(i)]
+                           ? sqlite::quoted(m_fields[size_t(i)].def.name)
+                           : QStringLiteral("NULL"));
     return columns.join(QStringLiteral(", "));
 }
 
@@ -425,8 +457,10 @@ QVariant Table::lastFilledValue(const QString& field) const {
 
 Record Table::readRow(const sqlite::Statement& st) const {
     Record record(int(m_fields.size()));
-    for (int i = 0; i < m_physicalCount; ++i)
-        record[i] = storedValue(st, i + 1, m_fields[size_t(i)].def.type);
+    for (int i = 0; i < m_physicalCount; ++i) {
+        if (m_readColumn.empty() || m_readColumn[size_t(i)])
+            record[i] = storedValue(st, i + 1, m_fields[size_t(i)].def.type);
+    }
     return record;
 }
 
@@ -818,6 +852,7 @@ bool Table::locate(const QString& fields, const QVariantList& values, bool caseI
 
 void Table::edit() {
     requireActive();
+    requireWholeRows();
     if (isEditing())
         return;
     if (m_view.empty()) {
@@ -839,6 +874,7 @@ void Table::append() {
 }
 
 void Table::startInsert(bool appendAtEnd) {
+    requireWholeRows();
     prepareMove();
     if (beforeInsert)
         beforeInsert(*this);
@@ -1043,6 +1079,7 @@ void Table::cancel() {
 
 void Table::deleteRecord() {
     requireActive();
+    requireWholeRows();
     if (m_state == State::Insert) {
         cancel();
         return;
@@ -1355,6 +1392,7 @@ void Table::keepRangeCurrent() {
 
 void Table::writeFields(qint64 rowid, const std::vector<std::pair<int, QVariant>>& values) {
     requireActive();
+    requireWholeRows();
     checkBrowseMode();
     if (values.empty())
         return;

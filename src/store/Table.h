@@ -76,6 +76,11 @@ public:
     // or refresh.
     void setFieldRange(const QString& field, const QVariant& low, const QVariant& high);
     void clearFieldRanges();
+    // Reads only `fields` of the rows (the index's and the master link's fields always, and a name the
+    // file lacks is passed over); every other field reads as empty. For a table that is only looked
+    // at: a table read in part refuses every write, which would take the empty fields for the row's.
+    // Set before the table opens; an empty list reads whole rows.
+    void setReadFields(const QStringList& fields);
     // Whether the rows of the range include those whose `field` holds `value`: no range on that field,
     // or one around the value (the ranges as set, read at the next open or refresh).
     bool fieldRangesAdmit(const QString& field, const QVariant& value) const;
@@ -378,6 +383,9 @@ private:
     QVariantList m_rangeValues; // the master values of the loaded range
     std::vector<FieldRange> m_fieldRanges;
     std::vector<FieldRange> m_fieldRangesRead; // those the loaded range was read with
+    QStringList m_readFields;                  // empty: whole rows
+    std::vector<bool> m_readColumn;            // by physical field, while the table is open
+    void requireWholeRows() const;
     bool m_detailsStale = false;
 
     bool m_filtered = false;

@@ -454,6 +454,35 @@ private slots:
         }
     }
 
+    // A table read in part: the fields named (a missing name passed over), the index's, the link's and
+    // the row number; the others empty, and nothing written through it.
+    void readFieldsLeaveTheOthersEmpty() {
+        auto cars = openTable("Cars.db");
+        addCar(*cars, 1, "A");
+        auto trips = openTable("Trips.db");
+        addTrip(*trips, 1, QDate(2024, 3, 5), "a", 42);
+        Table part(*m_db);
+        part.setTableName("Trips.db");
+        part.setIndexName("NrDataInd");
+        part.setMasterSource(cars.get(), "Nr");
+        part.setReadFields({"trasa", "Brak"});
+        part.open();
+        QCOMPARE(part.asString("Trasa"), QString("a"));
+        QCOMPARE(part.asInteger("Nr"), 1);
+        QCOMPARE(part.value("Data").toDate(), QDate(2024, 3, 5));
+        QCOMPARE(part.asInteger("NrKol"), trips->asInteger("NrKol"));
+        QVERIFY(part.isNull("Km") && part.isNull("Rok"));
+        QVERIFY_THROWS_EXCEPTION(EngineError, part.edit());
+        QVERIFY_THROWS_EXCEPTION(EngineError, part.append());
+        QVERIFY_THROWS_EXCEPTION(EngineError, part.deleteRecord());
+        QVERIFY_THROWS_EXCEPTION(EngineError, part.setReadFields({}));
+        QCOMPARE(part.state(), Table::State::Browse);
+        part.close();
+        part.setReadFields({});
+        part.open();
+        QCOMPARE(part.asInteger("Km"), 42);
+    }
+
     // A period read out of the master's rows: the field ranges narrow what is read, together with the
     // master link, the bounds included; a changed range is read again at the refresh, a walk over the
     // whole file sees every row and leaves the range as it was, and a row stored out of the ranges is
