@@ -222,34 +222,28 @@ void Table::requireWholeRows() const {
                 .arg(QFileInfo(m_path).fileName()));
 }
 
+bool Table::withinRange(const FieldRange& range, const QVariant& value) const {
+    const FieldDef& def = m_fields[size_t(requireField(range.field))].def;
+    const QString fileName = QFileInfo(m_path).fileName();
+    return !value.isNull() && compareValues(def, normalise(def, range.low, fileName), value, false) <= 0 &&
+           compareValues(def, value, normalise(def, range.high, fileName), false) <= 0;
+}
+
 bool Table::fieldRangesAdmit(const QString& field, const QVariant& value) const {
+    requireActive();
     for (const FieldRange& range : m_fieldRanges) {
-        if (range.field.compare(field, Qt::CaseInsensitive) != 0)
-            continue;
-        if (!isActive()) // no field definitions yet: the values as they were given
-            return QVariant::compare(range.low, value) != QPartialOrdering::Greater &&
-                   QVariant::compare(value, range.high) != QPartialOrdering::Greater;
-        const FieldDef& def = m_fields[size_t(requireField(range.field))].def;
-        const QString fileName = QFileInfo(m_path).fileName();
-        const QVariant stored = normalise(def, value, fileName);
-        return !stored.isNull() &&
-               compareValues(def, normalise(def, range.low, fileName), stored, false) <= 0 &&
-               compareValues(def, stored, normalise(def, range.high, fileName), false) <= 0;
+        if (range.field.compare(field, Qt::CaseInsensitive) == 0) {
+            const FieldDef& def = m_fields[size_t(requireField(range.field))].def;
+            return withinRange(range, normalise(def, value, QFileInfo(m_path).fileName()));
+        }
     }
     return true;
 }
 
 bool Table::inFieldRanges(const Record& record) const {
-    const QString fileName = QFileInfo(m_path).fileName();
-    for (const FieldRange& range : m_fieldRanges) {
-        const int field = requireField(range.field);
-        const FieldDef& def = m_fields[size_t(field)].def;
-        const QVariant& value = record[field];
-        if (value.isNull() || compareValues(def, normalise(def, range.low, fileName), value, false) > 0 ||
-            compareValues(def, value, normalise(def, range.high, fileName), false) > 0)
-            return false;
-    }
-    return true;
+    return std::all_of(m_fieldRanges.begin(), m_fieldRanges.end(), [&](const FieldRange& range) {
+        return withinRange(range, record[requireField(range.field)]);
+    });
 }
 
 // ---------------------------------------------------------------- open and close

@@ -82,7 +82,7 @@ public:
     // Set before the table opens; an empty list reads whole rows.
     void setReadFields(const QStringList& fields);
     // Whether the rows of the range include those whose `field` holds `value`: no range on that field,
-    // or one around the value (the ranges as set, read at the next open or refresh).
+    // or one around the value (the ranges as set, read at the next open or refresh). The table is open.
     bool fieldRangesAdmit(const QString& field, const QVariant& value) const;
 
     // While set, a move that would store a changed pending row throws PendingRowError with `message`.
@@ -324,6 +324,8 @@ private:
     enum class Order { Ascending, Descending };
     QString orderClause(Order order = Order::Ascending) const;
     bool inFieldRanges(const Record& record) const;
+    // Whether `value`, normalised, lies within `range`.
+    bool withinRange(const FieldRange& range, const QVariant& value) const;
     Record readRow(const sqlite::Statement& statement) const;
     void requery();
     void rebuildView();
