@@ -8,7 +8,7 @@
 namespace tarlok {
 
 VehicleRows::VehicleRows(Database& database, const QString& tableFile, const QString& index,
-                         qint64 vehicleNumber, std::optional<Years> years) {
+                         qint64 vehicleNumber, std::optional<int> year) {
     const QString alias = QString::fromLatin1(Database::kAlias);
     if (!database.tableExists(alias, tableFile) || !database.tableExists(alias, tables::pojazdy().fileName()))
         return;
@@ -21,8 +21,8 @@ VehicleRows::VehicleRows(Database& database, const QString& tableFile, const QSt
     m_rows = dataFolderTable(database, tableFile);
     m_rows->setIndexName(index);
     m_rows->setMasterSource(m_vehicles.get(), fields::pojazdy::NrKol_Pojazdu);
-    if (years) // trips and costs name their year alike
-        m_rows->setFieldRange(fields::przejazdy::Rok, years->first, years->last);
+    if (year) // trips and costs name their year alike
+        m_rows->setFieldRange(fields::przejazdy::Rok, *year, *year);
     m_rows->open();
 }
 
@@ -30,6 +30,10 @@ VehicleRows::~VehicleRows() {
     // The rows first: they are a detail of the vehicles.
     m_rows.reset();
     m_vehicles.reset();
+}
+
+VehicleRows vehicleRowsOfYear(Database& database, const QString& tableFile, qint64 vehicleNumber, int year) {
+    return VehicleRows(database, tableFile, indexes::NrKol_Pojazdu_DataInd, vehicleNumber, year);
 }
 
 bool VehicleRows::isEmpty() const {

@@ -18,15 +18,10 @@ class Table;
 // the reader's own: no window's table moves, and the files close with the reader.
 class VehicleRows {
 public:
-    // Years from `first` to `last` (Rok), both included.
-    struct Years {
-        int first = 0;
-        int last = 0;
-    };
     // `tableFile` "Przejazdy.db", `index` "NrKol_Pojazdu_DataInd". A missing file, or a number that no
-    // vehicle of Pojazdy.db carries, gives no rows. With `years` only the rows of those years are read.
+    // vehicle of Pojazdy.db carries, gives no rows. With `year` only the rows of that year (Rok) are read.
     VehicleRows(Database& database, const QString& tableFile, const QString& index, qint64 vehicleNumber,
-                std::optional<Years> years = std::nullopt);
+                std::optional<int> year = std::nullopt);
     ~VehicleRows();
     VehicleRows(const VehicleRows&) = delete;
     VehicleRows& operator=(const VehicleRows&) = delete;
@@ -39,6 +34,9 @@ private:
     std::unique_ptr<Table> m_vehicles;
     std::unique_ptr<Table> m_rows;
 };
+
+// A vehicle's trips or costs (`tableFile`) of one year, on the vehicle-and-date index.
+VehicleRows vehicleRowsOfYear(Database& database, const QString& tableFile, qint64 vehicleNumber, int year);
 
 // The places in the range of `table` (a vehicle's trips or costs) of the rows of `year` (Rok), in the
 // range's order, read without moving the cursor or touching the record filter.

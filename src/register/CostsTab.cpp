@@ -178,27 +178,30 @@ void CostsTab::showFirstCost() {
 
 // ---------------------------------------------------------------- passes
 
-void CostsTab::recomputeCosts(int year, int fromMonth, int toMonth, costs::Passes passes) {
-    if (!TableKoszty->isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
-        return;
-    if (TableKoszty->fieldRangesAdmit(K::Rok, year)) {
-        costrows::writePasses(*TableKoszty, year, fromMonth, toMonth, passes);
-        return;
-    }
-    // A cost dated in a year the register does not hold: that year's rows are read by a reader of
-    // their own.
-    const VehicleRows rows(m_forms.context.database, tables::koszty().fileName(),
-                           indexes::NrKol_Pojazdu_DataInd, TablePojazdy->asInteger(P::NrKol_Pojazdu),
-                           VehicleRows::Years{year, year});
+namespace {
+
+// The passes over a vehicle's costs of `year`, read through a table of their own.
+void passesThroughReader(Database& database, qint64 vehicle, int year, int fromMonth, int toMonth,
+                         costs::Passes passes) {
+    const VehicleRows rows = vehicleRowsOfYear(database, tables::koszty().fileName(), vehicle, year);
     if (Table* reader = rows.table())
         costrows::writePasses(*reader, year, fromMonth, toMonth, passes);
 }
 
+} // namespace
+
+void CostsTab::recomputeCosts(int year, int fromMonth, int toMonth, costs::Passes passes) {
+    if (!TableKoszty->isActive() || !TablePojazdy->isActive() || TablePojazdy->isEmpty())
+        return;
+    if (TableKoszty->fieldRangesAdmit(K::Rok, year))
+        costrows::writePasses(*TableKoszty, year, fromMonth, toMonth, passes);
+    else // a cost dated in a year the register does not hold
+        passesThroughReader(m_forms.context.database, TablePojazdy->asInteger(P::NrKol_Pojazdu), year,
+                            fromMonth, toMonth, passes);
+}
+
 void CostsTab::recomputeCostsOfYear(qint64 vehicle, int year) {
-    const VehicleRows rows(m_forms.context.database, tables::koszty().fileName(),
-                           indexes::NrKol_Pojazdu_DataInd, vehicle, VehicleRows::Years{year, year});
-    if (Table* reader = rows.table())
-        costrows::writePasses(*reader, year, 1, 12, kEveryPass);
+    passesThroughReader(m_forms.context.database, vehicle, year, 1, 12, kEveryPass);
 }
 
 std::vector<costs::CostRow> CostsTab::costsOfYear(int year) {
@@ -210,9 +213,8 @@ std::vector<costs::CostRow> CostsTab::costsOfYear(int year) {
             t.keepRangeCurrent();
         return vehicleCosts(t, year);
     }
-    const VehicleRows rows(m_forms.context.database, tables::koszty().fileName(),
-                           indexes::NrKol_Pojazdu_DataInd, TablePojazdy->asInteger(P::NrKol_Pojazdu),
-                           VehicleRows::Years{year, year});
+    const VehicleRows rows = vehicleRowsOfYear(m_forms.context.database, tables::koszty().fileName(),
+                                               TablePojazdy->asInteger(P::NrKol_Pojazdu), year);
     return rows.table() ? vehicleCosts(*rows.table(), year) : std::vector<costs::CostRow>{};
 }
 

@@ -234,8 +234,8 @@ void TripsTab::tripYearPass(int year) {
 
 void TripsTab::recomputeTripsOfYear(qint64 vehicle, int year) {
     // A reader of its own: any vehicle's trips, whatever the register shows.
-    const VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(),
-                           indexes::NrKol_Pojazdu_DataInd, vehicle, VehicleRows::Years{year, year});
+    const VehicleRows rows =
+        vehicleRowsOfYear(m_forms.context.database, tables::przejazdy().fileName(), vehicle, year);
     Table* reader = rows.table();
     if (!reader)
         return;
@@ -258,9 +258,8 @@ void TripsTab::SumyPrzejazdow(int month) {
     if (t.isEditing() || !t.fieldRangesAdmit(J::Rok, year)) {
         // A pending trip keeps its place, and a year the register does not hold is not read into it:
         // the stored trips are read through a reader of their own.
-        const VehicleRows rows(m_forms.context.database, tables::przejazdy().fileName(),
-                               indexes::NrKol_Pojazdu_DataInd, TablePojazdy->asInteger(P::NrKol_Pojazdu),
-                               VehicleRows::Years{year, year});
+        const VehicleRows rows = vehicleRowsOfYear(m_forms.context.database, tables::przejazdy().fileName(),
+                                                   TablePojazdy->asInteger(P::NrKol_Pojazdu), year);
         if (Table* reader = rows.table())
             totals = monthTotals(*reader, tripsOfYearInRange(*reader, year));
     } else {
